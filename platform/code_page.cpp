@@ -1,0 +1,98 @@
+#include "code_page.h"
+
+#include <array>
+
+namespace {
+
+// Bytes 0x80..0xFF; bytes below 0x80 are ASCII.
+constexpr std::array<char16_t, 128> kHighHalf = {
+    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C,
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+};
+
+// Reverse table over the whole BMP: 0 means "not in the code page" (U+0000 itself is byte 0).
+struct ReverseTable {
+    std::array<unsigned char, 0x10000> bytes{};
+    ReverseTable() {
+        for (int b = 1; b < 0x80; ++b) bytes[b] = static_cast<unsigned char>(b);
+        for (int i = 0; i < 128; ++i) bytes[kHighHalf[i]] = static_cast<unsigned char>(0x80 + i);
+    }
+};
+
+const ReverseTable& Reverse() {
+    static const ReverseTable table;
+    return table;
+}
+
+struct UpperTable {
+    std::array<unsigned char, 256> bytes{};
+    UpperTable() {
+        for (int b = 0; b < 256; ++b) bytes[b] = static_cast<unsigned char>(b);
+        for (int b = 'a'; b <= 'z'; ++b) bytes[b] = static_cast<unsigned char>(b - 32);
+        // š ś ť ž ź sit 0x10 above their capitals in the 0x8A..0x9F row.
+        for (int b : {0x9A, 0x9C, 0x9D, 0x9E, 0x9F}) bytes[b] = static_cast<unsigned char>(b - 0x10);
+        bytes[0xB3] = 0xA3;  // ł
+        bytes[0xB9] = 0xA5;  // ą
+        bytes[0xBA] = 0xAA;  // ş
+        bytes[0xBE] = 0xBC;  // ľ
+        bytes[0xBF] = 0xAF;  // ż
+        for (int b = 0xE0; b <= 0xFE; ++b)
+            if (b != 0xF7) bytes[b] = static_cast<unsigned char>(b - 0x20);  // ÷ has no case
+    }
+};
+
+const UpperTable& Upper() {
+    static const UpperTable table;
+    return table;
+}
+
+}  // namespace
+
+char16_t AnsiCharToWide(unsigned char byte) {
+    return byte < 0x80 ? char16_t(byte) : kHighHalf[byte - 0x80];
+}
+
+char WideCharToAnsi(char16_t ch) {
+    if (ch == 0) return '\0';
+    const unsigned char b = Reverse().bytes[ch];
+    return b == 0 ? '?' : static_cast<char>(b);
+}
+
+std::u16string AnsiToWide(std::string_view ansi) {
+    std::u16string wide(ansi.size(), u'\0');
+    for (size_t i = 0; i < ansi.size(); ++i) wide[i] = AnsiCharToWide(static_cast<unsigned char>(ansi[i]));
+    return wide;
+}
+
+std::string WideToAnsi(std::u16string_view wide) {
+    std::string ansi(wide.size(), '\0');
+    for (size_t i = 0; i < wide.size(); ++i) ansi[i] = WideCharToAnsi(wide[i]);
+    return ansi;
+}
+
+unsigned char AnsiUpperChar(unsigned char byte) { return Upper().bytes[byte]; }
+
+void AnsiUpperInPlace(std::string& ansi) {
+    const auto& table = Upper().bytes;
+    for (char& c : ansi) c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+}
+
+std::string AnsiUpper(std::string_view ansi) {
+    std::string upper(ansi);
+    AnsiUpperInPlace(upper);
+    return upper;
+}

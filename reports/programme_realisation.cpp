@@ -1,0 +1,1 @@
+#include "renderers.h"

@@ -1,0 +1,13 @@
+#pragma once
+// Every renderer reads its report through these: the text of an element one, two or three
+// levels below the top-level `Szkola`, as Windows-1250 text. Names match without regard to
+// case; a missing element reads as empty text (and is added, empty, to the tree).
+#include <string>
+#include <string_view>
+
+class TpkXML;
+
+std::string SchoolValue(std::string_view name, TpkXML& document);
+std::string SchoolValue2(std::string_view first, std::string_view second, TpkXML& document);
+std::string SchoolValue3(std::string_view first, std::string_view second, std::string_view third,
+                         TpkXML& document);

@@ -1,0 +1,95 @@
+#pragma once
+// The report file in memory: a small tree of UTF-16 texts, read by name without regard to
+// case. Lookups can create what they do not find, so a reader always gets a node back and a
+// missing element simply reads as empty text.
+#include <cstdint>
+#include <istream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class TpkXMLNodeKind : std::uint8_t { nkElement = 0, nkInstruction = 1, nkComment = 2 };
+
+using TpkXMLBuf = std::vector<std::uint8_t>;
+
+// Raised when elements nest deeper than the reader follows; callers treat it like a file
+// that cannot be read.
+class XmlNestingTooDeep : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TpkXMLAttr {
+public:
+    TpkXMLAttr(std::u16string name, std::u16string value)
+        : Name(std::move(name)), Value(std::move(value)) {}
+    std::u16string Name;
+    std::u16string Value;
+};
+
+class TpkXMLAttrs {
+public:
+    void Clear() { items_.clear(); }
+    void Add(std::unique_ptr<TpkXMLAttr> attr) { items_.push_back(std::move(attr)); }
+    int Count() const { return static_cast<int>(items_.size()); }
+    const TpkXMLAttr& operator[](int i) const { return *items_[static_cast<size_t>(i)]; }
+
+private:
+    std::vector<std::unique_ptr<TpkXMLAttr>> items_;
+};
+
+// The key names are compared under: upper-cased through the Windows-1250 code page.
+std::u16string UpperKey(std::u16string_view text);
+
+class TpkXMLNode {
+public:
+    TpkXMLNode();
+    ~TpkXMLNode();
+    TpkXMLNode(const TpkXMLNode&) = delete;
+    TpkXMLNode& operator=(const TpkXMLNode&) = delete;
+
+    // Destroys every child with its subtree; the node's own texts and attributes stay.
+    void Clear();
+    // Takes ownership. The child's Name must be final by now: lookups index it from here on.
+    void AddChild(std::unique_ptr<TpkXMLNode> child);
+    int ChildCount() const;
+    // Null for an index outside 0 .. ChildCount-1.
+    TpkXMLNode* Child(int index) const;
+    // The first child whose name matches ignoring case; on a miss, null, or with
+    // createIfMissing a new empty element of exactly that name appended as the last child.
+    TpkXMLNode* FindChild(std::u16string_view name, bool createIfMissing);
+
+    TpkXMLAttrs Attrs;
+    std::u16string Name;
+    std::u16string Text;
+    std::u16string CData;
+    TpkXMLNodeKind Kind = TpkXMLNodeKind::nkElement;
+
+private:
+    struct Index;
+    std::vector<std::unique_ptr<TpkXMLNode>> children_;
+    std::unique_ptr<Index> index_;  // built on the first lookup, kept up to date after
+};
+
+class TpkXML {
+public:
+    TpkXML();
+
+    // Missing file: false, tree untouched. File that exists but cannot be opened:
+    // FileOpenError. Otherwise the result of LoadFromBuffer.
+    bool LoadFromFile(const std::string& fileName);
+    // Reads as many bytes as remain in the stream; an empty stream gives false, tree untouched.
+    bool LoadFromStream(std::istream& stream);
+    // Clears the tree and parses: UTF-16 LE after a byte-order mark, else Windows-1250.
+    // False at the first thing it cannot read, keeping what was built; XmlNestingTooDeep
+    // when elements nest too deep.
+    bool LoadFromBuffer(const TpkXMLBuf& buffer);
+
+    // Top-level items only: Root.FindChild.
+    TpkXMLNode* FindNode(std::u16string_view name, bool createIfMissing);
+
+    TpkXMLNode Root;
+    bool HasBOM = false;
+};
