@@ -1,1 +1,55 @@
+// The three programme-realisation reports share one layout: a title, a short header, and the
+// blocks of general remarks, successes and problems, and conclusions. They differ only in the
+// title, the header and how a block heading is written.
+#include "line_block.h"
 #include "renderers.h"
+
+namespace {
+
+void WriteTitle(bool AsTitle, std::string_view title, HtmlPage& page) {
+    if (AsTitle)
+        AddTitle(title, page);
+    else
+        AddBlankParagraph(page);
+}
+
+// General remarks always show their heading; the other two blocks only when they hold lines.
+void WriteProgrammeBlocks(ReportFile& report, BlockHeading style, HtmlPage& page) {
+    WriteLineBlock(report, "Ogolne", "Og\xF3lne:", style, BlockPresence::Always, page);
+    WriteLineBlock(report, "Sukcesy", "Sukcesy i problemy:", style, BlockPresence::Optional, page);
+    WriteLineBlock(report, "Wnioski", "Wnioski:", style, BlockPresence::Optional, page);
+}
+
+}  // namespace
+
+void RenderTeachingProgramme(bool AsTitle, HtmlPage& page, const std::string& path) {
+    ReportFile report(path);
+    WriteTitle(AsTitle, "REALIZACJA PROGRAMU NAUCZANIA", page);
+    OpenParagraph(page);
+    AddLabelledLine("Przedmiot: ", report.Value("Przedmiot"), page);
+    AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);
+    AddLabelledLine("Klasy: ", report.Value("Klasy"), page);
+    WriteProgrammeBlocks(report, BlockHeading::Labelled, page);
+    CloseParagraph(page);
+}
+
+// The class name stands alone in bold, and so do the block headings.
+void RenderUpbringingProgramme(bool AsTitle, HtmlPage& page, const std::string& path) {
+    ReportFile report(path);
+    WriteTitle(AsTitle, "REALIZACJA PROGRAMU WYCHOWAWCZEGO", page);
+    OpenParagraph(page);
+    AddBoldLine(report.Value("Klasa"), page);
+    AddLabelledLine("Wychowawca: ", report.Value("Belfer"), page);
+    WriteProgrammeBlocks(report, BlockHeading::Bold, page);
+    CloseParagraph(page);
+}
+
+void RenderAdditionalClasses(bool AsTitle, HtmlPage& page, const std::string& path) {
+    ReportFile report(path);
+    WriteTitle(AsTitle, "REALIZACJA ZAJ\xCA\xC6 DODATKOWYCH", page);
+    OpenParagraph(page);
+    AddLabelledLine("Zaj\xEA\xE6" "a: ", report.Value("Zajecia"), page);
+    AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);
+    WriteProgrammeBlocks(report, BlockHeading::Labelled, page);
+    CloseParagraph(page);
+}
