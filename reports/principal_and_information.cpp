@@ -1,1 +1,50 @@
+// Free-text reports with a short header: the head teacher's report, a teacher's other
+// information, and the classes a teacher held under the card.
+#include "line_block.h"
 #include "renderers.h"
+
+namespace {
+
+const char* const kInformation = "Informacja:";
+const char* const kTeacher = "Nauczyciel: ";
+
+void WriteTitle(bool AsTitle, std::string_view title, HtmlPage& page) {
+    if (AsTitle)
+        AddTitle(title, page);
+    else
+        AddBlankParagraph(page);
+}
+
+}  // namespace
+
+// This report writes its title whatever AsTitle says.
+void RenderPrincipalReport(bool /*AsTitle*/, HtmlPage& page, const std::string& path) {
+    ReportFile report(path);
+    AddTitle("SPRAWOZDANIE DYREKTORA SZKO\xA3Y", page);
+    OpenParagraph(page);
+    AddLabelledLine("Dyrektor: ", report.Value("Belfer"), page);
+    WriteLineBlock(report, "Dydaktyczna", "Sfery dydaktyczna, wychowawcza i opiekuncza:",
+                   BlockHeading::Labelled, BlockPresence::Always, page);
+    WriteLineBlock(report, "Nadzor", "Nadz\xF3r pedagogiczny, uwagi i wnioski:",
+                   BlockHeading::Labelled, BlockPresence::Optional, page);
+    CloseParagraph(page);
+}
+
+void RenderOtherInformation(bool AsTitle, HtmlPage& page, const std::string& path) {
+    ReportFile report(path);
+    WriteTitle(AsTitle, "INNE INFORMACJE", page);
+    OpenParagraph(page);
+    AddLabelledLine("Dotyczy: ", report.Value("Dotyczy"), page);
+    AddLabelledLine(kTeacher, report.Value("Belfer"), page);
+    WriteLineBlock(report, "Info", kInformation, BlockHeading::Labelled, BlockPresence::Always, page);
+    CloseParagraph(page);
+}
+
+void RenderCardHours(bool AsTitle, HtmlPage& page, const std::string& path) {
+    ReportFile report(path);
+    WriteTitle(AsTitle, "REALIZACJA ZAJ\xCA\xC6 WYNIKAJ\xA5" "CYCH Z KARTY", page);
+    OpenParagraph(page);
+    AddLabelledLine(kTeacher, report.Value("Belfer"), page);
+    WriteLineBlock(report, "Info", kInformation, BlockHeading::Labelled, BlockPresence::Always, page);
+    CloseParagraph(page);
+}
