@@ -10,7 +10,7 @@ import os
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
-# --- a tiny tree: (name, text, children); comments and CDATA are special names
+# --- a tiny tree: (name, text, children); comments and CDATA get names of their own
 def E(name, *kids, text=""):
     return (name, text, list(kids))
 
@@ -229,7 +229,7 @@ write("sprawozdanie_dyrektora.xml", dyrektor(
      "Ewaluacja wewnętrzna dotyczyła organizacji pomocy psychologiczno-pedagogicznej.",
      "Wniosek: ujednolicić kryteria oceniania w zespołach przedmiotowych.",
      "Wniosek: zwiększyć udział rodziców w życiu szkoły (zebrania, dni otwarte).",
-     "Wniosek: kontynuować doskonalenie nauczycieli w zakresie pracy z uczniem o specjalnych potrzebach."]))
+     "Wniosek: kontynuować doskonalenie nauczycieli w zakresie pracy z uczniem z niepełnosprawnościami."]))
 
 write("program_wychowawczy_1c.xml", wychowawczy(
     "2026-01-19", "Pawłowska Magdalena", "1c",
@@ -332,7 +332,7 @@ write(O + "kowalczyk_sprawozdanie_dyrektora.xml", dyrektor(
     ["Szkoła liczy 16 oddziałów, uczy się w niej 389 uczniów.",
      "Średnia ocen szkoły: 3,87; frekwencja: 90,6%.",
      "W grudniu zakończono remont sali gimnastycznej.",
-     "Zatrudniono drugiego pedagoga specjalnego."],
+     "Zatrudniono drugiego psychologa szkolnego."],
     []))
 
 write(O + "bak_program_wf.xml", program(
