@@ -34,11 +34,31 @@ public:
     // larger than the file's size in bytes. Negative counts pass (they read no records).
     int32_t Count(const std::string& text) const;
 
+    // The file's size in bytes, the bound for counts that add up across several records.
+    std::uintmax_t Size() const { return fileSize_; }
+
     TpkXML& document() { return document_; }
 
 private:
     TpkXML document_;
     std::uintmax_t fileSize_ = 0;
+};
+
+// Each record's line count passes Count on its own, yet thousands of records could still
+// together ask for billions of lines. A file whose records want more lines than it has bytes
+// is as damaged as one whose single count does: Spend raises DamagedReport then.
+class LineBudget {
+public:
+    explicit LineBudget(const ReportFile& report) : left_(report.Size()) {}
+    void Spend(int32_t lines) {
+        if (lines <= 0) return;
+        if (static_cast<std::uintmax_t>(lines) > left_)
+            throw DamagedReport("the records ask for more lines than the report file holds");
+        left_ -= static_cast<std::uintmax_t>(lines);
+    }
+
+private:
+    std::uintmax_t left_;
 };
 
 // Only a-z are upper-cased: class names such as "3a" become "3A", Polish letters stay.
