@@ -1,1 +1,68 @@
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "renderers.h"
+
+namespace {
+
+constexpr std::string_view kNoSuchPupils = "brak takich uczni\xF3w.";
+constexpr std::string_view kLoweredLabel = "Uczniowie z obni\xBFonym zachowaniem:";
+
+void RenderExemplary(ReportFile& report, HtmlPage& page) {
+    const int32_t count = report.Count(report.Value("Wzorowi", "IleOsob"));
+    if (count == 0) {
+        AddLabelledLine("Uzcniowie wzorowi:", kNoSuchPupils, page);
+        return;
+    }
+    AddLabelledLine("Uczniowie wzorowi, to:", "", page);
+    OpenList(page);
+    for (int32_t i = 1; i <= count; ++i) AddListItem(report.Value("Wzorowi", Numbered("Uczen", i)), page);
+    CloseList(page);
+}
+
+void RenderLoweredCase(ReportFile& report, int32_t number, LineBudget& budget, HtmlPage& page) {
+    const std::string justification = Numbered("Uzasadnienie", number);
+    const std::string persons = report.Value("Obnizone", justification, "Osoba");
+    AddLabelledLine(ContainsComma(persons) ? "Uczniowie:" : "Ucze\xF1:", persons, page);
+    AddLabelledLine("Ocena:", report.Value("Obnizone", justification, "Ocena"), page);
+    const int32_t lines = report.Count(report.Value("Obnizone", justification, "IloscWierszy"));
+    budget.Spend(lines);
+    for (int32_t j = 0; j < lines; ++j)
+        AddTextLine(report.Value("Obnizone", justification, Numbered("Wiersz", j)), page);
+    AddTextLine(" ", page);
+}
+
+void RenderLoweredBehaviour(ReportFile& report, HtmlPage& page) {
+    const int32_t count = report.Count(report.Value("Obnizone", "Ilosc"));
+    AddLabelledLine(kLoweredLabel, count == 0 ? kNoSuchPupils : "", page);
+    LineBudget budget(report);
+    for (int32_t i = 1; i <= count; ++i) RenderLoweredCase(report, i, budget, page);
+}
+
+void RenderRemarks(ReportFile& report, HtmlPage& page) {
+    const int32_t count = report.Count(report.Value("Uwagi", "IloscWierszy"));
+    if (count == 0) return;
+    AddLabelledLine("Uwagi:", "", page);
+    for (int32_t j = 0; j < count; ++j) AddTextLine(report.Value("Uwagi", Numbered("w", j)), page);
+}
+
+}  // namespace
+
+void RenderBehaviourClassification(bool AsTitle, HtmlPage& page, const std::string& path) {
+    ReportFile report(path);
+    const std::string className = AsciiUpper(report.Value("Klasa"));
+    if (AsTitle) {
+        AddTitle("ZACHOWANIE - " + className, page);
+    } else {
+        AddBlankParagraph(page);
+        AddBoldLine(className, page);
+    }
+    OpenParagraph(page);
+    AddLabelledLine("Wychowawca klasy: ", report.Value("Belfer"), page);
+    AddLabelledLine("Klasyfikowanych og\xF3\xB3" "em: ", report.Value("Klasyfikowanych"), page);
+    RenderExemplary(report, page);
+    RenderLoweredBehaviour(report, page);
+    RenderRemarks(report, page);
+    CloseParagraph(page);
+}
