@@ -1,0 +1,51 @@
+#pragma once
+// The list of received reports: one line per report file of a folder (who made it and what it
+// is), sorted by teacher, grouped by initial, and stamped with the date and time of listing.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "program_state.h"
+#include "shell.h"
+
+class TpkXML;
+
+// Told before each file is read; answering false cancels the listing.
+class FolderProgress {
+public:
+    virtual ~FolderProgress() = default;
+    virtual bool Advance(std::size_t done, std::size_t total) = 0;
+};
+
+enum class ListOutcome {
+    Shown,      // the list page was written and shown
+    NoFiles,    // no report files in the folder
+    Damaged,    // an empty line or a failed write: nothing written, the view left alone
+    Cancelled,  // stopped by the user: everything as it was
+};
+
+// Reads the clock; the viewer and the tool read the user's locale, tests a fixed text.
+struct ListingClock {
+    std::string (*date)();
+    std::string (*time)();
+};
+
+class FolderLister {
+public:
+    FolderLister(ProgramState& state, Shell& shell, ListingClock clock);
+
+    // Lists the chosen folder (the folder dialog's answer), with progress when given.
+    ListOutcome ListReceivedReports(const std::string& folder, FolderProgress* progress = nullptr);
+    // Fills ThePage with the list of FolderSummary and writes it to the page file.
+    void BuildFolderListPage();
+
+private:
+    ProgramState& state_;
+    Shell& shell_;
+    ListingClock clock_;
+};
+
+// The teacher and type line of one report file; false when the file could not be read.
+bool SummariseReportFile(const std::string& path, std::string& line, std::string& documentType);
+// What follows the teacher's name for a document type; empty for a type outside the table.
+std::string SummarySuffix(const std::string& documentType, TpkXML& document);

@@ -1,0 +1,90 @@
+#include "report_opener.h"
+
+#include "document_types.h"
+#include "file_access.h"
+#include "messages.h"
+#include "pkxml.h"
+#include "school_value.h"
+
+ReportOpener::ReportOpener(ProgramState& state, Shell& shell, RenderOptions options)
+    : state_(state), shell_(shell), options_(std::move(options)) {}
+
+ReportOutcome ReportOpener::OpenChosenFile(const std::string& path) {
+    state_.CurrentReportPath = path;
+    return ShowReport();
+}
+
+ReportOutcome ReportOpener::DropFile(const std::string& path) {
+    if (!HasReportExtension(path)) {
+        shell_.ShowMessageBox(1, 3, std::string(messages::kWrongDrop));
+        return ReportOutcome::Ignored;
+    }
+    state_.CurrentReportPath = path;
+    return ShowReport();
+}
+
+ReportOutcome ReportOpener::Retry() { return ShowReport(); }
+
+ReportOutcome ReportOpener::ShowReport() {
+    ReportOutcome outcome;
+    try {
+        outcome = BuildReportPage();
+        if (outcome == ReportOutcome::Shown)
+            WriteFileReplacing(state_.PageFilePath, PageBytes(state_.ThePage));
+    } catch (...) {
+        // Whatever went wrong, the page on screen and on disk stays the one shown before.
+        shell_.ShowMessageBox(1, 1, std::string(messages::kDamagedReport));
+        return ReportOutcome::Damaged;
+    }
+    shell_.Navigate(state_.PageFilePath);
+    return outcome;
+}
+
+ReportOutcome ReportOpener::BuildReportPage() {
+    BeginPage(state_.ThePage);
+    ReportOutcome outcome = ReportOutcome::Shown;
+    if (!IdentifyReport()) {
+        shell_.ShowMessageBox(1, 1, std::string(messages::kCannotOpen));
+        outcome = ReportOutcome::Unreadable;
+    } else if (const ReportRenderer render = FindRenderer(state_.DocumentType)) {
+        render(true, state_.ThePage, state_.CurrentReportPath, options_);
+    } else {
+        shell_.ShowMessageBox(1, 1, std::string(messages::kWrongType));
+        outcome = ReportOutcome::WrongType;
+    }
+    AppendFoot();
+    return outcome;
+}
+
+bool ReportOpener::IdentifyReport() {
+    try {
+        TpkXML document;
+        document.LoadFromFile(state_.CurrentReportPath);
+        std::string type = SchoolValue("Doc", document);
+        std::string date = SchoolValue("Date", document);
+        state_.DocumentType = std::move(type);
+        state_.CreationDate = std::move(date);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void ReportOpener::AppendFoot() {
+    HtmlPage& page = state_.ThePage;
+    OpenParagraph(page);
+    AddBlankParagraph(page);
+    AddTextLine("Utworzono: " + state_.CreationDate, page);
+    CloseParagraph(page);
+    EndPage(page);
+}
+
+bool HasReportExtension(const std::string& path) {
+    const size_t nameStart = path.find_last_of('/') + 1;  // npos + 1 == 0
+    const size_t dot = path.rfind('.');
+    if (dot == std::string::npos || dot < nameStart) return false;
+    std::string extension = path.substr(dot);
+    for (char& c : extension)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return extension == ".xml";
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Opening a report: the open, drop and retry commands, and the pipeline they share that
+// identifies the file, renders it into ThePage, writes the page file and shows it.
+#include <string>
+
+#include "program_state.h"
+#include "report_file.h"
+#include "shell.h"
+
+enum class ReportOutcome {
+    Shown,       // the page was written and shown
+    WrongType,   // not one of the nine types: the page file was left alone
+    Unreadable,  // the file exists but could not be read: the page file was left alone
+    Damaged,     // rendering or writing failed: nothing written, the view left alone
+    Ignored,     // a dropped file that is not an .xml file: nothing happened
+};
+
+class ReportOpener {
+public:
+    ReportOpener(ProgramState& state, Shell& shell, RenderOptions options);
+
+    // The open dialog was confirmed with this path: no extension check.
+    ReportOutcome OpenChosenFile(const std::string& path);
+    // A file was dropped (the first of the drop); only .xml files are taken.
+    ReportOutcome DropFile(const std::string& path);
+    // Opens CurrentReportPath again, whatever it holds.
+    ReportOutcome Retry();
+
+    // Builds, writes and shows the page of CurrentReportPath, reporting every failure itself.
+    ReportOutcome ShowReport();
+    // Fills ThePage with the whole page; Shown when a renderer ran.
+    ReportOutcome BuildReportPage();
+    // Sets DocumentType and CreationDate; false when the file could not be read.
+    bool IdentifyReport();
+
+private:
+    void AppendFoot();
+
+    ProgramState& state_;
+    Shell& shell_;
+    RenderOptions options_;
+};
+
+// The extension of the file name (last dot on, ASCII lower-cased) is ".xml".
+bool HasReportExtension(const std::string& path);

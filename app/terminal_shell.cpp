@@ -1,0 +1,16 @@
+#include "terminal_shell.h"
+
+#include <ostream>
+
+#include "utf8.h"
+
+void TerminalShell::ShowMessageBox(int, int, const std::string& text) {
+    errors_ << MessageForTerminal(text) << '\n';
+}
+
+std::string MessageForTerminal(const std::string& text) {
+    std::string utf8 = AnsiToUtf8(text);
+    for (char& c : utf8)
+        if (c == '\r') c = '\n';
+    return utf8;
+}

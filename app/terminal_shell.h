@@ -1,0 +1,20 @@
+#pragma once
+// The shell of the command-line tool: messages go to standard error in UTF-8, and the page
+// is not shown anywhere (the tool writes it out itself).
+#include <iosfwd>
+#include <string>
+
+#include "shell.h"
+
+class TerminalShell : public Shell {
+public:
+    explicit TerminalShell(std::ostream& errors) : errors_(errors) {}
+    void ShowMessageBox(int style, int icon, const std::string& text) override;
+    void Navigate(const std::string&) override {}
+
+private:
+    std::ostream& errors_;
+};
+
+// A message's text for a terminal: UTF-8, each "\r" a new line.
+std::string MessageForTerminal(const std::string& text);

@@ -1,0 +1,24 @@
+#pragma once
+// A shell that remembers what the pipeline asked of it.
+#include <string>
+#include <vector>
+
+#include "shell.h"
+
+struct Message {
+    int style;
+    int icon;
+    std::string text;
+    bool operator==(const Message&) const = default;
+};
+
+class RecordingShell : public Shell {
+public:
+    void ShowMessageBox(int style, int icon, const std::string& text) override {
+        messages.push_back({style, icon, text});
+    }
+    void Navigate(const std::string& path) override { navigations.push_back(path); }
+
+    std::vector<Message> messages;
+    std::vector<std::string> navigations;
+};

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "file_access.h"
+#include "folder_summary.h"
+#include "messages.h"
+#include "recording_shell.h"
+#include "temp_dir.h"
+#include "test_text.h"
+
+namespace {
+
+std::string Report(const std::string& belfer, const std::string& doc, const std::string& fields = "") {
+    return Cp1250("<Szkola><Belfer>" + belfer + "</Belfer><Doc>" + doc + "</Doc>" + fields + "</Szkola>");
+}
+
+std::string FixedDate() { return "08.12.2026"; }
+std::string FixedTime() { return "10:15:00"; }
+
+// Answers yes until the given step, then cancels.
+class CancelAt : public FolderProgress {
+public:
+    explicit CancelAt(std::size_t step) : step_(step) {}
+    bool Advance(std::size_t done, std::size_t) override {
+        ++calls;
+        return done < step_;
+    }
+    int calls = 0;
+
+private:
+    std::size_t step_;
+};
+
+class FolderListTest : public ::testing::Test {
+protected:
+    FolderListTest() { state.PageFilePath = pages.PathOf("Temp.htm"); }
+
+    // The report lines of the page: what stands between the opened paragraph and the blank one.
+    std::vector<std::string> ListLines() const {
+        const HtmlPage& page = state.ThePage;
+        return {page.begin() + 26, page.end() - 5};
+    }
+    std::string PageOnDisk() const {
+        return FileExists(state.PageFilePath) ? ReadFileExclusive(state.PageFilePath) : "<none>";
+    }
+
+    TempDir folder;
+    TempDir pages;
+    ProgramState state;
+    RecordingShell shell;
+    FolderLister lister{state, shell, ListingClock{FixedDate, FixedTime}};
+};
+
+}  // namespace
+
+TEST_F(FolderListTest, ThePageFrameAroundTheLines) {
+    folder.Write("a.xml", Report("Anna Nowak", "Sprawozdanie dyrektora"));
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    const HtmlPage& page = state.ThePage;
+    ASSERT_EQ(page.size(), 33u);
+    EXPECT_EQ(HtmlPage(page.begin() + 22, page.begin() + 26),
+              (HtmlPage{"<p align=\"left\">", Cp1250("<p align=\"center\"><br><b>LISTA OTRZYMANYCH SPRAWOZDAŃ</b></p>"),
+                        "</p>", "<p align=\"left\">"}));
+    EXPECT_EQ(ListLines(), (std::vector<std::string>{"<br>", "    - Anna Nowak - Sprawozdanie dyrektora<br>"}));
+    EXPECT_EQ(HtmlPage(page.end() - 5, page.end()),
+              (HtmlPage{"<p align=\"left\">&nbsp;</p>", "     Stan na: 08.12.2026 g. 10:15:00<br>", "</div>",
+                        "</body>", "</html>"}));
+    EXPECT_EQ(PageOnDisk(), PageBytes(page));
+    EXPECT_EQ(shell.navigations, std::vector<std::string>{state.PageFilePath});
+    EXPECT_TRUE(shell.messages.empty());
+}
+
+TEST_F(FolderListTest, EverySuffixOfTheTypeTable) {
+    const std::string fields = "<Przedmiot>fizyka</Przedmiot><Klasy>1a, 1b</Klasy><Klasa>2c</Klasa>"
+                               "<Zajecia>chór</Zajecia><Dotyczy>wycieczki</Dotyczy>";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Realizacja programu z przedmiotu nauczania", "A - Realizacja programu nauczania - fizyka - 1a, 1b"},
+        {"Klasyfikacja klasy z zachowania", "B - Klasyfikacja z zachowania - 2c"},
+        {"Klasyfikacja klasy", "C - Klasyfikacja z nauczania - 2c"},
+        {"Sprawozdanie dyrektora", "D - Sprawozdanie dyrektora"},
+        {"Realizacja programu wychowawczego", "E - Realizacja planu wychowawczego - 2c"},
+        {"Realizacja dodatkowych", "F - Realizacja zajęć dodatkowych - chór"},
+        {"Uzasadnienie oceny niedostatecznej", "G - Uzasadnienie Ndst - fizyka - 2c"},
+        {"Inne informacje", "H - Inne - wycieczki"},
+        {"Z karty", "I - Realizacja godzin wynikających z karty"},
+        {"Cos innego", "J"},
+    };
+    for (size_t i = 0; i < cases.size(); ++i)
+        folder.Write(std::to_string(i) + ".xml", Report(std::string(1, char('A' + i)), cases[i].first, fields));
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    ASSERT_EQ(state.FolderSummary.size(), cases.size());
+    for (size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(Utf8(state.FolderSummary[i]), cases[i].second);
+}
+
+TEST_F(FolderListTest, LinesAreSortedIgnoringCaseAndGroupedByExactInitial) {
+    folder.Write("1.xml", Report("Zieliński Jan", "Z karty"));
+    folder.Write("2.xml", Report("zawadzka Anna", "Z karty"));
+    folder.Write("3.xml", Report("Bober Ewa", "Z karty"));
+    folder.Write("4.xml", Report("bielecka Ola", "Z karty"));
+    folder.Write("5.xml", Report("Adamski Piotr", "Z karty"));
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    const std::string suffix = " - Realizacja godzin wynikających z karty<br>";
+    std::vector<std::string> lines;
+    for (const auto& line : ListLines()) lines.push_back(Utf8(line));
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "<br>", "    - Adamski Piotr" + suffix,
+                         "<br>", "    - bielecka Ola" + suffix,
+                         "<br>", "    - Bober Ewa" + suffix,
+                         "<br>", "    - zawadzka Anna" + suffix,
+                         "<br>", "    - Zieliński Jan" + suffix,
+                     }));
+}
+
+TEST_F(FolderListTest, AFirstLineStartingWithLowerCaseZGetsNoBreak) {
+    folder.Write("1.xml", Report("zawadzka Anna", "Sprawozdanie dyrektora"));
+    folder.Write("2.xml", Report("zawadzka Anna", "Sprawozdanie dyrektora"));
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    EXPECT_EQ(ListLines(), (std::vector<std::string>{"    - zawadzka Anna - Sprawozdanie dyrektora<br>",
+                                                     "    - zawadzka Anna - Sprawozdanie dyrektora<br>"}));
+}
+
+TEST_F(FolderListTest, AnEmptyTeacherWithAKnownTypeHasAGroupOfItsOwn) {
+    folder.Write("1.xml", Report("", "Sprawozdanie dyrektora"));
+    folder.Write("2.xml", Report("Nowak", "Sprawozdanie dyrektora"));
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    EXPECT_EQ(ListLines(), (std::vector<std::string>{"<br>", "    -  - Sprawozdanie dyrektora<br>", "<br>",
+                                                     "    - Nowak - Sprawozdanie dyrektora<br>"}));
+}
+
+TEST_F(FolderListTest, OnlyXmlFilesInAnyCaseAndNeverDirectories) {
+    folder.Write("a.XML", Report("Anna", "Z karty"));
+    folder.Write(".ukryty.xml", Report("Beata", "Z karty"));
+    folder.Write("notatka.txt", Report("Celina", "Z karty"));
+    std::filesystem::create_directory(folder.path() / "katalog.xml");
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    EXPECT_EQ(state.FolderSummary.size(), 2u);
+}
+
+TEST_F(FolderListTest, UnreadableFilesAreLeftOutSilently) {
+    const std::string held = folder.Write("held.xml", Report("Anna", "Z karty"));
+    const int holder = ::open(held.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    ::close(holder);
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_TRUE(ListLines().empty()) << "the title and the date line alone";
+    EXPECT_EQ(state.ThePage.size(), 31u);
+}
+
+TEST_F(FolderListTest, AForeignFileSpoilsTheWholeList) {
+    folder.Write("a.xml", Report("Anna", "Z karty"));
+    folder.Write("obcy.xml", "<Inny><Tekst>x</Tekst></Inny>");
+    folder.Write("pusty.xml", "");
+    EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
+    EXPECT_EQ(shell.messages, (std::vector<Message>{{1, 1, std::string(messages::kDamagedFolder)}}));
+    EXPECT_EQ(PageOnDisk(), "<none>");
+    EXPECT_TRUE(shell.navigations.empty());
+}
+
+TEST_F(FolderListTest, AnUnknownTypeIsListedWithTheTeacherAlone) {
+    folder.Write("a.xml", Report("Anna", "Notatka"));
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    EXPECT_EQ(ListLines(), (std::vector<std::string>{"<br>", "    - Anna<br>"}));
+}
+
+TEST_F(FolderListTest, AFolderWithoutReportsSaysSoAndIsStillRemembered) {
+    folder.Write("a.txt", "x");
+    state.FolderSummary = {"earlier"};
+    EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::NoFiles);
+    EXPECT_EQ(shell.messages, (std::vector<Message>{{1, 1, std::string(messages::kNoReportFiles)}}));
+    EXPECT_EQ(state.LastFolder, folder.path().string());
+    EXPECT_EQ(state.FolderSummary, std::vector<std::string>{"earlier"});
+    EXPECT_TRUE(shell.navigations.empty());
+}
+
+TEST_F(FolderListTest, AnUnwritablePageFileIsTheDamagedMessage) {
+    folder.Write("a.xml", Report("Anna", "Z karty"));
+    state.PageFilePath = pages.PathOf("missing/Temp.htm");
+    EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
+    EXPECT_EQ(shell.messages.back().text, messages::kDamagedFolder);
+}
+
+TEST_F(FolderListTest, CancellingLeavesEverythingAsItWas) {
+    for (int i = 0; i < 5; ++i) folder.Write(std::to_string(i) + ".xml", Report("Anna", "Z karty"));
+    WriteFileReplacing(state.PageFilePath, "old page");
+    state.FolderSummary = {"earlier"};
+    state.DocumentType = "Inne informacje";
+    state.ThePage = {"old"};
+    CancelAt progress(3);
+    EXPECT_EQ(lister.ListReceivedReports(folder.path().string(), &progress), ListOutcome::Cancelled);
+    EXPECT_EQ(progress.calls, 4);
+    EXPECT_EQ(state.FolderSummary, std::vector<std::string>{"earlier"});
+    EXPECT_EQ(state.DocumentType, "Inne informacje");
+    EXPECT_EQ(state.ThePage, HtmlPage{"old"});
+    EXPECT_EQ(PageOnDisk(), "old page");
+    EXPECT_TRUE(shell.navigations.empty());
+    EXPECT_TRUE(shell.messages.empty());
+}
+
+TEST_F(FolderListTest, ProgressIsReportedForEveryFile) {
+    for (int i = 0; i < 3; ++i) folder.Write(std::to_string(i) + ".xml", Report("Anna", "Z karty"));
+    CancelAt never(1000);
+    EXPECT_EQ(lister.ListReceivedReports(folder.path().string(), &never), ListOutcome::Shown);
+    EXPECT_EQ(never.calls, 4);
+}

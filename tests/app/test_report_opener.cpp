@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "file_access.h"
+#include "messages.h"
+#include "recording_shell.h"
+#include "report_opener.h"
+#include "temp_dir.h"
+#include "test_text.h"
+
+namespace {
+
+const std::string kOtherInformation = R"(<?xml version="1.0" encoding="windows-1250"?>
+<Szkola><Doc>Inne informacje</Doc><Date>2026-06-20</Date><Belfer>Anna Nowak</Belfer>
+<Dotyczy>wycieczki</Dotyczy><Info><IloscWierszy>1</IloscWierszy><w0>Wycieczka do Krakowa.</w0></Info>
+</Szkola>)";
+
+std::string Report(const std::string& doc, const std::string& rest = "<Date>1 VI 2026</Date>") {
+    return "<Szkola><Doc>" + doc + "</Doc>" + rest + "</Szkola>";
+}
+
+class ReportOpenerTest : public ::testing::Test {
+protected:
+    ReportOpenerTest() { state.PageFilePath = dir.PathOf("Temp.htm"); }
+
+    std::string PageOnDisk() const {
+        return FileExists(state.PageFilePath) ? ReadFileExclusive(state.PageFilePath) : "<none>";
+    }
+    Message Only() const {
+        EXPECT_EQ(shell.messages.size(), 1u);
+        return shell.messages.empty() ? Message{} : shell.messages.front();
+    }
+
+    TempDir dir;
+    ProgramState state;
+    RecordingShell shell;
+    ReportOpener opener{state, shell, RenderOptions{","}};
+};
+
+}  // namespace
+
+TEST_F(ReportOpenerTest, ASoundReportIsWrittenWithItsFootAndShown) {
+    EXPECT_EQ(opener.OpenChosenFile(dir.Write("inne.xml", kOtherInformation)), ReportOutcome::Shown);
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_EQ(shell.navigations, std::vector<std::string>{state.PageFilePath});
+    EXPECT_EQ(state.DocumentType, "Inne informacje");
+    EXPECT_EQ(state.CreationDate, "2026-06-20");
+    const HtmlPage tail(state.ThePage.end() - 7, state.ThePage.end());
+    EXPECT_EQ(tail, (HtmlPage{"<p align=\"left\">", "<p align=\"left\">&nbsp;</p>",
+                              "   Utworzono: 2026-06-20<br>", "</p>", "</div>", "</body>", "</html>"}));
+    EXPECT_EQ(PageOnDisk(), PageBytes(state.ThePage));
+    EXPECT_NE(PageOnDisk().find("   Wycieczka do Krakowa.<br>\r\n"), std::string::npos);
+}
+
+TEST_F(ReportOpenerTest, EveryTypeOfTheTableReachesItsRenderer) {
+    const std::vector<std::pair<std::string, std::string>> types = {
+        {"Klasyfikacja klasy", "KLASYFIKACJA KLASY - 3A"},
+        {"Klasyfikacja klasy z zachowania", "ZACHOWANIE - 3A"},
+        {"Realizacja programu z przedmiotu nauczania", "REALIZACJA PROGRAMU NAUCZANIA"},
+        {"Realizacja dodatkowych", Cp1250("REALIZACJA ZAJĘĆ DODATKOWYCH")},
+        {"Uzasadnienie oceny niedostatecznej", "UZASADNIENIE OCENY NIEDOSTATECZNEJ - 3A"},
+        {"Sprawozdanie dyrektora", Cp1250("SPRAWOZDANIE DYREKTORA SZKOŁY")},
+        {"Realizacja programu wychowawczego", "REALIZACJA PROGRAMU WYCHOWAWCZEGO"},
+        {"Inne informacje", "INNE INFORMACJE"},
+        {"Z karty", Cp1250("REALIZACJA ZAJĘĆ WYNIKAJĄCYCH Z KARTY")},
+    };
+    // Every count any renderer reads, zero, so each renders without complaint.
+    std::string counts = "<Klasa>3a</Klasa>";
+    for (const char* section : {"Frekwencja", "Pasek", "Ndst", "Wzorowi", "Nagannie", "Obnizone",
+                                "Uwagi", "Ogolne", "Sukcesy", "Wnioski", "Dydaktyczna", "Nadzor", "Info"})
+        counts += std::string("<") + section + "><IleOsob>0</IleOsob><IloscWierszy>0</IloscWierszy><Ilosc>0</Ilosc></" + section + ">";
+    counts += "<Uzasadnienia><Ilosc>0</Ilosc></Uzasadnienia>";
+    for (const auto& [type, title] : types) {
+        shell.messages.clear();
+        ASSERT_EQ(opener.OpenChosenFile(dir.Write("r.xml", Report(type, counts))), ReportOutcome::Shown)
+            << type << ": " << (shell.messages.empty() ? "" : Utf8(shell.messages[0].text));
+        EXPECT_EQ(state.ThePage[22], "<p align=\"center\"><br><b>" + title + "</b></p>") << type;
+    }
+}
+
+TEST_F(ReportOpenerTest, TypesAreComparedByteForByte) {
+    for (const std::string type : {"klasyfikacja klasy", "Klasyfikacja Klasy", "", "Inne  informacje", "Z karty."}) {
+        shell.messages.clear();
+        EXPECT_EQ(opener.OpenChosenFile(dir.Write("r.xml", Report(type))), ReportOutcome::WrongType);
+        EXPECT_EQ(Only(), (Message{1, 1, std::string(messages::kWrongType)})) << type;
+    }
+}
+
+TEST_F(ReportOpenerTest, ElementNamesMatchWhateverTheirCase) {
+    EXPECT_EQ(opener.OpenChosenFile(dir.Write("r.xml", "<SZKOLA><doc>Z karty</doc><INFO><iloscwierszy>0</iloscwierszy></INFO></SZKOLA>")),
+              ReportOutcome::Shown);
+}
+
+TEST_F(ReportOpenerTest, FilesThatAreNoReportsAreRefusedAsTheWrongType) {
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"missing", ""},
+        {"empty.xml", ""},
+        {"bom8.xml", "\xEF\xBB\xBF" + Report("Z karty")},
+        {"noschool.xml", "<Raport><Doc>Z karty</Doc></Raport>"},
+        {"nodoc.xml", "<Szkola><Date>1</Date></Szkola>"},
+    };
+    for (const auto& [name, bytes] : files) {
+        shell.messages.clear();
+        const std::string path = name == "missing" ? dir.PathOf("missing.xml") : dir.Write(name, bytes);
+        EXPECT_EQ(opener.OpenChosenFile(path), ReportOutcome::WrongType) << name;
+        EXPECT_EQ(Only().text, messages::kWrongType) << name;
+        EXPECT_EQ(PageOnDisk(), "<none>") << name;
+        EXPECT_EQ(shell.navigations.back(), state.PageFilePath) << "the view shows the page written last";
+    }
+}
+
+TEST_F(ReportOpenerTest, AFileHeldByAnotherReaderIsRefusedAsUnreadable) {
+    opener.OpenChosenFile(dir.Write("inne.xml", kOtherInformation));
+    const std::string before = PageOnDisk();
+    const std::string held = dir.Write("held.xml", kOtherInformation);
+    const int holder = ::open(held.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    shell.messages.clear();
+    EXPECT_EQ(opener.OpenChosenFile(held), ReportOutcome::Unreadable);
+    ::close(holder);
+    EXPECT_EQ(Only(), (Message{1, 1, std::string(messages::kCannotOpen)}));
+    EXPECT_EQ(PageOnDisk(), before);
+    EXPECT_EQ(shell.navigations.size(), 2u);
+}
+
+TEST_F(ReportOpenerTest, ARendererErrorKeepsThePreviousPageAndView) {
+    opener.OpenChosenFile(dir.Write("inne.xml", kOtherInformation));
+    const std::string before = PageOnDisk();
+    shell.messages.clear();
+    for (const std::string count : {"", "dwa", "4.5", "2147483647"}) {
+        const std::string bad = Report("Inne informacje", "<Info><IloscWierszy>" + count + "</IloscWierszy></Info>");
+        EXPECT_EQ(opener.OpenChosenFile(dir.Write("bad.xml", bad)), ReportOutcome::Damaged) << count;
+        EXPECT_EQ(shell.messages.back(), (Message{1, 1, std::string(messages::kDamagedReport)}));
+        EXPECT_EQ(PageOnDisk(), before);
+        EXPECT_EQ(shell.navigations.size(), 1u) << "the view is not navigated";
+    }
+}
+
+TEST_F(ReportOpenerTest, AnUnwritablePageFileIsADamagedReportAndNoNavigation) {
+    state.PageFilePath = dir.PathOf("no-such-folder/Temp.htm");
+    EXPECT_EQ(opener.OpenChosenFile(dir.Write("inne.xml", kOtherInformation)), ReportOutcome::Damaged);
+    EXPECT_EQ(Only().text, messages::kDamagedReport);
+    EXPECT_TRUE(shell.navigations.empty());
+}
+
+TEST_F(ReportOpenerTest, AReportWithoutDateEndsWithAnEmptyCreationLine) {
+    opener.OpenChosenFile(dir.Write("r.xml", Report("Z karty", "<Info><IloscWierszy>0</IloscWierszy></Info>")));
+    EXPECT_EQ(*(state.ThePage.end() - 5), "   Utworzono: <br>");
+}
+
+TEST_F(ReportOpenerTest, AReportCutOffAfterItsHeaderStillReachesItsRenderer) {
+    const std::string cut = "<Szkola><Doc>Z karty</Doc><Date>5</Date><Info><IloscWierszy>1</IloscWierszy><w0>tekst";
+    EXPECT_EQ(opener.OpenChosenFile(dir.Write("cut.xml", cut)), ReportOutcome::Shown);
+    EXPECT_NE(PageOnDisk().find("   tekst<br>"), std::string::npos);
+}
+
+TEST_F(ReportOpenerTest, RetryBeforeAnyFileIsTheWrongType) {
+    EXPECT_EQ(opener.Retry(), ReportOutcome::WrongType);
+    EXPECT_EQ(Only().text, messages::kWrongType);
+}
+
+TEST_F(ReportOpenerTest, ARefusedFileStaysCurrentForRetry) {
+    const std::string path = dir.Write("r.xml", Report("Nieznany"));
+    opener.OpenChosenFile(path);
+    EXPECT_EQ(state.CurrentReportPath, path);
+    EXPECT_EQ(opener.Retry(), ReportOutcome::WrongType);
+    EXPECT_EQ(shell.messages.size(), 2u);
+}
+
+TEST_F(ReportOpenerTest, OnlyXmlFilesAreTakenFromADrop) {
+    const std::string report = dir.Write("RAPORT.XML", kOtherInformation);
+    EXPECT_EQ(opener.DropFile(dir.Write("notatki.txt", "x")), ReportOutcome::Ignored);
+    EXPECT_EQ(Only(), (Message{1, 3, std::string(messages::kWrongDrop)}));
+    EXPECT_TRUE(state.CurrentReportPath.empty());
+    EXPECT_TRUE(shell.navigations.empty());
+    EXPECT_EQ(opener.DropFile(report), ReportOutcome::Shown);
+    EXPECT_EQ(state.CurrentReportPath, report);
+}
+
+TEST(ReportExtension, IsTheFileNamesLastDotOnIgnoringAsciiCase) {
+    EXPECT_TRUE(HasReportExtension("/a/b.xml"));
+    EXPECT_TRUE(HasReportExtension("/a/b.XmL"));
+    EXPECT_TRUE(HasReportExtension("/a/b.txt.xml"));
+    EXPECT_TRUE(HasReportExtension(".xml"));
+    EXPECT_FALSE(HasReportExtension("/a/b.xml.txt"));
+    EXPECT_FALSE(HasReportExtension("/a.xml/b"));
+    EXPECT_FALSE(HasReportExtension("/a/bxml"));
+    EXPECT_FALSE(HasReportExtension("/a/b.xmll"));
+}
