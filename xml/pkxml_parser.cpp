@@ -1,1 +1,149 @@
+#include "pkxml_parser.h"
+
+#include <memory>
+#include <string>
+
+#include "name_key.h"
+#include "parse_state.h"
 #include "pkxml.h"
+#include "text_ops.h"
+
+namespace {
+
+bool IsTagNameStop(char16_t c) { return ParseState::IsBlank(c) || c == u'/' || c == u'>'; }
+bool IsAttrNameStop(char16_t c) { return ParseState::IsBlank(c) || c == u'=' || c == u'>'; }
+bool IsValueStop(char16_t c) { return c == u'"'; }
+bool IsTextStop(char16_t c) { return c == u'<'; }
+bool IsEndTagNameStop(char16_t c) { return ParseState::IsBlank(c) || c == u'>'; }
+
+struct Item {
+    bool ok = false;
+    bool noContent = false;
+    bool isCData = false;
+};
+
+class Parser {
+public:
+    Parser(const std::u16string& text, bool inCodePage) : state_(text), inCodePage_(inCodePage) {}
+
+    bool ParseContent(TpkXMLNode& node, int depth);
+
+private:
+    bool EndTagCloses(const TpkXMLNode& node);
+    Item ParseTag(TpkXMLNode& node, TpkXMLNode& parent);
+    Item ParseBang(TpkXMLNode& node, TpkXMLNode& parent);
+    bool ParseAttributes(TpkXMLNode& node, Item& item);
+    void ReadText(TpkXMLNode& node);
+    // "/" must close the tag at once; leaves the character after it in c.
+    bool SlashCloses(char16_t& c, Item& item) {
+        c = state_.NextChar();
+        item.noContent = true;
+        return c == u'>';
+    }
+
+    ParseState state_;
+    bool inCodePage_;
+};
+
+bool Parser::ParseContent(TpkXMLNode& node, int depth) {
+    if (depth > kMaxNestingDepth) throw XmlNestingTooDeep("elements nest too deep");
+    while (!state_.AtEnd()) {
+        if (!state_.Expect(u'<')) return false;
+        if (state_.NextChar() == u'/') return EndTagCloses(node);
+        state_.BackChar();
+        auto child = std::make_unique<TpkXMLNode>();
+        const Item item = ParseTag(*child, node);
+        if (!item.ok) return false;
+        if (!item.isCData) {
+            TpkXMLNode& added = *child;
+            node.AddChild(std::move(child));  // before its content, so a failure keeps it
+            if (!item.noContent && !ParseContent(added, depth + 1)) return false;
+        }
+        state_.SkipBlanks();
+    }
+    return true;  // the text ran out: every element still open ends here
+}
+
+bool Parser::EndTagCloses(const TpkXMLNode& node) {
+    const std::u16string_view name = state_.ReadUntil(IsEndTagNameStop);
+    state_.SkipBlanks();
+    return state_.NextChar() == u'>' && SameKey(name, node.Name);
+}
+
+Item Parser::ParseTag(TpkXMLNode& node, TpkXMLNode& parent) {
+    Item item;
+    char16_t c = state_.NextChar();
+    if (c == u'!') return ParseBang(node, parent);
+    if (c == u'?') {
+        item.noContent = true;
+        node.Kind = TpkXMLNodeKind::nkInstruction;
+    } else {
+        state_.BackChar();
+    }
+    const std::u16string_view name = state_.ReadUntil(IsTagNameStop);
+    state_.SkipBlanks();
+    c = state_.NextChar();
+    if (c == u'/' && !SlashCloses(c, item)) return item;
+    if (c != u'>') state_.BackChar();
+    if (name.empty()) return item;
+    node.Name = name;
+    if (c != u'>' && !ParseAttributes(node, item)) return item;
+    ReadText(node);
+    item.ok = true;
+    return item;
+}
+
+// CDATA goes to the parent; anything else after "<!", a DOCTYPE included, is read as a comment.
+Item Parser::ParseBang(TpkXMLNode& node, TpkXMLNode& parent) {
+    Item item;
+    char16_t head[7];
+    for (char16_t& c : head) c = state_.NextChar();
+    if (state_.AtEnd()) return item;
+    item.ok = true;
+    if (SameKey({head, 7}, u"[CDATA[")) {
+        parent.CData = state_.ReadUntilText(u"]]>");
+        item.isCData = true;
+        return item;
+    }
+    state_.Move(-7);
+    item.noContent = true;
+    node.Kind = TpkXMLNodeKind::nkComment;
+    state_.NextChar();
+    state_.NextChar();
+    node.Text = TrimText(state_.ReadUntilText(u"-->"), inCodePage_);
+    return item;
+}
+
+bool Parser::ParseAttributes(TpkXMLNode& node, Item& item) {
+    while (!state_.AtEnd()) {
+        state_.SkipBlanks();
+        char16_t c = state_.NextChar();
+        if (c == u'/' && !SlashCloses(c, item)) return false;
+        if (c == u'>') break;
+        state_.BackChar();
+        const std::u16string_view name = state_.ReadUntil(IsAttrNameStop);
+        if (node.Kind == TpkXMLNodeKind::nkInstruction && name == u"?") {
+            if (state_.NextChar() == u'>') break;
+            return false;
+        }
+        if (!state_.Expect(u'=') || !state_.Expect(u'"')) return false;
+        const std::u16string_view raw = state_.ReadUntil(IsValueStop);
+        if (!state_.Expect(u'"')) return false;
+        node.Attrs.Add(std::make_unique<TpkXMLAttr>(TrimText(name, inCodePage_),
+                                                    DecodeEntities(std::u16string(raw))));
+    }
+    return true;
+}
+
+// Whatever follows the tag up to the next "<" is the node's text, after an empty-element tag
+// or a processing instruction too.
+void Parser::ReadText(TpkXMLNode& node) {
+    state_.SkipBlanks();
+    node.Text = DecodeEntities(TrimText(state_.ReadUntil(IsTextStop), inCodePage_));
+}
+
+}  // namespace
+
+bool ParseText(const std::u16string& text, bool inCodePage, TpkXMLNode& root) {
+    return Parser(text, inCodePage).ParseContent(root, 0);
+}

@@ -1,0 +1,32 @@
+#include "name_key.h"
+
+#include "code_page.h"
+#include "pkxml.h"
+
+CodePageTable::CodePageTable() {
+    for (size_t c = 0; c < byte.size(); ++c)
+        byte[c] = static_cast<unsigned char>(WideCharToAnsi(static_cast<char16_t>(c)));
+    for (size_t b = 0; b < upper.size(); ++b) upper[b] = AnsiUpperChar(static_cast<unsigned char>(b));
+}
+
+const CodePageTable& CodePage() {
+    static const CodePageTable table;
+    return table;
+}
+
+std::string NameKey(std::u16string_view name) {
+    const CodePageTable& table = CodePage();
+    std::string key(name.size(), '\0');
+    for (size_t i = 0; i < name.size(); ++i) key[i] = static_cast<char>(table.Key(name[i]));
+    return key;
+}
+
+bool SameKey(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) return false;
+    const CodePageTable& table = CodePage();
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && table.Key(a[i]) != table.Key(b[i])) return false;
+    return true;
+}
+
+std::u16string UpperKey(std::u16string_view text) { return AnsiToWide(AnsiUpper(WideToAnsi(text))); }
