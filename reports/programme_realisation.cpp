@@ -48,7 +48,7 @@ void RenderAdditionalClasses(bool AsTitle, HtmlPage& page, const std::string& pa
     ReportFile report(path);
     WriteTitle(AsTitle, "REALIZACJA ZAJ\xCA\xC6 DODATKOWYCH", page);
     OpenParagraph(page);
-    AddLabelledLine("Zaj\xEA\xE6" "a: ", report.Value("Zajecia"), page);
+    AddLabelledLine("Zaj\xEA" "cia: ", report.Value("Zajecia"), page);
     AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);
     WriteProgrammeBlocks(report, BlockHeading::Labelled, page);
     CloseParagraph(page);
