@@ -15,8 +15,9 @@ std::string OtherInformation(int lines) {
     std::string xml = "<?xml version=\"1.0\"?>\r\n<Szkola><Doc>Inne informacje</Doc><Belfer>Jan Kowalski</Belfer>"
                       "<Dotyczy>Wycieczka</Dotyczy><Info><IloscWierszy>" + std::to_string(lines) + "</IloscWierszy>";
     for (int i = 0; i < lines; ++i) {
-        const std::string name = "w" + std::to_string(i);
-        xml += "<" + name + ">Linia numer " + std::to_string(i) + " opisu wycieczki.</" + name + ">\r\n";
+        const std::string number = std::to_string(i);
+        xml.append("<w").append(number).append(">Linia numer ").append(number);
+        xml.append(" opisu wycieczki.</w").append(number).append(">\r\n");
     }
     return xml + "</Info></Szkola>";
 }
