@@ -1,0 +1,31 @@
+#include "hot_label.h"
+
+#include <QMouseEvent>
+
+HotLabel::HotLabel(QWidget* parent)
+    : QLabel(parent)
+{
+}
+
+// While a button is held Qt grabs the mouse for the widget pressed on, so moves and the
+// release arrive here even when the pointer has left the label.
+
+void HotLabel::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit pressed(event->globalPosition().toPoint());
+}
+
+void HotLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit moved(event->globalPosition().toPoint());
+}
+
+void HotLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit released();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}

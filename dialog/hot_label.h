@@ -1,0 +1,25 @@
+#pragma once
+// A label that reports what the mouse does on it: the dialog's close area, its title strip
+// and its button pictures are all such labels.
+#include <QLabel>
+#include <QPoint>
+
+class HotLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit HotLabel(QWidget* parent = nullptr);
+
+signals:
+    // Any button; positions are on the screen.
+    void pressed(QPoint screenPos);
+    void moved(QPoint screenPos);
+    void released();
+    // The left button released over the label after a press on it.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

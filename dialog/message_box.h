@@ -1,0 +1,24 @@
+#pragma once
+// The one way the program shows a message: its own skinned, modal dialog.
+#include <QString>
+
+class QWidget;
+
+// Button styles, icons and the choices left in DialogResult.
+enum MessageStyle { StyleZamknij = 1, StyleTakNieAnuluj = 3 };
+enum MessageIcon { IconInformacja = 1, IconPytanie = 2, IconUwaga = 3 };
+enum MessageChoice { ChoiceZamknij = 0, ChoiceTak = 1, ChoiceNie = 2, ChoiceAnuluj = 3 };
+
+// The outcome of the last ShowMessageBox; 2 (Nie) when the dialog was closed without a choice.
+extern int DialogResult;
+
+// Creates the dialog, once, right after the main window (`owner`, which then owns it), and
+// installs the application-wide Tab filter. Without an owner the dialog lives until the
+// application quits. ShowMessageBox creates it if this was not called.
+void CreateWarningDialog(QWidget* owner = nullptr);
+
+// Shows `text` modally with the buttons of `style` and the picture of `icon`; "\r" starts
+// a new line. Returns when the dialog has closed, giving DialogResult. Any style other than
+// 3 shows Zamknij alone. Throws ResourceNotFound, before showing anything, if a picture is
+// missing from the program.
+int ShowMessageBox(int style, int icon, const QString& text);

@@ -1,0 +1,303 @@
+#include "tfwarning.h"
+
+#include "hot_label.h"
+#include "resource_image.h"
+#include "tab_filter.h"
+#include "warning_pictures.h"
+#include "warning_state.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+
+namespace {
+
+constexpr QSize FormSize(350, 150);
+constexpr QSize ButtonSize(88, 26);
+
+void LoadResourceImage(const QString& name, QLabel* image)
+{
+    image->setPixmap(QPixmap::fromImage(::LoadResourceImage(name)));
+}
+
+// Letter keys go by the key, not the character typed, so Shift and Caps Lock make no
+// difference. `letters` holds the letter in upper and lower case.
+bool KeyMatches(int key, const QString& letters)
+{
+    return key == letters.at(0).toUpper().unicode();
+}
+
+bool IsShown(const QWidget* widget)
+{
+    return !widget->isHidden();
+}
+
+QFont TextFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    font.setPixelSize(12);
+    return font;
+}
+
+} // namespace
+
+TFWarning::TFWarning(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("FWarning"));
+    setFixedSize(FormSize);
+    setFocusPolicy(Qt::StrongFocus);
+
+    ImWarning = new QLabel(this);
+    ImWarning->setObjectName(QStringLiteral("ImWarning"));
+    ImWarning->setGeometry(QRect(QPoint(0, 0), FormSize));
+
+    PIkona = new QWidget(this);
+    PIkona->setObjectName(QStringLiteral("PIkona"));
+    PIkona->setGeometry(12, 4, 42, 43);
+    ImIkona = new QLabel(PIkona);
+    ImIkona->setObjectName(QStringLiteral("ImIkona"));
+    ImIkona->setGeometry(0, 0, 42, 43);
+
+    LTekstWarning = new QLabel(this);
+    LTekstWarning->setObjectName(QStringLiteral("LTekstWarning"));
+    LTekstWarning->setGeometry(17, 51, 313, 53);
+    LTekstWarning->setFont(TextFont());
+    LTekstWarning->setTextFormat(Qt::PlainText);
+    LTekstWarning->setWordWrap(true);
+    LTekstWarning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette textPalette = LTekstWarning->palette();
+    textPalette.setColor(QPalette::WindowText, QColor(0x44, 0x44, 0x44));
+    LTekstWarning->setPalette(textPalette);
+
+    LListwa = new HotLabel(this);
+    LListwa->setObjectName(QStringLiteral("LListwa"));
+    LListwa->setGeometry(56, 5, 281, 23);
+    connect(LListwa, &HotLabel::pressed, this, &TFWarning::LListwaMouseDown);
+    connect(LListwa, &HotLabel::moved, this, &TFWarning::LListwaMouseMove);
+    connect(LListwa, &HotLabel::released, this, &TFWarning::LListwaMouseUp);
+
+    // The strip reaches under the close area; the close area has to stay on top to be hit.
+    LClose = new HotLabel(this);
+    LClose->setObjectName(QStringLiteral("LClose"));
+    LClose->setGeometry(323, 8, 17, 17);
+    connect(LClose, &HotLabel::clicked, this, &TFWarning::LCloseClick);
+
+    PButTak = MakeButton("PButTak", "ImButTak", {63, 116}, &ImButTak);
+    PButNie = MakeButton("PButNie", "ImButNie", {156, 116}, &ImButNie);
+    PButAnuluj = MakeButton("PButAnuluj", "ImButAnuluj", {248, 116}, &ImButAnuluj);
+    pButZamknij = MakeButton("pButZamknij", "ImButZamknij", {190, 116}, &ImButZamknij);
+    connect(ImButTak, &HotLabel::clicked, this, [this] { Choose(1); });
+    connect(ImButNie, &HotLabel::clicked, this, [this] { Choose(2); });
+    connect(ImButAnuluj, &HotLabel::clicked, this, [this] { Choose(3); });
+    connect(ImButZamknij, &HotLabel::clicked, this, [this] { Choose(0); });
+
+    // An unknown icon keeps the previous picture; before any display that is the information one.
+    LoadResourceImage(FacePicture, ImWarning);
+    ShowDialogIcon(1);
+
+    InstallTabFilter();
+}
+
+QWidget* TFWarning::MakeButton(const char* panelName, const char* imageName, QPoint position,
+                               HotLabel** image)
+{
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QString::fromLatin1(panelName));
+    panel->setGeometry(QRect(position, ButtonSize));
+    panel->setCursor(Qt::PointingHandCursor);
+    *image = new HotLabel(panel);
+    (*image)->setObjectName(QString::fromLatin1(imageName));
+    (*image)->setGeometry(QRect(QPoint(0, 0), ButtonSize));
+    (*image)->setCursor(Qt::PointingHandCursor);
+    return panel;
+}
+
+void TFWarning::LoadButton(int button, bool highlighted)
+{
+    static HotLabel* TFWarning::*const images[] = {&TFWarning::ImButTak, &TFWarning::ImButNie,
+                                                   &TFWarning::ImButAnuluj, &TFWarning::ImButZamknij};
+    LoadResourceImage(ButtonPicture(button, highlighted), this->*images[button - ButTak]);
+}
+
+void TFWarning::PrepareDialogImages(int style)
+{
+    LoadResourceImage(FacePicture, ImWarning);
+    LoadButton(ButTak, true);
+    LoadButton(ButNie, false);
+    LoadButton(ButZamknij, false);
+    LoadButton(ButAnuluj, false);
+    HighlightedButton = ButZamknij;
+    if (style == 1)
+        LoadButton(ButZamknij, true);
+    else
+        HighlightedButton = ButTak;
+}
+
+void TFWarning::ShowButtons(int style)
+{
+    const bool three = style == 3;
+    PButTak->setVisible(three);
+    PButNie->setVisible(three);
+    PButAnuluj->setVisible(three);
+    pButZamknij->setVisible(!three);
+}
+
+void TFWarning::SetText(const QString& text)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(u'\r', u'\n');
+    LTekstWarning->setText(lines);
+}
+
+void TFWarning::ShowDialogIcon(int icon)
+{
+    const QString picture = IconPicture(icon);
+    if (!picture.isEmpty())
+        LoadResourceImage(picture, ImIkona);
+}
+
+void TFWarning::CentreOnScreen()
+{
+    const QWidget* active = QApplication::activeWindow();
+    QScreen* screen = active && active != this ? active->screen() : QGuiApplication::primaryScreen();
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(screen->geometry().center());
+    move(frame.topLeft());
+}
+
+// Each step loads the two pictures that change, in this order, then moves the highlight.
+void TFWarning::HighlightNext()
+{
+    switch (HighlightedButton) {
+    case ButTak:
+        LoadButton(ButTak, false);
+        LoadButton(ButNie, true);
+        HighlightedButton = ButNie;
+        break;
+    case ButNie:
+        LoadButton(ButNie, false);
+        LoadButton(ButAnuluj, true);
+        HighlightedButton = ButAnuluj;
+        break;
+    case ButAnuluj:
+        LoadButton(ButTak, true);
+        LoadButton(ButAnuluj, false);
+        HighlightedButton = ButTak;
+        break;
+    default:
+        break;
+    }
+}
+
+void TFWarning::HighlightPrevious()
+{
+    switch (HighlightedButton) {
+    case ButTak:
+        LoadButton(ButTak, false);
+        LoadButton(ButAnuluj, true);
+        HighlightedButton = ButAnuluj;
+        break;
+    case ButNie:
+        LoadButton(ButNie, false);
+        LoadButton(ButTak, true);
+        HighlightedButton = ButTak;
+        break;
+    case ButAnuluj:
+        LoadButton(ButNie, true);
+        LoadButton(ButAnuluj, false);
+        HighlightedButton = ButNie;
+        break;
+    default:
+        break;
+    }
+}
+
+// Every key is handled here and never passed on: QDialog would close on Esc by itself, and
+// no typed character is meant to reach any control.
+void TFWarning::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    FormKeyDown(event->key());
+}
+
+void TFWarning::FormKeyDown(int key)
+{
+    if (TabPressed)
+        HighlightNext();
+    if (ChooseByLetter(key))
+        return;
+    if (key == Qt::Key_Escape && IsShown(pButZamknij)) {
+        Choose(0);
+        return;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Choose(HighlightedButton == ButZamknij ? 0 : HighlightedButton);
+        return;
+    }
+    if (key == Qt::Key_Left)
+        HighlightPrevious();
+    if (key == Qt::Key_Right)
+        HighlightNext();
+}
+
+// Anuluj and Zamknij are never shown together, so the English "C" has one meaning at a time.
+bool TFWarning::ChooseByLetter(int key)
+{
+    const bool polish = DialogLanguage == QStringLiteral("pl");
+    struct Letter {
+        const QWidget* panel;
+        QString letters;
+        int result;
+    };
+    const Letter letters[] = {
+        {PButTak, polish ? QStringLiteral("Tt") : QStringLiteral("Yy"), 1},
+        {PButNie, QStringLiteral("Nn"), 2},
+        {PButAnuluj, polish ? QStringLiteral("Aa") : QStringLiteral("Cc"), 3},
+        {pButZamknij, polish ? QStringLiteral("Zz") : QStringLiteral("Cc"), 0},
+    };
+    for (const Letter& letter : letters) {
+        if (IsShown(letter.panel) && KeyMatches(key, letter.letters)) {
+            Choose(letter.result);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TFWarning::Choose(int result)
+{
+    DialogResult = result;
+    done(QDialog::Accepted);
+}
+
+void TFWarning::LCloseClick()
+{
+    if (IsShown(PButAnuluj))
+        Choose(3);
+    else if (IsShown(pButZamknij))
+        Choose(0);
+}
+
+void TFWarning::LListwaMouseDown(QPoint screenPos)
+{
+    Dragging = true;
+    LastCursor = screenPos;
+}
+
+void TFWarning::LListwaMouseMove(QPoint screenPos)
+{
+    if (!Dragging)
+        return;
+    move(pos() + (screenPos - LastCursor));
+    LastCursor = screenPos;
+}
+
+void TFWarning::LListwaMouseUp()
+{
+    Dragging = false;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The program's message dialog: a borderless, picture-skinned window with an icon, a text
+// and picture buttons (Zamknij alone, or Tak, Nie, Anuluj). One exists for the whole run;
+// ShowMessageBox prepares and shows it.
+#include <QDialog>
+
+class HotLabel;
+class QLabel;
+
+class TFWarning : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFWarning(QWidget* parent = nullptr);
+
+    // Reloads the face and button pictures and the highlight for `style` (1 or 3).
+    void PrepareDialogImages(int style);
+    // Shows Zamknij alone for style 1, else Tak, Nie and Anuluj.
+    void ShowButtons(int style);
+    // A "\r" in `text` starts a new line.
+    void SetText(const QString& text);
+    // Icon 1 information, 2 question, 3 warning; any other value keeps the current picture.
+    void ShowDialogIcon(int icon);
+    // Moves the dialog to the middle of the screen it is shown on.
+    void CentreOnScreen();
+
+    // Move the highlight among Tak, Nie and Anuluj, wrapping around; nothing with Zamknij.
+    void HighlightNext();
+    void HighlightPrevious();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormKeyDown(int key);
+    bool ChooseByLetter(int key);
+    void Choose(int result);
+    void LoadButton(int button, bool highlighted);
+
+    void LCloseClick();
+    void LListwaMouseDown(QPoint screenPos);
+    void LListwaMouseMove(QPoint screenPos);
+    void LListwaMouseUp();
+
+    QWidget* MakeButton(const char* panelName, const char* imageName, QPoint position, HotLabel** image);
+
+    QLabel* ImWarning;
+    QWidget* PIkona;
+    QLabel* ImIkona;
+    QLabel* LTekstWarning;
+    HotLabel* LClose;
+    HotLabel* LListwa;
+    QWidget* PButTak;
+    QWidget* PButNie;
+    QWidget* PButAnuluj;
+    QWidget* pButZamknij;
+    HotLabel* ImButTak;
+    HotLabel* ImButNie;
+    HotLabel* ImButAnuluj;
+    HotLabel* ImButZamknij;
+};
