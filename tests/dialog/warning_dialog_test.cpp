@@ -1,0 +1,432 @@
+#include "message_box.h"
+#include "resource_image.h"
+#include "tfwarning.h"
+#include "warning_state.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+
+constexpr int StaysOpen = -1;
+
+// Shows a message, lets `act` work on the dialog once it is on the screen, and closes the
+// dialog if `act` left it open. Gives DialogResult, or StaysOpen.
+int Run(int style, int icon, const QString& text, const std::function<void(TFWarning&)>& act)
+{
+    bool stayedOpen = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<TFWarning*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer.stop();
+        if (QTest::qWaitForWindowExposed(dialog))
+            act(*dialog);
+        stayedOpen = dialog->isVisible();
+        if (stayedOpen)
+            dialog->close();
+    });
+    timer.start(5);
+    const int result = ShowMessageBox(style, icon, text);
+    if (stayedOpen) {
+        // Closed by the test, not chosen: the result must still be the one set before showing.
+        return result == ChoiceNie ? StaysOpen : -100 - result;
+    }
+    return result;
+}
+
+template <typename Widget = QWidget>
+Widget* Control(TFWarning& dialog, const char* name)
+{
+    auto* control = dialog.findChild<Widget*>(QString::fromLatin1(name));
+    Q_ASSERT(control);
+    return control;
+}
+
+// Steps are separated by blanks: Enter, KeypadEnter, Esc, Left, Right, Tab, Backtab, F4, Num5;
+// a lower-case letter is typed as it is, Shift+X with Shift, Caps+X as Caps Lock gives it.
+void Press(QWidget* widget, const QString& steps)
+{
+    for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        if (step == QStringLiteral("Enter"))
+            QTest::keyClick(widget, Qt::Key_Return);
+        else if (step == QStringLiteral("KeypadEnter"))
+            QTest::keyClick(widget, Qt::Key_Enter, Qt::KeypadModifier);
+        else if (step == QStringLiteral("Esc"))
+            QTest::keyClick(widget, Qt::Key_Escape);
+        else if (step == QStringLiteral("Left"))
+            QTest::keyClick(widget, Qt::Key_Left);
+        else if (step == QStringLiteral("Right"))
+            QTest::keyClick(widget, Qt::Key_Right);
+        else if (step == QStringLiteral("Tab"))
+            QTest::keyClick(widget, Qt::Key_Tab);
+        else if (step == QStringLiteral("Backtab"))
+            QTest::keyClick(widget, Qt::Key_Backtab, Qt::ShiftModifier);
+        else if (step.startsWith(u'F'))
+            QTest::keyClick(widget, Qt::Key(Qt::Key_F1 + step.mid(1).toInt() - 1));
+        else if (step.startsWith(QStringLiteral("Num")))
+            QTest::keyClick(widget, Qt::Key(Qt::Key_0 + step.mid(3).toInt()), Qt::KeypadModifier);
+        else if (step.startsWith(QStringLiteral("Shift+")) || step.startsWith(QStringLiteral("Caps+"))) {
+            const QChar letter = step.back();
+            const auto modifier = step.startsWith(u'S') ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(letter.unicode()), QString(letter), modifier);
+        } else
+            QTest::keyClick(widget, step.at(0).toLatin1());
+    }
+}
+
+const QStringList AllPictures = {
+    "oknowarning", "ikoinfo", "ikopytanie", "ikouwaga",
+    "buttak", "buttakakt", "butnie", "butnieakt", "butanuluj", "butanulujakt", "butzamknij", "butzamknijakt",
+    "butyes", "butyesakt", "butno", "butnoakt", "butcancel", "butcancelakt", "butclose", "butcloseakt",
+};
+
+// The name of the resource picture the label shows, compared pixel for pixel.
+QString PictureOf(const QLabel* label)
+{
+    const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const QString& name : AllPictures) {
+        if (LoadResourceImage(name).convertToFormat(QImage::Format_RGB32) == shown)
+            return name;
+    }
+    return QStringLiteral("?");
+}
+
+// The pictures of the buttons on show, from left to right.
+QString ButtonPictures(TFWarning& dialog)
+{
+    QStringList shown;
+    for (const char* name : {"ImButTak", "ImButNie", "ImButAnuluj", "ImButZamknij"}) {
+        auto* image = Control<QLabel>(dialog, name);
+        if (image->isVisible())
+            shown << PictureOf(image);
+    }
+    return shown.join(u' ');
+}
+
+// The box around the dark pixels of the text as the dialog draws it.
+QRect TextInk(TFWarning& dialog)
+{
+    const QRect box = Control(dialog, "LTekstWarning")->geometry();
+    const QImage image = dialog.grab(box).toImage();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+QRect InkOf(const QString& text)
+{
+    QRect ink;
+    Run(StyleZamknij, IconInformacja, text, [&](TFWarning& dialog) { ink = TextInk(dialog); });
+    return ink;
+}
+
+} // namespace
+
+class WarningDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void styleOneShowsZamknijAloneInTheMiddle();
+    void otherStylesShowZamknijAlone();
+    void keys_data();
+    void keys();
+    void clicks_data();
+    void clicks();
+    void highlightPicturesFollowEachStep();
+    void closingOtherwiseLeavesNie();
+    void iconFollowsItsNumber();
+    void englishPicturesAndLetters();
+    void carriageReturnStartsALine();
+    void textIsNotMarkup();
+    void titleStripDragsByThePointersMovement();
+    void pressOnTheFaceDoesNotDrag();
+    void tabMovesFocusNowhere();
+};
+
+void WarningDialogTest::initTestCase()
+{
+    CreateWarningDialog();
+}
+
+void WarningDialogTest::cleanup()
+{
+    DialogLanguage = QStringLiteral("pl");
+}
+
+void WarningDialogTest::styleOneShowsZamknijAloneInTheMiddle()
+{
+    Run(StyleZamknij, IconInformacja, QStringLiteral("Brak pliku."), [](TFWarning& dialog) {
+        QCOMPARE(dialog.size(), QSize(350, 150));
+        QVERIFY(dialog.windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+        QCOMPARE(dialog.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+        QCOMPARE(ButtonPictures(dialog), QStringLiteral("butzamknijakt"));
+        QCOMPARE(Control(dialog, "pButZamknij")->geometry(), QRect(190, 116, 88, 26));
+        QCOMPARE(PictureOf(Control<QLabel>(dialog, "ImWarning")), QStringLiteral("oknowarning"));
+        QCOMPARE(PictureOf(Control<QLabel>(dialog, "ImIkona")), QStringLiteral("ikoinfo"));
+        QCOMPARE(HighlightedButton, int(ButZamknij));
+    });
+}
+
+void WarningDialogTest::otherStylesShowZamknijAlone()
+{
+    for (int style : {0, 2, 4}) {
+        const int result = Run(style, IconInformacja, QStringLiteral("Styl."), [](TFWarning& dialog) {
+            QCOMPARE(ButtonPictures(dialog), QStringLiteral("butzamknijakt"));
+            Press(&dialog, QStringLiteral("Enter"));
+        });
+        QCOMPARE(result, int(ChoiceZamknij));
+    }
+}
+
+void WarningDialogTest::keys_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("1: Enter") << 1 << "Enter" << 0;
+    QTest::newRow("1: keypad Enter") << 1 << "KeypadEnter" << 0;
+    QTest::newRow("1: Esc") << 1 << "Esc" << 0;
+    QTest::newRow("1: z") << 1 << "z" << 0;
+    QTest::newRow("1: Shift+Z") << 1 << "Shift+Z" << 0;
+    QTest::newRow("1: Caps Lock Z") << 1 << "Caps+Z" << 0;
+    QTest::newRow("1: other letters, arrows, Tab") << 1 << "t n a Shift+T Caps+A Left Right Tab Backtab" << StaysOpen;
+    QTest::newRow("1: function and keypad keys") << 1 << "F4 F5 F10 Num4 Num5 Num9" << StaysOpen;
+
+    QTest::newRow("3: Enter") << 3 << "Enter" << 1;
+    QTest::newRow("3: right, Enter") << 3 << "Right Enter" << 2;
+    QTest::newRow("3: right twice, Enter") << 3 << "Right Right Enter" << 3;
+    QTest::newRow("3: right three times, Enter") << 3 << "Right Right Right Enter" << 1;
+    QTest::newRow("3: left, Enter") << 3 << "Left Enter" << 3;
+    QTest::newRow("3: left twice, Enter") << 3 << "Left Left Enter" << 2;
+    QTest::newRow("3: Tab, Enter") << 3 << "Tab Enter" << 2;
+    QTest::newRow("3: Tab three times, Enter") << 3 << "Tab Tab Tab Enter" << 1;
+    QTest::newRow("3: Shift+Tab, Enter") << 3 << "Backtab Enter" << 2;
+    QTest::newRow("3: t") << 3 << "t" << 1;
+    QTest::newRow("3: Shift+N") << 3 << "Shift+N" << 2;
+    QTest::newRow("3: a") << 3 << "a" << 3;
+    QTest::newRow("3: Caps Lock A") << 3 << "Caps+A" << 3;
+    QTest::newRow("3: letter after moving") << 3 << "Right Right t" << 1;
+    QTest::newRow("3: Esc") << 3 << "Esc" << StaysOpen;
+    QTest::newRow("3: z, function and keypad keys") << 3 << "z Caps+Z F4 Num5" << StaysOpen;
+}
+
+void WarningDialogTest::keys()
+{
+    QFETCH(int, style);
+    QFETCH(QString, steps);
+    QFETCH(int, result);
+    const int icon = style == 3 ? IconPytanie : IconInformacja;
+    QCOMPARE(Run(style, icon, QStringLiteral("Klawisze."), [&](TFWarning& dialog) { Press(&dialog, steps); }),
+             result);
+}
+
+void WarningDialogTest::clicks_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("1: Zamknij") << 1 << "ImButZamknij" << int(Qt::LeftButton) << 0;
+    QTest::newRow("1: close area") << 1 << "LClose" << int(Qt::LeftButton) << 0;
+    QTest::newRow("3: Tak") << 3 << "ImButTak" << int(Qt::LeftButton) << 1;
+    QTest::newRow("3: Nie") << 3 << "ImButNie" << int(Qt::LeftButton) << 2;
+    QTest::newRow("3: Anuluj") << 3 << "ImButAnuluj" << int(Qt::LeftButton) << 3;
+    QTest::newRow("3: close area") << 3 << "LClose" << int(Qt::LeftButton) << 3;
+    QTest::newRow("3: right button on Tak") << 3 << "ImButTak" << int(Qt::RightButton) << StaysOpen;
+    QTest::newRow("3: title strip") << 3 << "LListwa" << int(Qt::LeftButton) << StaysOpen;
+}
+
+void WarningDialogTest::clicks()
+{
+    QFETCH(int, style);
+    QFETCH(QString, control);
+    QFETCH(int, button);
+    QFETCH(int, result);
+    const int got = Run(style, IconInformacja, QStringLiteral("Myszą."), [&](TFWarning& dialog) {
+        QTest::mouseClick(Control(dialog, qPrintable(control)), Qt::MouseButton(button));
+    });
+    QCOMPARE(got, result);
+}
+
+void WarningDialogTest::highlightPicturesFollowEachStep()
+{
+    Run(StyleTakNieAnuluj, IconPytanie, QStringLiteral("Strzałki."), [](TFWarning& dialog) {
+        QCOMPARE(PictureOf(Control<QLabel>(dialog, "ImIkona")), QStringLiteral("ikopytanie"));
+        QCOMPARE(ButtonPictures(dialog), QStringLiteral("buttakakt butnie butanuluj"));
+        const struct {
+            const char* key;
+            const char* pictures;
+        } steps[] = {
+            {"Right", "buttak butnieakt butanuluj"}, {"Right", "buttak butnie butanulujakt"},
+            {"Right", "buttakakt butnie butanuluj"}, {"Left", "buttak butnie butanulujakt"},
+            {"Left", "buttak butnieakt butanuluj"},  {"Left", "buttakakt butnie butanuluj"},
+            {"Tab", "buttak butnieakt butanuluj"},
+        };
+        for (const auto& step : steps) {
+            Press(&dialog, QString::fromLatin1(step.key));
+            QCOMPARE(ButtonPictures(dialog), QString::fromLatin1(step.pictures));
+        }
+    });
+    Run(StyleZamknij, IconInformacja, QStringLiteral("Strzałki."), [](TFWarning& dialog) {
+        Press(&dialog, QStringLiteral("Left Right Tab"));
+        QCOMPARE(ButtonPictures(dialog), QStringLiteral("butzamknijakt"));
+    });
+}
+
+void WarningDialogTest::closingOtherwiseLeavesNie()
+{
+    QCOMPARE(Run(StyleZamknij, IconInformacja, QStringLiteral("Raz."), [](TFWarning& dialog) { Press(&dialog, "z"); }),
+             int(ChoiceZamknij));
+    QCOMPARE(Run(StyleTakNieAnuluj, IconPytanie, QStringLiteral("Trzy."), [](TFWarning& dialog) { dialog.reject(); }),
+             int(ChoiceNie));
+    QCOMPARE(DialogResult, int(ChoiceNie));
+}
+
+void WarningDialogTest::iconFollowsItsNumber()
+{
+    const auto iconShown = [](int icon) {
+        QString picture;
+        Run(StyleZamknij, icon, QStringLiteral("Ikona."), [&](TFWarning& dialog) {
+            picture = PictureOf(Control<QLabel>(dialog, "ImIkona"));
+        });
+        return picture;
+    };
+    QCOMPARE(iconShown(IconUwaga), QStringLiteral("ikouwaga"));
+    QCOMPARE(iconShown(7), QStringLiteral("ikouwaga"));
+    QCOMPARE(iconShown(0), QStringLiteral("ikouwaga"));
+    QCOMPARE(iconShown(IconPytanie), QStringLiteral("ikopytanie"));
+    QCOMPARE(iconShown(IconInformacja), QStringLiteral("ikoinfo"));
+}
+
+void WarningDialogTest::englishPicturesAndLetters()
+{
+    DialogLanguage = QStringLiteral("en");
+    const int three = Run(StyleTakNieAnuluj, IconPytanie, QStringLiteral("Save?"), [](TFWarning& dialog) {
+        QCOMPARE(ButtonPictures(dialog), QStringLiteral("butyesakt butno butcancel"));
+        Press(&dialog, QStringLiteral("t a z Right"));
+        QCOMPARE(ButtonPictures(dialog), QStringLiteral("butyes butnoakt butcancel"));
+        Press(&dialog, QStringLiteral("Caps+C"));
+    });
+    QCOMPARE(three, int(ChoiceAnuluj));
+    QCOMPARE(Run(StyleTakNieAnuluj, IconPytanie, QStringLiteral("Save?"), [](TFWarning& dialog) { Press(&dialog, "y"); }),
+             int(ChoiceTak));
+    const int one = Run(StyleZamknij, IconInformacja, QStringLiteral("Done."), [](TFWarning& dialog) {
+        QCOMPARE(ButtonPictures(dialog), QStringLiteral("butcloseakt"));
+        Press(&dialog, QStringLiteral("z y n"));
+        QVERIFY(dialog.isVisible());
+        Press(&dialog, QStringLiteral("c"));
+    });
+    QCOMPARE(one, int(ChoiceZamknij));
+}
+
+void WarningDialogTest::carriageReturnStartsALine()
+{
+    const QString first = QStringLiteral("Wystąpiły problemy z otwarciem pliku.");
+    const QString second = QStringLiteral("Błędny typ pliku.");
+    const QRect firstLine = InkOf(first);
+    const QRect secondLine = InkOf(second);
+    const QRect both = InkOf(first + u'\r' + second);
+    QCOMPARE(both.width(), firstLine.width());
+    QVERIFY2(both.height() > firstLine.height() + 10, "the second line stands below the first");
+
+    const QRect lowered = InkOf(u'\r' + second);
+    QCOMPARE(lowered.width(), secondLine.width());
+    QVERIFY2(lowered.top() >= secondLine.top() + 10, "an empty line comes first");
+    QCOMPARE(InkOf(first + QStringLiteral("\r\n") + second), both);
+}
+
+void WarningDialogTest::textIsNotMarkup()
+{
+    const QString word = QStringLiteral("plik.xml");
+    QVERIFY(InkOf(QStringLiteral("<b>") + word + QStringLiteral("</b>")).width() > InkOf(word).width() + 20);
+}
+
+void WarningDialogTest::titleStripDragsByThePointersMovement()
+{
+    QPoint centred;
+    Run(StyleZamknij, IconInformacja, QStringLiteral("Przeciągnij."), [&](TFWarning& dialog) {
+        centred = dialog.pos();
+        QWidget* strip = Control(dialog, "LListwa");
+        QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(100, 10));
+        QTest::mouseMove(strip, QPoint(130, 30));
+        QTRY_COMPARE(dialog.pos(), centred + QPoint(30, 20));
+        // The pointer runs ahead of the strip and out of the dialog; the strip keeps the mouse.
+        QTest::mouseMove(strip, QPoint(400, 60));
+        QTRY_COMPARE(dialog.pos(), centred + QPoint(330, 70));
+        // The dialog has caught up: the pointer is over the spot of the strip pressed first.
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(100, 10));
+        QTest::mouseMove(strip, QPoint(10, 10));
+        QCOMPARE(dialog.pos(), centred + QPoint(330, 70));
+
+        // Any button drags.
+        QTest::mousePress(strip, Qt::RightButton, {}, QPoint(50, 10));
+        QTest::mouseMove(strip, QPoint(40, 15));
+        QTRY_COMPARE(dialog.pos(), centred + QPoint(320, 75));
+        QTest::mouseRelease(strip, Qt::RightButton, {}, QPoint(50, 10));
+        QCOMPARE(dialog.pos(), centred + QPoint(320, 75));
+    });
+    Run(StyleZamknij, IconInformacja, QStringLiteral("Znowu."), [&](TFWarning& dialog) {
+        QCOMPARE(dialog.pos(), centred);
+    });
+}
+
+void WarningDialogTest::pressOnTheFaceDoesNotDrag()
+{
+    Run(StyleZamknij, IconInformacja, QStringLiteral("Nie przeciągaj."), [](TFWarning& dialog) {
+        const QPoint start = dialog.pos();
+        QWidget* face = Control(dialog, "ImWarning");
+        QTest::mousePress(face, Qt::LeftButton, {}, QPoint(30, 130));
+        QTest::mouseMove(face, QPoint(80, 140));
+        QTest::mouseRelease(face, Qt::LeftButton, {}, QPoint(80, 140));
+        QTest::qWait(20);
+        QCOMPARE(dialog.pos(), start);
+    });
+}
+
+void WarningDialogTest::tabMovesFocusNowhere()
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* first = new QLineEdit(&window);
+    auto* second = new QLineEdit(&window);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+
+    QTest::keyClick(first, Qt::Key_Tab);
+    QVERIFY(first->hasFocus());
+    second->setFocus();
+    QTRY_VERIFY(second->hasFocus());
+    QTest::keyClick(second, Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(second->hasFocus());
+    QVERIFY(first->text().isEmpty() && second->text().isEmpty());
+}
+
+int RunWarningDialogTests(int argc, char* argv[])
+{
+    WarningDialogTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "warning_dialog_test.moc"
