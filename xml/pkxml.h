@@ -69,6 +69,7 @@ public:
 
 private:
     struct Index;
+    void BuildIndex();
     std::vector<std::unique_ptr<TpkXMLNode>> children_;
     std::unique_ptr<Index> index_;  // built on the first lookup, kept up to date after
 };

@@ -1,5 +1,4 @@
-#include <unordered_map>
-
+#include "name_index.h"
 #include "name_key.h"
 #include "pkxml.h"
 
@@ -9,12 +8,8 @@ namespace {
 constexpr size_t kIndexFrom = 8;
 }
 
-struct TpkXMLNode::Index {
-    std::unordered_map<std::string, int> first;  // key of a name -> its first child
-
-    void Note(const std::u16string& name, size_t position) {
-        first.emplace(NameKey(name), static_cast<int>(position));
-    }
+struct TpkXMLNode::Index : NameIndex {
+    using NameIndex::NameIndex;
 };
 
 TpkXMLNode::TpkXMLNode() = default;
@@ -35,8 +30,8 @@ void TpkXMLNode::Clear() {
 }
 
 void TpkXMLNode::AddChild(std::unique_ptr<TpkXMLNode> child) {
-    if (index_) index_->Note(child->Name, children_.size());
     children_.push_back(std::move(child));
+    if (index_) index_->Add(children_.back()->Name, ChildCount() - 1);
 }
 
 int TpkXMLNode::ChildCount() const { return static_cast<int>(children_.size()); }
@@ -46,18 +41,21 @@ TpkXMLNode* TpkXMLNode::Child(int index) const {
     return children_[static_cast<size_t>(index)].get();
 }
 
+void TpkXMLNode::BuildIndex() {
+    index_ = std::make_unique<Index>([this](int i) -> const std::u16string& {
+        return children_[static_cast<size_t>(i)]->Name;
+    });
+    index_->Build(ChildCount());
+}
+
 TpkXMLNode* TpkXMLNode::FindChild(std::u16string_view name, bool createIfMissing) {
     if (!index_ && children_.size() < kIndexFrom) {
         for (auto& child : children_)
             if (SameKey(child->Name, name)) return child.get();
     } else {
-        if (!index_) {
-            index_ = std::make_unique<Index>();
-            index_->first.reserve(children_.size());
-            for (size_t i = 0; i < children_.size(); ++i) index_->Note(children_[i]->Name, i);
-        }
-        auto found = index_->first.find(NameKey(name));
-        if (found != index_->first.end()) return children_[static_cast<size_t>(found->second)].get();
+        if (!index_) BuildIndex();
+        const int found = index_->Find(name);
+        if (found >= 0) return children_[static_cast<size_t>(found)].get();
     }
     if (!createIfMissing) return nullptr;
     auto created = std::make_unique<TpkXMLNode>();
