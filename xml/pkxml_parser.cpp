@@ -29,8 +29,10 @@ public:
     bool ParseContent(TpkXMLNode& node, int depth);
 
 private:
-    bool EndTagCloses(const TpkXMLNode& node);
-    Item ParseTag(TpkXMLNode& node, TpkXMLNode& parent);
+    // Kept out of line so that the frame ParseContent leaves on the stack at every level of
+    // nesting stays small.
+    [[gnu::noinline]] bool EndTagCloses(const TpkXMLNode& node);
+    [[gnu::noinline]] Item ParseTag(TpkXMLNode& node, TpkXMLNode& parent);
     Item ParseBang(TpkXMLNode& node, TpkXMLNode& parent);
     bool ParseAttributes(TpkXMLNode& node, Item& item);
     void ReadText(TpkXMLNode& node);
