@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "renderers.h"
+#include "report_heading.h"
 
 namespace {
 
@@ -51,16 +52,7 @@ void RenderRemarks(ReportFile& report, HtmlPage& page) {
 
 void RenderBehaviourClassification(bool AsTitle, HtmlPage& page, const std::string& path) {
     ReportFile report(path);
-    const std::string className = AsciiUpper(report.Value("Klasa"));
-    if (AsTitle) {
-        AddTitle("ZACHOWANIE - " + className, page);
-    } else {
-        AddBlankParagraph(page);
-        AddBoldLine(className, page);
-    }
-    OpenParagraph(page);
-    AddLabelledLine("Wychowawca klasy: ", report.Value("Belfer"), page);
-    AddLabelledLine("Klasyfikowanych og\xF3\xB3" "em: ", report.Value("Klasyfikowanych"), page);
+    WriteClassReportHead(AsTitle, "ZACHOWANIE - ", report, page);
     RenderExemplary(report, page);
     RenderLoweredBehaviour(report, page);
     RenderRemarks(report, page);

@@ -5,6 +5,7 @@
 
 #include "count_conversion.h"
 #include "renderers.h"
+#include "report_heading.h"
 
 namespace {
 
@@ -77,16 +78,7 @@ void RenderFailGrades(ReportFile& report, HtmlPage& page) {
 void RenderClassClassification(bool AsTitle, HtmlPage& page, const std::string& path,
                                const RenderOptions& options) {
     ReportFile report(path);
-    const std::string className = AsciiUpper(report.Value("Klasa"));
-    if (AsTitle) {
-        AddTitle("KLASYFIKACJA KLASY - " + className, page);
-    } else {
-        AddBlankParagraph(page);
-        AddBoldLine(className, page);
-    }
-    OpenParagraph(page);
-    AddLabelledLine("Wychowawca klasy: ", report.Value("Belfer"), page);
-    AddLabelledLine("Klasyfikowanych og\xF3\xB3" "em: ", report.Value("Klasyfikowanych"), page);
+    WriteClassReportHead(AsTitle, "KLASYFIKACJA KLASY - ", report, page);
     RenderFullAttendance(report, page);
     RenderDistinction(report, page, options);
     RenderFailGrades(report, page);

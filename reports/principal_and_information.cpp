@@ -1,19 +1,13 @@
 // Free-text reports with a short header: the head teacher's report, a teacher's other
 // information, and the classes a teacher held under the card.
 #include "line_block.h"
+#include "report_heading.h"
 #include "renderers.h"
 
 namespace {
 
 const char* const kInformation = "Informacja:";
 const char* const kTeacher = "Nauczyciel: ";
-
-void WriteTitle(bool AsTitle, std::string_view title, HtmlPage& page) {
-    if (AsTitle)
-        AddTitle(title, page);
-    else
-        AddBlankParagraph(page);
-}
 
 }  // namespace
 
@@ -32,7 +26,7 @@ void RenderPrincipalReport(bool /*AsTitle*/, HtmlPage& page, const std::string& 
 
 void RenderOtherInformation(bool AsTitle, HtmlPage& page, const std::string& path) {
     ReportFile report(path);
-    WriteTitle(AsTitle, "INNE INFORMACJE", page);
+    WriteTitleOrBlank(AsTitle, "INNE INFORMACJE", page);
     OpenParagraph(page);
     AddLabelledLine("Dotyczy: ", report.Value("Dotyczy"), page);
     AddLabelledLine(kTeacher, report.Value("Belfer"), page);
@@ -42,7 +36,7 @@ void RenderOtherInformation(bool AsTitle, HtmlPage& page, const std::string& pat
 
 void RenderCardHours(bool AsTitle, HtmlPage& page, const std::string& path) {
     ReportFile report(path);
-    WriteTitle(AsTitle, "REALIZACJA ZAJ\xCA\xC6 WYNIKAJ\xA5" "CYCH Z KARTY", page);
+    WriteTitleOrBlank(AsTitle, "REALIZACJA ZAJ\xCA\xC6 WYNIKAJ\xA5" "CYCH Z KARTY", page);
     OpenParagraph(page);
     AddLabelledLine(kTeacher, report.Value("Belfer"), page);
     WriteLineBlock(report, "Info", kInformation, BlockHeading::Labelled, BlockPresence::Always, page);

@@ -2,16 +2,10 @@
 // blocks of general remarks, successes and problems, and conclusions. They differ only in the
 // title, the header and how a block heading is written.
 #include "line_block.h"
+#include "report_heading.h"
 #include "renderers.h"
 
 namespace {
-
-void WriteTitle(bool AsTitle, std::string_view title, HtmlPage& page) {
-    if (AsTitle)
-        AddTitle(title, page);
-    else
-        AddBlankParagraph(page);
-}
 
 // General remarks always show their heading; the other two blocks only when they hold lines.
 void WriteProgrammeBlocks(ReportFile& report, BlockHeading style, HtmlPage& page) {
@@ -24,7 +18,7 @@ void WriteProgrammeBlocks(ReportFile& report, BlockHeading style, HtmlPage& page
 
 void RenderTeachingProgramme(bool AsTitle, HtmlPage& page, const std::string& path) {
     ReportFile report(path);
-    WriteTitle(AsTitle, "REALIZACJA PROGRAMU NAUCZANIA", page);
+    WriteTitleOrBlank(AsTitle, "REALIZACJA PROGRAMU NAUCZANIA", page);
     OpenParagraph(page);
     AddLabelledLine("Przedmiot: ", report.Value("Przedmiot"), page);
     AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);
@@ -36,7 +30,7 @@ void RenderTeachingProgramme(bool AsTitle, HtmlPage& page, const std::string& pa
 // The class name stands alone in bold, and so do the block headings.
 void RenderUpbringingProgramme(bool AsTitle, HtmlPage& page, const std::string& path) {
     ReportFile report(path);
-    WriteTitle(AsTitle, "REALIZACJA PROGRAMU WYCHOWAWCZEGO", page);
+    WriteTitleOrBlank(AsTitle, "REALIZACJA PROGRAMU WYCHOWAWCZEGO", page);
     OpenParagraph(page);
     AddBoldLine(report.Value("Klasa"), page);
     AddLabelledLine("Wychowawca: ", report.Value("Belfer"), page);
@@ -46,7 +40,7 @@ void RenderUpbringingProgramme(bool AsTitle, HtmlPage& page, const std::string& 
 
 void RenderAdditionalClasses(bool AsTitle, HtmlPage& page, const std::string& path) {
     ReportFile report(path);
-    WriteTitle(AsTitle, "REALIZACJA ZAJ\xCA\xC6 DODATKOWYCH", page);
+    WriteTitleOrBlank(AsTitle, "REALIZACJA ZAJ\xCA\xC6 DODATKOWYCH", page);
     OpenParagraph(page);
     AddLabelledLine("Zaj\xEA" "cia: ", report.Value("Zajecia"), page);
     AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);

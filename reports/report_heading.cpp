@@ -1,0 +1,23 @@
+#include "report_heading.h"
+
+#include <string>
+
+void WriteTitleOrBlank(bool AsTitle, std::string_view title, HtmlPage& page) {
+    if (AsTitle)
+        AddTitle(title, page);
+    else
+        AddBlankParagraph(page);
+}
+
+void WriteClassReportHead(bool AsTitle, std::string_view titleStem, ReportFile& report, HtmlPage& page) {
+    const std::string className = AsciiUpper(report.Value("Klasa"));
+    if (AsTitle) {
+        AddTitle(std::string(titleStem) + className, page);
+    } else {
+        AddBlankParagraph(page);
+        AddBoldLine(className, page);
+    }
+    OpenParagraph(page);
+    AddLabelledLine("Wychowawca klasy: ", report.Value("Belfer"), page);
+    AddLabelledLine("Klasyfikowanych og\xF3\xB3" "em: ", report.Value("Klasyfikowanych"), page);
+}
