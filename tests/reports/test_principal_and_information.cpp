@@ -5,45 +5,11 @@
 #include <vector>
 
 #include "count_conversion.h"
-#include "renderers.h"
-#include "temp_dir.h"
-#include "test_text.h"
+#include "free_text_report.h"
 
 namespace {
 
-using Lines = std::vector<std::string>;
-using Renderer = void (*)(bool, HtmlPage&, const std::string&);
-
-std::string Block(const std::string& section, const std::string& count, const Lines& lines = {}) {
-    std::string xml = "<" + section + "><IloscWierszy>" + count + "</IloscWierszy>";
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string name = "w" + std::to_string(i);
-        xml += "<" + name + ">" + lines[i] + "</" + name + ">";
-    }
-    return xml + "</" + section + ">";
-}
-
-class FreeTextReport : public ::testing::Test {
-protected:
-    // `body` is UTF-8 source text; the file holds it as Windows-1250 below `Szkola`.
-    Lines Render(Renderer render, const std::string& body, bool asTitle = true) {
-        const std::string xml = "<?xml version=\"1.0\"?>\r\n<Szkola><Doc>x</Doc>" + body + "</Szkola>";
-        render(asTitle, page_, dir_.Write("report.xml", Cp1250(xml)));
-        return Rendered();
-    }
-    Lines Rendered() const {
-        Lines lines;
-        for (const auto& line : page_) lines.push_back(Utf8(line));
-        return lines;
-    }
-
-    TempDir dir_;
-    HtmlPage page_;
-};
-
-const std::string kOpen = R"(<p align="left">)";
-const std::string kClose = "</p>";
-const std::string kBlank = R"(<p align="left">&nbsp;</p>)";
+using FreeTextReport = FreeTextReportTest;
 const std::string kPrincipalTitle = R"(<p align="center"><br><b>SPRAWOZDANIE DYREKTORA SZKOŁY</b></p>)";
 const std::string kWorkHeading = R"(   <p class="N"><b>Sfery dydaktyczna, wychowawcza i opiekuncza:</b> </p>)";
 const std::string kSupervisionHeading = R"(   <p class="N"><b>Nadzór pedagogiczny, uwagi i wnioski:</b> </p>)";
