@@ -4,17 +4,6 @@
 
 #include "name_key.h"
 
-namespace {
-
-std::uint32_t KeyHash(std::u16string_view name) {
-    const CodePageTable& table = CodePage();
-    std::uint64_t hash = 0xcbf29ce484222325;
-    for (char16_t c : name) hash = (hash ^ table.Key(c)) * 0x100000001b3;
-    return static_cast<std::uint32_t>(hash >> 32 ^ hash);
-}
-
-}  // namespace
-
 int NameIndex::Find(std::u16string_view name) {
     int found = -1;
     if (next_ < firstOfKey_.size() && firstOfKey_[next_] && SameKey(nameAt_(static_cast<int>(next_)), name))
@@ -41,9 +30,7 @@ int NameIndex::Find(std::uint32_t hash, NameOf name) const {
     }
 }
 
-void NameIndex::Add(std::u16string_view name, int position) {
-    firstOfKey_.push_back(Insert(KeyHash(name), position));
-}
+void NameIndex::Add(std::uint32_t hash, int position) { firstOfKey_.push_back(Insert(hash, position)); }
 
 // The first child of a name keeps answering for it; later ones only take up their place.
 bool NameIndex::Insert(std::uint32_t hash, int position) {
@@ -57,10 +44,8 @@ bool NameIndex::Insert(std::uint32_t hash, int position) {
 // A big block's table outgrows the cache, and inserting in child order would land each entry
 // somewhere random. Sorting the children by the region of the table they land in (stably, so
 // that of two equal names the earlier still comes first) makes the inserts sweep the table once.
-void NameIndex::Build(int count) {
-    const size_t n = static_cast<size_t>(count);
-    std::vector<std::uint32_t> hashes(n);
-    for (size_t i = 0; i < n; ++i) hashes[i] = KeyHash(nameAt_(static_cast<int>(i)));
+void NameIndex::Build(const std::vector<std::uint32_t>& hashes) {
+    const size_t n = hashes.size();
     size_t size = 16;
     while (size < 2 * n) size *= 2;
     if (size > slots_.size()) Grow(size);

@@ -18,10 +18,10 @@ public:
 
     // The position of the first child whose name has the key of `name`, or -1.
     int Find(std::u16string_view name);
-    // Indexes the first `count` children at once.
-    void Build(int count);
+    // Indexes the children at once, from the KeyHash of each one's name.
+    void Build(const std::vector<std::uint32_t>& hashes);
     // Notes the child just appended at `position` (nameAt must already reach it).
-    void Add(std::u16string_view name, int position);
+    void Add(std::uint32_t hash, int position);
 
 private:
     // The first position holding the key, comparing names only where the hashes agree.

@@ -30,3 +30,10 @@ bool SameKey(std::u16string_view a, std::u16string_view b) {
 }
 
 std::u16string UpperKey(std::u16string_view text) { return AnsiToWide(AnsiUpper(WideToAnsi(text))); }
+
+std::uint32_t KeyHash(std::u16string_view name) {
+    const CodePageTable& table = CodePage();
+    std::uint64_t hash = 0xcbf29ce484222325;
+    for (char16_t c : name) hash = (hash ^ table.Key(c)) * 0x100000001b3;
+    return static_cast<std::uint32_t>(hash >> 32 ^ hash);
+}

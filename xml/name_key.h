@@ -3,6 +3,7 @@
 // code page lacks it) and the byte is upper-cased. Since the code page maps bytes to characters
 // one to one, comparing these bytes is comparing UpperKey texts, without building them.
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,3 +22,5 @@ const CodePageTable& CodePage();
 // The upper-cased bytes of a name: equal keys mean equal UpperKey texts.
 std::string NameKey(std::u16string_view name);
 bool SameKey(std::u16string_view a, std::u16string_view b);
+// Equal keys give equal hashes.
+std::uint32_t KeyHash(std::u16string_view name);

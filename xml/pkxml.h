@@ -69,8 +69,14 @@ public:
 
 private:
     struct Index;
+    // A child with the hash of its name's key, taken as it is added, so that indexing a long
+    // list of children need not visit every one of them again.
+    struct Owned {
+        std::unique_ptr<TpkXMLNode> node;
+        std::uint32_t keyHash;
+    };
     void BuildIndex();
-    std::vector<std::unique_ptr<TpkXMLNode>> children_;
+    std::vector<Owned> children_;
     std::unique_ptr<Index> index_;  // built on the first lookup, kept up to date after
 };
 
