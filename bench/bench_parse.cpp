@@ -83,8 +83,10 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
+            // With repetitions, the median speaks for the benchmark.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
             const auto found = run.counters.find("bytes_per_second");
-            if (found != run.counters.end()) rates_[run.benchmark_name()] = found->second.value;
+            if (found != run.counters.end()) rates_[run.run_name.function_name] = found->second.value;
         }
     }
     double Rate(const std::string& name) const {
