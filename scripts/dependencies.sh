@@ -4,7 +4,7 @@ ulnik_packages=(
     cmake ninja-build g++ clang pkg-config
     qt6-base-dev qt6-webengine-dev qt6-pdf-dev libgl-dev
     libgtest-dev libbenchmark-dev libpugixml-dev
-    libturbojpeg0-dev
+    libturbojpeg0-dev libjpeg62-turbo-dev
     xvfb xauth xsltproc fonts-dejavu-core
 )
 
