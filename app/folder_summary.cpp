@@ -4,7 +4,6 @@
 
 #include "file_access.h"
 #include "html_page.h"
-#include "locale_text.h"
 #include "messages.h"
 #include "pkxml.h"
 #include "report_search.h"
@@ -52,8 +51,8 @@ bool SummariseReportFile(const std::string& path, std::string& line, std::string
     }
 }
 
-FolderLister::FolderLister(ProgramState& state, Shell& shell, ListingClock clock)
-    : state_(state), shell_(shell), clock_(clock) {}
+FolderLister::FolderLister(ProgramState& state, Shell& shell, LocaleServices& locale)
+    : state_(state), shell_(shell), locale_(locale) {}
 
 ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderProgress* progress) {
     state_.LastFolder = folder;
@@ -71,7 +70,7 @@ ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderP
         if (SummariseReportFile(files[i], line, documentType)) summary.push_back(std::move(line));
     }
     if (progress && !progress->Advance(files.size(), files.size())) return ListOutcome::Cancelled;
-    SortIgnoringCase(summary);
+    locale_.SortIgnoringCase(summary);
     state_.FolderSummary = std::move(summary);
     state_.DocumentType = std::move(documentType);
     try {
@@ -101,8 +100,8 @@ void FolderLister::BuildFolderListPage() {
         AddTextLine(" - " + line, page);
     }
     AddBlankParagraph(page);
-    const std::string date = clock_.date();
-    const std::string time = clock_.time();
+    const std::string date = locale_.CurrentDateText();  // the clock is read twice, date first
+    const std::string time = locale_.CurrentTimeText();
     AddTextLine("  Stan na: " + date + " g. " + time, page);
     EndPage(page);
     WriteFileReplacing(state_.PageFilePath, PageBytes(page));

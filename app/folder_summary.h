@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "locale_services.h"
 #include "program_state.h"
 #include "shell.h"
 
@@ -24,15 +25,9 @@ enum class ListOutcome {
     Cancelled,  // stopped by the user: everything as it was
 };
 
-// Reads the clock; the viewer and the tool read the user's locale, tests a fixed text.
-struct ListingClock {
-    std::string (*date)();
-    std::string (*time)();
-};
-
 class FolderLister {
 public:
-    FolderLister(ProgramState& state, Shell& shell, ListingClock clock);
+    FolderLister(ProgramState& state, Shell& shell, LocaleServices& locale);
 
     // Lists the chosen folder (the folder dialog's answer), with progress when given.
     ListOutcome ListReceivedReports(const std::string& folder, FolderProgress* progress = nullptr);
@@ -42,7 +37,7 @@ public:
 private:
     ProgramState& state_;
     Shell& shell_;
-    ListingClock clock_;
+    LocaleServices& locale_;
 };
 
 // The teacher and type line of one report file; false when the file could not be read.

@@ -9,7 +9,7 @@
 
 #include "file_access.h"
 #include "folder_summary.h"
-#include "locale_text.h"
+#include "lazy_locale.h"
 #include "messages.h"
 #include "pkxml.h"
 #include "report_opener.h"
@@ -82,7 +82,8 @@ int RenderReport(const std::string& report, const std::string& out) {
     std::optional<ScratchPage> scratch;
     if (out.empty()) scratch.emplace();
     state.PageFilePath = out.empty() ? scratch->path() : out;
-    ReportOpener opener(state, shell, RenderOptions{DecimalSeparator()});
+    LazyLocale locale;
+    ReportOpener opener(state, shell, locale);
     const ReportOutcome outcome = opener.OpenChosenFile(report);
     if (outcome == ReportOutcome::Shown && scratch) CopyToStandardOutput(scratch->path());
     return ExitCodeOf(outcome);
@@ -93,7 +94,8 @@ int ListFolder(const std::string& folder) {
     ProgramState state;
     ScratchPage scratch;
     state.PageFilePath = scratch.path();
-    FolderLister lister(state, shell, ListingClock{CurrentDateText, CurrentTimeText});
+    LazyLocale locale;
+    FolderLister lister(state, shell, locale);
     const ListOutcome outcome = lister.ListReceivedReports(folder);
     if (outcome == ListOutcome::Shown) CopyToStandardOutput(scratch.path());
     return ExitCodeOf(outcome);

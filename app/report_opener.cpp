@@ -6,8 +6,8 @@
 #include "pkxml.h"
 #include "school_value.h"
 
-ReportOpener::ReportOpener(ProgramState& state, Shell& shell, RenderOptions options)
-    : state_(state), shell_(shell), options_(std::move(options)) {}
+ReportOpener::ReportOpener(ProgramState& state, Shell& shell, LocaleServices& locale)
+    : state_(state), shell_(shell), options_([&locale] { return locale.DecimalSeparator(); }) {}
 
 ReportOutcome ReportOpener::OpenChosenFile(const std::string& path) {
     state_.CurrentReportPath = path;

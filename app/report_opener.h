@@ -3,6 +3,7 @@
 // identifies the file, renders it into ThePage, writes the page file and shows it.
 #include <string>
 
+#include "locale_services.h"
 #include "program_state.h"
 #include "report_file.h"
 #include "shell.h"
@@ -17,7 +18,7 @@ enum class ReportOutcome {
 
 class ReportOpener {
 public:
-    ReportOpener(ProgramState& state, Shell& shell, RenderOptions options);
+    ReportOpener(ProgramState& state, Shell& shell, LocaleServices& locale);
 
     // The open dialog was confirmed with this path: no extension check.
     ReportOutcome OpenChosenFile(const std::string& path);

@@ -1,20 +1,29 @@
 #include "report_search.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+bool EndsWithXmlIgnoringCase(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string tail = name.substr(name.size() - 4);
+    for (char& c : tail)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return tail == ".xml";
+}
+
+}  // namespace
 
 std::vector<std::string> FindReportFiles(const std::string& folder) {
-    QDir dir(QString::fromStdString(folder));
-    dir.setNameFilters({QStringLiteral("*.xml")});
-    // System admits broken links and special files: they are listed and then fail to read.
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
-    dir.setSorting(QDir::Name);
     std::vector<std::string> paths;
-    const QFileInfoList entries = dir.entryInfoList();
-    for (const QFileInfo& entry : entries) {
-        if (entry.isDir()) continue;
-        paths.push_back(QFile::encodeName(entry.absoluteFilePath()).toStdString());
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (!EndsWithXmlIgnoringCase(it->path().filename().string())) continue;
+        std::error_code ignored;
+        if (it->is_directory(ignored)) continue;
+        paths.push_back(it->path().string());
     }
+    std::sort(paths.begin(), paths.end());  // the same order every time
     return paths;
 }

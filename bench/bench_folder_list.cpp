@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "folder_summary.h"
-#include "locale_text.h"
+#include "qt_locale.h"
 
 namespace fs = std::filesystem;
 
@@ -35,7 +35,8 @@ void ListFolder(benchmark::State& run) {
     ProgramState state;
     state.PageFilePath = (fs::temp_directory_path() / "ulnik-bench-list.htm").string();
     SilentShell shell;
-    FolderLister lister(state, shell, ListingClock{CurrentDateText, CurrentTimeText});
+    QtLocale locale;
+    FolderLister lister(state, shell, locale);
     lister.ListReceivedReports(folder.string());  // warms the cache
     for (auto _ : run)
         if (lister.ListReceivedReports(folder.string()) != ListOutcome::Shown) run.SkipWithError("not listed");

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "qt_locale.h"
 #include "report_opener.h"
 
 namespace {
@@ -17,7 +18,8 @@ void ShowSample(benchmark::State& run, const std::string& path) {
     ProgramState state;
     state.PageFilePath = (std::filesystem::temp_directory_path() / "ulnik-bench-Temp.htm").string();
     SilentShell shell;
-    ReportOpener opener(state, shell, RenderOptions{","});
+    QtLocale locale;
+    ReportOpener opener(state, shell, locale);
     state.CurrentReportPath = path;
     for (auto _ : run)
         if (opener.ShowReport() != ReportOutcome::Shown) run.SkipWithError("the sample was not shown");

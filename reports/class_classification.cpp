@@ -41,7 +41,7 @@ std::string DistinctionItem(ReportFile& report, int32_t number, const RenderOpti
     const std::string pupil = Numbered("Uczen", number);
     std::string item = report.Value("Pasek", pupil);
     const int32_t average = StrToInt(report.Value("Pasek", pupil, "Srednia"));
-    if (average > 4) item += " - " + FormatHundredths(average, options.decimalSeparator);
+    if (average > 4) item += " - " + FormatHundredths(average, options.DecimalSeparator());
     return item;
 }
 

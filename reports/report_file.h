@@ -2,6 +2,7 @@
 // What a renderer reads: the report file parsed into a tree of its own, its fields through
 // the school-value readers, and its counts through a conversion that refuses the absurd.
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -9,9 +10,19 @@
 #include "pkxml.h"
 
 // How a report is rendered apart from its own content.
-struct RenderOptions {
-    // The user's decimal separator, as Windows-1250 text (a comma under a Polish locale).
-    std::string decimalSeparator = ",";
+class RenderOptions {
+public:
+    // A fixed decimal separator, as Windows-1250 text.
+    RenderOptions(std::string separator = ",")
+        : separator_([separator = std::move(separator)] { return separator; }) {}
+    // The user's separator, asked only when an average is shown: asking may mean loading the
+    // locale services.
+    explicit RenderOptions(std::function<std::string()> separator) : separator_(std::move(separator)) {}
+
+    std::string DecimalSeparator() const { return separator_(); }
+
+private:
+    std::function<std::string()> separator_;
 };
 
 // A count that no file of this size could hold: rendering it would only exhaust memory.

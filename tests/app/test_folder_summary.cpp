@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "file_access.h"
+#include "fixed_locale.h"
 #include "folder_summary.h"
 #include "messages.h"
 #include "recording_shell.h"
@@ -16,9 +17,6 @@ namespace {
 std::string Report(const std::string& belfer, const std::string& doc, const std::string& fields = "") {
     return Cp1250("<Szkola><Belfer>" + belfer + "</Belfer><Doc>" + doc + "</Doc>" + fields + "</Szkola>");
 }
-
-std::string FixedDate() { return "08.12.2026"; }
-std::string FixedTime() { return "10:15:00"; }
 
 // Answers yes until the given step, then cancels.
 class CancelAt : public FolderProgress {
@@ -51,7 +49,8 @@ protected:
     TempDir pages;
     ProgramState state;
     RecordingShell shell;
-    FolderLister lister{state, shell, ListingClock{FixedDate, FixedTime}};
+    FixedLocale locale;
+    FolderLister lister{state, shell, locale};
 };
 
 }  // namespace

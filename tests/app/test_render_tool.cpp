@@ -19,10 +19,11 @@ struct ToolRun {
 std::string Slurp(const std::string& path) { return FileExists(path) ? ReadFileExclusive(path) : ""; }
 
 // Runs ulnik-render with the arguments (already quoted for the shell).
-ToolRun RunTool(const std::string& arguments) {
+ToolRun RunTool(const std::string& arguments, const std::string& environment = "") {
     TempDir scratch;
     const std::string out = scratch.PathOf("out"), err = scratch.PathOf("err");
-    const std::string command = std::string(ULNIK_BINARY_DIR "/app/ulnik-render ") + arguments + " >" + out + " 2>" + err;
+    const std::string command =
+        environment + " " ULNIK_BINARY_DIR "/app/ulnik-render " + arguments + " >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
 }
@@ -42,6 +43,12 @@ TEST(RenderTool, WritesEverySamplesPageToStandardOutput) {
         EXPECT_TRUE(run.out.ends_with("</div>\r\n</body>\r\n</html>\r\n")) << name;
         EXPECT_EQ(run.err, "") << name;
     }
+}
+
+TEST(RenderTool, AveragesTakeTheUsersDecimalSeparator) {
+    const std::string report = Sample("klasyfikacja_klasy_3a.xml");
+    EXPECT_NE(RunTool(report, "LC_ALL=pl_PL.UTF-8").out.find(" - 4,75</li>"), std::string::npos);
+    EXPECT_NE(RunTool(report, "LC_ALL=en_US.UTF-8").out.find(" - 4.75</li>"), std::string::npos);
 }
 
 TEST(RenderTool, WritesToAFileWithMinusO) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "file_access.h"
+#include "fixed_locale.h"
 #include "messages.h"
 #include "recording_shell.h"
 #include "report_opener.h"
@@ -37,7 +38,8 @@ protected:
     TempDir dir;
     ProgramState state;
     RecordingShell shell;
-    ReportOpener opener{state, shell, RenderOptions{","}};
+    FixedLocale locale;
+    ReportOpener opener{state, shell, locale};
 };
 
 }  // namespace

@@ -197,8 +197,7 @@ TEST_F(ClassClassificationReport, ShowsAveragesInHundredthsWithTheUsersSeparator
     EXPECT_EQ(page[first + 4], "     <li>E - 21474836,47</li>");
     EXPECT_EQ(page[first + 5], "     <li>F</li>");
 
-    RenderOptions point;
-    point.decimalSeparator = ".";
+    const RenderOptions point(".");
     EXPECT_EQ(RenderDistinction("6", pupils, point)[first + 2], "     <li>C - 4.75</li>");
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "locale_text.h"
+#include "qt_locale.h"
 #include "test_text.h"
 
 namespace {
@@ -8,7 +8,7 @@ namespace {
 std::vector<std::string> Sorted(std::vector<std::string> utf8Lines, const QLocale& locale) {
     std::vector<std::string> lines;
     for (const auto& line : utf8Lines) lines.push_back(Cp1250(line));
-    SortIgnoringCase(lines, locale);
+    QtLocale(locale).SortIgnoringCase(lines);
     std::vector<std::string> result;
     for (const auto& line : lines) result.push_back(Utf8(line));
     return result;

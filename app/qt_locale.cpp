@@ -1,8 +1,7 @@
-#include "locale_text.h"
+#include "qt_locale.h"
 
 #include <QCollator>
 #include <QDateTime>
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -12,7 +11,8 @@
 namespace {
 
 std::string ToAnsi(const QString& text) {
-    return WideToAnsi(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()));
+    return WideToAnsi(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                          static_cast<size_t>(text.size())));
 }
 
 QString FromAnsi(const std::string& text) {
@@ -29,18 +29,18 @@ QString LongTimeFormatWithoutZone(const QLocale& locale) {
     return format.trimmed();
 }
 
-std::string DecimalSeparator() { return ToAnsi(QLocale::system().decimalPoint()); }
+std::string QtLocale::DecimalSeparator() { return ToAnsi(locale_.decimalPoint()); }
 
-std::string CurrentDateText() {
-    return ToAnsi(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+std::string QtLocale::CurrentDateText() {
+    return ToAnsi(locale_.toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
-std::string CurrentTimeText() {
-    return ToAnsi(QLocale::system().toString(QTime::currentTime(), LongTimeFormatWithoutZone(QLocale::system())));
+std::string QtLocale::CurrentTimeText() {
+    return ToAnsi(locale_.toString(QTime::currentTime(), LongTimeFormatWithoutZone(locale_)));
 }
 
-void SortIgnoringCase(std::vector<std::string>& lines, const QLocale& locale) {
-    QCollator collator(locale);
+void QtLocale::SortIgnoringCase(std::vector<std::string>& lines) {
+    QCollator collator(locale_);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     struct Keyed {
         QCollatorSortKey key;
