@@ -58,7 +58,7 @@ ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderP
     state_.LastFolder = folder;
     const std::vector<std::string> files = FindReportFiles(folder);
     if (files.empty()) {
-        shell_.ShowMessageBox(1, 1, std::string(messages::kNoReportFiles));
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kNoReportFiles));
         return ListOutcome::NoFiles;
     }
     // Built aside, so that a cancelled listing leaves the summary and the type as they were.
@@ -76,7 +76,7 @@ ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderP
     try {
         BuildFolderListPage();
     } catch (...) {
-        shell_.ShowMessageBox(1, 1, std::string(messages::kDamagedFolder));
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder));
         return ListOutcome::Damaged;
     }
     shell_.Navigate(state_.PageFilePath);

@@ -16,7 +16,7 @@ ReportOutcome ReportOpener::OpenChosenFile(const std::string& path) {
 
 ReportOutcome ReportOpener::DropFile(const std::string& path) {
     if (!HasReportExtension(path)) {
-        shell_.ShowMessageBox(1, 3, std::string(messages::kWrongDrop));
+        shell_.ShowMessageBox(StyleZamknij, IconUwaga, std::string(messages::kWrongDrop));
         return ReportOutcome::Ignored;
     }
     state_.CurrentReportPath = path;
@@ -33,7 +33,7 @@ ReportOutcome ReportOpener::ShowReport() {
             WriteFileReplacing(state_.PageFilePath, PageBytes(state_.ThePage));
     } catch (...) {
         // Whatever went wrong, the page on screen and on disk stays the one shown before.
-        shell_.ShowMessageBox(1, 1, std::string(messages::kDamagedReport));
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kDamagedReport));
         return ReportOutcome::Damaged;
     }
     shell_.Navigate(state_.PageFilePath);
@@ -44,12 +44,12 @@ ReportOutcome ReportOpener::BuildReportPage() {
     BeginPage(state_.ThePage);
     ReportOutcome outcome = ReportOutcome::Shown;
     if (!IdentifyReport()) {
-        shell_.ShowMessageBox(1, 1, std::string(messages::kCannotOpen));
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kCannotOpen));
         outcome = ReportOutcome::Unreadable;
     } else if (const ReportRenderer render = FindRenderer(state_.DocumentType)) {
         render(true, state_.ThePage, state_.CurrentReportPath, options_);
     } else {
-        shell_.ShowMessageBox(1, 1, std::string(messages::kWrongType));
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kWrongType));
         outcome = ReportOutcome::WrongType;
     }
     AppendFoot();

@@ -4,13 +4,14 @@
 // terminal, the tests with a recorder.
 #include <string>
 
+#include "message_kinds.h"
+
 class Shell {
 public:
     virtual ~Shell() = default;
 
-    // style 1: Zamknij alone; icon 1 information, 3 warning. Text is Windows-1250, "\r"
-    // starts a new line.
-    virtual void ShowMessageBox(int style, int icon, const std::string& text) = 0;
+    // Text is Windows-1250; "\r" starts a new line.
+    virtual void ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) = 0;
     // Shows the page file at this path.
     virtual void Navigate(const std::string& path) = 0;
 };

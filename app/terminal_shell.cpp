@@ -4,7 +4,7 @@
 
 #include "utf8.h"
 
-void TerminalShell::ShowMessageBox(int, int, const std::string& text) {
+void TerminalShell::ShowMessageBox(MessageStyle, MessageIcon, const std::string& text) {
     errors_ << MessageForTerminal(text) << '\n';
 }
 

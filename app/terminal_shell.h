@@ -9,7 +9,7 @@
 class TerminalShell : public Shell {
 public:
     explicit TerminalShell(std::ostream& errors) : errors_(errors) {}
-    void ShowMessageBox(int style, int icon, const std::string& text) override;
+    void ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
     void Navigate(const std::string&) override {}
 
 private:

@@ -10,7 +10,7 @@ namespace {
 
 class SilentShell : public Shell {
 public:
-    void ShowMessageBox(int, int, const std::string&) override {}
+    void ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override {}
     void Navigate(const std::string&) override {}
 };
 

@@ -4,10 +4,7 @@
 
 class QWidget;
 
-// Button styles, icons and the choices left in DialogResult.
-enum MessageStyle { StyleZamknij = 1, StyleTakNieAnuluj = 3 };
-enum MessageIcon { IconInformacja = 1, IconPytanie = 2, IconUwaga = 3 };
-enum MessageChoice { ChoiceZamknij = 0, ChoiceTak = 1, ChoiceNie = 2, ChoiceAnuluj = 3 };
+#include "message_kinds.h"
 
 // The outcome of the last ShowMessageBox; 2 (Nie) when the dialog was closed without a choice.
 extern int DialogResult;

@@ -6,15 +6,15 @@
 #include "shell.h"
 
 struct Message {
-    int style;
-    int icon;
+    MessageStyle style;
+    MessageIcon icon;
     std::string text;
     bool operator==(const Message&) const = default;
 };
 
 class RecordingShell : public Shell {
 public:
-    void ShowMessageBox(int style, int icon, const std::string& text) override {
+    void ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override {
         messages.push_back({style, icon, text});
     }
     void Navigate(const std::string& path) override { navigations.push_back(path); }

@@ -154,7 +154,7 @@ TEST_F(FolderListTest, AForeignFileSpoilsTheWholeList) {
     folder.Write("obcy.xml", "<Inny><Tekst>x</Tekst></Inny>");
     folder.Write("pusty.xml", "");
     EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
-    EXPECT_EQ(shell.messages, (std::vector<Message>{{1, 1, std::string(messages::kDamagedFolder)}}));
+    EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder)}}));
     EXPECT_EQ(PageOnDisk(), "<none>");
     EXPECT_TRUE(shell.navigations.empty());
 }
@@ -169,7 +169,7 @@ TEST_F(FolderListTest, AFolderWithoutReportsSaysSoAndIsStillRemembered) {
     folder.Write("a.txt", "x");
     state.FolderSummary = {"earlier"};
     EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::NoFiles);
-    EXPECT_EQ(shell.messages, (std::vector<Message>{{1, 1, std::string(messages::kNoReportFiles)}}));
+    EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, std::string(messages::kNoReportFiles)}}));
     EXPECT_EQ(state.LastFolder, folder.path().string());
     EXPECT_EQ(state.FolderSummary, std::vector<std::string>{"earlier"});
     EXPECT_TRUE(shell.navigations.empty());

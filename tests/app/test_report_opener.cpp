@@ -87,7 +87,7 @@ TEST_F(ReportOpenerTest, TypesAreComparedByteForByte) {
     for (const std::string type : {"klasyfikacja klasy", "Klasyfikacja Klasy", "", "Inne  informacje", "Z karty."}) {
         shell.messages.clear();
         EXPECT_EQ(opener.OpenChosenFile(dir.Write("r.xml", Report(type))), ReportOutcome::WrongType);
-        EXPECT_EQ(Only(), (Message{1, 1, std::string(messages::kWrongType)})) << type;
+        EXPECT_EQ(Only(), (Message{StyleZamknij, IconInformacja, std::string(messages::kWrongType)})) << type;
     }
 }
 
@@ -123,7 +123,7 @@ TEST_F(ReportOpenerTest, AFileHeldByAnotherReaderIsRefusedAsUnreadable) {
     shell.messages.clear();
     EXPECT_EQ(opener.OpenChosenFile(held), ReportOutcome::Unreadable);
     ::close(holder);
-    EXPECT_EQ(Only(), (Message{1, 1, std::string(messages::kCannotOpen)}));
+    EXPECT_EQ(Only(), (Message{StyleZamknij, IconInformacja, std::string(messages::kCannotOpen)}));
     EXPECT_EQ(PageOnDisk(), before);
     EXPECT_EQ(shell.navigations.size(), 2u);
 }
@@ -135,7 +135,7 @@ TEST_F(ReportOpenerTest, ARendererErrorKeepsThePreviousPageAndView) {
     for (const std::string count : {"", "dwa", "4.5", "2147483647"}) {
         const std::string bad = Report("Inne informacje", "<Info><IloscWierszy>" + count + "</IloscWierszy></Info>");
         EXPECT_EQ(opener.OpenChosenFile(dir.Write("bad.xml", bad)), ReportOutcome::Damaged) << count;
-        EXPECT_EQ(shell.messages.back(), (Message{1, 1, std::string(messages::kDamagedReport)}));
+        EXPECT_EQ(shell.messages.back(), (Message{StyleZamknij, IconInformacja, std::string(messages::kDamagedReport)}));
         EXPECT_EQ(PageOnDisk(), before);
         EXPECT_EQ(shell.navigations.size(), 1u) << "the view is not navigated";
     }
@@ -175,7 +175,7 @@ TEST_F(ReportOpenerTest, ARefusedFileStaysCurrentForRetry) {
 TEST_F(ReportOpenerTest, OnlyXmlFilesAreTakenFromADrop) {
     const std::string report = dir.Write("RAPORT.XML", kOtherInformation);
     EXPECT_EQ(opener.DropFile(dir.Write("notatki.txt", "x")), ReportOutcome::Ignored);
-    EXPECT_EQ(Only(), (Message{1, 3, std::string(messages::kWrongDrop)}));
+    EXPECT_EQ(Only(), (Message{StyleZamknij, IconUwaga, std::string(messages::kWrongDrop)}));
     EXPECT_TRUE(state.CurrentReportPath.empty());
     EXPECT_TRUE(shell.navigations.empty());
     EXPECT_EQ(opener.DropFile(report), ReportOutcome::Shown);
