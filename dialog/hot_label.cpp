@@ -14,6 +14,9 @@ void HotLabel::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     emit pressed(event->globalPosition().toPoint());
+    // A double click's second press arrives here too, as its own event type.
+    emit pressedWithState(event->buttons(), event->modifiers(),
+                          event->type() == QEvent::MouseButtonDblClick);
 }
 
 void HotLabel::mouseMoveEvent(QMouseEvent* event)

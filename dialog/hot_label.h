@@ -13,6 +13,9 @@ public:
 signals:
     // Any button; positions are on the screen.
     void pressed(QPoint screenPos);
+    // The whole state of a press: the buttons and modifiers held, and whether it is the
+    // second press of a double click.
+    void pressedWithState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick);
     void moved(QPoint screenPos);
     void released();
     // The left button released over the label after a press on it.

@@ -1,0 +1,16 @@
+#pragma once
+// What the viewer was asked to do on its command line. With no argument it simply starts;
+// file managers pass the report (or folder) to open as the one argument.
+#include <string>
+#include <vector>
+
+struct CommandLine {
+    enum class Mode { View, Screenshot, Pdf, Version, Help, Usage };
+    Mode mode = Mode::View;
+    std::string output;  // the picture or PDF to write
+    std::string input;   // the report or folder to open; may be empty for View and Screenshot
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+extern const char* const kViewerUsage;

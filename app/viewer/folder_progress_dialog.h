@@ -1,0 +1,14 @@
+#pragma once
+// Progress of a folder listing, shown only when the listing takes longer than a moment.
+#include <QProgressDialog>
+
+#include "folder_summary.h"
+
+class FolderProgressDialog : public FolderProgress {
+public:
+    explicit FolderProgressDialog(QWidget* parent);
+    bool Advance(std::size_t done, std::size_t total) override;
+
+private:
+    QProgressDialog dialog_;
+};

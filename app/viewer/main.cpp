@@ -1,0 +1,81 @@
+// ulnik: the viewer. Starts the application titled "Ulnik", the main window and then the
+// message dialog, and runs until the window is closed.
+#include "command_guard.h"
+#include "command_line.h"
+#include "message_box.h"
+#include "screenshot.h"
+#include "tfbrowser.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QTimer>
+
+#include <iostream>
+
+namespace {
+
+void PrepareEnvironment(const CommandLine& command)
+{
+    // The skin is drawn pixel for pixel: the window is never scaled for the screen.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (command.mode == CommandLine::Mode::Pdf && !platformChosen)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // On a Wayland desktop the window's shape and its dragging need X11 (XWayland).
+    else if (!platformChosen && qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+             qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+int RunViewer(QApplication& app, const CommandLine& command)
+{
+    TFBrowser window;
+    CreateWarningDialog(&window);
+    window.show();
+    const QString input = QFile::decodeName(QByteArray::fromStdString(command.input));
+    if (command.mode == CommandLine::Mode::Screenshot) {
+        Screenshot screenshot(window, QFile::decodeName(QByteArray::fromStdString(command.output)), input);
+        QTimer::singleShot(0, &screenshot, &Screenshot::Begin);
+        return app.exec();
+    }
+    if (!input.isEmpty())
+        QTimer::singleShot(0, &window, [&window, input] { RunCommand([&] { window.OpenPath(input); }); });
+    return app.exec();
+}
+
+int Run(int argc, char* argv[])
+{
+    const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.mode) {
+    case CommandLine::Mode::Version: std::cout << "ulnik " << ULNIK_VERSION << '\n'; return 0;
+    case CommandLine::Mode::Help: std::cout << kViewerUsage; return 0;
+    case CommandLine::Mode::Usage: std::cerr << kViewerUsage; return 1;
+    default: break;
+    }
+    PrepareEnvironment(command);
+    // WebEngine describes its GL set-up on every start; the user has no use for it.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ulnik"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ulnik"));
+    if (command.mode == CommandLine::Mode::Pdf) {
+        std::cerr << "ulnik: --pdf is not available in this build\n";
+        return 1;
+    }
+    return RunViewer(app, command);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "ulnik: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "ulnik: unexpected failure\n";
+    }
+    return 1;
+}

@@ -1,0 +1,76 @@
+#include "screenshot.h"
+
+#include "html_view.h"
+#include "paint_watch.h"
+#include "terminal_shell.h"
+#include "tfbrowser.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QTimer>
+#include <QWindow>
+
+#include <iostream>
+
+namespace {
+constexpr int kPaintTimeoutMs = 20000;
+constexpr int kSettleMs = 100;
+}
+
+Screenshot::Screenshot(TFBrowser& window, QString output, QString input)
+    : window_(window), output_(std::move(output)), input_(std::move(input))
+{
+    // Nobody is there to close a message dialog: messages go to the terminal.
+    window_.SetMessageHandler([](MessageStyle, MessageIcon, const std::string& text) {
+        std::cerr << MessageForTerminal(text) << '\n';
+    });
+}
+
+void Screenshot::Begin()
+{
+    if (input_.isEmpty()) {
+        QTimer::singleShot(kSettleMs, this, &Screenshot::Save);
+        return;
+    }
+    const QImage before = Snapshot(window_.View());
+    if (!window_.OpenPath(input_))
+        return Fail(QStringLiteral("the page could not be shown"));
+    connect(&window_, &TFBrowser::DocumentComplete, this, [this, before](bool ok) {
+        if (!ok)
+            return Fail(QStringLiteral("the page did not load"));
+        auto* watch = new PaintWatch(window_.View(), before, this);
+        connect(watch, &PaintWatch::Painted, this, &Screenshot::Save);
+        connect(watch, &PaintWatch::TimedOut, this, [this] { Fail(QStringLiteral("the page was never painted")); });
+        watch->Start(kPaintTimeoutMs);
+    }, Qt::SingleShotConnection);
+}
+
+void Screenshot::Save()
+{
+    if (!ShapedWindowPicture(window_).save(output_, "PNG"))
+        return Fail(QStringLiteral("cannot write ") + output_);
+    QCoreApplication::exit(0);
+}
+
+void Screenshot::Fail(const QString& why)
+{
+    std::cerr << "ulnik: " << why.toStdString() << '\n';
+    QCoreApplication::exit(2);
+}
+
+QImage ShapedWindowPicture(const QWidget& window)
+{
+    QImage picture = const_cast<QWidget&>(window).grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    if (window.mask().isEmpty())
+        return picture;
+    QImage shape(picture.size(), QImage::Format_ARGB32);
+    shape.fill(Qt::transparent);
+    QPainter shapePainter(&shape);
+    shapePainter.setClipRegion(window.mask());
+    shapePainter.fillRect(shape.rect(), Qt::white);
+    shapePainter.end();
+    QPainter painter(&picture);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    painter.drawImage(0, 0, shape);
+    return picture;
+}
