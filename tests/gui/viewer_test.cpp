@@ -1,0 +1,372 @@
+// The viewer through its real window: drops, commands, keys, the shape and the dragging, and
+// the web view's refusal to do anything a report asks of it.
+#include "command_line.h"
+#include "html_view.h"
+#include "hot_label.h"
+#include "local_file_interceptor.h"
+#include "message_box.h"
+#include "messages.h"
+#include "report_page.h"
+#include "tfbrowser.h"
+
+#include <QDropEvent>
+#include <QEventLoop>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineScript>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int kLoadTimeoutMs = 15000;
+
+QString Sample(const char* name)
+{
+    return QStringLiteral(ULNIK_SOURCE_DIR "/samples/") + QString::fromLatin1(name);
+}
+
+// A Windows-1250 "Inne informacje" report whose one line is `line`, given as UTF-8.
+QByteArray OtherInformationReport(const QByteArray& count, const QByteArray& line)
+{
+    return "<?xml version=\"1.0\" encoding=\"windows-1250\"?>\r\n<Szkola><Doc>Inne informacje</Doc>"
+           "<Date>2026-12-01</Date><Belfer>Nowak Anna</Belfer><Dotyczy>Test</Dotyczy><Info>"
+           "<IloscWierszy>" + count + "</IloscWierszy><w0>" + line + "</w0></Info></Szkola>";
+}
+
+// Waits in a real event loop for what `ask` hands its callback: Chromium's replies come as
+// many small tasks, which a polling wait would slow to a crawl.
+template <typename Result, typename Ask>
+Result Await(Ask ask)
+{
+    Result result{};
+    QEventLoop loop;
+    QTimer::singleShot(kLoadTimeoutMs, &loop, &QEventLoop::quit);
+    ask([&](const Result& value) {
+        result = value;
+        loop.quit();
+    });
+    loop.exec();
+    return result;
+}
+
+QVariant RunScript(QWebEnginePage* page, const QString& script)
+{
+    return Await<QVariant>([&](auto done) { page->runJavaScript(script, QWebEngineScript::ApplicationWorld, done); });
+}
+
+QString PageText(QWebEnginePage* page)
+{
+    return Await<QString>([&](auto done) { page->toPlainText(done); });
+}
+
+}  // namespace
+
+class ViewerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void commandLine_data();
+    void commandLine();
+    void droppedReportIsShownWithoutBorder();
+    void droppedTextFileIsRefused_data();
+    void droppedTextFileIsRefused();
+    void wrongTypeShowsThePageWrittenLast();
+    void rendererErrorLeavesTheView();
+    void droppedFolderIsListed();
+    void hostileReportRunsAndFetchesNothing();
+    void tabMovesFocusNowhere();
+    void dragMovesWindowByPointer();
+    void outlineIsRoundedAndNarrower();
+    void hotAreasAreNamed();
+    void unwritableProgramFolderStillShowsReport();
+    void retryBeforeAnyFileIsWrongType();
+    void closeAreaDeletesPageFile();
+
+private:
+    // Drops `paths` on the window, as a file manager would, and waits for the page when one
+    // is expected.
+    void Drop(const QStringList& paths, bool expectPage);
+    QString Shown() { return PageText(window->View()->page()); }
+    QString PageFile() const { return QFile::decodeName(QByteArray::fromStdString(window->State().PageFilePath)); }
+
+    std::unique_ptr<TFBrowser> window;
+    QTemporaryDir scratch;
+    std::vector<std::string> messages;
+};
+
+void ViewerTest::initTestCase()
+{
+    window = std::make_unique<TFBrowser>();
+    CreateWarningDialog(window.get());
+    window->SetMessageHandler([this](MessageStyle, MessageIcon, const std::string& text) {
+        messages.push_back(text);
+    });
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void ViewerTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("input");
+    using M = CommandLine::Mode;
+    QTest::newRow("nothing") << QStringList{} << int(M::View) << "" << "";
+    QTest::newRow("report") << QStringList{"a.xml"} << int(M::View) << "" << "a.xml";
+    QTest::newRow("dashed name") << QStringList{"--", "-a.xml"} << int(M::View) << "" << "-a.xml";
+    QTest::newRow("screenshot") << QStringList{"--screenshot", "o.png"} << int(M::Screenshot) << "o.png" << "";
+    QTest::newRow("screenshot of") << QStringList{"--screenshot", "o.png", "d"} << int(M::Screenshot) << "o.png" << "d";
+    QTest::newRow("pdf") << QStringList{"--pdf", "o.pdf", "a.xml"} << int(M::Pdf) << "o.pdf" << "a.xml";
+    QTest::newRow("pdf of nothing") << QStringList{"--pdf", "o.pdf"} << int(M::Usage) << "" << "";
+    QTest::newRow("two reports") << QStringList{"a.xml", "b.xml"} << int(M::Usage) << "" << "";
+    QTest::newRow("unknown option") << QStringList{"-x"} << int(M::Usage) << "" << "";
+    QTest::newRow("version") << QStringList{"--version"} << int(M::Version) << "" << "";
+}
+
+void ViewerTest::commandLine()
+{
+    QFETCH(QStringList, args);
+    std::vector<std::string> words;
+    for (const QString& arg : args)
+        words.push_back(arg.toStdString());
+    QFETCH(int, mode);
+    QFETCH(QString, output);
+    QFETCH(QString, input);
+    const CommandLine parsed = ParseCommandLine(words);
+    QCOMPARE(int(parsed.mode), mode);
+    QCOMPARE(QString::fromStdString(parsed.output), output);
+    QCOMPARE(QString::fromStdString(parsed.input), input);
+}
+
+void ViewerTest::Drop(const QStringList& paths, bool expectPage)
+{
+    messages.clear();
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    const QPoint centre = window->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    if (expectPage)
+        QVERIFY(loaded.wait(kLoadTimeoutMs));
+}
+
+void ViewerTest::droppedReportIsShownWithoutBorder()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    QVERIFY(messages.empty());
+    QVERIFY(QFile::exists(PageFile()));
+    QCOMPARE(window->View()->page()->title(), QStringLiteral("Podgl\u0105d zawarto\u015bci"));
+    QVERIFY(Shown().contains(QStringLiteral("REALIZACJA ZAJ\u0118\u0106 WYNIKAJ\u0104CYCH Z KARTY")));
+    QCOMPARE(RunScript(window->View()->page(), QStringLiteral("document.body.style.borderStyle")).toString(),
+             QStringLiteral("none"));
+}
+
+void ViewerTest::droppedTextFileIsRefused_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("text file") << QStringList{QStringLiteral("notatka.txt")};
+    QTest::newRow("text file first") << QStringList{QStringLiteral("notatka.txt"), QStringLiteral("raport.xml")};
+    QTest::newRow("no extension") << QStringList{QStringLiteral("xml")};
+}
+
+void ViewerTest::droppedTextFileIsRefused()
+{
+    QFETCH(QStringList, names);
+    QStringList paths;
+    for (const QString& name : names)
+        paths << scratch.filePath(name);
+    const std::string before = window->State().CurrentReportPath;
+    Drop(paths, false);
+    QCOMPARE(messages, std::vector<std::string>{std::string(messages::kWrongDrop)});
+    QCOMPARE(window->State().CurrentReportPath, before);
+}
+
+void ViewerTest::wrongTypeShowsThePageWrittenLast()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    const QString shownBefore = Shown();
+    const QString foreign = scratch.filePath(QStringLiteral("obce.xml"));
+    QFile file(foreign);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<Szkola><Doc>klasyfikacja klasy</Doc></Szkola>");
+    file.close();
+    Drop({foreign}, true);
+    QCOMPARE(messages, std::vector<std::string>{std::string(messages::kWrongType)});
+    QCOMPARE(Shown(), shownBefore);
+}
+
+void ViewerTest::rendererErrorLeavesTheView()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    const QString shownBefore = Shown();
+    const QString damaged = scratch.filePath(QStringLiteral("uszkodzony.xml"));
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(OtherInformationReport("dwa", "Linia"));
+    file.close();
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    Drop({damaged}, false);
+    QCOMPARE(messages, std::vector<std::string>{std::string(messages::kDamagedReport)});
+    QVERIFY(!loaded.wait(500));
+    QCOMPARE(Shown(), shownBefore);
+}
+
+void ViewerTest::droppedFolderIsListed()
+{
+    Drop({QStringLiteral(ULNIK_SOURCE_DIR "/samples/odebrane")}, true);
+    QVERIFY(messages.empty());
+    QVERIFY(Shown().contains(QStringLiteral("LISTA OTRZYMANYCH SPRAWOZDA\u0143")));
+}
+
+void ViewerTest::hostileReportRunsAndFetchesNothing()
+{
+    // Anything the page asked of the network would reach this server.
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    const QByteArray remote = "http://127.0.0.1:" + QByteArray::number(server.serverPort()) + "/";
+    const QString hostile = scratch.filePath(QStringLiteral("wrogi.xml"));
+    QFile file(hostile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(OtherInformationReport(
+        "1",
+        "&lt;script&gt;document.title='skrypt'&lt;/script&gt;"
+        "&lt;img src=\"brak.png\" onerror=\"document.title='onerror'\"&gt;"
+        "&lt;img src=\"file:///etc/hostname\"&gt;"
+        "&lt;img src=\"" + remote + "zdalny.png\"&gt;"
+        "&lt;a id=\"link\" href=\"" + remote + "\"&gt;link&lt;/a&gt;"
+        "&lt;meta http-equiv=\"refresh\" content=\"0;url=" + remote + "\"&gt;"));
+    file.close();
+    LocalFileInterceptor* interceptor = window->View()->Interceptor();
+    const int blockedBefore = interceptor->BlockedCount();
+    Drop({hostile}, true);
+    QWebEnginePage* page = window->View()->page();
+    const QUrl url = page->url();
+    RunScript(page, QStringLiteral("document.getElementById('link').click()"));
+    QTest::qWait(700);  // the refresh and the click would have navigated by now
+    QCOMPARE(page->url(), url);
+    QCOMPARE(page->title(), QStringLiteral("Podgl\u0105d zawarto\u015bci"));
+    QVERIFY(interceptor->BlockedCount() > blockedBefore);  // the file outside the page's folder
+    QVERIFY(!server.hasPendingConnections());
+}
+
+void ViewerTest::tabMovesFocusNowhere()
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->View()->setFocus();
+    QWidget* inView = QApplication::focusWidget();
+    QVERIFY(inView);
+    QTest::keyClick(inView, Qt::Key_Tab);
+    QTest::keyClick(window.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), inView);
+}
+
+void ViewerTest::dragMovesWindowByPointer()
+{
+    auto* picture = window->findChild<HotLabel*>(QStringLiteral("ImTlo"));
+    const QPoint start = window->pos();
+    const QPoint grip(300, 30);
+    QTest::mousePress(picture, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(picture, grip + QPoint(40, 25));
+    QTRY_COMPARE(window->pos(), start + QPoint(40, 25));
+    // The window moved under the pointer: the same screen point is the grip again.
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, grip);
+    QCOMPARE(window->pos(), start + QPoint(40, 25));
+    // Once released, moving the pointer no longer drags.
+    QTest::mouseMove(picture, grip + QPoint(10, 10));
+    QTest::qWait(50);
+    QCOMPARE(window->pos(), start + QPoint(40, 25));
+}
+
+void ViewerTest::outlineIsRoundedAndNarrower()
+{
+    QCOMPARE(window->size(), QSize(632, 439));
+    const QRegion shape = window->mask();
+    QCOMPARE(shape.boundingRect(), QRect(0, 0, 630, 439));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(629, 0), QPoint(0, 438), QPoint(629, 438)})
+        QVERIFY2(!shape.contains(corner), qPrintable(QStringLiteral("corner %1,%2").arg(corner.x()).arg(corner.y())));
+    QVERIFY(shape.contains(QPoint(6, 6)));
+    QVERIFY(shape.contains(QPoint(315, 0)));
+}
+
+void ViewerTest::hotAreasAreNamed()
+{
+    const QStringList words{QStringLiteral("Kopiuj"), QStringLiteral("Drukuj"), QStringLiteral("Otw\u00f3rz"),
+                            QStringLiteral("Pon\u00f3w"), QStringLiteral("Lista"), QStringLiteral("Pomoc"),
+                            QStringLiteral("Minimalizuj"), QStringLiteral("Zamknij")};
+    for (const QString& word : words) {
+        HotLabel* found = nullptr;
+        for (HotLabel* label : window->findChildren<HotLabel*>())
+            if (label->accessibleName() == word)
+                found = label;
+        QVERIFY2(found, qPrintable(word));
+        QCOMPARE(found->cursor().shape(), Qt::PointingHandCursor);
+    }
+}
+
+void ViewerTest::unwritableProgramFolderStillShowsReport()
+{
+    // The viewer itself, started as a user who may not write into its folder.
+    QTemporaryDir home;
+    QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                           QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    QProcess viewer;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    viewer.setProcessEnvironment(env);
+    const QString picture = home.filePath(QStringLiteral("okno.png"));
+    QStringList args{QStringLiteral("--screenshot"), picture, Sample("z_karty.xml")};
+    QString program = QStringLiteral(ULNIK_VIEWER);
+    if (::geteuid() == 0) {  // root writes everywhere: run as nobody
+        args = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                           QStringLiteral("--clear-groups"), program} + args;
+        program = QStringLiteral("setpriv");
+    }
+    viewer.start(program, args);
+    QVERIFY(viewer.waitForFinished(60000));
+    QCOMPARE(viewer.exitCode(), 0);
+    QVERIFY(QFile::exists(home.filePath(QStringLiteral("Ulnik/Temp.htm"))));
+    QVERIFY(QFile::exists(picture));
+}
+
+void ViewerTest::retryBeforeAnyFileIsWrongType()
+{
+    // A fresh window: nothing has been named yet.
+    TFBrowser fresh;
+    std::vector<std::string> seen;
+    fresh.SetMessageHandler([&](MessageStyle, MessageIcon, const std::string& text) { seen.push_back(text); });
+    fresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    QTest::mouseClick(fresh.findChild<HotLabel*>(QStringLiteral("LPonow")), Qt::LeftButton);
+    QCOMPARE(seen, std::vector<std::string>{std::string(messages::kWrongType)});
+}
+
+void ViewerTest::closeAreaDeletesPageFile()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    QVERIFY(QFile::exists(PageFile()));
+    QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LClose")), Qt::LeftButton);
+    QVERIFY(!QFile::exists(PageFile()));
+}
+
+QTEST_MAIN(ViewerTest)
+#include "viewer_test.moc"
