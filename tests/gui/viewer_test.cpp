@@ -1,5 +1,6 @@
 // The viewer through its real window: drops, commands, keys, the shape and the dragging, and
 // the web view's refusal to do anything a report asks of it.
+#include "command_guard.h"
 #include "command_line.h"
 #include "html_view.h"
 #include "hot_label.h"
@@ -12,7 +13,8 @@
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFile>
-#include <QLineEdit>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QSignalSpy>
@@ -87,6 +89,9 @@ private slots:
     void dragMovesWindowByPointer();
     void outlineIsRoundedAndNarrower();
     void hotAreasAreNamed();
+    void openDialogTakesATypedMissingName();
+    void folderDialogListsTheChosenFolder();
+    void escapingErrorIsShownAndProgramGoesOn();
     void unwritableProgramFolderStillShowsReport();
     void retryBeforeAnyFileIsWrongType();
     void closeAreaDeletesPageFile();
@@ -319,6 +324,69 @@ void ViewerTest::hotAreasAreNamed()
         QVERIFY2(found, qPrintable(word));
         QCOMPARE(found->cursor().shape(), Qt::PointingHandCursor);
     }
+}
+
+// Answers the next modal dialog of type `Dialog` with `answer` once it is on the screen.
+template <typename Dialog>
+void AnswerNextDialog(std::function<void(Dialog&)> answer)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        answer(*dialog);
+    });
+    timer->start(20);
+}
+
+void ViewerTest::openDialogTakesATypedMissingName()
+{
+    messages.clear();
+    QString title;
+    QStringList filters;
+    AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+        title = dialog.windowTitle();
+        filters = dialog.nameFilters();
+        dialog.selectFile(scratch.filePath(QStringLiteral("brak")));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LOpen")), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Wskaż plik"));
+    QCOMPARE(filters, QStringList{QStringLiteral("Pliki sprawozdań (*.xml)")});
+    // The default suffix is added to a name typed without one.
+    QCOMPARE(window->State().CurrentReportPath, QFile::encodeName(scratch.filePath(QStringLiteral("brak.xml"))).toStdString());
+    QCOMPARE(messages, std::vector<std::string>{std::string(messages::kWrongType)});
+}
+
+void ViewerTest::folderDialogListsTheChosenFolder()
+{
+    messages.clear();
+    QString title;
+    AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+        title = dialog.windowTitle();
+        dialog.setDirectory(QStringLiteral(ULNIK_SOURCE_DIR "/samples/odebrane"));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LListaPlikow")), Qt::LeftButton);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(title, QStringLiteral("Wskaż folder"));
+    QCOMPARE(QString::fromStdString(window->State().LastFolder), QStringLiteral(ULNIK_SOURCE_DIR "/samples/odebrane"));
+    QVERIFY(Shown().contains(QStringLiteral("LISTA OTRZYMANYCH SPRAWOZDAŃ")));
+}
+
+void ViewerTest::escapingErrorIsShownAndProgramGoesOn()
+{
+    QString shown;
+    AnswerNextDialog<QMessageBox>([&](QMessageBox& box) {
+        shown = box.text();
+        box.accept();
+    });
+    RunCommand([] { throw std::runtime_error("Schowek jest zaj\xc4\x99ty."); });
+    QCOMPARE(shown, QStringLiteral("Schowek jest zajęty."));
 }
 
 void ViewerTest::unwritableProgramFolderStillShowsReport()
