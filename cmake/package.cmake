@@ -5,7 +5,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Ulnik")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer for Polish school term reports")
 set(CPACK_PACKAGE_DESCRIPTION "\
-Ulnik shows the term reports (\"sprawozdania\") that teachers and the head teacher
+Ulnik shows the term reports (sprawozdania) that teachers and the head teacher
 hand in as XML files: it works out which of the nine report types a file is,
 renders it as a page, and prints it or copies its text. It also lists every
 report lying in a folder on one page.
