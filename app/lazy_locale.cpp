@@ -2,18 +2,13 @@
 
 #include <dlfcn.h>
 
-#include <filesystem>
 #include <stdexcept>
 
 namespace {
 
+// Opened by its bare name, so that the loader looks where the executable's RUNPATH says: beside
+// the executable in a build tree, in the private library folder (lib/ulnik) when installed.
 constexpr const char* kModuleName = "libulnik_locale.so";
-
-std::string ModulePath() {
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? kModuleName : (executable.parent_path() / kModuleName).string();
-}
 
 }  // namespace
 
@@ -26,7 +21,7 @@ LazyLocale::~LazyLocale() {
 
 LocaleServices& LazyLocale::Loaded() {
     if (services_) return *services_;
-    module_ = ::dlopen(ModulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
+    module_ = ::dlopen(kModuleName, RTLD_NOW | RTLD_LOCAL);
     if (!module_) throw std::runtime_error(std::string("cannot load the locale services: ") + ::dlerror());
     using Factory = LocaleServices* (*)();
     const auto create = reinterpret_cast<Factory>(::dlsym(module_, "UlnikCreateLocaleServices"));

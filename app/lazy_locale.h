@@ -1,5 +1,5 @@
 #pragma once
-// Locale services loaded on first use from the module beside the executable, so that a run
+// Locale services loaded on first use from the program's locale module, so that a run
 // that never shows an average or a folder list never loads Qt.
 #include <memory>
 

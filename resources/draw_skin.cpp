@@ -1,9 +1,13 @@
-// Draws every skin picture of the program into a folder:
+// Draws every skin picture of the program into a folder, or the program's icons:
 //     QT_QPA_PLATFORM=offscreen ulnik-draw-skin resources/
-// The pictures written are the ones committed beside this program and compiled into Ulnik.
+//     QT_QPA_PLATFORM=offscreen ulnik-draw-skin --icons packaging/icons/
+// The pictures written are the ones committed beside this program and compiled into Ulnik;
+// the icons are committed under packaging/ and installed.
 #include "background_art.h"
 #include "dialog_art.h"
+#include "icon_art.h"
 #include "jpeg_encoder.h"
+#include "ulnik_version.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +18,16 @@
 
 namespace {
 
+void WriteBytes(const QDir& folder, const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(folder.filePath(fileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0)
+        throw std::runtime_error("cannot write " + file.fileName().toStdString());
+}
+
 void Write(const QDir& folder, const QString& name, const QImage& image, JpegKind kind)
 {
-    QFile file(folder.filePath(name + QStringLiteral(".jpg")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(EncodeJpeg(image, kind)) < 0)
-        throw std::runtime_error("cannot write " + file.fileName().toStdString());
+    WriteBytes(folder, name + QStringLiteral(".jpg"), EncodeJpeg(image, kind));
 }
 
 struct ButtonNames {
@@ -54,17 +63,35 @@ void DrawAll(const QDir& folder)
     Write(folder, QStringLiteral("tlo"), DrawMainBackground(QStringLiteral(ULNIK_VERSION)), JpegKind::Progressive);
 }
 
+// The sizes of the hicolor theme that the package installs, beside the scalable picture.
+constexpr int IconSizes[] = {48, 128, 256};
+
+void DrawIcons(const QDir& folder)
+{
+    for (const int size : IconSizes) {
+        const QString name = QStringLiteral("ulnik-%1.png").arg(size);
+        if (!DrawProgramIcon(size).save(folder.filePath(name), "PNG"))
+            throw std::runtime_error("cannot write " + folder.filePath(name).toStdString());
+    }
+    WriteBytes(folder, QStringLiteral("ulnik.svg"), ProgramIconSvg());
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: ulnik-draw-skin FOLDER\n");
+    const bool icons = argc == 3 && QByteArray(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: ulnik-draw-skin FOLDER\n       ulnik-draw-skin --icons FOLDER\n");
         return 2;
     }
     try {
-        DrawAll(QDir(QString::fromLocal8Bit(argv[1])));
+        const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
+        if (icons)
+            DrawIcons(folder);
+        else
+            DrawAll(folder);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "ulnik-draw-skin: %s\n", error.what());
         return 1;

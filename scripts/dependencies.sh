@@ -5,18 +5,29 @@ ulnik_packages=(
     qt6-base-dev qt6-webengine-dev qt6-pdf-dev libgl-dev
     libgtest-dev libbenchmark-dev libpugixml-dev
     libturbojpeg0-dev libjpeg62-turbo-dev
-    xvfb xauth xsltproc fonts-dejavu-core
+    xvfb xauth xsltproc
+    fonts-dejavu-core fonts-liberation2 fonts-wine fontconfig
+    locales desktop-file-utils appstream man-db file poppler-utils
 )
 
+# With extra package names, installs those too (scripts/package needs the packaging tools).
 ulnik_install_dependencies() {
     local missing=()
-    for p in "${ulnik_packages[@]}"; do
+    for p in "${ulnik_packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
     done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        $sudo apt-get update -q
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+    fi
+    # The tests run the programs under a Polish locale.
+    if ! locale -a 2>/dev/null | grep -qx 'pl_PL.utf8'; then
+        echo "Generating the pl_PL.UTF-8 locale"
+        $sudo sed -i 's/^# *\(pl_PL.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        grep -qx 'pl_PL.UTF-8 UTF-8' /etc/locale.gen || echo 'pl_PL.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+        $sudo locale-gen >/dev/null
+    fi
 }

@@ -3,8 +3,11 @@
 #include "command_guard.h"
 #include "command_line.h"
 #include "message_box.h"
+#include "program_files.h"
+#include "program_fonts.h"
 #include "screenshot.h"
 #include "tfbrowser.h"
+#include "ulnik_version.h"
 
 #include <QApplication>
 #include <QFile>
@@ -54,6 +57,8 @@ int Run(int argc, char* argv[])
     default: break;
     }
     PrepareEnvironment(command);
+    // The page names Windows fonts: show it with faces of the same metrics, as it was made.
+    UseProgramFonts(ExecutableDir());
     // WebEngine describes its GL set-up on every start; the user has no use for it.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QApplication app(argc, argv);
