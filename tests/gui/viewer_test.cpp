@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QWebEngineScript>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -85,6 +86,7 @@ private slots:
     void rendererErrorLeavesTheView();
     void droppedFolderIsListed();
     void hostileReportRunsAndFetchesNothing();
+    void crashedRendererReloadsThePage();
     void tabMovesFocusNowhere();
     void dragMovesWindowByPointer();
     void outlineIsRoundedAndNarrower();
@@ -269,6 +271,16 @@ void ViewerTest::hostileReportRunsAndFetchesNothing()
     QCOMPARE(page->title(), QStringLiteral("Podgl\u0105d zawarto\u015bci"));
     QVERIFY(interceptor->BlockedCount() > blockedBefore);  // the file outside the page's folder
     QVERIFY(!server.hasPendingConnections());
+}
+
+void ViewerTest::crashedRendererReloadsThePage()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    const QString shownBefore = Shown();
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    ::kill(static_cast<pid_t>(window->View()->page()->renderProcessPid()), SIGKILL);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(Shown(), shownBefore);
 }
 
 void ViewerTest::tabMovesFocusNowhere()
