@@ -6,6 +6,7 @@ ulnik_packages=(
     libgtest-dev libbenchmark-dev libpugixml-dev
     libturbojpeg0-dev libjpeg62-turbo-dev
     xvfb xauth xsltproc fonts-dejavu-core
+    libqpdf-dev libcups2-dev poppler-utils cups-daemon cups-client
 )
 
 ulnik_install_dependencies() {
