@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -69,6 +70,34 @@ private slots:
         const QList<PrintedPage> pages = ReadPrintout(NextJob());
         QCOMPARE(CheckPrintout(pages), QString());
         QCOMPARE(pages.size(), printoutPages_);
+    }
+
+    void doubleClickPrintsTwice() {
+        RequireQueue();
+        QSignalSpy finished(&printer_, &PagePrinter::finished);
+        printer_.Press(Qt::LeftButton, Qt::NoModifier, false);
+        printer_.Press(Qt::LeftButton, Qt::NoModifier, true);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, kWaitMs);
+        for (const QList<QVariant>& outcome : finished)
+            QCOMPARE(outcome.first().value<PrintOutcome>(), PrintOutcome::Printed);
+        QVERIFY(!NextJob().isEmpty());
+        QVERIFY(!NextJob().isEmpty());
+    }
+
+    void refusedJobIsReported() {
+        RequireQueue();
+        QCOMPARE(QProcess::execute("cupsreject", {"ulnik-test"}), 0);
+        QSignalSpy finished(&printer_, &PagePrinter::finished);
+        messages_.clear();
+        const int before = JobCount();
+        printer_.Press(Qt::LeftButton, Qt::NoModifier, false);
+        const PrintOutcome outcome = Outcome(finished);
+        QProcess::execute("cupsaccept", {"ulnik-test"});
+        QCOMPARE(outcome, PrintOutcome::Failed);
+        QCOMPARE(messages_.size(), std::size_t(1));
+        QVERIFY(messages_.front().starts_with(print_messages::kPrintFailed));
+        QVERIFY(messages_.front().size() > print_messages::kPrintFailed.size());  // CUPS's reason
+        QCOMPARE(JobCount(), before);
     }
 
     void altPressPrintsTheRangeChosenInTheDialog() {
