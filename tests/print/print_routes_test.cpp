@@ -22,6 +22,11 @@
 
 Q_DECLARE_METATYPE(PrintOutcome)
 
+// QSKIP returns from the test function itself, so this cannot be a function.
+#define SKIP_WITHOUT_QUEUE()                                                                        \
+    if (jobs_.isEmpty())                                                                            \
+    QSKIP("no private print queue: run under scripts/cups-test-printer, as ./test does")
+
 namespace {
 
 constexpr int kLongReportLines = 150;
@@ -62,7 +67,7 @@ private slots:
     }
 
     void rightPressPrintsAtOnce() {
-        RequireQueue();
+        SKIP_WITHOUT_QUEUE();
         QSignalSpy finished(&printer_, &PagePrinter::finished);
         printer_.Press(Qt::RightButton, Qt::NoModifier, false);
         QVERIFY(!OpenDialog<QPrintDialog>());
@@ -73,7 +78,7 @@ private slots:
     }
 
     void doubleClickPrintsTwice() {
-        RequireQueue();
+        SKIP_WITHOUT_QUEUE();
         QSignalSpy finished(&printer_, &PagePrinter::finished);
         printer_.Press(Qt::LeftButton, Qt::NoModifier, false);
         printer_.Press(Qt::LeftButton, Qt::NoModifier, true);
@@ -85,7 +90,7 @@ private slots:
     }
 
     void refusedJobIsReported() {
-        RequireQueue();
+        SKIP_WITHOUT_QUEUE();
         QCOMPARE(QProcess::execute("cupsreject", {"ulnik-test"}), 0);
         QSignalSpy finished(&printer_, &PagePrinter::finished);
         messages_.clear();
@@ -101,7 +106,7 @@ private slots:
     }
 
     void altPressPrintsTheRangeChosenInTheDialog() {
-        RequireQueue();
+        SKIP_WITHOUT_QUEUE();
         QSignalSpy finished(&printer_, &PagePrinter::finished);
         printer_.Press(Qt::LeftButton, Qt::AltModifier, false);
         QPrintDialog* dialog = OpenDialog<QPrintDialog>();
@@ -117,7 +122,7 @@ private slots:
     }
 
     void cancelledDialogPrintsNothing() {
-        RequireQueue();
+        SKIP_WITHOUT_QUEUE();
         QSignalSpy finished(&printer_, &PagePrinter::finished);
         const int before = JobCount();
         printer_.Press(Qt::LeftButton, Qt::AltModifier, false);
@@ -203,11 +208,6 @@ signals:
     void written(bool ok);
 
 private:
-    void RequireQueue() {
-        if (jobs_.isEmpty())
-            QSKIP("no private print queue: run under scripts/cups-test-printer, as ./test does");
-    }
-
     int JobCount() const {
         return jobs_.isEmpty() ? 0 : QDir(jobs_).entryList({"job-*.pdf"}, QDir::Files).size();
     }
