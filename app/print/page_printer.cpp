@@ -201,10 +201,12 @@ void PagePrinter::PaintRequested(const std::shared_ptr<PreviewState>& state,
     QPrinter& printer = *target;
     const bool previewing = printer.paintEngine() && printer.paintEngine()->type() == QPaintEngine::Picture;
     if (SamePaper(printer.pageLayout(), state->layout)) {
-        if (previewing)
-            DrawPrintout(printer, state->printout, kPreviewDotsPerInch);
-        else
+        if (previewing) {
+            if (!DrawPrintout(printer, state->printout, kPreviewDotsPerInch))
+                Say(print_messages::kPrintoutFailed);
+        } else {
             Deliver(printer, state->printout);
+        }
         return;
     }
     if (state->remaking && previewing) return;

@@ -26,14 +26,18 @@ int BuildPage(ProgramState& state, Shell& shell, const std::string& input) {
     return ExitCodeOf(ReportOpener(state, shell, locale).OpenChosenFile(input));
 }
 
-bool Load(QWebEnginePage& page, const std::string& path) {
+bool Load(QWebEnginePage& page, const std::string& path, const LoadPageFile& load) {
     QEventLoop loop;
     bool loaded = false;
     QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, [&](bool ok) {
         loaded = ok;
         loop.quit();
     });
-    page.load(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
+    const QString file = QFile::decodeName(path.c_str());
+    if (load)
+        load(page, file);
+    else
+        page.load(QUrl::fromLocalFile(file));
     loop.exec();
     return loaded;
 }
@@ -55,7 +59,8 @@ bool Write(QWebEnginePage& page, const std::string& outputPath, Shell& shell) {
 
 }  // namespace
 
-int ExportPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& input) {
+int ExportPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& input,
+              const LoadPageFile& load) {
     TerminalShell shell(std::cerr);
     const QTemporaryDir scratch;
     if (!scratch.isValid()) {
@@ -66,7 +71,7 @@ int ExportPdf(QWebEnginePage& page, const std::string& outputPath, const std::st
     state.PageFilePath = QFile::encodeName(scratch.filePath("Temp.htm")).toStdString();
     const int built = BuildPage(state, shell, input);
     if (built != kDone) return built;
-    if (!Load(page, state.PageFilePath) || !Write(page, outputPath, shell)) {
+    if (!Load(page, state.PageFilePath, load) || !Write(page, outputPath, shell)) {
         shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
         return kDamaged;
     }

@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(JobCount(), before);
     }
 
-    void altPressPrintsTheRangeChosenInTheDialog() {
+    void altPressPrintsTheRangeAndCopiesChosenInTheDialog() {
         SKIP_WITHOUT_QUEUE();
         QSignalSpy finished(&printer_, &PagePrinter::finished);
         printer_.Press(Qt::LeftButton, Qt::AltModifier, false);
@@ -114,11 +115,18 @@ private slots:
         dialog->setPrintRange(QAbstractPrintDialog::PageRange);
         dialog->setFromTo(2, 2);
         dialog->setVisible(true);  // shows the range in the dialog's own fields
+        auto* copies = dialog->findChild<QSpinBox*>("copies");
+        QVERIFY(copies);
+        copies->setValue(2);
         dialog->accept();
         QCOMPARE(Outcome(finished), PrintOutcome::Printed);
-        const QList<PrintedPage> pages = ReadPrintout(NextJob());
+        const QString job = NextJob();
+        const QList<PrintedPage> pages = ReadPrintout(job);
         QCOMPARE(pages.size(), 1);
         QCOMPARE(CheckPrintout(pages, 2), QString());
+        QFile asked(QString(job).replace(".pdf", ".copies"));
+        QVERIFY(asked.open(QIODevice::ReadOnly));
+        QCOMPARE(asked.readAll().trimmed(), QByteArray("2"));
     }
 
     void cancelledDialogPrintsNothing() {
