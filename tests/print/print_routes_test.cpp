@@ -1,6 +1,7 @@
 // Every print route on a real page of several pages, read back with pdftotext: the PDF file,
 // direct printing, the printer dialog (a page range; cancelled), the preview, and the cases
 // that print nothing. Jobs go to the private queue of scripts/cups-test-printer.
+#include <QAction>
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -9,6 +10,7 @@
 #include <QSpinBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -156,6 +158,31 @@ private slots:
         dialog->reject();
         QCOMPARE(finished.count(), 0);
         QCOMPARE(JobCount(), before);
+    }
+
+    void previewsPrintButtonPrintsThePrintout() {
+        SKIP_WITHOUT_QUEUE();
+        QSignalSpy finished(&printer_, &PagePrinter::finished);
+        printer_.Press(Qt::LeftButton, Qt::ShiftModifier, false);
+        QTRY_VERIFY_WITH_TIMEOUT(OpenDialog<QPrintPreviewDialog>(), kWaitMs);
+        QPrintPreviewDialog* preview = OpenDialog<QPrintPreviewDialog>();
+        QAction* print = nullptr;
+        for (QAction* action : preview->findChildren<QAction*>())
+            if (action->text() == "Print") print = action;
+        QVERIFY(print);
+        // The preview asks for the printer in a dialog of its own, modal: answer it meanwhile.
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        answer.start(50);
+        print->trigger();
+        answer.stop();
+        QCOMPARE(Outcome(finished), PrintOutcome::Printed);
+        const QList<PrintedPage> pages = ReadPrintout(NextJob());
+        QCOMPARE(CheckPrintout(pages), QString());
+        QCOMPARE(pages.size(), printoutPages_);
     }
 
     void nothingHappensBeforeTheFirstPage() {
