@@ -34,6 +34,12 @@ void PrintoutMaker::StartNext() {
         Finish({});
         return;
     }
+    // A page still loading is printed when it has loaded, not half-drawn.
+    if (page_->isLoading()) {
+        connect(page_, &QWebEnginePage::loadFinished, this, [this] { StartNext(); },
+                Qt::SingleShotConnection);
+        return;
+    }
     QPointer<PrintoutMaker> self(this);
     page_->printToPdf(
         [self](const QByteArray& pdf) {

@@ -24,8 +24,9 @@ public:
 
     explicit PrintoutMaker(QWebEnginePage* page, QObject* parent = nullptr);
 
-    // Chromium makes one PDF at a time; requests made meanwhile wait their turn. `ready` is
-    // called from the event loop, never from within this call.
+    // Chromium makes one PDF at a time; requests made meanwhile wait their turn, and so do
+    // requests made while the page loads. `ready` is called from the event loop, never from
+    // within this call.
     void Make(const PrintOptions& options, const QPageLayout& layout, Ready ready);
 
 private:

@@ -69,6 +69,21 @@ private slots:
         printoutPages_ = pages.size();
     }
 
+    void printoutWaitsForThePageToLoad() {
+        QWebEnginePage page;
+        PagePrinter printer(&page, nullptr, {});
+        const std::string pageFile = scratch_.PathOf("karta.htm");
+        QVERIFY(ShowReport(page, ULNIK_SOURCE_DIR "/samples/z_karty.xml", pageFile));
+        QSignalSpy started(&page, &QWebEnginePage::loadStarted);
+        page.load(QUrl::fromLocalFile(QString::fromStdString(scratch_.PathOf("Temp.htm"))));
+        QVERIFY(started.wait(kWaitMs));
+        const QString path = QString::fromStdString(scratch_.PathOf("loading.pdf"));
+        QSignalSpy done(this, &PrintRoutesTest::written);
+        printer.WritePdf(path, [this](bool ok) { emit written(ok); });
+        QVERIFY(done.wait(kWaitMs));
+        QVERIFY(ReadPrintout(path).first().Text().contains("Dlugie sprawozdanie"));
+    }
+
     void rightPressPrintsAtOnce() {
         SKIP_WITHOUT_QUEUE();
         QSignalSpy finished(&printer_, &PagePrinter::finished);
