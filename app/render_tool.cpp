@@ -7,6 +7,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "exit_codes.h"
 #include "file_access.h"
 #include "folder_summary.h"
 #include "lazy_locale.h"
@@ -27,9 +28,6 @@ constexpr const char* kUsage =
     "  ulnik-render --help             show this text\n"
     "Pages are Windows-1250 HTML. Exit codes: 0 done, 1 usage, 2 wrong report type,\n"
     "3 file cannot be opened, 4 damaged report, 5 no reports in folder, 6 damaged folder.\n";
-
-enum ExitCode { kDone = 0, kUsageError = 1, kWrongType = 2, kCannotOpen = 3, kDamaged = 4,
-                kNoFiles = 5, kDamagedFolder = 6 };
 
 int Usage(std::ostream& out, int code) {
     out << kUsage;
@@ -57,23 +55,6 @@ void CopyToStandardOutput(const std::string& path) {
     const std::string bytes = ReadFileExclusive(path);
     std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     std::cout.flush();
-}
-
-int ExitCodeOf(ReportOutcome outcome) {
-    switch (outcome) {
-    case ReportOutcome::Shown: return kDone;
-    case ReportOutcome::WrongType: return kWrongType;
-    case ReportOutcome::Unreadable: return kCannotOpen;
-    default: return kDamaged;
-    }
-}
-
-int ExitCodeOf(ListOutcome outcome) {
-    switch (outcome) {
-    case ListOutcome::Shown: return kDone;
-    case ListOutcome::NoFiles: return kNoFiles;
-    default: return kDamagedFolder;
-    }
 }
 
 int RenderReport(const std::string& report, const std::string& out) {

@@ -8,6 +8,7 @@ ulnik_packages=(
     xvfb xauth xsltproc
     fonts-dejavu-core fonts-liberation2 fonts-wine fontconfig
     locales desktop-file-utils appstream man-db file poppler-utils
+    libqpdf-dev libcups2-dev cups-daemon cups-client
 )
 
 # With extra package names, installs those too (scripts/package needs the packaging tools).

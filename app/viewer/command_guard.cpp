@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "utf8.h"
+
 void ShowDefaultError(const std::exception_ptr& error)
 {
     QString text = QStringLiteral("Nieznany b\u0142\u0105d.");
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {
-        text = QString::fromUtf8(e.what());
+        // The program's own errors speak Windows-1250, like its messages.
+        text = QString::fromStdString(AnsiToUtf8(e.what()));
     } catch (...) {
     }
     QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Ulnik"), text);

@@ -2,7 +2,9 @@
 // message dialog, and runs until the window is closed.
 #include "command_guard.h"
 #include "command_line.h"
+#include "html_view.h"
 #include "message_box.h"
+#include "pdf_export.h"
 #include "program_files.h"
 #include "program_fonts.h"
 #include "screenshot.h"
@@ -47,6 +49,14 @@ int RunViewer(QApplication& app, const CommandLine& command)
     return app.exec();
 }
 
+// The page is loaded into the viewer's own safe view, never shown.
+int WritePdf(const CommandLine& command)
+{
+    HtmlView view;
+    return ExportPdf(*view.page(), command.output, command.input,
+                     [&view](QWebEnginePage&, const QString& path) { view.Navigate(path); });
+}
+
 int Run(int argc, char* argv[])
 {
     const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -64,10 +74,8 @@ int Run(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulnik"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ulnik"));
-    if (command.mode == CommandLine::Mode::Pdf) {
-        std::cerr << "ulnik: --pdf is not available in this build\n";
-        return 1;
-    }
+    if (command.mode == CommandLine::Mode::Pdf)
+        return WritePdf(command);
     return RunViewer(app, command);
 }
 

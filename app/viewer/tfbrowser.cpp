@@ -2,6 +2,9 @@
 
 #include "browser_layout.h"
 #include "command_guard.h"
+#include "copy_all.h"
+#include "help.h"
+#include "page_printer.h"
 #include "folder_progress_dialog.h"
 #include "hot_label.h"
 #include "html_view.h"
@@ -74,6 +77,10 @@ TFBrowser::TFBrowser(QWidget* parent)
     setAutoFillBackground(true);
     setAcceptDrops(true);
     CreateControls();
+    printer_ = new PagePrinter(WebBrowser->page(), this,
+                               [this](MessageStyle style, MessageIcon icon, const std::string& text) {
+                                   ShowMessageBox(style, icon, text);
+                               });
     WireHotAreas();
 }
 
@@ -286,16 +293,19 @@ void TFBrowser::LPomocClick()
     OpenHelpFile();
 }
 
-void TFBrowser::LDrukujMouseDown(Qt::MouseButtons, Qt::KeyboardModifiers, bool)
+void TFBrowser::LDrukujMouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick)
 {
+    printer_->Press(buttons, modifiers, doubleClick);
 }
 
 void TFBrowser::CopyAll()
 {
+    ::CopyAll(WebBrowser);
 }
 
 void TFBrowser::OpenHelpFile()
 {
+    OpenHelp();
 }
 
 // --- keys ------------------------------------------------------------------------------------
@@ -322,7 +332,7 @@ void TFBrowser::FormKeyDown(QKeyEvent* event)
     if (modifiers == Qt::ControlModifier && key == Qt::Key_L)
         LListaPlikowClick();
     if (modifiers == Qt::ControlModifier && key == Qt::Key_P)
-        LDrukujMouseDown(Qt::LeftButton, Qt::AltModifier, false);
+        printer_->Print(true);
 }
 
 // --- dragging by the picture -----------------------------------------------------------------

@@ -16,6 +16,7 @@
 
 class HotLabel;
 class HtmlView;
+class PagePrinter;
 
 class TFBrowser : public QWidget, public Shell {
     Q_OBJECT
@@ -35,6 +36,7 @@ public:
     bool OpenPath(const QString& path);
 
     HtmlView* View() const { return WebBrowser; }
+    PagePrinter* Printer() const { return printer_; }
     const ProgramState& State() const { return state_; }
 
     // The commands of the hot areas and keys.
@@ -83,6 +85,7 @@ private:
     bool DragActive = false;
     QPoint DragLastCursor;
 
+    PagePrinter* printer_;
     QWidget* PPodTlo;
     HotLabel* ImTlo;
     QWidget* PPodWebbrowser;

@@ -10,12 +10,15 @@
 #include "report_page.h"
 #include "tfbrowser.h"
 
+#include <QClipboard>
+#include <QDesktopServices>
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -70,6 +73,16 @@ QString PageText(QWebEnginePage* page)
     return Await<QString>([&](auto done) { page->toPlainText(done); });
 }
 
+// Stands in for the desktop's handler of file links: the help asks it to open a page.
+class HelpRecorder : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { opened << url; }
+
+public:
+    QList<QUrl> opened;
+};
+
 }  // namespace
 
 class ViewerTest : public QObject {
@@ -88,6 +101,9 @@ private slots:
     void hostileReportRunsAndFetchesNothing();
     void crashedRendererReloadsThePage();
     void tabMovesFocusNowhere();
+    void keys_data();
+    void keys();
+    void shiftPressOnPrintAreaOpensMaximisedPreview();
     void dragMovesWindowByPointer();
     void outlineIsRoundedAndNarrower();
     void hotAreasAreNamed();
@@ -295,6 +311,57 @@ void ViewerTest::tabMovesFocusNowhere()
     QCOMPARE(QApplication::focusWidget(), inView);
 }
 
+void ViewerTest::keys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("copies");
+    QTest::addColumn<bool>("opensHelp");
+    QTest::addColumn<bool>("reopens");
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier) << true << false << false;
+    QTest::newRow("Ctrl+Shift+C") << int(Qt::Key_C) << (Qt::ControlModifier | Qt::ShiftModifier) << false << false << false;
+    QTest::newRow("C") << int(Qt::Key_C) << Qt::KeyboardModifiers() << false << false << false;
+    QTest::newRow("F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers() << false << true << false;
+    QTest::newRow("Shift+F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers(Qt::ShiftModifier) << false << true << false;
+    QTest::newRow("Ctrl+F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers(Qt::ControlModifier) << false << true << false;
+    QTest::newRow("F5") << int(Qt::Key_F5) << Qt::KeyboardModifiers() << false << false << true;
+}
+
+void ViewerTest::keys()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, copies);
+    QFETCH(bool, opensHelp);
+    QFETCH(bool, reopens);
+    Drop({Sample("z_karty.xml")}, true);
+    QApplication::clipboard()->setText(QStringLiteral("przed"));
+    HelpRecorder help;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &help, "open");
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    QTest::keyClick(window.get(), Qt::Key(key), modifiers);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(loaded.wait(reopens ? kLoadTimeoutMs : 300), reopens);
+    const QString clipboard = QApplication::clipboard()->text();
+    QCOMPARE(clipboard.contains(QStringLiteral("REALIZACJA ZAJĘĆ")), copies);
+    QCOMPARE(help.opened.size(), opensHelp ? 1 : 0);
+    if (opensHelp)
+        QVERIFY(help.opened.constFirst().toLocalFile().endsWith(QStringLiteral("pomoc/index.htm")));
+    if (copies)  // nothing is left selected
+        QCOMPARE(RunScript(window->View()->page(), QStringLiteral("String(window.getSelection())")).toString(), QString());
+}
+
+void ViewerTest::shiftPressOnPrintAreaOpensMaximisedPreview()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    QTest::mousePress(window->findChild<HotLabel*>(QStringLiteral("LDrukuj")), Qt::LeftButton, Qt::ShiftModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget()), kLoadTimeoutMs);
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    QVERIFY(preview->isMaximized());
+    preview->reject();
+    QTest::mouseRelease(window->findChild<HotLabel*>(QStringLiteral("LDrukuj")), Qt::LeftButton, Qt::ShiftModifier);
+}
+
 void ViewerTest::dragMovesWindowByPointer()
 {
     auto* picture = window->findChild<HotLabel*>(QStringLiteral("ImTlo"));
@@ -397,7 +464,7 @@ void ViewerTest::escapingErrorIsShownAndProgramGoesOn()
         shown = box.text();
         box.accept();
     });
-    RunCommand([] { throw std::runtime_error("Schowek jest zaj\xc4\x99ty."); });
+    RunCommand([] { throw std::runtime_error("Schowek jest zaj\xEAty."); });
     QCOMPARE(shown, QStringLiteral("Schowek jest zajęty."));
 }
 

@@ -1,0 +1,8 @@
+#pragma once
+// The copy command: the whole page, as text and HTML, onto the clipboard, and nothing left
+// selected. The view's edit actions work only while it has the focus, so it gets the focus for
+// the command and hands it back afterwards. A failing step raises std::runtime_error with a
+// Windows-1250 message, for the default error display.
+class QWebEngineView;
+
+void CopyAll(QWebEngineView* view);

@@ -1,0 +1,19 @@
+#pragma once
+// `ulnik --pdf OUT.pdf FILE|FOLDER`: the page of a report, or the list of a folder's reports,
+// printed into a PDF exactly as it would be printed, without a window. Messages go to standard
+// error; the result is one of the exit codes of exit_codes.h.
+#include <functional>
+#include <string>
+
+#include <QString>
+
+class QWebEnginePage;
+
+// Shows the page file at this path in the page; by default QWebEnginePage::load.
+using LoadPageFile = std::function<void(QWebEnginePage& page, const QString& path)>;
+
+// `page` is the page to load and print (made safe by the caller, who may also say how a page
+// file is loaded into it). A QApplication must exist; this runs the event loop until the PDF
+// is written.
+int ExportPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& input,
+              const LoadPageFile& load = {});

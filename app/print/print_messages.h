@@ -1,0 +1,23 @@
+#pragma once
+// The texts of the print, copy and help messages, in Windows-1250 like every message.
+#include <string_view>
+
+namespace print_messages {
+
+inline constexpr std::string_view kNoPrinter =
+    "Brak drukarki w systemie.\rZainstaluj drukark\xEA, aby drukowa\xE6.";
+inline constexpr std::string_view kPrintoutFailed =
+    "Nie uda\xB3o si\xEA przygotowa\xE6 wydruku strony.";
+inline constexpr std::string_view kNoPagesInRange =
+    "Wybrany zakres nie obejmuje \xBF" "adnej strony wydruku.";
+// Followed by the printing system's own reason.
+inline constexpr std::string_view kPrintFailed = "Drukowanie nie powiod\xB3o si\xEA.\r";
+inline constexpr std::string_view kCannotWritePdf = "Nie uda\xB3o si\xEA zapisa\xE6 pliku PDF.";
+
+inline constexpr std::string_view kNoPageToCopy = "Brak strony do skopiowania.";
+inline constexpr std::string_view kCopyNoFocus =
+    "Nie mo\xBFna zaznaczy\xE6 tekstu strony: widok nie przyj\xB9\xB3 fokusu.";
+inline constexpr std::string_view kCopyFailed =
+    "Nie uda\xB3o si\xEA skopiowa\xE6 strony do schowka.";
+
+}  // namespace print_messages

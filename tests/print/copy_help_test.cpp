@@ -1,0 +1,130 @@
+// The copy command on a real page, the help command, and the help pages' links.
+#include <stdexcept>
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStringDecoder>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+#include "copy_all.h"
+#include "help.h"
+#include "print_messages.h"
+#include "printout_check.h"
+#include "temp_dir.h"
+
+class CopyHelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void copiesWholePageAndLeavesNothingSelected() {
+        QWidget window;
+        auto* field = new QLineEdit(&window);
+        auto* view = new QWebEngineView(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(field);
+        layout->addWidget(view);
+        window.resize(600, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        TempDir scratch;
+        QVERIFY(ShowReport(*view->page(), ULNIK_SOURCE_DIR "/samples/inne_informacje.xml",
+                           scratch.PathOf("Temp.htm")));
+        field->setFocus();
+        QApplication::clipboard()->setText("przedtem");
+
+        CopyAll(view);
+
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QVERIFY(copied->text().contains(QString::fromUtf8("Sikora Paweł")));
+        QVERIFY(copied->text().contains("Utworzono: 2026-01-22"));
+        QVERIFY(copied->html().contains(QString::fromUtf8("Sikora Paweł")));
+        QTRY_VERIFY(field->hasFocus());
+        QTRY_COMPARE(SelectionOf(*view->page()), QString());
+    }
+
+    void copyWithoutAPageFails() {
+        QWebEngineView view;
+        try {
+            CopyAll(&view);
+            QFAIL("no error");
+        } catch (const std::runtime_error& error) {
+            QCOMPARE(std::string(error.what()), std::string(print_messages::kNoPageToCopy));
+        }
+    }
+
+    void helpAsksTheDesktopToOpenTheHelpFile() {
+        QDesktopServices::setUrlHandler("file", this, "Opened");
+        OpenHelp();
+        QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(opened_, QList<QUrl>{QUrl::fromLocalFile(HelpFilePath())});
+        QVERIFY(HelpFilePath().endsWith("/pomoc/index.htm"));
+    }
+
+    void helpPagesAreUtf8WithoutScriptsOrBrokenLinks() {
+        const QDir help(ULNIK_SOURCE_DIR "/pomoc");
+        const QStringList pages = help.entryList({"*.htm"}, QDir::Files);
+        QVERIFY(pages.contains("index.htm"));
+        static const QRegularExpression link("(?:href|src)=\"([^\"]*)\"");
+        for (const QString& name : pages) {
+            const QString text = Utf8File(help.filePath(name));
+            QVERIFY2(!text.isEmpty(), qPrintable(name + ": not UTF-8 or empty"));
+            QVERIFY2(!text.contains("<script", Qt::CaseInsensitive), qPrintable(name));
+            for (auto it = link.globalMatch(text); it.hasNext();) {
+                const QString target = it.next().captured(1);
+                QVERIFY2(LinkResolves(help, name, target), qPrintable(name + " -> " + target));
+            }
+        }
+    }
+
+public slots:
+    void Opened(const QUrl& url) { opened_.append(url); }
+
+private:
+    static QString SelectionOf(QWebEnginePage& page) {
+        QString selection = "(none)";
+        bool done = false;
+        page.runJavaScript("window.getSelection().toString()", QWebEngineScript::ApplicationWorld,
+                           [&](const QVariant& result) {
+                               selection = result.toString();
+                               done = true;
+                           });
+        return QTest::qWaitFor([&] { return done; }, 10000) ? selection : "(no answer)";
+    }
+
+    // Empty when the file is missing or not UTF-8.
+    static QString Utf8File(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString text = decoder(file.readAll());
+        return decoder.hasError() ? QString() : text;
+    }
+
+    // A link to another page or picture of the help, with its anchor when it has one.
+    static bool LinkResolves(const QDir& help, const QString& from, const QString& target) {
+        const QString file = target.section('#', 0, 0);
+        const QString anchor = target.section('#', 1);
+        if (file.contains(':')) return false;  // the help is read offline: no other sites
+        const QString path = help.filePath(file.isEmpty() ? from : file);
+        if (!QFileInfo::exists(path)) return false;
+        return anchor.isEmpty() || Utf8File(path).contains("id=\"" + anchor + "\"");
+    }
+
+    QList<QUrl> opened_;
+};
+
+int RunCopyHelpTests(int argc, char* argv[]) {
+    CopyHelpTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "copy_help_test.moc"

@@ -1,0 +1,81 @@
+// The footer codes and the choice of print route: pure functions, table-driven.
+#include <QTest>
+
+#include "page_codes.h"
+#include "press_route.h"
+
+Q_DECLARE_METATYPE(PrintRoute)
+
+class PageCodesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void expandsCodes_data() {
+        QTest::addColumn<QString>("codes");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("centre");
+        QTest::addColumn<QString>("right");
+        QTest::newRow("the footer") << "&b - Str. &p - &b" << "" << " - Str. 7 - " << "";
+        QTest::newRow("empty") << "" << "" << "" << "";
+        QTest::newRow("no split") << "Str. &p z &P" << "Str. 7 z 9" << "" << "";
+        QTest::newRow("one split") << "L&bP" << "L" << "" << "P";
+        QTest::newRow("third split joins the right") << "a&bb&bc&bd" << "a" << "b" << "cd";
+        QTest::newRow("literal ampersand") << "A&&B &&b &&p" << "A&B &b &p" << "" << "";
+        QTest::newRow("unknown code kept") << "&w&x&" << "&w&x&" << "" << "";
+    }
+    void expandsCodes() {
+        QFETCH(QString, codes);
+        QFETCH(QString, left);
+        QFETCH(QString, centre);
+        QFETCH(QString, right);
+        const PageLine expected{left.toStdString(), centre.toStdString(), right.toStdString()};
+        QCOMPARE(ExpandPageCodes(codes.toStdString(), 7, 9), expected);
+    }
+
+    void routesPresses_data() {
+        QTest::addColumn<Qt::MouseButtons>("buttons");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("secondPress");
+        QTest::addColumn<PrintRoute>("route");
+        const Qt::MouseButtons left = Qt::LeftButton;
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        QTest::newRow("left") << left << none << false << PrintRoute::PrintAtOnce;
+        QTest::newRow("shift left") << left << Qt::KeyboardModifiers(Qt::ShiftModifier) << false
+                                    << PrintRoute::Preview;
+        QTest::newRow("alt left") << left << Qt::KeyboardModifiers(Qt::AltModifier) << false
+                                  << PrintRoute::ChoosePrinter;
+        QTest::newRow("shift left, keypad") << left << (Qt::ShiftModifier | Qt::KeypadModifier)
+                                            << false << PrintRoute::Preview;
+        QTest::newRow("right") << Qt::MouseButtons(Qt::RightButton) << none << false
+                               << PrintRoute::PrintAtOnce;
+        QTest::newRow("shift right") << Qt::MouseButtons(Qt::RightButton)
+                                     << Qt::KeyboardModifiers(Qt::ShiftModifier) << false
+                                     << PrintRoute::PrintAtOnce;
+        QTest::newRow("shift left and right") << (Qt::LeftButton | Qt::RightButton)
+                                              << Qt::KeyboardModifiers(Qt::ShiftModifier) << false
+                                              << PrintRoute::PrintAtOnce;
+        QTest::newRow("ctrl left") << left << Qt::KeyboardModifiers(Qt::ControlModifier) << false
+                                   << PrintRoute::PrintAtOnce;
+        QTest::newRow("shift alt left") << left << (Qt::ShiftModifier | Qt::AltModifier) << false
+                                        << PrintRoute::PrintAtOnce;
+        QTest::newRow("shift ctrl left") << left << (Qt::ShiftModifier | Qt::ControlModifier)
+                                         << false << PrintRoute::PrintAtOnce;
+        QTest::newRow("double click, shift") << left << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                             << true << PrintRoute::PrintAtOnce;
+        QTest::newRow("double click, alt") << left << Qt::KeyboardModifiers(Qt::AltModifier) << true
+                                           << PrintRoute::PrintAtOnce;
+    }
+    void routesPresses() {
+        QFETCH(Qt::MouseButtons, buttons);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, secondPress);
+        QFETCH(PrintRoute, route);
+        QCOMPARE(RouteForPress(buttons, modifiers, secondPress), route);
+    }
+};
+
+int RunPageCodesTests(int argc, char* argv[]) {
+    PageCodesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "page_codes_test.moc"

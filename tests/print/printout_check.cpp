@@ -1,0 +1,91 @@
+#include "printout_check.h"
+
+#include <iostream>
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QUrl>
+#include <QWebEnginePage>
+
+#include "program_state.h"
+#include "qt_locale.h"
+#include "report_opener.h"
+#include "terminal_shell.h"
+
+namespace {
+
+constexpr double kMargin = 19.05 * 72 / 25.4;
+constexpr double kSlack = 1.0;  // Chromium rounds margins to whole points
+
+}  // namespace
+
+QString PrintedPage::Text() const {
+    QString text;
+    for (const PrintedWord& word : words) text += word.text + ' ';
+    return text;
+}
+
+QList<PrintedPage> ReadPrintout(const QString& pdfPath) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-bbox", pdfPath, "-"});
+    pdftotext.waitForFinished(30000);
+    const QString xhtml = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    static const QRegularExpression pagePattern(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
+    static const QRegularExpression wordPattern(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    QList<PrintedPage> pages;
+    for (const QString& part : xhtml.split("</page>")) {
+        const auto page = pagePattern.match(part);
+        if (!page.hasMatch()) continue;
+        PrintedPage printed{page.captured(1).toDouble(), page.captured(2).toDouble(), {}};
+        for (auto it = wordPattern.globalMatch(part); it.hasNext();) {
+            const auto word = it.next();
+            printed.words.append({word.captured(5), word.captured(1).toDouble(), word.captured(2).toDouble(),
+                                  word.captured(3).toDouble(), word.captured(4).toDouble()});
+        }
+        pages.append(printed);
+    }
+    return pages;
+}
+
+QString CheckPrintout(const QList<PrintedPage>& pages, int firstNumber) {
+    if (pages.isEmpty()) return "no pages";
+    for (int i = 0; i < pages.size(); ++i) {
+        const PrintedPage& page = pages[i];
+        const int number = firstNumber + i;
+        const QString where = QString("page %1: ").arg(number);
+        QString footer, body;
+        double footerLeft = page.width, footerRight = 0;
+        for (const PrintedWord& word : page.words) {
+            if (word.yMax < kMargin + kSlack) return where + "text in the top margin: " + word.text;
+            if (word.yMin > page.height - kMargin - kSlack) {
+                footer += word.text + ' ';
+                footerLeft = std::min(footerLeft, word.xMin);
+                footerRight = std::max(footerRight, word.xMax);
+                continue;
+            }
+            if (word.xMin < kMargin - kSlack || word.xMax > page.width - kMargin + kSlack ||
+                word.yMax > page.height - kMargin + kSlack)
+                return where + "text outside the margins: " + word.text;
+            body += word.text + ' ';
+        }
+        if (footer != QString("- Str. %1 - ").arg(number)) return where + "footer \"" + footer + "\"";
+        if (std::abs((footerLeft + footerRight) / 2 - page.width / 2) > 3)
+            return where + "footer not centred";
+        if (body.isEmpty()) return where + "no page text";
+    }
+    return {};
+}
+
+bool ShowReport(QWebEnginePage& page, const std::string& report, const std::string& pageFile) {
+    ProgramState state;
+    state.PageFilePath = pageFile;
+    TerminalShell shell(std::cerr);
+    QtLocale locale;
+    if (ReportOpener(state, shell, locale).OpenChosenFile(report) != ReportOutcome::Shown) return false;
+    QSignalSpy loaded(&page, &QWebEnginePage::loadFinished);
+    page.load(QUrl::fromLocalFile(QFile::decodeName(pageFile.c_str())));
+    return loaded.wait(20000) && loaded.first().first().toBool();
+}
