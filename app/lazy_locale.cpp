@@ -3,7 +3,6 @@
 #include <dlfcn.h>
 
 #include <filesystem>
-#include <stdexcept>
 
 namespace {
 
@@ -26,13 +25,23 @@ LazyLocale::~LazyLocale() {
 
 LocaleServices& LazyLocale::Loaded() {
     if (services_) return *services_;
-    module_ = ::dlopen(ModulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module_) throw std::runtime_error(std::string("cannot load the locale services: ") + ::dlerror());
+    if (!failure_.empty()) throw LocaleUnavailable(failure_);
+    const std::string path = ModulePath();
+    module_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module_) {
+        const char* why = ::dlerror();
+        Fail("cannot load the locale module " + path + ": " + (why ? why : "unknown reason"));
+    }
     using Factory = LocaleServices* (*)();
     const auto create = reinterpret_cast<Factory>(::dlsym(module_, "UlnikCreateLocaleServices"));
-    if (!create) throw std::runtime_error("the locale module lacks its factory");
+    if (!create) Fail("the locale module " + path + " lacks its factory");
     services_.reset(create());
     return *services_;
+}
+
+void LazyLocale::Fail(std::string why) {
+    failure_ = std::move(why);
+    throw LocaleUnavailable(failure_);
 }
 
 std::string LazyLocale::DecimalSeparator() { return Loaded().DecimalSeparator(); }
