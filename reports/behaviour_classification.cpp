@@ -16,6 +16,7 @@ void RenderLoweredCase(ReportFile& report, int32_t number, HtmlPage& page) {
     AddLabelledLine(ContainsComma(persons) ? "Uczniowie:" : "Ucze\xF1:", persons, page);
     AddLabelledLine("Ocena:", report.Value("Obnizone", justification, "Ocena"), page);
     const int32_t lines = report.Count(report.Value("Obnizone", justification, "IloscWierszy"));
+    if (lines > 0) ReserveLines(page, static_cast<size_t>(lines));
     for (int32_t j = 0; j < lines; ++j)
         AddTextLine(report.Value("Obnizone", justification, Numbered("Wiersz", j)), page);
     AddTextLine(" ", page);
@@ -31,6 +32,7 @@ void RenderRemarks(ReportFile& report, HtmlPage& page) {
     const int32_t count = report.Count(report.Value("Uwagi", "IloscWierszy"));
     if (count == 0) return;
     AddLabelledLine("Uwagi:", "", page);
+    if (count > 0) ReserveLines(page, static_cast<size_t>(count));
     for (int32_t j = 0; j < count; ++j) AddTextLine(report.Value("Uwagi", Numbered("w", j)), page);
 }
 

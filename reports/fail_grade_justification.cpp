@@ -10,6 +10,7 @@ void RenderJustification(ReportFile& report, int32_t number, HtmlPage& page) {
     const std::string persons = report.Value("Uzasadnienia", justification, "Osoba");
     AddLabelledLine(ContainsComma(persons) ? "Uczniowie:" : "Ucze\xF1:", persons, page);
     const int32_t lines = report.Count(report.Value("Uzasadnienia", justification, "IloscWierszy"));
+    if (lines > 0) ReserveLines(page, static_cast<size_t>(lines));
     for (int32_t j = 0; j < lines; ++j)
         AddTextLine(report.Value("Uzasadnienia", justification, Numbered("Wiersz", j)), page);
 }

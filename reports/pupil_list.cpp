@@ -9,6 +9,7 @@ void WritePupilList(ReportFile& report, std::string_view section, const PupilLis
     }
     AddLabelledLine(labels.list, "", page);
     OpenList(page);
+    if (count > 0) ReserveLines(page, static_cast<size_t>(count));
     for (int32_t i = 1; i <= count; ++i)
         AddListItem(item ? item(i) : report.Value(section, Numbered("Uczen", i)), page);
     CloseList(page);

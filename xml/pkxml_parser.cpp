@@ -41,7 +41,7 @@ private:
     bool SlashCloses(char16_t& c, Item& item) {
         c = state_.NextChar();
         item.noContent = true;
-        return c == u'>' || Stop(XmlBreakReason::SlashNotClosing);
+        return c == u'>' || Stop(XmlBreakReason::SlashNotClosing, {}, 1);
     }
     // Notes the first place the reading breaks; always false. `back`: characters already read
     // past the place.
@@ -52,9 +52,13 @@ private:
         }
         return false;
     }
+    // Something still open when the text ran out.
+    void StopAtEnd(XmlBreakReason reason, std::u16string_view element = {}) {
+        if (!stop_) stop_ = ParseStop{reason, state_.Length(), std::u16string(element)};
+    }
     // A comment or CDATA section that ran to the end of the text was read as empty.
     void NoteUnterminated(XmlBreakReason reason) {
-        if (state_.AtEnd()) Stop(reason);
+        if (state_.AtEnd()) StopAtEnd(reason);
     }
 
     ParseState state_;
@@ -79,7 +83,7 @@ bool Parser::ParseContent(TpkXMLNode& node, int depth) {
         state_.SkipBlanks();
     }
     // The text ran out: every element still open ends here, and the file is incomplete.
-    if (depth > 0) Stop(XmlBreakReason::ElementNotClosed, node.Name);
+    if (depth > 0) StopAtEnd(XmlBreakReason::ElementNotClosed, node.Name);
     return true;
 }
 
@@ -152,11 +156,11 @@ bool Parser::ParseAttributes(TpkXMLNode& node, Item& item) {
         const std::u16string_view name = state_.ReadUntil(IsAttrNameStop);
         if (node.Kind == TpkXMLNodeKind::nkInstruction && name == u"?") {
             if (state_.NextChar() == u'>') break;
-            return Stop(XmlBreakReason::InstructionNotClosed, node.Name);
+            return Stop(XmlBreakReason::InstructionNotClosed, node.Name, 1);
         }
-        if (!state_.Expect(u'=') || !state_.Expect(u'"')) return Stop(XmlBreakReason::BadAttribute, node.Name);
+        if (!state_.Expect(u'=') || !state_.Expect(u'"')) return Stop(XmlBreakReason::BadAttribute, node.Name, 1);
         const std::u16string_view raw = state_.ReadUntil(IsValueStop);
-        if (!state_.Expect(u'"')) return Stop(XmlBreakReason::BadAttribute, node.Name);
+        if (!state_.Expect(u'"')) return Stop(XmlBreakReason::BadAttribute, node.Name, 1);
         node.Attrs.Add(std::make_unique<TpkXMLAttr>(TrimText(name, inCodePage_),
                                                     DecodeEntities(std::u16string(raw))));
     }
