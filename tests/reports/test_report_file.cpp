@@ -72,4 +72,22 @@ TEST(ReportFile, AMissingFileIsAnEmptyReportOfNoSize) {
     EXPECT_EQ(report->Value("Doc"), "");
 }
 
+// A missing field reads as empty text, however deep, and leaves the tree as it was: millions of
+// missing lines must not cost a node each.
+TEST(ReportFile, MissingFieldsReadEmptyWithoutGrowingTheTree) {
+    ReportFile report("<Szkola><Doc>x</Doc><Info/></Szkola>");
+    EXPECT_EQ(report.Value("Klasa"), "");
+    EXPECT_EQ(report.Value("Info", "w0"), "");
+    EXPECT_EQ(report.Value("Pasek", "Uczen1", "Srednia"), "");
+    EXPECT_EQ(report.Value("DOC"), "x");
+    const TpkXMLNode* school = report.document().FindNode(u"Szkola", false);
+    EXPECT_EQ(school->ChildCount(), 2);
+    EXPECT_EQ(school->Child(1)->ChildCount(), 0);
+    EXPECT_EQ(report.document().Root.ChildCount(), 1);
+
+    ReportFile foreign("<Raport/>");
+    EXPECT_EQ(foreign.Value("Doc"), "");
+    EXPECT_EQ(foreign.document().Root.ChildCount(), 1);
+}
+
 }  // namespace
