@@ -23,7 +23,9 @@ void RenderLoweredCase(ReportFile& report, int32_t number, HtmlPage& page) {
 }
 
 void RenderLoweredBehaviour(ReportFile& report, HtmlPage& page) {
-    const int32_t count = report.Count(report.Value("Obnizone", "Ilosc"));
+    // Each case writes two labelled lines and a blank text line of its own.
+    constexpr int32_t kCaseWeight = 2 * ReportFile::kLongLineWeight + ReportFile::kShortLineWeight;
+    const int32_t count = report.Count(report.Value("Obnizone", "Ilosc"), kCaseWeight);
     AddLabelledLine(kLoweredLabel, count == 0 ? kNoSuchPupils : "", page);
     for (int32_t i = 1; i <= count; ++i) RenderLoweredCase(report, i, page);
 }

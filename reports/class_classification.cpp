@@ -51,6 +51,6 @@ void RenderClassClassification(bool AsTitle, HtmlPage& page, ReportFile& report,
                    page, [&](int32_t i) { return DistinctionItem(report, i, options); });
     WritePupilList(report, "Ndst",
                    {"Uczniowie z ocenami niedostatecznymi:", "Uczniowie z ocenami niedostatecznymi, to:"}, page,
-                   [&](int32_t i) { return FailGradeItem(report, i); });
+                   [&](int32_t i) { return FailGradeItem(report, i); }, ReportFile::kLongLineWeight);
     CloseParagraph(page);
 }

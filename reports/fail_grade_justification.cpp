@@ -25,7 +25,7 @@ void RenderFailGradeJustification(bool AsTitle, HtmlPage& page, ReportFile& repo
     OpenParagraph(page);
     AddLabelledLine("Przedmiot: ", report.Value("Przedmiot"), page);
     AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);
-    const int32_t count = report.Count(report.Value("Uzasadnienia", "Ilosc"));
+    const int32_t count = report.Count(report.Value("Uzasadnienia", "Ilosc"), ReportFile::kLongLineWeight);
     for (int32_t i = 1; i <= count; ++i) RenderJustification(report, i, page);
     CloseParagraph(page);
 }

@@ -1,8 +1,8 @@
 #include "pupil_list.h"
 
 void WritePupilList(ReportFile& report, std::string_view section, const PupilListLabels& labels,
-                    HtmlPage& page, const PupilItem& item) {
-    const int32_t count = report.Count(report.Value(section, "IleOsob"));
+                    HtmlPage& page, const PupilItem& item, int32_t itemWeight) {
+    const int32_t count = report.Count(report.Value(section, "IleOsob"), itemWeight);
     if (count == 0) {
         AddLabelledLine(labels.none, kNoSuchPupils, page);
         return;

@@ -20,6 +20,8 @@ struct PupilListLabels {
 // The text of the pupil numbered from 1.
 using PupilItem = std::function<std::string(int32_t number)>;
 
-// Items default to the text of `section`/`Uczen`number.
+// Items default to the text of `section`/`Uczen`number. `itemWeight`: what an item costs of
+// the report's count budget (ReportFile::Count).
 void WritePupilList(ReportFile& report, std::string_view section, const PupilListLabels& labels,
-                    HtmlPage& page, const PupilItem& item = nullptr);
+                    HtmlPage& page, const PupilItem& item = nullptr,
+                    int32_t itemWeight = ReportFile::kShortLineWeight);

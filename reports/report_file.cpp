@@ -23,12 +23,12 @@ std::string ReportFile::Value(std::string_view first, std::string_view second, s
     return SchoolValue3(first, second, third, document_);
 }
 
-int32_t ReportFile::Count(const std::string& text) {
+int32_t ReportFile::Count(const std::string& text, int32_t weight) {
     const int32_t count = StrToInt(text);
     if (count <= 0) return count;
-    if (static_cast<std::uintmax_t>(count) > budget_)
-        throw DamagedReport("count " + text + " takes the report's counts beyond the size of its file");
-    budget_ -= static_cast<std::uintmax_t>(count);
+    const std::uintmax_t cost = static_cast<std::uintmax_t>(count) * static_cast<std::uintmax_t>(weight);
+    if (cost > budget_) throw DamagedReport("count " + text + " takes the report's counts beyond the size of its file");
+    budget_ -= cost;
     return count;
 }
 

@@ -46,8 +46,15 @@ public:
     // A count: ConversionError for anything but a whole number. Every count brings lines to
     // the page, so the counts of one report, summed, may not exceed the file's size in bytes:
     // the count that would go beyond raises DamagedReport. Counts of 0 and below pass freely
-    // (they read no records).
-    int32_t Count(const std::string& text);
+    // (they read no records). `weight`: what each counted record costs of that budget, for
+    // records that write several lines, or long ones, on their own.
+    int32_t Count(const std::string& text, int32_t weight = kShortLineWeight);
+
+    // What a page line costs of the budget: a short one (up to 15 bytes, such as an empty text
+    // line or list item) lives inside its string; a longer one, such as a labelled line, takes
+    // an allocation of its own as well and costs twice as much memory.
+    static constexpr int32_t kShortLineWeight = 1;
+    static constexpr int32_t kLongLineWeight = 2;
 
     // The file's size in bytes.
     std::uintmax_t Size() const { return fileSize_; }

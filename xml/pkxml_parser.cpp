@@ -44,18 +44,10 @@ private:
         return c == u'>' || Stop(XmlBreakReason::SlashNotClosing, {}, 1);
     }
     // Notes the first place the reading breaks; always false. `back`: characters already read
-    // past the place.
-    bool Stop(XmlBreakReason reason, std::u16string_view element = {}, std::size_t back = 0) {
-        if (!stop_) {
-            const std::size_t at = state_.Position();
-            stop_ = ParseStop{reason, at >= back ? at - back : 0, std::u16string(element)};
-        }
-        return false;
-    }
+    // past the place. Out of line, like the tag readers, to keep ParseContent's frame small.
+    [[gnu::noinline]] bool Stop(XmlBreakReason reason, std::u16string_view element = {}, std::size_t back = 0);
     // Something still open when the text ran out.
-    void StopAtEnd(XmlBreakReason reason, std::u16string_view element = {}) {
-        if (!stop_) stop_ = ParseStop{reason, state_.Length(), std::u16string(element)};
-    }
+    [[gnu::noinline]] void StopAtEnd(XmlBreakReason reason, std::u16string_view element = {});
     // A comment or CDATA section that ran to the end of the text was read as empty.
     void NoteUnterminated(XmlBreakReason reason) {
         if (state_.AtEnd()) StopAtEnd(reason);
@@ -65,6 +57,18 @@ private:
     bool inCodePage_;
     std::optional<ParseStop>& stop_;
 };
+
+bool Parser::Stop(XmlBreakReason reason, std::u16string_view element, std::size_t back) {
+    if (!stop_) {
+        const std::size_t at = state_.Position();
+        stop_ = ParseStop{reason, at >= back ? at - back : 0, std::u16string(element)};
+    }
+    return false;
+}
+
+void Parser::StopAtEnd(XmlBreakReason reason, std::u16string_view element) {
+    if (!stop_) stop_ = ParseStop{reason, state_.Length(), std::u16string(element)};
+}
 
 bool Parser::ParseContent(TpkXMLNode& node, int depth) {
     if (depth > kMaxNestingDepth) throw XmlNestingTooDeep("elements nest too deep");
