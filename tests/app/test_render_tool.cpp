@@ -218,13 +218,14 @@ TEST(RenderTool, AMissingLocaleModuleIsNamed) {
     TempDir dir;
     const std::string alone = dir.PathOf("ulnik-render");
     std::filesystem::copy_file(kTool, alone);
-    const std::string module = "cannot load the locale module " + dir.PathOf("libulnik_locale.so") + ": ";
+    const std::string module = "ulnik-render: cannot load the locale module ";
     const ToolRun report = RunTool(Sample("klasyfikacja_klasy_3a.xml"), "", "", alone);
     EXPECT_EQ(report.exitCode, 4);
-    EXPECT_TRUE(report.err.starts_with(kDamaged + "ulnik-render: " + module)) << report.err;
+    EXPECT_TRUE(report.err.starts_with(kDamaged + module)) << report.err;
+    EXPECT_NE(report.err.find("libulnik_locale.so: "), std::string::npos) << report.err;
     const ToolRun list = RunTool("--list " + Sample("odebrane"), "", "", alone);
     EXPECT_EQ(list.exitCode, 6);
-    EXPECT_TRUE(list.err.starts_with("ulnik-render: " + module)) << list.err;
+    EXPECT_TRUE(list.err.starts_with(module)) << list.err;
     EXPECT_EQ(RunTool(Sample("z_karty.xml"), "", "", alone).exitCode, 0) << "no average, no locale needed";
 }
 
