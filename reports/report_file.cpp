@@ -5,7 +5,7 @@
 #include "school_value.h"
 
 ReportFile::ReportFile(std::string_view bytes) : fileSize_(bytes.size()), budget_(bytes.size()) {
-    loaded_ = document_.LoadFromMemory(bytes);
+    document_.LoadFromMemory(bytes);
 }
 
 std::unique_ptr<ReportFile> ReadReportFile(const std::string& path) {

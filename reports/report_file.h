@@ -35,8 +35,8 @@ public:
 
 class ReportFile {
 public:
-    // Parses the bytes of a report file; the parser's result is kept, not acted on, as a
-    // damaged file shows as missing fields.
+    // Parses the bytes of a report file; the parser's result is not consulted, as a damaged
+    // file shows as missing fields.
     explicit ReportFile(std::string_view bytes);
 
     std::string Value(std::string_view name);
@@ -58,8 +58,7 @@ public:
 
     // The file's size in bytes.
     std::uintmax_t Size() const { return fileSize_; }
-    // What the parser answered, and where the file breaks when it does.
-    bool Complete() const { return loaded_ && !document_.Break; }
+    // Where the file breaks off, when it does.
     const std::optional<XmlBreak>& Break() const { return document_.Break; }
 
     TpkXML& document() { return document_; }
@@ -68,7 +67,6 @@ private:
     TpkXML document_;
     std::uintmax_t fileSize_ = 0;
     std::uintmax_t budget_ = 0;  // what the counts may still bring
-    bool loaded_ = false;
 };
 
 // Reads the file once, under the exclusive lock, and parses it. A file that does not exist
