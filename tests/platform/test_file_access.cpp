@@ -63,13 +63,15 @@ protected:
 
 TEST_F(Replacing, WritesTheWholeFileKeepingItsPermissions) {
     const std::string path = dir.Write("Temp.htm", "old page");
+    dir.Write("Temp.htm.new", "someone else's");
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     WriteFileReplacing(path, "new\r\npage\r\n");
     EXPECT_EQ(ReadFileExclusive(path), "new\r\npage\r\n");
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(Names(), std::vector<std::string>{"Temp.htm"});
+    EXPECT_EQ(ReadFileExclusive(path + ".new"), "someone else's");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Temp.htm", "Temp.htm.new"}));
 }
 
 TEST_F(Replacing, ANewFileTakesTheUmasksPermissions) {
