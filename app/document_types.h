@@ -1,13 +1,26 @@
 #pragma once
-// The nine report types, each named by the exact text of `Szkola`/`Doc`.
+// The nine report types, each named by the exact text of `Szkola`/`Doc`: how each is rendered
+// and how it is summed up on the list of received reports.
+#include <array>
+#include <string>
 #include <string_view>
 
 #include "html_page.h"
 #include "report_file.h"
 
-using ReportRenderer = void (*)(bool AsTitle, HtmlPage& page, const std::string& path,
-                                const RenderOptions& options);
+using ReportRenderer = void (*)(bool AsTitle, HtmlPage& page, ReportFile& report, const RenderOptions& options);
 
-// The renderer for a type text compared byte for byte, case and blanks included; null for
-// any other text.
+struct DocumentType {
+    std::string_view text;  // `Szkola`/`Doc`
+    ReportRenderer render;
+    // The folder list's suffix after the teacher: the lead, then the texts of these children of
+    // `Szkola` (empty names are left out), joined by " - ".
+    std::string_view summaryLead;
+    std::array<std::string_view, 2> summaryFields;
+};
+
+// The type for a text compared byte for byte, case and blanks included; null for any other.
+const DocumentType* FindDocumentType(std::string_view text);
+
+// Its renderer, or null.
 ReportRenderer FindRenderer(std::string_view documentType);

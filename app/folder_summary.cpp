@@ -2,10 +2,12 @@
 
 #include <stdexcept>
 
+#include "document_types.h"
 #include "file_access.h"
 #include "html_page.h"
 #include "messages.h"
 #include "pkxml.h"
+#include "report_file.h"
 #include "report_search.h"
 #include "school_value.h"
 
@@ -16,35 +18,26 @@ public:
     EmptySummaryLine() : std::runtime_error("a report file gave an empty summary line") {}
 };
 
-std::string Field(const char* name, TpkXML& document) { return SchoolValue(name, document); }
-
 }  // namespace
 
-std::string SummarySuffix(const std::string& type, TpkXML& document) {
-    if (type == "Realizacja programu z przedmiotu nauczania")
-        return " - Realizacja programu nauczania - " + Field("Przedmiot", document) + " - " +
-               Field("Klasy", document);
-    if (type == "Klasyfikacja klasy z zachowania")
-        return " - Klasyfikacja z zachowania - " + Field("Klasa", document);
-    if (type == "Klasyfikacja klasy") return " - Klasyfikacja z nauczania - " + Field("Klasa", document);
-    if (type == "Sprawozdanie dyrektora") return " - Sprawozdanie dyrektora";
-    if (type == "Realizacja programu wychowawczego")
-        return " - Realizacja planu wychowawczego - " + Field("Klasa", document);
-    if (type == "Realizacja dodatkowych")
-        return " - Realizacja zaj\xEA\xE6 dodatkowych - " + Field("Zajecia", document);
-    if (type == "Uzasadnienie oceny niedostatecznej")
-        return " - Uzasadnienie Ndst - " + Field("Przedmiot", document) + " - " + Field("Klasa", document);
-    if (type == "Inne informacje") return " - Inne - " + Field("Dotyczy", document);
-    if (type == "Z karty") return " - Realizacja godzin wynikaj\xB9" "cych z karty";
-    return "";
+std::string SummarySuffix(const std::string& documentType, TpkXML& document) {
+    const DocumentType* type = FindDocumentType(documentType);
+    if (!type) return "";
+    std::string suffix(type->summaryLead);
+    const char* separator = "";
+    for (std::string_view field : type->summaryFields) {
+        if (field.empty()) continue;
+        suffix += separator + SchoolValue(field, document);
+        separator = " - ";
+    }
+    return suffix;
 }
 
 bool SummariseReportFile(const std::string& path, std::string& line, std::string& documentType) {
     try {
-        TpkXML document;
-        document.LoadFromFile(path);
-        documentType = SchoolValue("Doc", document);
-        line = SchoolValue("Belfer", document) + SummarySuffix(documentType, document);
+        const std::unique_ptr<ReportFile> report = ReadReportFile(path);
+        documentType = report->Value("Doc");
+        line = report->Value("Belfer") + SummarySuffix(documentType, report->document());
         return true;
     } catch (...) {
         return false;  // a file nobody can read is left out of the list without a word
@@ -104,5 +97,5 @@ void FolderLister::BuildFolderListPage() {
     const std::string time = locale_.CurrentTimeText();
     AddTextLine("  Stan na: " + date + " g. " + time, page);
     EndPage(page);
-    WriteFileReplacing(state_.PageFilePath, PageBytes(page));
+    writer_(state_.PageFilePath, PageBytes(page));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "locale_services.h"
+#include "page_writer.h"
 #include "program_state.h"
 #include "shell.h"
 
@@ -34,10 +35,14 @@ public:
     // Fills ThePage with the list of FolderSummary and writes it to the page file.
     void BuildFolderListPage();
 
+    // Where pages go; the page file by default.
+    void SetPageWriter(PageWriter writer) { writer_ = std::move(writer); }
+
 private:
     ProgramState& state_;
     Shell& shell_;
     LocaleServices& locale_;
+    PageWriter writer_ = WritePageFile;
 };
 
 // The teacher and type line of one report file; false when the file could not be read.

@@ -2,8 +2,6 @@
 
 #include <dlfcn.h>
 
-#include <stdexcept>
-
 namespace {
 
 // Opened by its bare name, so that the loader looks where the executable's RUNPATH says: beside
@@ -21,13 +19,22 @@ LazyLocale::~LazyLocale() {
 
 LocaleServices& LazyLocale::Loaded() {
     if (services_) return *services_;
+    if (!failure_.empty()) throw LocaleUnavailable(failure_);
     module_ = ::dlopen(kModuleName, RTLD_NOW | RTLD_LOCAL);
-    if (!module_) throw std::runtime_error(std::string("cannot load the locale services: ") + ::dlerror());
+    if (!module_) {
+        const char* why = ::dlerror();
+        Fail(std::string("cannot load the locale module ") + kModuleName + ": " + (why ? why : "unknown reason"));
+    }
     using Factory = LocaleServices* (*)();
     const auto create = reinterpret_cast<Factory>(::dlsym(module_, "UlnikCreateLocaleServices"));
-    if (!create) throw std::runtime_error("the locale module lacks its factory");
+    if (!create) Fail(std::string("the locale module ") + kModuleName + " lacks its factory");
     services_.reset(create());
     return *services_;
+}
+
+void LazyLocale::Fail(std::string why) {
+    failure_ = std::move(why);
+    throw LocaleUnavailable(failure_);
 }
 
 std::string LazyLocale::DecimalSeparator() { return Loaded().DecimalSeparator(); }

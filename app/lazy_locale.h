@@ -2,8 +2,16 @@
 // Locale services loaded on first use from the program's locale module, so that a run
 // that never shows an average or a folder list never loads Qt.
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "locale_services.h"
+
+// The module is missing or unusable; the text names it.
+class LocaleUnavailable : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class LazyLocale : public LocaleServices {
 public:
@@ -15,9 +23,14 @@ public:
     std::string CurrentTimeText() override;
     void SortIgnoringCase(std::vector<std::string>& lines) override;
 
+    // Why the module could not be loaded; empty while nothing failed.
+    const std::string& Failure() const { return failure_; }
+
 private:
     LocaleServices& Loaded();
+    [[noreturn]] void Fail(std::string why);
 
     void* module_ = nullptr;
     std::unique_ptr<LocaleServices> services_;
+    std::string failure_;
 };

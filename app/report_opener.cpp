@@ -3,8 +3,6 @@
 #include "document_types.h"
 #include "file_access.h"
 #include "messages.h"
-#include "pkxml.h"
-#include "school_value.h"
 
 ReportOpener::ReportOpener(ProgramState& state, Shell& shell, LocaleServices& locale)
     : state_(state), shell_(shell), options_([&locale] { return locale.DecimalSeparator(); }) {}
@@ -29,10 +27,11 @@ ReportOutcome ReportOpener::ShowReport() {
     ReportOutcome outcome;
     try {
         outcome = BuildReportPage();
-        if (outcome == ReportOutcome::Shown)
-            WriteFileReplacing(state_.PageFilePath, PageBytes(state_.ThePage));
+        if (outcome == ReportOutcome::Shown) writer_(state_.PageFilePath, PageBytes(state_.ThePage));
     } catch (...) {
-        // Whatever went wrong, the page on screen and on disk stays the one shown before.
+        // Whatever went wrong, the page on screen and on disk stays the one shown before. The
+        // half-built page goes: it may be what exhausted memory.
+        HtmlPage().swap(state_.ThePage);
         shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kDamagedReport));
         return ReportOutcome::Damaged;
     }
@@ -43,11 +42,14 @@ ReportOutcome ReportOpener::ShowReport() {
 ReportOutcome ReportOpener::BuildReportPage() {
     BeginPage(state_.ThePage);
     ReportOutcome outcome = ReportOutcome::Shown;
-    if (!IdentifyReport()) {
+    const bool identified = IdentifyReport();
+    // The tree lives for this build only, whatever becomes of it.
+    const std::unique_ptr<ReportFile> report = std::move(report_);
+    if (!identified) {
         shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kCannotOpen));
         outcome = ReportOutcome::Unreadable;
     } else if (const ReportRenderer render = FindRenderer(state_.DocumentType)) {
-        render(true, state_.ThePage, state_.CurrentReportPath, options_);
+        render(true, state_.ThePage, *report, options_);
     } else {
         shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kWrongType));
         outcome = ReportOutcome::WrongType;
@@ -57,13 +59,16 @@ ReportOutcome ReportOpener::BuildReportPage() {
 }
 
 bool ReportOpener::IdentifyReport() {
+    report_.reset();
+    lastBreak_.reset();
     try {
-        TpkXML document;
-        document.LoadFromFile(state_.CurrentReportPath);
-        std::string type = SchoolValue("Doc", document);
-        std::string date = SchoolValue("Date", document);
+        std::unique_ptr<ReportFile> report = ReadReportFile(state_.CurrentReportPath);
+        std::string type = report->Value("Doc");
+        std::string date = report->Value("Date");
+        lastBreak_ = report->Break();
         state_.DocumentType = std::move(type);
         state_.CreationDate = std::move(date);
+        report_ = std::move(report);
         return true;
     } catch (...) {
         return false;

@@ -1,9 +1,12 @@
 #pragma once
 // Opening a report: the open, drop and retry commands, and the pipeline they share that
 // identifies the file, renders it into ThePage, writes the page file and shows it.
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "locale_services.h"
+#include "page_writer.h"
 #include "program_state.h"
 #include "report_file.h"
 #include "shell.h"
@@ -31,8 +34,15 @@ public:
     ReportOutcome ShowReport();
     // Fills ThePage with the whole page; Shown when a renderer ran.
     ReportOutcome BuildReportPage();
-    // Sets DocumentType and CreationDate; false when the file could not be read.
+    // Reads and parses CurrentReportPath once and sets DocumentType and CreationDate; false
+    // when the file could not be read (or memory ran out). The parsed report is kept for the
+    // renderer of the build under way.
     bool IdentifyReport();
+
+    // Where pages go; the page file by default.
+    void SetPageWriter(PageWriter writer) { writer_ = std::move(writer); }
+    // Where the report identified last breaks off, when it does.
+    const std::optional<XmlBreak>& LastBreak() const { return lastBreak_; }
 
 private:
     void AppendFoot();
@@ -40,6 +50,9 @@ private:
     ProgramState& state_;
     Shell& shell_;
     RenderOptions options_;
+    PageWriter writer_ = WritePageFile;
+    std::unique_ptr<ReportFile> report_;  // from identification to rendering
+    std::optional<XmlBreak> lastBreak_;
 };
 
 // The extension of the file name (last dot on, ASCII lower-cased) is ".xml".

@@ -57,7 +57,7 @@ void BM_RenderOtherInformation(benchmark::State& state) {
     HtmlPage page;
     for (auto _ : state) {
         page.clear();
-        RenderOtherInformation(true, page, path);
+        RenderOtherInformation(true, page, *ReadReportFile(path));
         benchmark::DoNotOptimize(page.data());
     }
     state.SetComplexityN(lines);

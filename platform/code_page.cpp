@@ -24,19 +24,14 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-// Reverse table over the whole BMP: 0 means "not in the code page" (U+0000 itself is byte 0).
 struct ReverseTable {
-    std::array<unsigned char, 0x10000> bytes{};
+    WideToAnsiTable bytes;
     ReverseTable() {
-        for (int b = 1; b < 0x80; ++b) bytes[b] = static_cast<unsigned char>(b);
+        bytes.fill('?');
+        for (int b = 0; b < 0x80; ++b) bytes[b] = static_cast<unsigned char>(b);
         for (int i = 0; i < 128; ++i) bytes[kHighHalf[i]] = static_cast<unsigned char>(0x80 + i);
     }
 };
-
-const ReverseTable& Reverse() {
-    static const ReverseTable table;
-    return table;
-}
 
 struct UpperTable {
     std::array<unsigned char, 256> bytes{};
@@ -66,11 +61,12 @@ char16_t AnsiCharToWide(unsigned char byte) {
     return byte < 0x80 ? char16_t(byte) : kHighHalf[byte - 0x80];
 }
 
-char WideCharToAnsi(char16_t ch) {
-    if (ch == 0) return '\0';
-    const unsigned char b = Reverse().bytes[ch];
-    return b == 0 ? '?' : static_cast<char>(b);
+const WideToAnsiTable& WideToAnsiBytes() {
+    static const ReverseTable table;
+    return table.bytes;
 }
+
+char WideCharToAnsi(char16_t ch) { return static_cast<char>(WideToAnsiBytes()[ch]); }
 
 std::u16string AnsiToWide(std::string_view ansi) {
     std::u16string wide(ansi.size(), u'\0');
@@ -79,8 +75,9 @@ std::u16string AnsiToWide(std::string_view ansi) {
 }
 
 std::string WideToAnsi(std::u16string_view wide) {
+    const WideToAnsiTable& table = WideToAnsiBytes();
     std::string ansi(wide.size(), '\0');
-    for (size_t i = 0; i < wide.size(); ++i) ansi[i] = WideCharToAnsi(wide[i]);
+    for (size_t i = 0; i < wide.size(); ++i) ansi[i] = static_cast<char>(table[wide[i]]);
     return ansi;
 }
 

@@ -2,6 +2,7 @@
 // Windows-1250, the code page every report, page and message of the program is written in.
 // The XML tree holds UTF-16; everything else is 8-bit text in this code page, and every
 // conversion between the two goes through here.
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ char16_t AnsiCharToWide(unsigned char byte);
 
 // The byte for a UTF-16 character, or '?' when the code page has no such character.
 char WideCharToAnsi(char16_t ch);
+// The same for every UTF-16 code unit at once, for loops that convert a character at a time.
+using WideToAnsiTable = std::array<unsigned char, 0x10000>;
+const WideToAnsiTable& WideToAnsiBytes();
 
 std::u16string AnsiToWide(std::string_view ansi);
 std::string WideToAnsi(std::u16string_view wide);

@@ -1,9 +1,12 @@
 #include "file_access.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +14,8 @@
 namespace {
 
 std::string Reason(const std::string& path) { return path + ": " + std::strerror(errno); }
+
+[[noreturn]] void FailWriting(const std::string& path) { throw FileWriteError(path, std::strerror(errno)); }
 
 // Closes the descriptor however the read ends.
 class Descriptor {
@@ -25,22 +30,68 @@ private:
     int fd_;
 };
 
-void WriteAll(int fd, std::string_view bytes, const std::string& path) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw FileWriteError(Reason(path));
+void CloseChecked(Descriptor& fd, const std::string& name) {
+    if (::close(fd.release()) != 0) FailWriting(name);
+}
+
+// The permissions a new file gets: the umask read without changing it, since other threads
+// may be creating files at the same moment.
+mode_t NewFileMode() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "Umask:") {
+            unsigned mask = 022;
+            status >> std::oct >> mask;
+            return 0666 & ~static_cast<mode_t>(mask);
         }
-        bytes.remove_prefix(static_cast<size_t>(n));
+        status.ignore(4096, '\n');
     }
+    return 0644;
+}
+
+std::string RandomSuffix() {
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device device;
+    std::string suffix;
+    for (int i = 0; i < 8; ++i) suffix += kChars[device() % (sizeof kChars - 1)];
+    return suffix;
+}
+
+// A file nobody else can have prepared: a unique name, created here, never a link's target.
+Descriptor CreateScratch(const std::string& path, std::string& scratch) {
+    for (int attempt = 0;; ++attempt) {
+        scratch = path + "." + RandomSuffix() + ".new";
+        const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) return Descriptor(fd);
+        if (errno != EEXIST || attempt == 100) FailWriting(scratch);
+    }
+}
+
+// A pipe or device is fed, not replaced. A pipe nobody reads fails at once rather than waits.
+void WriteInto(const std::string& path, std::string_view bytes) {
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0) FailWriting(path);
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) FailWriting(path);
+    WriteAllTo(fd.get(), bytes, path);
+    CloseChecked(fd, path);
 }
 
 }  // namespace
 
+FileWriteError::FileWriteError(std::string path, std::string reason)
+    : std::runtime_error(path + ": " + reason), path_(std::move(path)), reason_(std::move(reason)) {}
+
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool SameFile(const std::string& first, const std::string& second) {
+    struct stat a {}, b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
 }
 
 std::string ReadFileExclusive(const std::string& path) {
@@ -64,16 +115,37 @@ std::string ReadFileExclusive(const std::string& path) {
     return bytes;
 }
 
+void WriteAllTo(int fd, std::string_view bytes, const std::string& name) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            FailWriting(name);
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+}
+
 void WriteFileReplacing(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".new";
-    Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.get() < 0) throw FileWriteError(Reason(temporary));
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && (S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode) || S_ISBLK(existing.st_mode) ||
+                   S_ISSOCK(existing.st_mode)))
+        return WriteInto(path, bytes);
+    if (exists && S_ISDIR(existing.st_mode)) {
+        errno = EISDIR;
+        FailWriting(path);
+    }
+    std::string scratch;
+    Descriptor fd = CreateScratch(path, scratch);
     try {
-        WriteAll(fd.get(), bytes, temporary);
-        if (::close(fd.release()) != 0) throw FileWriteError(Reason(temporary));
-        if (::rename(temporary.c_str(), path.c_str()) != 0) throw FileWriteError(Reason(path));
+        WriteAllTo(fd.get(), bytes, scratch);
+        const mode_t mode = exists ? existing.st_mode & 07777 : NewFileMode();
+        if (::fchmod(fd.get(), mode) != 0) FailWriting(scratch);
+        CloseChecked(fd, scratch);
+        if (::rename(scratch.c_str(), path.c_str()) != 0) FailWriting(path);
     } catch (...) {
-        ::unlink(temporary.c_str());
+        ::unlink(scratch.c_str());
         throw;
     }
 }

@@ -3,6 +3,7 @@
 // nobody else may be reading at the same time, and a write that never leaves half a file.
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // The file exists but could not be opened (no permission, held by another reader, a
 // directory or device where a file was expected).
@@ -11,18 +12,34 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What could not be written, and the system's reason.
 class FileWriteError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    FileWriteError(std::string path, std::string reason);
+    const std::string& path() const { return path_; }
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string path_;
+    std::string reason_;
 };
 
 // True when something other than a directory has this name.
 bool FileExists(const std::string& path);
 
+// True when both names lead to one existing file (links followed).
+bool SameFile(const std::string& first, const std::string& second);
+
 // Opens read-only, takes an exclusive lock for the length of the read (a second reader that
 // locks is refused with FileOpenError) and returns every byte.
 std::string ReadFileExclusive(const std::string& path);
 
-// Writes the bytes to a new file beside `path` and renames it over `path`, so a failed write
-// leaves the old file whole. Raises FileWriteError.
+// Writes the bytes to a new file of its own beside `path`, created exclusively and never
+// through a link, and renames it over `path`: a failed write leaves the old file whole and no
+// scratch file behind. The new file takes the old one's permissions, or the umask's. Where
+// `path` is a device or pipe rather than a file, the bytes are written into it instead.
+// Raises FileWriteError.
 void WriteFileReplacing(const std::string& path, std::string_view bytes);
+
+// Writes every byte to an open descriptor; `name` says what it is in the error.
+void WriteAllTo(int fd, std::string_view bytes, const std::string& name);

@@ -2,9 +2,7 @@
 
 #include "code_page.h"
 
-namespace {
-
-void Append(std::string& out, char32_t cp) {
+void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -21,6 +19,8 @@ void Append(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+namespace {
 
 bool IsHigh(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLow(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
@@ -43,10 +43,10 @@ std::string WideToUtf8(std::u16string_view wide) {
     for (size_t i = 0; i < wide.size(); ++i) {
         const char16_t c = wide[i];
         if (IsHigh(c) && i + 1 < wide.size() && IsLow(wide[i + 1])) {
-            Append(out, 0x10000 + ((char32_t(c) - 0xD800) << 10) + (wide[i + 1] - 0xDC00));
+            AppendUtf8(out, 0x10000 + ((char32_t(c) - 0xD800) << 10) + (wide[i + 1] - 0xDC00));
             ++i;
         } else {
-            Append(out, (IsHigh(c) || IsLow(c)) ? 0xFFFD : c);
+            AppendUtf8(out, (IsHigh(c) || IsLow(c)) ? 0xFFFD : c);
         }
     }
     return out;
@@ -94,6 +94,22 @@ std::u16string Utf8ToWide(std::string_view utf8) {
         }
     }
     return out;
+}
+
+bool IsStrictUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const int length = SequenceLength(lead);
+        char32_t cp = 0;
+        if (!DecodeOne(bytes, i, length, cp)) return false;
+        i += static_cast<size_t>(length);
+    }
+    return true;
 }
 
 std::string AnsiToUtf8(std::string_view ansi) { return WideToUtf8(AnsiToWide(ansi)); }

@@ -2,58 +2,47 @@
 #include <string>
 #include <string_view>
 
+#include "pupil_list.h"
 #include "renderers.h"
 #include "report_heading.h"
 
 namespace {
 
-constexpr std::string_view kNoSuchPupils = "brak takich uczni\xF3w.";
 constexpr std::string_view kLoweredLabel = "Uczniowie z obni\xBFonym zachowaniem:";
 
-void RenderExemplary(ReportFile& report, HtmlPage& page) {
-    const int32_t count = report.Count(report.Value("Wzorowi", "IleOsob"));
-    if (count == 0) {
-        AddLabelledLine("Uzcniowie wzorowi:", kNoSuchPupils, page);
-        return;
-    }
-    AddLabelledLine("Uczniowie wzorowi, to:", "", page);
-    OpenList(page);
-    for (int32_t i = 1; i <= count; ++i) AddListItem(report.Value("Wzorowi", Numbered("Uczen", i)), page);
-    CloseList(page);
-}
-
-void RenderLoweredCase(ReportFile& report, int32_t number, LineBudget& budget, HtmlPage& page) {
+void RenderLoweredCase(ReportFile& report, int32_t number, HtmlPage& page) {
     const std::string justification = Numbered("Uzasadnienie", number);
     const std::string persons = report.Value("Obnizone", justification, "Osoba");
     AddLabelledLine(ContainsComma(persons) ? "Uczniowie:" : "Ucze\xF1:", persons, page);
     AddLabelledLine("Ocena:", report.Value("Obnizone", justification, "Ocena"), page);
     const int32_t lines = report.Count(report.Value("Obnizone", justification, "IloscWierszy"));
-    budget.Spend(lines);
+    if (lines > 0) ReserveLines(page, static_cast<size_t>(lines));
     for (int32_t j = 0; j < lines; ++j)
         AddTextLine(report.Value("Obnizone", justification, Numbered("Wiersz", j)), page);
     AddTextLine(" ", page);
 }
 
 void RenderLoweredBehaviour(ReportFile& report, HtmlPage& page) {
-    const int32_t count = report.Count(report.Value("Obnizone", "Ilosc"));
+    // Each case writes two labelled lines and a blank text line of its own.
+    constexpr int32_t kCaseWeight = 2 * ReportFile::kLongLineWeight + ReportFile::kShortLineWeight;
+    const int32_t count = report.Count(report.Value("Obnizone", "Ilosc"), kCaseWeight);
     AddLabelledLine(kLoweredLabel, count == 0 ? kNoSuchPupils : "", page);
-    LineBudget budget(report);
-    for (int32_t i = 1; i <= count; ++i) RenderLoweredCase(report, i, budget, page);
+    for (int32_t i = 1; i <= count; ++i) RenderLoweredCase(report, i, page);
 }
 
 void RenderRemarks(ReportFile& report, HtmlPage& page) {
     const int32_t count = report.Count(report.Value("Uwagi", "IloscWierszy"));
     if (count == 0) return;
     AddLabelledLine("Uwagi:", "", page);
+    if (count > 0) ReserveLines(page, static_cast<size_t>(count));
     for (int32_t j = 0; j < count; ++j) AddTextLine(report.Value("Uwagi", Numbered("w", j)), page);
 }
 
 }  // namespace
 
-void RenderBehaviourClassification(bool AsTitle, HtmlPage& page, const std::string& path) {
-    ReportFile report(path);
+void RenderBehaviourClassification(bool AsTitle, HtmlPage& page, ReportFile& report) {
     WriteClassReportHead(AsTitle, "ZACHOWANIE - ", report, page);
-    RenderExemplary(report, page);
+    WritePupilList(report, "Wzorowi", {"Uzcniowie wzorowi:", "Uczniowie wzorowi, to:"}, page);
     RenderLoweredBehaviour(report, page);
     RenderRemarks(report, page);
     CloseParagraph(page);

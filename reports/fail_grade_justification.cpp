@@ -5,20 +5,19 @@
 
 namespace {
 
-void RenderJustification(ReportFile& report, int32_t number, LineBudget& budget, HtmlPage& page) {
+void RenderJustification(ReportFile& report, int32_t number, HtmlPage& page) {
     const std::string justification = Numbered("Uzasadnienie", number);
     const std::string persons = report.Value("Uzasadnienia", justification, "Osoba");
     AddLabelledLine(ContainsComma(persons) ? "Uczniowie:" : "Ucze\xF1:", persons, page);
     const int32_t lines = report.Count(report.Value("Uzasadnienia", justification, "IloscWierszy"));
-    budget.Spend(lines);
+    if (lines > 0) ReserveLines(page, static_cast<size_t>(lines));
     for (int32_t j = 0; j < lines; ++j)
         AddTextLine(report.Value("Uzasadnienia", justification, Numbered("Wiersz", j)), page);
 }
 
 }  // namespace
 
-void RenderFailGradeJustification(bool AsTitle, HtmlPage& page, const std::string& path) {
-    ReportFile report(path);
+void RenderFailGradeJustification(bool AsTitle, HtmlPage& page, ReportFile& report) {
     if (AsTitle)
         AddTitle("UZASADNIENIE OCENY NIEDOSTATECZNEJ - " + AsciiUpper(report.Value("Klasa")), page);
     else
@@ -26,8 +25,7 @@ void RenderFailGradeJustification(bool AsTitle, HtmlPage& page, const std::strin
     OpenParagraph(page);
     AddLabelledLine("Przedmiot: ", report.Value("Przedmiot"), page);
     AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);
-    const int32_t count = report.Count(report.Value("Uzasadnienia", "Ilosc"));
-    LineBudget budget(report);
-    for (int32_t i = 1; i <= count; ++i) RenderJustification(report, i, budget, page);
+    const int32_t count = report.Count(report.Value("Uzasadnienia", "Ilosc"), ReportFile::kLongLineWeight);
+    for (int32_t i = 1; i <= count; ++i) RenderJustification(report, i, page);
     CloseParagraph(page);
 }

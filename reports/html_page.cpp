@@ -1,5 +1,7 @@
 #include "html_page.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string Join(std::initializer_list<std::string_view> parts) {
@@ -66,6 +68,12 @@ void CloseParagraph(HtmlPage& page) { page.emplace_back("</p>"); }
 void OpenList(HtmlPage& page) { page.emplace_back("   <ul>"); }
 void AddListItem(std::string_view text, HtmlPage& page) { page.push_back(Join({"     <li>", text, "</li>"})); }
 void CloseList(HtmlPage& page) { page.emplace_back("   </ul>"); }
+
+void ReserveLines(HtmlPage& page, std::size_t more) {
+    if (page.capacity() - page.size() >= more) return;
+    constexpr std::size_t kSlack = 64;  // for the lines that close the page after the block
+    page.reserve(std::max(page.size() + more + kSlack, 2 * page.capacity()));
+}
 
 std::string PageBytes(const HtmlPage& page) {
     size_t size = 0;

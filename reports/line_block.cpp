@@ -8,5 +8,6 @@ void WriteLineBlock(ReportFile& report, std::string_view section, std::string_vi
         AddLabelledLine(heading, "", page);
     else
         AddBoldLine(heading, page);
+    if (count > 0) ReserveLines(page, static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) AddTextLine(report.Value(section, Numbered("w", i)), page);
 }

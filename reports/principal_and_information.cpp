@@ -12,8 +12,7 @@ const char* const kTeacher = "Nauczyciel: ";
 }  // namespace
 
 // This report writes its title whatever AsTitle says.
-void RenderPrincipalReport(bool /*AsTitle*/, HtmlPage& page, const std::string& path) {
-    ReportFile report(path);
+void RenderPrincipalReport(bool /*AsTitle*/, HtmlPage& page, ReportFile& report) {
     AddTitle("SPRAWOZDANIE DYREKTORA SZKO\xA3Y", page);
     OpenParagraph(page);
     AddLabelledLine("Dyrektor: ", report.Value("Belfer"), page);
@@ -24,8 +23,7 @@ void RenderPrincipalReport(bool /*AsTitle*/, HtmlPage& page, const std::string& 
     CloseParagraph(page);
 }
 
-void RenderOtherInformation(bool AsTitle, HtmlPage& page, const std::string& path) {
-    ReportFile report(path);
+void RenderOtherInformation(bool AsTitle, HtmlPage& page, ReportFile& report) {
     WriteTitleOrBlank(AsTitle, "INNE INFORMACJE", page);
     OpenParagraph(page);
     AddLabelledLine("Dotyczy: ", report.Value("Dotyczy"), page);
@@ -34,8 +32,7 @@ void RenderOtherInformation(bool AsTitle, HtmlPage& page, const std::string& pat
     CloseParagraph(page);
 }
 
-void RenderCardHours(bool AsTitle, HtmlPage& page, const std::string& path) {
-    ReportFile report(path);
+void RenderCardHours(bool AsTitle, HtmlPage& page, ReportFile& report) {
     WriteTitleOrBlank(AsTitle, "REALIZACJA ZAJ\xCA\xC6 WYNIKAJ\xA5" "CYCH Z KARTY", page);
     OpenParagraph(page);
     AddLabelledLine(kTeacher, report.Value("Belfer"), page);

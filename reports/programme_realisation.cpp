@@ -16,8 +16,7 @@ void WriteProgrammeBlocks(ReportFile& report, BlockHeading style, HtmlPage& page
 
 }  // namespace
 
-void RenderTeachingProgramme(bool AsTitle, HtmlPage& page, const std::string& path) {
-    ReportFile report(path);
+void RenderTeachingProgramme(bool AsTitle, HtmlPage& page, ReportFile& report) {
     WriteTitleOrBlank(AsTitle, "REALIZACJA PROGRAMU NAUCZANIA", page);
     OpenParagraph(page);
     AddLabelledLine("Przedmiot: ", report.Value("Przedmiot"), page);
@@ -28,8 +27,7 @@ void RenderTeachingProgramme(bool AsTitle, HtmlPage& page, const std::string& pa
 }
 
 // The class name stands alone in bold, and so do the block headings.
-void RenderUpbringingProgramme(bool AsTitle, HtmlPage& page, const std::string& path) {
-    ReportFile report(path);
+void RenderUpbringingProgramme(bool AsTitle, HtmlPage& page, ReportFile& report) {
     WriteTitleOrBlank(AsTitle, "REALIZACJA PROGRAMU WYCHOWAWCZEGO", page);
     OpenParagraph(page);
     AddBoldLine(report.Value("Klasa"), page);
@@ -38,8 +36,7 @@ void RenderUpbringingProgramme(bool AsTitle, HtmlPage& page, const std::string& 
     CloseParagraph(page);
 }
 
-void RenderAdditionalClasses(bool AsTitle, HtmlPage& page, const std::string& path) {
-    ReportFile report(path);
+void RenderAdditionalClasses(bool AsTitle, HtmlPage& page, ReportFile& report) {
     WriteTitleOrBlank(AsTitle, "REALIZACJA ZAJ\xCA\xC6 DODATKOWYCH", page);
     OpenParagraph(page);
     AddLabelledLine("Zaj\xEA" "cia: ", report.Value("Zajecia"), page);

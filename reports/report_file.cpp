@@ -1,15 +1,16 @@
 #include "report_file.h"
 
-#include <filesystem>
-
 #include "count_conversion.h"
+#include "file_access.h"
 #include "school_value.h"
 
-ReportFile::ReportFile(const std::string& path) {
-    document_.LoadFromFile(path);
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    fileSize_ = error ? 0 : size;
+ReportFile::ReportFile(std::string_view bytes) : fileSize_(bytes.size()), budget_(bytes.size()) {
+    document_.LoadFromMemory(bytes);
+}
+
+std::unique_ptr<ReportFile> ReadReportFile(const std::string& path) {
+    if (!FileExists(path)) return std::make_unique<ReportFile>(std::string_view());
+    return std::make_unique<ReportFile>(ReadFileExclusive(path));
 }
 
 std::string ReportFile::Value(std::string_view name) { return SchoolValue(name, document_); }
@@ -22,10 +23,12 @@ std::string ReportFile::Value(std::string_view first, std::string_view second, s
     return SchoolValue3(first, second, third, document_);
 }
 
-int32_t ReportFile::Count(const std::string& text) const {
+int32_t ReportFile::Count(const std::string& text, int32_t weight) {
     const int32_t count = StrToInt(text);
-    if (count > 0 && static_cast<std::uintmax_t>(count) > fileSize_)
-        throw DamagedReport("count " + text + " exceeds the size of the report file");
+    if (count <= 0) return count;
+    const std::uintmax_t cost = static_cast<std::uintmax_t>(count) * static_cast<std::uintmax_t>(weight);
+    if (cost > budget_) throw DamagedReport("count " + text + " takes the report's counts beyond the size of its file");
+    budget_ -= cost;
     return count;
 }
 

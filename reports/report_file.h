@@ -1,8 +1,10 @@
 #pragma once
-// What a renderer reads: the report file parsed into a tree of its own, its fields through
-// the school-value readers, and its counts through a conversion that refuses the absurd.
+// What a renderer reads: the report parsed once into a tree, its fields through the
+// school-value readers, and its counts through a conversion that refuses the absurd.
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -25,7 +27,7 @@ private:
     std::function<std::string()> separator_;
 };
 
-// A count that no file of this size could hold: rendering it would only exhaust memory.
+// Counts that no file of this size could hold: rendering them would only exhaust memory.
 class DamagedReport : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -33,44 +35,43 @@ public:
 
 class ReportFile {
 public:
-    // Loads the file; the parser's result is not consulted, as a damaged file shows as
-    // missing fields. A file that exists but cannot be opened raises FileOpenError.
-    explicit ReportFile(const std::string& path);
+    // Parses the bytes of a report file; the parser's result is not consulted, as a damaged
+    // file shows as missing fields.
+    explicit ReportFile(std::string_view bytes);
 
     std::string Value(std::string_view name);
     std::string Value(std::string_view first, std::string_view second);
     std::string Value(std::string_view first, std::string_view second, std::string_view third);
 
-    // A count: ConversionError for anything but a whole number, DamagedReport for a number
-    // larger than the file's size in bytes. Negative counts pass (they read no records).
-    int32_t Count(const std::string& text) const;
+    // A count: ConversionError for anything but a whole number. Every count brings lines to
+    // the page, so the counts of one report, summed, may not exceed the file's size in bytes:
+    // the count that would go beyond raises DamagedReport. Counts of 0 and below pass freely
+    // (they read no records). `weight`: what each counted record costs of that budget, for
+    // records that write several lines, or long ones, on their own.
+    int32_t Count(const std::string& text, int32_t weight = kShortLineWeight);
 
-    // The file's size in bytes, the bound for counts that add up across several records.
+    // What a page line costs of the budget: a short one (up to 15 bytes, such as an empty text
+    // line or list item) lives inside its string; a longer one, such as a labelled line, takes
+    // an allocation of its own as well and costs twice as much memory.
+    static constexpr int32_t kShortLineWeight = 1;
+    static constexpr int32_t kLongLineWeight = 2;
+
+    // The file's size in bytes.
     std::uintmax_t Size() const { return fileSize_; }
+    // Where the file breaks off, when it does.
+    const std::optional<XmlBreak>& Break() const { return document_.Break; }
 
     TpkXML& document() { return document_; }
 
 private:
     TpkXML document_;
     std::uintmax_t fileSize_ = 0;
+    std::uintmax_t budget_ = 0;  // what the counts may still bring
 };
 
-// Each record's line count passes Count on its own, yet thousands of records could still
-// together ask for billions of lines. A file whose records want more lines than it has bytes
-// is as damaged as one whose single count does: Spend raises DamagedReport then.
-class LineBudget {
-public:
-    explicit LineBudget(const ReportFile& report) : left_(report.Size()) {}
-    void Spend(int32_t lines) {
-        if (lines <= 0) return;
-        if (static_cast<std::uintmax_t>(lines) > left_)
-            throw DamagedReport("the records ask for more lines than the report file holds");
-        left_ -= static_cast<std::uintmax_t>(lines);
-    }
-
-private:
-    std::uintmax_t left_;
-};
+// Reads the file once, under the exclusive lock, and parses it. A file that does not exist
+// gives an empty report; one that exists but cannot be opened raises FileOpenError.
+std::unique_ptr<ReportFile> ReadReportFile(const std::string& path);
 
 // Only a-z are upper-cased: class names such as "3a" become "3A", Polish letters stay.
 std::string AsciiUpper(std::string_view text);

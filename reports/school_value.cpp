@@ -5,10 +5,13 @@
 
 namespace {
 
+// A missing element reads as empty text. The lookups do not add it to the tree: a file that
+// asks for millions of missing lines must not grow a node for each.
 std::string ValueAt(TpkXML& document, std::initializer_list<std::string_view> path) {
-    TpkXMLNode* node = document.FindNode(u"Szkola", true);
-    for (std::string_view name : path) node = node->FindChild(AnsiToWide(name), true);
-    return WideToAnsi(node->Text);
+    TpkXMLNode* node = document.FindNode(u"Szkola", false);
+    for (auto name = path.begin(); node && name != path.end(); ++name)
+        node = node->FindChild(AnsiToWide(*name), false);
+    return node ? WideToAnsi(node->Text) : std::string();
 }
 
 }  // namespace

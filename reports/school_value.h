@@ -1,7 +1,7 @@
 #pragma once
 // Every renderer reads its report through these: the text of an element one, two or three
 // levels below the top-level `Szkola`, as Windows-1250 text. Names match without regard to
-// case; a missing element reads as empty text (and is added, empty, to the tree).
+// case; a missing element reads as empty text, and the tree is left as it was.
 #include <string>
 #include <string_view>
 

@@ -3,9 +3,7 @@
 #include "code_page.h"
 #include "pkxml.h"
 
-CodePageTable::CodePageTable() {
-    for (size_t c = 0; c < byte.size(); ++c)
-        byte[c] = static_cast<unsigned char>(WideCharToAnsi(static_cast<char16_t>(c)));
+CodePageTable::CodePageTable() : byte(WideToAnsiBytes()) {
     for (size_t b = 0; b < upper.size(); ++b) upper[b] = AnsiUpperChar(static_cast<unsigned char>(b));
 }
 

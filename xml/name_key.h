@@ -9,7 +9,7 @@
 
 struct CodePageTable {
     CodePageTable();
-    std::array<unsigned char, 0x10000> byte;  // the character's byte, '?' when it has none
+    const std::array<unsigned char, 0x10000>& byte;  // the character's byte, '?' when it has none
     std::array<unsigned char, 256> upper;
 
     unsigned char Key(char16_t c) const { return upper[byte[c]]; }

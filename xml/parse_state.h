@@ -13,6 +13,11 @@ public:
         : text_(text.data()), length_(static_cast<std::ptrdiff_t>(text.size())) {}
 
     bool AtEnd() const { return atEnd_; }
+    // The current character index, within 0 .. length.
+    std::size_t Position() const {
+        return static_cast<std::size_t>(position_ < 0 ? 0 : position_ > length_ ? length_ : position_);
+    }
+    std::size_t Length() const { return static_cast<std::size_t>(length_); }
 
     char16_t NextChar() {
         if (!InRange()) {

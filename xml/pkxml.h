@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -19,6 +20,31 @@ using TpkXMLBuf = std::vector<std::uint8_t>;
 class XmlNestingTooDeep : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// Why the reader stopped before the end of a file, or ended with something still open.
+enum class XmlBreakReason : std::uint8_t {
+    TextWhereTagExpected,  // a character other than a blank where a "<" is due
+    EndTagMismatch,        // an end tag naming another element than the open one
+    EndTagNotClosed,       // an end tag not closed by ">"
+    TagWithoutName,
+    SlashNotClosing,       // "/" in a tag not followed by ">"
+    BadAttribute,          // not name="value"
+    InstructionNotClosed,  // "?" not followed by ">"
+    ShortMarkup,           // the text ends within a few characters after "<!"
+    ElementNotClosed,      // the text ends inside an element
+    CommentNotClosed,
+    CDataNotClosed,
+};
+
+// Where a file breaks off: counted from 1 in lines and characters, and from 0 in bytes of the
+// file. Element: the element concerned, where there is one.
+struct XmlBreak {
+    XmlBreakReason reason;
+    std::size_t line;
+    std::size_t column;
+    std::size_t byteOffset;
+    std::u16string element;
 };
 
 class TpkXMLAttr {
@@ -50,8 +76,9 @@ public:
     TpkXMLNode(const TpkXMLNode&) = delete;
     TpkXMLNode& operator=(const TpkXMLNode&) = delete;
 
-    // Destroys every child with its subtree; the node's own texts and attributes stay.
-    void Clear();
+    // Destroys every child with its subtree; the node's own texts and attributes stay. Never
+    // allocates, so it is safe while unwinding from an allocation failure.
+    void Clear() noexcept;
     // Takes ownership. The child's Name must be final by now: lookups index it from here on.
     void AddChild(std::unique_ptr<TpkXMLNode> child);
     int ChildCount() const;
@@ -78,6 +105,7 @@ private:
     void BuildIndex();
     std::vector<Owned> children_;
     std::unique_ptr<Index> index_;  // built on the first lookup, kept up to date after
+    TpkXMLNode* nextDoomed_ = nullptr;  // the next node Clear takes apart
 };
 
 class TpkXML {
@@ -89,14 +117,21 @@ public:
     bool LoadFromFile(const std::string& fileName);
     // Reads as many bytes as remain in the stream; an empty stream gives false, tree untouched.
     bool LoadFromStream(std::istream& stream);
-    // Clears the tree and parses: UTF-16 LE after a byte-order mark, else Windows-1250.
+    // Clears the tree and parses: UTF-16 (LE or BE) or UTF-8 after their byte-order marks;
+    // without a mark, UTF-8 when the bytes are well-formed UTF-8 with at least one non-ASCII
+    // byte and no XML declaration names another encoding; else Windows-1250.
     // False at the first thing it cannot read, keeping what was built; XmlNestingTooDeep
     // when elements nest too deep.
     bool LoadFromBuffer(const TpkXMLBuf& buffer);
+    // LoadFromBuffer over bytes already in memory, without copying them.
+    bool LoadFromMemory(std::string_view bytes);
 
     // Top-level items only: Root.FindChild.
     TpkXMLNode* FindNode(std::u16string_view name, bool createIfMissing);
 
     TpkXMLNode Root;
-    bool HasBOM = false;
+    bool HasBOM = false;  // the data began with any of the three byte-order marks
+    // Set by a load that stopped early, or ran out of text with something still open (which
+    // the reader tolerates): where the file breaks. Empty after a complete load.
+    std::optional<XmlBreak> Break;
 };

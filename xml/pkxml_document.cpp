@@ -1,35 +1,36 @@
-#include <bit>
-#include <cstring>
 #include <span>
 
-#include "code_page.h"
 #include "file_access.h"
 #include "pkxml.h"
 #include "pkxml_parser.h"
+#include "text_encoding.h"
 
 namespace {
 
-std::u16string Utf16Le(std::span<const std::uint8_t> bytes) {
-    std::u16string text(bytes.size() / 2, u'\0');  // an odd last byte is ignored
-    if constexpr (std::endian::native == std::endian::little) {
-        if (!text.empty()) std::memcpy(text.data(), bytes.data(), text.size() * 2);
-    } else {
-        for (size_t i = 0; i < text.size(); ++i)
-            text[i] = static_cast<char16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
-    }
-    return text;
+XmlBreak Locate(const ParseStop& stop, const DecodedText& decoded) {
+    const std::u16string_view before = std::u16string_view(decoded.text).substr(0, stop.position);
+    const size_t lastBreak = before.rfind(u'\n');
+    const size_t lineStart = lastBreak == std::u16string_view::npos ? 0 : lastBreak + 1;
+    size_t lines = 1;
+    for (char16_t c : before)
+        if (c == u'\n') ++lines;
+    return {stop.reason, lines, before.size() - lineStart + 1, ByteOffsetOf(decoded, stop.position), stop.element};
 }
 
 bool LoadBytes(TpkXML& doc, std::span<const std::uint8_t> bytes) {
     doc.Root.Clear();
+    doc.Break.reset();
     if (bytes.size() < 2) return false;
-    doc.HasBOM = bytes[0] == 0xFF && bytes[1] == 0xFE;
-    if (doc.HasBOM) return ParseText(Utf16Le(bytes.subspan(2)), false, doc.Root);
-    const std::string_view ansi(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return ParseText(AnsiToWide(ansi), true, doc.Root);
+    const DecodedText decoded = DecodeReportText(bytes);
+    doc.HasBOM = decoded.markSize > 0;
+    std::optional<ParseStop> stop;
+    const bool inCodePage = decoded.encoding == TextEncoding::Windows1250;
+    const bool result = ParseText(decoded.text, inCodePage, doc.Root, stop);
+    if (stop) doc.Break = Locate(*stop, decoded);
+    return result;
 }
 
-std::span<const std::uint8_t> AsBytes(const std::string& data) {
+std::span<const std::uint8_t> AsBytes(std::string_view data) {
     return {reinterpret_cast<const std::uint8_t*>(data.data()), data.size()};
 }
 
@@ -54,6 +55,8 @@ bool TpkXML::LoadFromStream(std::istream& stream) {
 }
 
 bool TpkXML::LoadFromBuffer(const TpkXMLBuf& buffer) { return LoadBytes(*this, buffer); }
+
+bool TpkXML::LoadFromMemory(std::string_view bytes) { return LoadBytes(*this, AsBytes(bytes)); }
 
 TpkXMLNode* TpkXML::FindNode(std::u16string_view name, bool createIfMissing) {
     return Root.FindChild(name, createIfMissing);

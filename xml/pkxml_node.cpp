@@ -16,23 +16,39 @@ TpkXMLNode::TpkXMLNode() = default;
 
 TpkXMLNode::~TpkXMLNode() { Clear(); }
 
-// Takes subtrees apart level by level, so that a deep tree cannot exhaust the stack.
-void TpkXMLNode::Clear() {
+// Takes subtrees apart one node at a time, chaining the nodes still to go through the nodes
+// themselves: a deep tree cannot exhaust the stack, and a tree torn down because memory ran out
+// is torn down without asking for more.
+void TpkXMLNode::Clear() noexcept {
     index_.reset();
-    std::vector<Owned> doomed = std::move(children_);
-    children_.clear();
-    while (!doomed.empty()) {
-        std::unique_ptr<TpkXMLNode> node = std::move(doomed.back().node);
-        doomed.pop_back();
-        for (Owned& child : node->children_) doomed.push_back(std::move(child));
-        node->children_.clear();
+    TpkXMLNode* doomed = nullptr;
+    auto release = [&doomed](std::vector<Owned>& children) noexcept {
+        for (Owned& child : children) {
+            TpkXMLNode* node = child.node.release();
+            node->nextDoomed_ = doomed;
+            doomed = node;
+        }
+        children.clear();
+    };
+    release(children_);
+    while (doomed) {
+        TpkXMLNode* node = doomed;
+        doomed = node->nextDoomed_;
+        release(node->children_);
+        delete node;
     }
 }
 
 void TpkXMLNode::AddChild(std::unique_ptr<TpkXMLNode> child) {
     const std::uint32_t hash = KeyHash(child->Name);
     children_.push_back({std::move(child), hash});
-    if (index_) index_->Add(hash, ChildCount() - 1);
+    if (!index_) return;
+    try {
+        index_->Add(hash, ChildCount() - 1);
+    } catch (...) {
+        index_.reset();  // built again, whole, by the next lookup
+        throw;
+    }
 }
 
 int TpkXMLNode::ChildCount() const { return static_cast<int>(children_.size()); }

@@ -24,7 +24,8 @@ struct Item {
 
 class Parser {
 public:
-    Parser(const std::u16string& text, bool inCodePage) : state_(text), inCodePage_(inCodePage) {}
+    Parser(const std::u16string& text, bool inCodePage, std::optional<ParseStop>& stop)
+        : state_(text), inCodePage_(inCodePage), stop_(stop) {}
 
     bool ParseContent(TpkXMLNode& node, int depth);
 
@@ -40,17 +41,39 @@ private:
     bool SlashCloses(char16_t& c, Item& item) {
         c = state_.NextChar();
         item.noContent = true;
-        return c == u'>';
+        return c == u'>' || Stop(XmlBreakReason::SlashNotClosing, {}, 1);
+    }
+    // Notes the first place the reading breaks; always false. `back`: characters already read
+    // past the place. Out of line, like the tag readers, to keep ParseContent's frame small.
+    [[gnu::noinline]] bool Stop(XmlBreakReason reason, std::u16string_view element = {}, std::size_t back = 0);
+    // Something still open when the text ran out.
+    [[gnu::noinline]] void StopAtEnd(XmlBreakReason reason, std::u16string_view element = {});
+    // A comment or CDATA section that ran to the end of the text was read as empty.
+    void NoteUnterminated(XmlBreakReason reason) {
+        if (state_.AtEnd()) StopAtEnd(reason);
     }
 
     ParseState state_;
     bool inCodePage_;
+    std::optional<ParseStop>& stop_;
 };
+
+bool Parser::Stop(XmlBreakReason reason, std::u16string_view element, std::size_t back) {
+    if (!stop_) {
+        const std::size_t at = state_.Position();
+        stop_ = ParseStop{reason, at >= back ? at - back : 0, std::u16string(element)};
+    }
+    return false;
+}
+
+void Parser::StopAtEnd(XmlBreakReason reason, std::u16string_view element) {
+    if (!stop_) stop_ = ParseStop{reason, state_.Length(), std::u16string(element)};
+}
 
 bool Parser::ParseContent(TpkXMLNode& node, int depth) {
     if (depth > kMaxNestingDepth) throw XmlNestingTooDeep("elements nest too deep");
     while (!state_.AtEnd()) {
-        if (!state_.Expect(u'<')) return false;
+        if (!state_.Expect(u'<')) return Stop(XmlBreakReason::TextWhereTagExpected, {}, 1);
         if (state_.NextChar() == u'/') return EndTagCloses(node);
         state_.BackChar();
         auto child = std::make_unique<TpkXMLNode>();
@@ -63,13 +86,16 @@ bool Parser::ParseContent(TpkXMLNode& node, int depth) {
         }
         state_.SkipBlanks();
     }
-    return true;  // the text ran out: every element still open ends here
+    // The text ran out: every element still open ends here, and the file is incomplete.
+    if (depth > 0) StopAtEnd(XmlBreakReason::ElementNotClosed, node.Name);
+    return true;
 }
 
 bool Parser::EndTagCloses(const TpkXMLNode& node) {
     const std::u16string_view name = state_.ReadUntil(IsEndTagNameStop);
     state_.SkipBlanks();
-    return state_.NextChar() == u'>' && SameKey(name, node.Name);
+    if (state_.NextChar() != u'>') return Stop(XmlBreakReason::EndTagNotClosed, node.Name);
+    return SameKey(name, node.Name) || Stop(XmlBreakReason::EndTagMismatch, node.Name);
 }
 
 Item Parser::ParseTag(TpkXMLNode& node, TpkXMLNode& parent) {
@@ -87,7 +113,10 @@ Item Parser::ParseTag(TpkXMLNode& node, TpkXMLNode& parent) {
     c = state_.NextChar();
     if (c == u'/' && !SlashCloses(c, item)) return item;
     if (c != u'>') state_.BackChar();
-    if (name.empty()) return item;
+    if (name.empty()) {
+        Stop(XmlBreakReason::TagWithoutName);
+        return item;
+    }
     node.Name = name;
     if (c != u'>' && !ParseAttributes(node, item)) return item;
     ReadText(node);
@@ -100,10 +129,14 @@ Item Parser::ParseBang(TpkXMLNode& node, TpkXMLNode& parent) {
     Item item;
     char16_t head[7];
     for (char16_t& c : head) c = state_.NextChar();
-    if (state_.AtEnd()) return item;
+    if (state_.AtEnd()) {
+        Stop(XmlBreakReason::ShortMarkup);
+        return item;
+    }
     item.ok = true;
     if (SameKey({head, 7}, u"[CDATA[")) {
         parent.CData = state_.ReadUntilText(u"]]>");
+        NoteUnterminated(XmlBreakReason::CDataNotClosed);
         item.isCData = true;
         return item;
     }
@@ -113,6 +146,7 @@ Item Parser::ParseBang(TpkXMLNode& node, TpkXMLNode& parent) {
     state_.NextChar();
     state_.NextChar();
     node.Text = TrimText(state_.ReadUntilText(u"-->"), inCodePage_);
+    NoteUnterminated(XmlBreakReason::CommentNotClosed);
     return item;
 }
 
@@ -126,11 +160,11 @@ bool Parser::ParseAttributes(TpkXMLNode& node, Item& item) {
         const std::u16string_view name = state_.ReadUntil(IsAttrNameStop);
         if (node.Kind == TpkXMLNodeKind::nkInstruction && name == u"?") {
             if (state_.NextChar() == u'>') break;
-            return false;
+            return Stop(XmlBreakReason::InstructionNotClosed, node.Name, 1);
         }
-        if (!state_.Expect(u'=') || !state_.Expect(u'"')) return false;
+        if (!state_.Expect(u'=') || !state_.Expect(u'"')) return Stop(XmlBreakReason::BadAttribute, node.Name, 1);
         const std::u16string_view raw = state_.ReadUntil(IsValueStop);
-        if (!state_.Expect(u'"')) return false;
+        if (!state_.Expect(u'"')) return Stop(XmlBreakReason::BadAttribute, node.Name, 1);
         node.Attrs.Add(std::make_unique<TpkXMLAttr>(TrimText(name, inCodePage_),
                                                     DecodeEntities(std::u16string(raw))));
     }
@@ -146,6 +180,6 @@ void Parser::ReadText(TpkXMLNode& node) {
 
 }  // namespace
 
-bool ParseText(const std::u16string& text, bool inCodePage, TpkXMLNode& root) {
-    return Parser(text, inCodePage).ParseContent(root, 0);
+bool ParseText(const std::u16string& text, bool inCodePage, TpkXMLNode& root, std::optional<ParseStop>& stop) {
+    return Parser(text, inCodePage, stop).ParseContent(root, 0);
 }

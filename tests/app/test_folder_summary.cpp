@@ -94,6 +94,19 @@ TEST_F(FolderListTest, EverySuffixOfTheTypeTable) {
     for (size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(Utf8(state.FolderSummary[i]), cases[i].second);
 }
 
+// UTF-8 and UTF-16 files, with or without a mark, are read as the viewer reads them.
+TEST_F(FolderListTest, EveryEncodingGivesTheSameLine) {
+    const std::string xml = "<Szkola><Belfer>Żaneta Wiśniewska</Belfer><Doc>Inne informacje</Doc>"
+                            "<Dotyczy>wycieczki</Dotyczy></Szkola>";
+    folder.Write("1.xml", Cp1250(xml));
+    folder.Write("2.xml", xml);
+    folder.Write("3.xml", "\xEF\xBB\xBF" + xml);
+    folder.Write("4.xml", Utf16File(xml));
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    ASSERT_EQ(state.FolderSummary.size(), 4u);
+    for (const auto& line : state.FolderSummary) EXPECT_EQ(Utf8(line), "Żaneta Wiśniewska - Inne - wycieczki");
+}
+
 TEST_F(FolderListTest, LinesAreSortedIgnoringCaseAndGroupedByExactInitial) {
     folder.Write("1.xml", Report("Zieliński Jan", "Z karty"));
     folder.Write("2.xml", Report("zawadzka Anna", "Z karty"));

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "file_access.h"
 #include "temp_dir.h"
@@ -18,12 +20,17 @@ struct ToolRun {
 
 std::string Slurp(const std::string& path) { return FileExists(path) ? ReadFileExclusive(path) : ""; }
 
-// Runs ulnik-render with the arguments (already quoted for the shell).
-ToolRun RunTool(const std::string& arguments, const std::string& environment = "") {
+const std::string kTool = ULNIK_BINARY_DIR "/app/ulnik-render";
+
+// Runs ulnik-render with the arguments (already quoted for the shell). `environment` comes
+// before the command: variables, or shell commands ended by ";". `output` redirects standard
+// output elsewhere than to the captured file.
+ToolRun RunTool(const std::string& arguments, const std::string& environment = "", const std::string& output = "",
+                const std::string& tool = kTool) {
     TempDir scratch;
     const std::string out = scratch.PathOf("out"), err = scratch.PathOf("err");
     const std::string command =
-        environment + " " ULNIK_BINARY_DIR "/app/ulnik-render " + arguments + " >" + out + " 2>" + err;
+        environment + " " + tool + " " + arguments + " " + (output.empty() ? ">" + out : output) + " 2>" + err;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
 }
@@ -125,4 +132,126 @@ TEST(RenderTool, PrintsTheTree) {
     const ToolRun missing = RunTool("--tree " + dir.PathOf("missing.xml"));
     EXPECT_EQ(missing.exitCode, 0);
     EXPECT_EQ(missing.out, "result: false\nbom: false\nroot\n");
+}
+
+namespace {
+
+const std::string kDamaged = "Wskazany plik jest uszkodzony lub nie jest plikiem sprawozdania.\n";
+
+// A card-hours report whose one block asks for `lines` lines, padded to `size` bytes.
+std::string OneBlockReport(size_t lines, size_t size) {
+    std::string xml = "<Szkola><Doc>Z karty</Doc><Info><IloscWierszy>" + std::to_string(lines) +
+                      "</IloscWierszy></Info></Szkola>";
+    return xml + "<!--" + std::string(size - xml.size() - 7, 'x') + "-->";
+}
+
+}  // namespace
+
+TEST(RenderTool, OutputThatCannotBeWrittenIsExitFourWithTheReason) {
+    const std::string folder = Sample("odebrane"), report = Sample("z_karty.xml");
+    for (const std::string& arguments : {report, "--list " + folder, "--tree " + report, std::string("--help")}) {
+        const ToolRun full = RunTool(arguments, "", ">/dev/full");
+        EXPECT_EQ(full.exitCode, 4) << arguments;
+        EXPECT_EQ(full.err, "ulnik-render: standard output: No space left on device\n") << arguments;
+        const ToolRun closed = RunTool(arguments, "", ">&-");
+        EXPECT_EQ(closed.exitCode, 4) << arguments;
+        EXPECT_EQ(closed.err, "ulnik-render: standard output: Bad file descriptor\n") << arguments;
+    }
+}
+
+// Standard output is written directly: no scratch file, so no temporary folder is needed.
+TEST(RenderTool, NeedsNoTemporaryFolder) {
+    const std::string expected = RunTool(Sample("z_karty.xml")).out;
+    for (const char* tmpdir : {"/nonexistent", "/dev/null"}) {
+        const ToolRun run = RunTool(Sample("z_karty.xml"), std::string("TMPDIR=") + tmpdir);
+        EXPECT_EQ(run.exitCode, 0) << tmpdir << run.err;
+        EXPECT_EQ(run.out, expected) << tmpdir;
+    }
+    EXPECT_EQ(RunTool("--list " + Sample("odebrane"), "TMPDIR=/nonexistent").exitCode, 0);
+}
+
+TEST(RenderTool, NeverOverwritesTheReportOrWritesThroughALink) {
+    TempDir dir;
+    const std::string original = ReadFileExclusive(Sample("z_karty.xml"));
+    const std::string report = dir.Write("self.xml", original);
+    ASSERT_EQ(::symlink(report.c_str(), dir.PathOf("link.xml").c_str()), 0);
+    for (const std::string& out : {report, dir.PathOf("link.xml")}) {
+        const ToolRun run = RunTool("-o " + out + " " + report);
+        EXPECT_EQ(run.exitCode, 1) << out;
+        EXPECT_EQ(run.err, "ulnik-render: refusing to write the page over the report itself: " + out + "\n");
+    }
+    EXPECT_EQ(ReadFileExclusive(report), original);
+
+    const std::string victim = dir.Write("victim", "precious");
+    const std::string out = dir.PathOf("page.htm");
+    ASSERT_EQ(::symlink(victim.c_str(), out.c_str()), 0);
+    ASSERT_EQ(::symlink(victim.c_str(), (out + ".new").c_str()), 0);
+    EXPECT_EQ(RunTool("-o " + out + " " + report).exitCode, 0);
+    EXPECT_EQ(ReadFileExclusive(victim), "precious");
+    EXPECT_EQ(ReadFileExclusive(out), RunTool(report).out);
+}
+
+// The pipeline's own message, then what could not be written and why.
+TEST(RenderTool, WriteFailuresNameThePathAndTheReason) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.PathOf("folder"));
+    const struct {
+        std::string out;
+        std::string reason;
+    } cases[] = {
+        {dir.PathOf("no/page.htm"), "No such file or directory"},
+        {dir.PathOf("folder"), "Is a directory"},
+        {dir.PathOf(std::string(250, 'n')), "File name too long"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunTool("-o " + c.out + " " + Sample("z_karty.xml"));
+        EXPECT_EQ(run.exitCode, 4) << c.out;
+        EXPECT_TRUE(run.err.starts_with(kDamaged + "ulnik-render: " + c.out)) << run.err;
+        EXPECT_TRUE(run.err.ends_with(": " + c.reason + "\n")) << run.err;
+    }
+    const ToolRun limited = RunTool("-o " + dir.PathOf("page.htm") + " " + Sample("z_karty.xml"), "ulimit -f 1;");
+    EXPECT_EQ(limited.exitCode, 4);
+    EXPECT_TRUE(limited.err.ends_with(": File too large\n")) << limited.err;
+}
+
+TEST(RenderTool, AMissingLocaleModuleIsNamed) {
+    TempDir dir;
+    const std::string alone = dir.PathOf("ulnik-render");
+    std::filesystem::copy_file(kTool, alone);
+    const std::string module = "ulnik-render: cannot load the locale module ";
+    const ToolRun report = RunTool(Sample("klasyfikacja_klasy_3a.xml"), "", "", alone);
+    EXPECT_EQ(report.exitCode, 4);
+    EXPECT_TRUE(report.err.starts_with(kDamaged + module)) << report.err;
+    EXPECT_NE(report.err.find("libulnik_locale.so: "), std::string::npos) << report.err;
+    const ToolRun list = RunTool("--list " + Sample("odebrane"), "", "", alone);
+    EXPECT_EQ(list.exitCode, 6);
+    EXPECT_TRUE(list.err.starts_with(module)) << list.err;
+    EXPECT_EQ(RunTool(Sample("z_karty.xml"), "", "", alone).exitCode, 0) << "no average, no locale needed";
+}
+
+// Under an address-space limit the page of a report asking for four million missing lines
+// cannot be built: the report is damaged, and the tool says so and ends.
+TEST(RenderTool, RunningOutOfMemoryIsADamagedReportNotACrash) {
+    TempDir dir;
+    const std::string report = dir.Write("big.xml", OneBlockReport(4000000, 4 << 20));
+    const ToolRun run = RunTool(report, "ulimit -v 100000;");
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.err, kDamaged);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST(RenderTool, WarnsOfAFileReadOnlyInPart) {
+    TempDir dir;
+    const std::string whole = "<Szkola><Doc>Z karty</Doc><Info><IloscWierszy>2</IloscWierszy><w0>a</w0><w1>b";
+    const std::string cut = dir.Write("cut.xml", whole);
+    const std::string warning =
+        "uwaga: plik jest niekompletny: wiersz 1, kolumna 78: plik urywa się przed </w1> (bajt 77)\n";
+    const ToolRun page = RunTool(cut);
+    EXPECT_EQ(page.exitCode, 0);
+    EXPECT_EQ(page.err, warning);
+    EXPECT_EQ(page.out, RunTool(dir.Write("whole.xml", whole + "</w1></Info></Szkola>")).out);
+    const ToolRun tree = RunTool("--tree " + cut);
+    EXPECT_EQ(tree.exitCode, 0);
+    EXPECT_EQ(tree.err, warning);
+    EXPECT_TRUE(tree.out.starts_with("result: true\n"));
 }

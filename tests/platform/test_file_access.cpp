@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <vector>
+
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,24 +47,120 @@ TEST(FileAccess, RefusesWhatCannotBeRead) {
     EXPECT_THROW(ReadFileExclusive(fifo), FileOpenError);  // and does not hang
 }
 
-TEST(FileAccess, ReplacingWritesTheWholeFile) {
+class Replacing : public ::testing::Test {
+protected:
+    // The names in the folder: a failed or finished write leaves no scratch file behind.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
     TempDir dir;
+};
+
+TEST_F(Replacing, WritesTheWholeFileKeepingItsPermissions) {
     const std::string path = dir.Write("Temp.htm", "old page");
+    dir.Write("Temp.htm.new", "someone else's");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     WriteFileReplacing(path, "new\r\npage\r\n");
     EXPECT_EQ(ReadFileExclusive(path), "new\r\npage\r\n");
-    EXPECT_FALSE(FileExists(path + ".new"));
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(ReadFileExclusive(path + ".new"), "someone else's");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Temp.htm", "Temp.htm.new"}));
 }
 
-TEST(FileAccess, AFailedWriteLeavesTheOldFileWhole) {
-    TempDir dir;
-    const std::string path = dir.Write("Temp.htm", "old page");
-    // A folder where the new file must go fails the write even for root.
-    std::filesystem::create_directory(path + ".new");
-    EXPECT_THROW(WriteFileReplacing(path, "new page"), FileWriteError);
-    EXPECT_EQ(ReadFileExclusive(path), "old page");
+TEST_F(Replacing, ANewFileTakesTheUmasksPermissions) {
+    const mode_t old = ::umask(027);
+    WriteFileReplacing(dir.PathOf("Temp.htm"), "page");
+    ::umask(old);
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.PathOf("Temp.htm").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
-TEST(FileAccess, WritingIntoAMissingFolderFails) {
+// Links planted under the target's name or the old scratch name lead nowhere: the file they
+// point to stays as it was.
+TEST_F(Replacing, NeverWritesThroughALink) {
+    const std::string victim = dir.Write("victim", "precious");
+    const std::string out = dir.PathOf("out.htm");
+    ASSERT_EQ(::symlink(victim.c_str(), (out + ".new").c_str()), 0);
+    ASSERT_EQ(::symlink(victim.c_str(), out.c_str()), 0);
+    WriteFileReplacing(out, "page");
+    EXPECT_EQ(ReadFileExclusive(victim), "precious");
+    EXPECT_EQ(ReadFileExclusive(out), "page");
+    EXPECT_FALSE(std::filesystem::is_symlink(out));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"out.htm", "out.htm.new", "victim"}));
+}
+
+TEST_F(Replacing, APipeIsWrittenIntoNotReplacedAndNeverWaitedOn) {
+    const std::string fifo = dir.PathOf("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    try {
+        WriteFileReplacing(fifo, "page");  // nobody reads it: fails at once
+        ADD_FAILURE() << "wrote into a pipe nobody reads";
+    } catch (const FileWriteError& error) {
+        EXPECT_EQ(error.path(), fifo);
+    }
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    WriteFileReplacing(fifo, "page");
+    char got[8] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 4);
+    EXPECT_EQ(std::string(got), "page");
+    ::close(reader);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(Names(), std::vector<std::string>{"pipe"});
+}
+
+// Every failure names what could not be written and the system's reason, and leaves the old
+// file whole with no scratch file beside it.
+TEST_F(Replacing, FailuresSayWhereAndWhy) {
+    const std::string old = dir.Write("Temp.htm", "old page");
+    std::filesystem::create_directory(dir.PathOf("folder"));
+    const std::string longName = dir.PathOf(std::string(250, 'n'));
+    const struct {
+        std::string path;
+        int error;
+        std::string_view bytes;
+    } cases[] = {
+        {dir.PathOf("no/such/Temp.htm"), ENOENT, "x"},
+        {dir.PathOf("folder"), EISDIR, "x"},
+        {longName, ENAMETOOLONG, "x"},
+        {old, EFBIG, std::string_view("0123456789abcdef0123456789abcdef")},  // past the limit set below
+    };
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    for (const auto& c : cases) {
+        rlimit limit = saved;
+        if (c.error == EFBIG) limit.rlim_cur = 16;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            WriteFileReplacing(c.path, c.bytes);
+            ADD_FAILURE() << c.path;
+        } catch (const FileWriteError& error) {
+            EXPECT_TRUE(error.path().starts_with(c.path)) << error.path();
+            EXPECT_EQ(error.reason(), std::strerror(c.error)) << c.path;
+            EXPECT_EQ(std::string(error.what()), error.path() + ": " + error.reason());
+        }
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+    }
+    EXPECT_EQ(ReadFileExclusive(old), "old page");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Temp.htm", "folder"}));
+}
+
+TEST(FileAccess, SameFileFollowsLinksAndNames) {
     TempDir dir;
-    EXPECT_THROW(WriteFileReplacing(dir.PathOf("no/such/Temp.htm"), "x"), FileWriteError);
+    const std::string file = dir.Write("a.xml", "x");
+    const std::string other = dir.Write("b.xml", "x");
+    ASSERT_EQ(::symlink(file.c_str(), dir.PathOf("link.xml").c_str()), 0);
+    EXPECT_TRUE(SameFile(file, dir.PathOf("link.xml")));
+    EXPECT_TRUE(SameFile(file, dir.path().string() + "/./a.xml"));
+    EXPECT_FALSE(SameFile(file, other));
+    EXPECT_FALSE(SameFile(file, dir.PathOf("missing.xml")));
 }

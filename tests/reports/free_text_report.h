@@ -11,7 +11,7 @@
 #include "test_text.h"
 
 using Lines = std::vector<std::string>;
-using Renderer = void (*)(bool, HtmlPage&, const std::string&);
+using Renderer = void (*)(bool, HtmlPage&, ReportFile&);
 
 // A line block: its count and the lines `w0` .. in order.
 inline std::string Block(const std::string& section, const std::string& count, const Lines& lines = {}) {
@@ -28,7 +28,7 @@ protected:
     // `body` is UTF-8 source text; the file holds it as Windows-1250 below `Szkola`.
     Lines Render(Renderer render, const std::string& body, bool asTitle = true) {
         const std::string xml = "<?xml version=\"1.0\"?>\r\n<Szkola><Doc>x</Doc>" + body + "</Szkola>";
-        render(asTitle, page_, dir_.Write("report.xml", Cp1250(xml)));
+        render(asTitle, page_, *ReadReportFile(dir_.Write("report.xml", Cp1250(xml))));
         return Rendered();
     }
     Lines Rendered() const {

@@ -67,7 +67,7 @@ protected:
 
     HtmlPage Render(std::string_view utf8Body, bool asTitle = true) {
         HtmlPage page;
-        RenderBehaviourClassification(asTitle, page, WriteReport(utf8Body));
+        RenderBehaviourClassification(asTitle, page, *ReadReportFile(WriteReport(utf8Body)));
         return page;
     }
 
@@ -197,7 +197,7 @@ TEST_F(BehaviourClassificationReport, ACaseWithoutLineCountFailsAfterItsPersonAn
     HtmlPage page;
     const std::string path = WriteReport(Exemplary("0") + Lowered("2", Case(1, "Jan", "0")) + Remarks("0"));
 
-    EXPECT_THROW(RenderBehaviourClassification(true, page, path), ConversionError);
+    EXPECT_THROW(RenderBehaviourClassification(true, page, *ReadReportFile(path)), ConversionError);
     EXPECT_EQ(HtmlPage(page.end() - 2, page.end()), Lines({
                                                          "   <p class=\"N\"><b>Uczeń:</b> </p>",
                                                          "   <p class=\"N\"><b>Ocena:</b> </p>",
@@ -206,7 +206,7 @@ TEST_F(BehaviourClassificationReport, ACaseWithoutLineCountFailsAfterItsPersonAn
 
 TEST_F(BehaviourClassificationReport, AVanishedFileFailsAtTheFirstCount) {
     HtmlPage page;
-    EXPECT_THROW(RenderBehaviourClassification(true, page, dir_.PathOf("gone.xml")), ConversionError);
+    EXPECT_THROW(RenderBehaviourClassification(true, page, *ReadReportFile(dir_.PathOf("gone.xml"))), ConversionError);
 }
 
 TEST_F(BehaviourClassificationReport, ACountBeyondTheFileSizeIsADamagedReport) {
@@ -226,7 +226,7 @@ TEST_F(BehaviourClassificationReport, ACountBeyondTheFileSizeIsADamagedReport) {
     };
     for (size_t i = 0; i < 4; ++i) {
         HtmlPage page;
-        EXPECT_THROW(RenderBehaviourClassification(true, page, WriteReport(bodies[i])), DamagedReport) << i;
+        EXPECT_THROW(RenderBehaviourClassification(true, page, *ReadReportFile(WriteReport(bodies[i]))), DamagedReport) << i;
         EXPECT_EQ(Utf8(page.back()), lastLines[i]) << i;
     }
 }
@@ -241,13 +241,13 @@ TEST_F(BehaviourClassificationReport, CasesTogetherAskingForMoreLinesThanBytesAr
     ASSERT_EQ(std::filesystem::file_size(path), 1000u);
 
     HtmlPage page;
-    EXPECT_THROW(RenderBehaviourClassification(true, page, path), DamagedReport);
+    EXPECT_THROW(RenderBehaviourClassification(true, page, *ReadReportFile(path)), DamagedReport);
     EXPECT_EQ(Utf8(page[page.size() - 2]), "   <p class=\"N\"><b>Uczeń:</b> Ola</p>");
 
     const std::string sound = WriteReport(Exemplary("0") + Lowered("2", Case(1, "Jan", "500") + Case(2, "Ola", "400")) +
                                           Remarks("0") + "<Pad>" + std::string(1000, 'x') + "</Pad>");
     page.clear();
-    EXPECT_NO_THROW(RenderBehaviourClassification(true, page, sound));
+    EXPECT_NO_THROW(RenderBehaviourClassification(true, page, *ReadReportFile(sound)));
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ protected:
 
     HtmlPage Render(std::string_view utf8Body, bool asTitle = true, const RenderOptions& options = {}) {
         HtmlPage page;
-        RenderClassClassification(asTitle, page, WriteReport(utf8Body), options);
+        RenderClassClassification(asTitle, page, *ReadReportFile(WriteReport(utf8Body)), options);
         return page;
     }
 
@@ -212,16 +212,16 @@ TEST_F(ClassClassificationReport, AnAverageThatIsNotAWholeNumberFailsTheReport) 
 TEST_F(ClassClassificationReport, AMissingCountFailsTheReportAfterTheHeader) {
     HtmlPage page;
     const std::string path = WriteReport(std::string(kHeader) + Section("Pasek", "0", "") + Section("Ndst", "0", ""));
-    EXPECT_THROW(RenderClassClassification(true, page, path, {}), ConversionError);
+    EXPECT_THROW(RenderClassClassification(true, page, *ReadReportFile(path), {}), ConversionError);
     EXPECT_EQ(page, Head());
 
     const std::string empty = WriteReport(std::string(kHeader) + Section("Frekwencja", "", ""));
-    EXPECT_THROW(RenderClassClassification(true, page, empty, {}), ConversionError);
+    EXPECT_THROW(RenderClassClassification(true, page, *ReadReportFile(empty), {}), ConversionError);
 }
 
 TEST_F(ClassClassificationReport, AVanishedFileFailsAtTheFirstCount) {
     HtmlPage page;
-    EXPECT_THROW(RenderClassClassification(true, page, dir_.PathOf("gone.xml"), {}), ConversionError);
+    EXPECT_THROW(RenderClassClassification(true, page, *ReadReportFile(dir_.PathOf("gone.xml")), {}), ConversionError);
 }
 
 // A count larger than the file could hold marks a damaged file; it must fail before the list
@@ -232,7 +232,7 @@ TEST_F(ClassClassificationReport, ACountBeyondTheFileSizeIsADamagedReport) {
         std::string body(kHeader);
         for (size_t i = 0; i < 3; ++i) body += Section(sections[i], i == damaged ? "2147483647" : "0", "");
         HtmlPage page;
-        EXPECT_THROW(RenderClassClassification(true, page, WriteReport(body), {}), DamagedReport)
+        EXPECT_THROW(RenderClassClassification(true, page, *ReadReportFile(WriteReport(body)), {}), DamagedReport)
             << sections[damaged];
         // Only the one-line sections before the damaged one were written.
         EXPECT_EQ(page.size(), kHeadLines + damaged) << sections[damaged];

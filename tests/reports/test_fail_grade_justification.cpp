@@ -43,7 +43,7 @@ protected:
 
     HtmlPage Render(std::string_view utf8Body, bool asTitle = true) {
         HtmlPage page;
-        RenderFailGradeJustification(asTitle, page, WriteReport(utf8Body));
+        RenderFailGradeJustification(asTitle, page, *ReadReportFile(WriteReport(utf8Body)));
         return page;
     }
 
@@ -141,7 +141,7 @@ TEST_F(FailGradeJustificationReport, JustificationsNumberedFromZeroFailAtTheMiss
                                                    "</Uzasadnienie0>" +
                                                        Justification(1, "Ewa", "0")));
 
-    EXPECT_THROW(RenderFailGradeJustification(true, page, path), ConversionError);
+    EXPECT_THROW(RenderFailGradeJustification(true, page, *ReadReportFile(path)), ConversionError);
     EXPECT_EQ(HtmlPage(page.end() - 2, page.end()), Lines({
                                                         "   <p class=\"N\"><b>Uczeń:</b> Ewa</p>",
                                                         "   <p class=\"N\"><b>Uczeń:</b> </p>",
@@ -153,13 +153,13 @@ TEST_F(FailGradeJustificationReport, ALineCountThatIsNotANumberFailsAfterThePers
     const std::string path =
         WriteReport(std::string(kHeader) + Justifications("1", Justification(1, "Adam", "dwa")));
 
-    EXPECT_THROW(RenderFailGradeJustification(true, page, path), ConversionError);
+    EXPECT_THROW(RenderFailGradeJustification(true, page, *ReadReportFile(path)), ConversionError);
     EXPECT_EQ(page.back(), "   <p class=\"N\"><b>Ucze\xF1:</b> Adam</p>");
 }
 
 TEST_F(FailGradeJustificationReport, AnEmptyFileWritesTheHeaderEmptyThenFails) {
     HtmlPage page;
-    EXPECT_THROW(RenderFailGradeJustification(true, page, dir_.Write("empty.xml", "")), ConversionError);
+    EXPECT_THROW(RenderFailGradeJustification(true, page, *ReadReportFile(dir_.Write("empty.xml", ""))), ConversionError);
     EXPECT_EQ(page, Lines({
                         "<p align=\"center\"><br><b>UZASADNIENIE OCENY NIEDOSTATECZNEJ - </b></p>",
                         "<p align=\"left\">",
@@ -168,19 +168,19 @@ TEST_F(FailGradeJustificationReport, AnEmptyFileWritesTheHeaderEmptyThenFails) {
                     }));
 
     page.clear();
-    EXPECT_THROW(RenderFailGradeJustification(true, page, dir_.PathOf("gone.xml")), ConversionError);
+    EXPECT_THROW(RenderFailGradeJustification(true, page, *ReadReportFile(dir_.PathOf("gone.xml"))), ConversionError);
     EXPECT_EQ(page.size(), 4u);
 }
 
 TEST_F(FailGradeJustificationReport, ACountBeyondTheFileSizeIsADamagedReport) {
     HtmlPage page;
-    EXPECT_THROW(RenderFailGradeJustification(true, page, WriteReport(std::string(kHeader) + Justifications("2147483647"))),
+    EXPECT_THROW(RenderFailGradeJustification(true, page, *ReadReportFile(WriteReport(std::string(kHeader) + Justifications("2147483647")))),
                  DamagedReport);
     EXPECT_EQ(page.size(), 4u);
 
     page.clear();
     const std::string lines = WriteReport(std::string(kHeader) + Justifications("1", Justification(1, "Adam", "2147483647")));
-    EXPECT_THROW(RenderFailGradeJustification(true, page, lines), DamagedReport);
+    EXPECT_THROW(RenderFailGradeJustification(true, page, *ReadReportFile(lines)), DamagedReport);
     EXPECT_EQ(page.back(), "   <p class=\"N\"><b>Ucze\xF1:</b> Adam</p>");
 }
 
@@ -194,7 +194,7 @@ TEST_F(FailGradeJustificationReport, JustificationsTogetherAskingForMoreLinesTha
     ASSERT_EQ(std::filesystem::file_size(path), 1000u);
 
     HtmlPage page;
-    EXPECT_THROW(RenderFailGradeJustification(true, page, path), DamagedReport);
+    EXPECT_THROW(RenderFailGradeJustification(true, page, *ReadReportFile(path)), DamagedReport);
     EXPECT_EQ(page.size(), 4u + 1 + 600 + 1);
     EXPECT_EQ(page.back(), "   <p class=\"N\"><b>Ucze\xF1:</b> Ewa</p>");
 }

@@ -18,8 +18,7 @@ protected:
     std::vector<std::string> Write(const std::string& body, BlockHeading style, BlockPresence presence) {
         const std::string path =
             dir_.Write("report.xml", Cp1250("<?xml version=\"1.0\"?>\r\n<Szkola>" + body + "</Szkola>"));
-        ReportFile report(path);
-        WriteLineBlock(report, "Info", "Informacja:", style, presence, page_);
+        WriteLineBlock(*ReadReportFile(path), "Info", "Informacja:", style, presence, page_);
         return Lines();
     }
     std::vector<std::string> Labelled(const std::string& body) {

@@ -92,7 +92,7 @@ TEST_F(FreeTextReport, PrincipalReportWithoutSupervisionCountFails) {
 
 TEST_F(FreeTextReport, AnEmptyFileShowsTheHeaderThenFailsAtTheCount) {
     const std::string path = dir_.Write("empty.xml", "");
-    EXPECT_THROW(RenderOtherInformation(true, page_, path), ConversionError);
+    EXPECT_THROW(RenderOtherInformation(true, page_, *ReadReportFile(path)), ConversionError);
     EXPECT_EQ(Rendered(), (Lines{R"(<p align="center"><br><b>INNE INFORMACJE</b></p>)", kOpen,
                                  R"(   <p class="N"><b>Dotyczy: </b> </p>)",
                                  R"(   <p class="N"><b>Nauczyciel: </b> </p>)"}));

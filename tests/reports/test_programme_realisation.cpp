@@ -148,7 +148,7 @@ TEST_F(ProgrammeReport, ACountBeyondTheFileSizeIsADamagedReportBeforeAnyOfItsLin
 
 TEST_F(ProgrammeReport, AnEmptyFileShowsTheHeaderThenFailsAtTheFirstCount) {
     const std::string path = dir_.Write("empty.xml", "");
-    EXPECT_THROW(RenderTeachingProgramme(true, page_, path), ConversionError);
+    EXPECT_THROW(RenderTeachingProgramme(true, page_, *ReadReportFile(path)), ConversionError);
     EXPECT_EQ(Rendered(), (Lines{R"(<p align="center"><br><b>REALIZACJA PROGRAMU NAUCZANIA</b></p>)",
                                  kOpen,
                                  R"(   <p class="N"><b>Przedmiot: </b> </p>)",
@@ -161,7 +161,7 @@ TEST_F(ProgrammeReport, AFileHeldByAnotherReaderFailsBeforeAnyLine) {
     const int held = ::open(path.c_str(), O_RDONLY);
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
-    EXPECT_THROW(RenderUpbringingProgramme(true, page_, path), FileOpenError);
+    EXPECT_THROW(RenderUpbringingProgramme(true, page_, *ReadReportFile(path)), FileOpenError);
     ::close(held);
     EXPECT_TRUE(page_.empty());
 }

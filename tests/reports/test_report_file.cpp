@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "count_conversion.h"
 #include "report_file.h"
@@ -29,58 +30,64 @@ TEST(AsciiUpper, LeavesEverythingButLowerCaseAsciiLettersAlone) {
     EXPECT_EQ(AsciiUpper("az{`@["), "AZ{`@[");
 }
 
-class ReportFileCount : public ::testing::Test {
-protected:
-    // A report file of exactly `size` bytes.
-    std::string ReportOfSize(size_t size) {
-        std::string bytes = "<Szkola></Szkola>";
-        bytes.resize(size, ' ');
-        return dir_.Write("report.xml", bytes);
-    }
+// A report of exactly `size` bytes.
+ReportFile ReportOfSize(size_t size) {
+    std::string bytes = "<Szkola></Szkola>";
+    bytes.resize(size, ' ');
+    return ReportFile(bytes);
+}
 
-    TempDir dir_;
-};
-
-TEST_F(ReportFileCount, AcceptsCountsUpToTheFileSize) {
-    const ReportFile report(ReportOfSize(100));
-
-    EXPECT_EQ(report.Count("100"), 100);
+TEST(ReportFileCount, ConvertsWholeNumbersOnly) {
+    ReportFile report = ReportOfSize(100);
     EXPECT_EQ(report.Count("0"), 0);
     EXPECT_EQ(report.Count("-5"), -5);
     EXPECT_EQ(report.Count("$10"), 16);
+    for (const char* text : {"", "4.75", "2147483648"}) EXPECT_THROW(report.Count(text), ConversionError) << text;
 }
 
-TEST_F(ReportFileCount, RefusesACountTheFileCouldNotHold) {
-    const ReportFile report(ReportOfSize(100));
-
-    EXPECT_THROW(report.Count("101"), DamagedReport);
-    EXPECT_THROW(report.Count("2147483647"), DamagedReport);
+// Every count brings lines to the page, so all the counts of one report together may ask for
+// no more than the file has bytes.
+TEST(ReportFileCount, TheCountsOfAReportShareOneBudgetOfItsSize) {
+    const struct {
+        size_t size;
+        std::vector<const char*> counts;  // the last one is refused
+    } cases[] = {
+        {100, {"101"}},
+        {100, {"2147483647"}},
+        {100, {"60", "-1000", "0", "40", "1"}},
+        {100, {"99", "2"}},
+        {0, {"0", "1"}},
+    };
+    for (const auto& [size, counts] : cases) {
+        ReportFile report = ReportOfSize(size);
+        for (size_t i = 0; i + 1 < counts.size(); ++i) EXPECT_NO_THROW(report.Count(counts[i])) << counts[i];
+        EXPECT_THROW(report.Count(counts.back()), DamagedReport) << size << " " << counts.back();
+    }
 }
 
-TEST_F(ReportFileCount, RefusesWhatIsNotAWholeNumber) {
-    const ReportFile report(ReportOfSize(100));
-
-    EXPECT_THROW(report.Count(""), ConversionError);
-    EXPECT_THROW(report.Count("4.75"), ConversionError);
-    EXPECT_THROW(report.Count("2147483648"), ConversionError);
+TEST(ReportFile, AMissingFileIsAnEmptyReportOfNoSize) {
+    TempDir dir;
+    const auto report = ReadReportFile(dir.PathOf("gone.xml"));
+    EXPECT_EQ(report->Size(), 0u);
+    EXPECT_EQ(report->Value("Doc"), "");
 }
 
-TEST_F(ReportFileCount, AMissingFileHoldsNoCountAboveZero) {
-    const ReportFile report(dir_.PathOf("gone.xml"));
+// A missing field reads as empty text, however deep, and leaves the tree as it was: millions of
+// missing lines must not cost a node each.
+TEST(ReportFile, MissingFieldsReadEmptyWithoutGrowingTheTree) {
+    ReportFile report("<Szkola><Doc>x</Doc><Info/></Szkola>");
+    EXPECT_EQ(report.Value("Klasa"), "");
+    EXPECT_EQ(report.Value("Info", "w0"), "");
+    EXPECT_EQ(report.Value("Pasek", "Uczen1", "Srednia"), "");
+    EXPECT_EQ(report.Value("DOC"), "x");
+    const TpkXMLNode* school = report.document().FindNode(u"Szkola", false);
+    EXPECT_EQ(school->ChildCount(), 2);
+    EXPECT_EQ(school->Child(1)->ChildCount(), 0);
+    EXPECT_EQ(report.document().Root.ChildCount(), 1);
 
-    EXPECT_EQ(report.Count("0"), 0);
-    EXPECT_THROW(report.Count("1"), DamagedReport);
-}
-
-TEST_F(ReportFileCount, ALineBudgetSpendsTheFileSizeAcrossRecords) {
-    const ReportFile report(ReportOfSize(100));
-    LineBudget budget(report);
-
-    budget.Spend(60);
-    budget.Spend(-1000);
-    budget.Spend(0);
-    budget.Spend(40);
-    EXPECT_THROW(budget.Spend(1), DamagedReport);
+    ReportFile foreign("<Raport/>");
+    EXPECT_EQ(foreign.Value("Doc"), "");
+    EXPECT_EQ(foreign.document().Root.ChildCount(), 1);
 }
 
 }  // namespace

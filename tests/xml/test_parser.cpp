@@ -52,16 +52,44 @@ TEST(Encodings, PolishLettersSurviveBothEncodings) {
     EXPECT_EQ(U8(Loaded(Utf16File(text)).Top(0).Text), "Zażółć gęślą jaźń");
 }
 
-TEST(Encodings, Utf8WithByteOrderMarkFailsWithAnEmptyTree) {
-    Loaded file(std::string("\xEF\xBB\xBF") + kReport);
-    EXPECT_FALSE(file.result);
-    EXPECT_EQ(file.doc.Root.ChildCount(), 0);
+// UTF-16 big-endian bytes with its byte-order mark, of UTF-8 source text.
+std::string Utf16BigEndianFile(std::string_view utf8) {
+    std::string bytes = "\xFE\xFF";
+    for (char16_t c : Utf8ToWide(utf8)) {
+        bytes += static_cast<char>(c >> 8);
+        bytes += static_cast<char>(c & 0xFF);
+    }
+    return bytes;
 }
 
-TEST(Encodings, Utf8WithoutMarkReadsEachByteAsACodePageCharacter) {
-    Loaded file("<a>\xC5\x82</a>");  // "ł" in UTF-8
-    EXPECT_TRUE(file.result);
-    EXPECT_EQ(U8(file.Top(0).Text), "Ĺ‚");
+TEST(Encodings, MarksDecideThenWellFormedUtf8ThenTheCodePage) {
+    const std::string utf8 = "<a>Zażółć \u0416</a>";
+    const std::string cp1250 = Cp1250("<a>Zażółć</a>");
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* text;  // of `a`, UTF-8
+        bool bom;
+    } cases[] = {
+        {"UTF-16 BE with its mark", Utf16BigEndianFile(utf8), "Zażółć ?", true},
+        {"UTF-8 with its mark, whatever it declares",
+         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"windows-1250\"?>" + utf8, "Zażółć ?", true},
+        {"UTF-8 without a mark", utf8, "Zażółć ?", false},
+        {"UTF-8 declared as such", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + utf8, "Zażółć ?", false},
+        {"Windows-1250", cp1250, "Zażółć", false},
+        {"Windows-1250 declared so, valid UTF-8 by chance",
+         "<?xml version=\"1.0\" encoding=\"windows-1250\"?><a>\xC5\x82</a>", "Ĺ‚", false},
+        {"an overlong form is no UTF-8", "<a>\xC0\xAF</a>", "ŔŻ", false},
+        {"a surrogate is no UTF-8", "<a>\xED\xA0\x80</a>", "í\u00A0€", false},
+    };
+    for (const auto& c : cases) {
+        Loaded file(c.bytes);
+        const TpkXMLNode* a = file.doc.FindNode(u"a", false);
+        ASSERT_NE(a, nullptr) << c.what;
+        EXPECT_TRUE(file.result) << c.what;
+        EXPECT_EQ(U8(a->Text), c.text) << c.what;
+        EXPECT_EQ(file.doc.HasBOM, c.bom) << c.what;
+    }
 }
 
 TEST(Encodings, Utf16CharactersOutsideTheCodePageSurviveOnlyInNamesAndValues) {

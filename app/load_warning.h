@@ -1,0 +1,8 @@
+#pragma once
+// The warning for a file the reader read only in part, in Windows-1250 like every message:
+// "uwaga: plik jest niekompletny: wiersz L, kolumna C: " and why, with the byte it happened at.
+#include <string>
+
+#include "pkxml.h"
+
+std::string IncompleteFileWarning(const XmlBreak& where);

@@ -1,0 +1,11 @@
+#pragma once
+// Where a finished page goes. By default the page file is replaced whole; the command-line tool
+// sends pages to standard output instead, and hears of a failed write with its reason.
+#include <functional>
+#include <string>
+#include <string_view>
+
+using PageWriter = std::function<void(const std::string& path, std::string_view bytes)>;
+
+// Replaces the file at `path` with the bytes (WriteFileReplacing).
+void WritePageFile(const std::string& path, std::string_view bytes);
