@@ -3,9 +3,9 @@
 # tree works on its own: the locale module loads through the RUNPATH, the desktop files
 # validate, the man pages render cleanly, the fonts resolve, and (when the viewer is built)
 # the installed viewer shows a report without writing into its own folder.
-# usage: check_install_tree.sh BUILD_DIR SOURCE_DIR BINDIR DATADIR MANDIR
+# usage: check_install_tree.sh BUILD_DIR SOURCE_DIR BINDIR DATADIR MANDIR VERSION
 set -uo pipefail
-build=$1 source=$2 bindir=$3 datadir=$4 mandir=$5
+build=$1 source=$2 bindir=$3 datadir=$4 mandir=$5 version=$6
 
 scratch=$(mktemp -d)
 trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
@@ -24,6 +24,12 @@ sample=$source/samples/klasyfikacja_klasy_3a.xml
 # locale module can do, and the installed program finds that module only through its RUNPATH.
 page=$(env -u LC_ALL -u LC_NUMERIC LANG=pl_PL.UTF-8 "$root/$bindir/ulnik-render" "$sample" | iconv -f CP1250 -t UTF-8)
 [[ $page == *" - 4,75</li>"* && $page != *"4.75"* ]] || fail "installed ulnik-render does not show 4,75 under pl_PL.UTF-8"
+
+for program in ulnik-render ulnik; do
+    [ -x "$root/$bindir/$program" ] || continue
+    [ "$("$root/$bindir/$program" --version)" = "$program $version" ] || fail "$program --version"
+done
+[ -s "$root/$datadir/ulnik/pomoc/index.htm" ] || fail "the help pages are not installed"
 
 desktop-file-validate "$root/$datadir/applications/ulnik.desktop" || fail "desktop-file-validate"
 for metainfo in "$root/$datadir"/metainfo/*.metainfo.xml; do
