@@ -6,11 +6,13 @@
 #include "hot_label.h"
 #include "local_file_interceptor.h"
 #include "message_box.h"
+#include "page_file_location.h"
 #include "messages.h"
 #include "report_page.h"
 #include "tfbrowser.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QEventLoop>
@@ -111,6 +113,7 @@ private slots:
     void folderDialogListsTheChosenFolder();
     void escapingErrorIsShownAndProgramGoesOn();
     void unwritableProgramFolderStillShowsReport();
+    void installedProgramKeepsItsPageWithTheUser();
     void retryBeforeAnyFileIsWrongType();
     void closeAreaDeletesPageFile();
 
@@ -493,6 +496,16 @@ void ViewerTest::unwritableProgramFolderStillShowsReport()
     QCOMPARE(viewer.exitCode(), 0);
     QVERIFY(QFile::exists(home.filePath(QStringLiteral("Ulnik/Temp.htm"))));
     QVERIFY(QFile::exists(picture));
+}
+
+void ViewerTest::installedProgramKeepsItsPageWithTheUser()
+{
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    QCOMPARE(ChoosePageFilePath(bin), bin + QStringLiteral("/Temp.htm"));
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/ulnik")));
+    QVERIFY(!ChoosePageFilePath(bin).startsWith(prefix.path()));
 }
 
 void ViewerTest::retryBeforeAnyFileIsWrongType()

@@ -47,6 +47,13 @@ for manpage in "$root/$mandir"/man1/*.1 "$root/$mandir"/pl/man1/*.1; do
     [ -z "$warnings" ] || fail "man -l $manpage: $warnings"
 done
 
+# The web view would draw Wine's bitmap strikes, with widths that break words apart.
+if [ -f "$root/$datadir/ulnik/fonts/tahoma.ttf" ]; then
+    ! head -c 1024 "$root/$datadir/ulnik/fonts/tahoma.ttf" | grep -aq EBDT || fail "the installed Tahoma keeps its bitmaps"
+else
+    fail "Tahoma is not installed"
+fi
+
 declare -A faces=([tahoma]=Tahoma [arial]="Liberation Sans" [verdana]="DejaVu Sans")
 for asked in "${!faces[@]}"; do
     got=$(FONTCONFIG_FILE=$root/$datadir/ulnik/fonts.conf fc-match -f '%{family[0]}' "$asked")
