@@ -18,6 +18,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
@@ -114,6 +115,7 @@ private slots:
     void escapingErrorIsShownAndProgramGoesOn();
     void unwritableProgramFolderStillShowsReport();
     void installedProgramKeepsItsPageWithTheUser();
+    void screenshotOfAPageThatCannotBeShownFails();
     void retryBeforeAnyFileIsWrongType();
     void closeAreaDeletesPageFile();
 
@@ -338,6 +340,8 @@ void ViewerTest::keys()
     QFETCH(bool, opensHelp);
     QFETCH(bool, reopens);
     Drop({Sample("z_karty.xml")}, true);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QApplication::clipboard()->setText(QStringLiteral("przed"));
     HelpRecorder help;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &help, "open");
@@ -362,6 +366,7 @@ void ViewerTest::shiftPressOnPrintAreaOpensMaximisedPreview()
     auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
     QVERIFY(preview->isMaximized());
     preview->reject();
+    QTRY_VERIFY(!QApplication::activeModalWidget());
     QTest::mouseRelease(window->findChild<HotLabel*>(QStringLiteral("LDrukuj")), Qt::LeftButton, Qt::ShiftModifier);
 }
 
@@ -432,14 +437,18 @@ void ViewerTest::openDialogTakesATypedMissingName()
     AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
         title = dialog.windowTitle();
         filters = dialog.nameFilters();
-        dialog.selectFile(scratch.filePath(QStringLiteral("brak")));
+        // As a user would: go to the folder, let its listing arrive (the dialog then fills
+        // the name field with the report named last), and type another name.
+        dialog.setDirectory(scratch.path());
+        QTest::qWait(300);
+        dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("brak"));
         static_cast<QDialog&>(dialog).accept();
     });
     QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LOpen")), Qt::LeftButton);
-    QCOMPARE(title, QStringLiteral("Wskaż plik"));
-    QCOMPARE(filters, QStringList{QStringLiteral("Pliki sprawozdań (*.xml)")});
+    QCOMPARE(title, QStringLiteral("Wska\u017c plik"));
+    QCOMPARE(filters, QStringList{QStringLiteral("Pliki sprawozda\u0144 (*.xml)")});
     // The default suffix is added to a name typed without one.
-    QCOMPARE(window->State().CurrentReportPath, QFile::encodeName(scratch.filePath(QStringLiteral("brak.xml"))).toStdString());
+    QCOMPARE(QFile::decodeName(QByteArray::fromStdString(window->State().CurrentReportPath)), scratch.filePath(QStringLiteral("brak.xml")));
     QCOMPARE(messages, std::vector<std::string>{std::string(messages::kWrongType)});
 }
 
@@ -506,6 +515,21 @@ void ViewerTest::installedProgramKeepsItsPageWithTheUser()
     QCOMPARE(ChoosePageFilePath(bin), bin + QStringLiteral("/Temp.htm"));
     QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/ulnik")));
     QVERIFY(!ChoosePageFilePath(bin).startsWith(prefix.path()));
+}
+
+void ViewerTest::screenshotOfAPageThatCannotBeShownFails()
+{
+    QProcess viewer;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    viewer.setProcessEnvironment(env);
+    const QString picture = scratch.filePath(QStringLiteral("nic.png"));
+    viewer.start(QStringLiteral(ULNIK_VIEWER),
+                 {QStringLiteral("--screenshot"), picture, scratch.filePath(QStringLiteral("brak.xml"))});
+    QVERIFY(viewer.waitForFinished(60000));
+    QVERIFY(viewer.exitCode() != 0);
+    QVERIFY(QString::fromUtf8(viewer.readAllStandardError()).contains(QStringLiteral("B\u0142\u0119dny typ pliku.")));
+    QVERIFY(!QFile::exists(picture));
 }
 
 void ViewerTest::retryBeforeAnyFileIsWrongType()
