@@ -482,19 +482,28 @@ void ViewerTest::escapingErrorIsShownAndProgramGoesOn()
 
 void ViewerTest::unwritableProgramFolderStillShowsReport()
 {
-    // The viewer itself, started as a user who may not write into its folder.
-    QTemporaryDir home;
-    QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                           QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    // The viewer itself, copied into a folder its user may not write, and started there. The
+    // copy and the report lie where any user reaches them, wherever the build is.
+    QTemporaryDir base;
+    using P = QFileDevice;
+    const P::Permissions readable = P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadGroup | P::ExeGroup |
+                                    P::ReadOther | P::ExeOther;
+    QVERIFY(QFile::setPermissions(base.path(), readable));
+    QVERIFY(QDir(base.path()).mkpath(QStringLiteral("bin")) && QDir(base.path()).mkpath(QStringLiteral("home")));
+    const QString bin = base.filePath(QStringLiteral("bin")), home = base.filePath(QStringLiteral("home"));
+    QVERIFY(QFile::copy(QStringLiteral(ULNIK_VIEWER), bin + QStringLiteral("/ulnik")));
+    QVERIFY(QFile::copy(Sample("z_karty.xml"), base.filePath(QStringLiteral("z_karty.xml"))));
+    QVERIFY(QFile::setPermissions(home, readable | P::WriteGroup | P::WriteOther));
+    QVERIFY(QFile::setPermissions(bin, readable & ~P::WriteOwner));
     QProcess viewer;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home);
+    env.insert(QStringLiteral("HOME"), home);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     viewer.setProcessEnvironment(env);
-    const QString picture = home.filePath(QStringLiteral("okno.png"));
-    QStringList args{QStringLiteral("--screenshot"), picture, Sample("z_karty.xml")};
-    QString program = QStringLiteral(ULNIK_VIEWER);
+    const QString picture = home + QStringLiteral("/okno.png");
+    QStringList args{QStringLiteral("--screenshot"), picture, base.filePath(QStringLiteral("z_karty.xml"))};
+    QString program = bin + QStringLiteral("/ulnik");
     if (::geteuid() == 0) {  // root writes everywhere: run as nobody
         args = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                            QStringLiteral("--clear-groups"), program} + args;
@@ -502,8 +511,9 @@ void ViewerTest::unwritableProgramFolderStillShowsReport()
     }
     viewer.start(program, args);
     QVERIFY(viewer.waitForFinished(60000));
+    QFile::setPermissions(bin, readable);  // so that the folder can be removed
     QCOMPARE(viewer.exitCode(), 0);
-    QVERIFY(QFile::exists(home.filePath(QStringLiteral("Ulnik/Temp.htm"))));
+    QVERIFY(QFile::exists(home + QStringLiteral("/Ulnik/Temp.htm")));
     QVERIFY(QFile::exists(picture));
 }
 

@@ -74,6 +74,9 @@ if [ -x "$viewer" ]; then
             XDG_CONFIG_HOME="$home/config" QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 \
             "${as_user[@]}" "$viewer" "$@"
     }
+    # A copy the other user can read, wherever the source tree lies.
+    cp "$sample" "$home/report.xml" && chmod 644 "$home/report.xml"
+    sample=$home/report.xml
     run_viewer --screenshot "$home/shot.png" "$sample" || fail "installed ulnik --screenshot exited $?"
     file "$home/shot.png" 2>/dev/null | grep -q 'PNG image data' || fail "installed ulnik --screenshot wrote no PNG"
     run_viewer --pdf "$home/page.pdf" "$sample" || fail "installed ulnik --pdf exited $?"
