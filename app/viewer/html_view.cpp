@@ -52,11 +52,6 @@ void HtmlView::Navigate(const QString& path)
         proxy->installEventFilter(this);
 }
 
-bool HtmlView::HasDocument() const
-{
-    return page_->HasFile();
-}
-
 void HtmlView::WebBrowserDocumentComplete(bool ok)
 {
     // The page's own scripts are off; the program's run in a world of their own.

@@ -17,8 +17,6 @@ public:
 
     // Shows the local file named by a plain path.
     void Navigate(const QString& path);
-    // True once a page has been asked for: printing and copying have something to work on.
-    bool HasDocument() const;
     ReportPage* Page() const { return page_; }
     LocalFileInterceptor* Interceptor() const { return interceptor_; }
 

@@ -19,7 +19,6 @@ public:
     void LoadFile(const QString& path);
     // Loads the last file again, after its render process died.
     void ReloadFile();
-    bool HasFile() const { return !file_.isEmpty(); }
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

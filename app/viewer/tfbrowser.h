@@ -36,7 +36,6 @@ public:
     bool OpenPath(const QString& path);
 
     HtmlView* View() const { return WebBrowser; }
-    PagePrinter* Printer() const { return printer_; }
     const ProgramState& State() const { return state_; }
 
     // The commands of the hot areas and keys.
