@@ -50,6 +50,16 @@ done
 # The web view would draw Wine's bitmap strikes, with widths that break words apart.
 if [ -f "$root/$datadir/ulnik/fonts/tahoma.ttf" ]; then
     ! head -c 1024 "$root/$datadir/ulnik/fonts/tahoma.ttf" | grep -aq EBDT || fail "the installed Tahoma keeps its bitmaps"
+    # Spaced by its typographic metrics, lines would be 13 px apart instead of Windows' 16.
+    python3 - "$root/$datadir/ulnik/fonts/tahoma.ttf" <<'PY' || fail "the installed Tahoma asks for its typographic metrics"
+import struct, sys
+font = open(sys.argv[1], "rb").read()
+for i in range(struct.unpack(">H", font[4:6])[0]):
+    tag, _, offset, _ = struct.unpack(">4sIII", font[12 + 16 * i:28 + 16 * i])
+    if tag == b"OS/2":
+        sys.exit(1 if struct.unpack(">H", font[offset + 62:offset + 64])[0] & 0x80 else 0)
+sys.exit(1)
+PY
 else
     fail "Tahoma is not installed"
 fi

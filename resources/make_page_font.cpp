@@ -1,7 +1,11 @@
-// ulnik-strip-font-bitmaps IN.ttf OUT.ttf: a copy of a TrueType font without its embedded
-// bitmaps. Wine's Tahoma carries bitmap strikes for small sizes; the web view draws those
-// instead of the outlines, with widths that break words apart ("k lasy"). Without them the
-// page is drawn from the outlines, with the face's own metrics.
+// ulnik-make-page-font IN.ttf OUT.ttf: the copy of Wine's Tahoma that pages are shown and printed
+// with, laid out as Windows lays out Tahoma.
+// - No embedded bitmaps: the web view draws Wine's small-size strikes instead of the outlines,
+//   with widths that break words apart ("k lasy").
+// - No USE_TYPO_METRICS flag: with it the web view spaces lines by the typographic metrics
+//   (13 px for 10 pt), so the accents of capitals hide under the line above and every printed
+//   page ends with a sliver of the next page's first line. Windows spaces Tahoma by its win
+//   metrics (16 px), and so does the web view without the flag.
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -39,6 +43,27 @@ void Put32(std::string& out, std::uint32_t value)
     Put16(out, value & 0xFFFF);
 }
 
+constexpr std::size_t kFsSelectionOffset = 62;  // within the OS/2 table
+constexpr unsigned kUseTypoMetrics = 1u << 7;
+
+std::uint32_t TableChecksum(const std::string& data)
+{
+    std::string padded = data;
+    padded.append((4 - padded.size() % 4) % 4, '\0');
+    std::uint32_t sum = 0;
+    for (std::size_t at = 0; at < padded.size(); at += 4)
+        sum += Read32(padded, at);
+    return sum;
+}
+
+void ClearUseTypoMetrics(Table& os2)
+{
+    if (os2.data.size() < kFsSelectionOffset + 2)
+        throw std::runtime_error("the OS/2 table is cut short");
+    os2.data[kFsSelectionOffset + 1] = char(std::uint8_t(os2.data[kFsSelectionOffset + 1]) & ~kUseTypoMetrics);
+    os2.checksum = TableChecksum(os2.data);
+}
+
 std::vector<Table> TablesWithoutBitmaps(const std::string& font)
 {
     static const std::set<std::string> kBitmapTables = {"EBDT", "EBLC", "EBSC", "BDF "};
@@ -56,7 +81,7 @@ std::vector<Table> TablesWithoutBitmaps(const std::string& font)
     return tables;
 }
 
-// The table directory keeps the original tables' checksums; the tables themselves are unchanged.
+// The table directory keeps the original tables' checksums but for the tables changed here.
 std::string Assemble(std::uint32_t version, const std::vector<Table>& tables)
 {
     const unsigned count = unsigned(tables.size());
@@ -88,7 +113,7 @@ std::string Assemble(std::uint32_t version, const std::vector<Table>& tables)
 int main(int argc, char* argv[])
 {
     if (argc != 3) {
-        std::cerr << "usage: ulnik-strip-font-bitmaps IN.ttf OUT.ttf\n";
+        std::cerr << "usage: ulnik-make-page-font IN.ttf OUT.ttf\n";
         return 1;
     }
     try {
@@ -96,14 +121,17 @@ int main(int argc, char* argv[])
         const std::string font((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (!in && !in.eof())
             throw std::runtime_error("cannot read the font");
-        const std::string stripped = Assemble(Read32(font, 0), TablesWithoutBitmaps(font));
+        std::vector<Table> tables = TablesWithoutBitmaps(font);
+        for (Table& table : tables)
+            if (table.tag == "OS/2")
+                ClearUseTypoMetrics(table);
         std::ofstream out(argv[2], std::ios::binary);
-        out << stripped;
+        out << Assemble(Read32(font, 0), tables);
         out.close();
         if (!out)
             throw std::runtime_error("cannot write the font");
     } catch (const std::exception& e) {
-        std::cerr << "ulnik-strip-font-bitmaps: " << argv[1] << ": " << e.what() << '\n';
+        std::cerr << "ulnik-make-page-font: " << argv[1] << ": " << e.what() << '\n';
         return 1;
     }
     return 0;
