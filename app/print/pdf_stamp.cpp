@@ -1,7 +1,7 @@
 #include "pdf_stamp.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <memory>
 
 #include <qpdf/QPDF.hh>
@@ -52,10 +52,12 @@ std::string PdfString(const std::string& text) {
     return quoted + ")";
 }
 
+// PDF numbers always use a point: the C library's formatting follows the user's locale, and a
+// Polish "9,00" breaks the content stream.
 std::string Number(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2).ptr;
+    return std::string(text, end);
 }
 
 std::string ShowText(const std::string& text, double x, double baseline) {

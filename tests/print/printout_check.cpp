@@ -31,6 +31,12 @@ QList<PrintedPage> ReadPrintout(const QString& pdfPath) {
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-bbox", pdfPath, "-"});
     pdftotext.waitForFinished(30000);
+    // Poppler reads past many faults, and drops what it cannot read: any complaint fails.
+    const QByteArray complaints = pdftotext.readAllStandardError();
+    if (pdftotext.exitCode() != 0 || !complaints.isEmpty()) {
+        std::cerr << "pdftotext " << pdfPath.toStdString() << ": " << complaints.toStdString() << '\n';
+        return {};
+    }
     const QString xhtml = QString::fromUtf8(pdftotext.readAllStandardOutput());
     static const QRegularExpression pagePattern(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
     static const QRegularExpression wordPattern(
@@ -48,6 +54,15 @@ QList<PrintedPage> ReadPrintout(const QString& pdfPath) {
         pages.append(printed);
     }
     return pages;
+}
+
+QList<double> LinePitches(const PrintedPage& page, const QString& lineStart) {
+    QList<double> tops;
+    for (const PrintedWord& word : page.words)
+        if (word.text == lineStart) tops.append(word.yMin);
+    QList<double> pitches;
+    for (int i = 1; i < tops.size(); ++i) pitches.append(tops[i] - tops[i - 1]);
+    return pitches;
 }
 
 QString CheckPrintout(const QList<PrintedPage>& pages, int firstNumber) {

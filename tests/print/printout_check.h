@@ -18,8 +18,12 @@ struct PrintedPage {
     QString Text() const;  // the words, each followed by a space
 };
 
-// Every page's words as pdftotext finds them: a page drawn as a picture has none.
+// Every page's words as pdftotext finds them: a page drawn as a picture has none. No pages at
+// all when poppler complains about the file (its complaint goes to standard error).
 QList<PrintedPage> ReadPrintout(const QString& pdfPath);
+
+// The distances between the tops of the lines that begin with this word, in points.
+QList<double> LinePitches(const PrintedPage& page, const QString& lineStart);
 
 // Empty when every page has the footer " - Str. N - " (N its number, counted from firstNumber)
 // centred in its bottom margin, nothing in its top margin, and everything else inside the
