@@ -10,8 +10,8 @@ class Shell {
 public:
     virtual ~Shell() = default;
 
-    // Text is Windows-1250; "\r" starts a new line.
-    virtual void ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) = 0;
+    // Text is Windows-1250; "\r" starts a new line. Returns the button chosen (DialogResult).
+    virtual MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) = 0;
     // Shows the page file at this path.
     virtual void Navigate(const std::string& path) = 0;
 };

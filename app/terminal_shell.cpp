@@ -4,8 +4,9 @@
 
 #include "utf8.h"
 
-void TerminalShell::ShowMessageBox(MessageStyle, MessageIcon, const std::string& text) {
+MessageChoice TerminalShell::ShowMessageBox(MessageStyle style, MessageIcon, const std::string& text) {
     errors_ << MessageForTerminal(text) << '\n';
+    return style == StyleZamknij ? ChoiceZamknij : ChoiceAnuluj;
 }
 
 std::string MessageForTerminal(const std::string& text) {

@@ -9,7 +9,8 @@
 class TerminalShell : public Shell {
 public:
     explicit TerminalShell(std::ostream& errors) : errors_(errors) {}
-    void ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
+    // Nobody can answer at a terminal: a question ends as Anuluj.
+    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
     void Navigate(const std::string&) override {}
 
 private:

@@ -10,7 +10,7 @@ namespace {
 
 class SilentShell : public Shell {
 public:
-    void ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override {}
+    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
     void Navigate(const std::string&) override {}
 };
 

@@ -33,13 +33,34 @@ private:
     throw std::runtime_error(cupsLastErrorString() ? cupsLastErrorString() : "CUPS error");
 }
 
+// A connection of the job's own, so that a scheduler that stops answering ends the job instead
+// of holding the thread for good.
+class Connection {
+public:
+    explicit Connection(int timeoutSeconds)
+        : http_(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                             timeoutSeconds * 1000, nullptr)) {
+        if (!http_) Fail();
+        httpSetTimeout(http_, timeoutSeconds, nullptr, nullptr);
+    }
+    ~Connection() { httpClose(http_); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+    http_t* get() const { return http_; }
+
+private:
+    http_t* http_;
+};
+
 }  // namespace
 
-int SendPdfToCups(const CupsJob& job, const std::string& pdf) {
+int SendPdfToCups(const CupsJob& job, const std::string& pdf, int timeoutSeconds) {
+    const Connection connection(timeoutSeconds);
+    http_t* const http = connection.get();
     const std::size_t slash = job.printer.find('/');
     const std::string name = job.printer.substr(0, slash);
     const std::string instance = slash == std::string::npos ? "" : job.printer.substr(slash + 1);
-    cups_dest_t* destination = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(),
+    cups_dest_t* destination = cupsGetNamedDest(http, name.c_str(),
                                                 instance.empty() ? nullptr : instance.c_str());
     JobOptions options(destination);
     cupsFreeDests(destination ? 1 : 0, destination);
@@ -50,16 +71,16 @@ int SendPdfToCups(const CupsJob& job, const std::string& pdf) {
                                                       : "separate-documents-uncollated-copies");
     if (!job.sides.empty()) options.Set("sides", job.sides);
 
-    const int id = cupsCreateJob(CUPS_HTTP_DEFAULT, name.c_str(), job.title.c_str(), options.count(),
+    const int id = cupsCreateJob(http, name.c_str(), job.title.c_str(), options.count(),
                                  options.options());
     if (id == 0) Fail();
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, name.c_str(), id, job.title.c_str(), CUPS_FORMAT_PDF,
+    if (cupsStartDocument(http, name.c_str(), id, job.title.c_str(), CUPS_FORMAT_PDF,
                           1) != HTTP_STATUS_CONTINUE)
         Fail();
-    const http_status_t written = cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.data(), pdf.size());
-    const ipp_status_t finished = cupsFinishDocument(CUPS_HTTP_DEFAULT, name.c_str());
+    const http_status_t written = cupsWriteRequestData(http, pdf.data(), pdf.size());
+    const ipp_status_t finished = cupsFinishDocument(http, name.c_str());
     if (written != HTTP_STATUS_CONTINUE || finished > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, name.c_str(), id, 0);
+        cupsCancelJob2(http, name.c_str(), id, 0);
         Fail();
     }
     return id;

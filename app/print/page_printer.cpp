@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QPageRanges>
 #include <QPaintEngine>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -11,18 +10,22 @@
 #include <QWebEnginePage>
 
 #include "code_page.h"
-#include "cups_job.h"
+#include "cups_submission.h"
+#include "file_access.h"
+#include "page_range_dialog.h"
 #include "pdf_stamp.h"
 #include "print_messages.h"
 #include "printout.h"
 #include "printout_painter.h"
 #include "press_route.h"
+#include "shell.h"
 #include "utf8.h"
 
 namespace {
 
 // Sharp enough on screen at the preview's zoom levels, and quick to draw.
 constexpr int kPreviewDotsPerInch = 150;
+constexpr const char* kUntitledJob = "Ulnik";
 
 // The default printer, else any printer; null when the system has none.
 QPrinterInfo TargetPrinter() {
@@ -52,10 +55,21 @@ std::string SidesOf(QPrinter::DuplexMode duplex) {
     }
 }
 
+int PagesOf(const QByteArray& printout) {
+    try {
+        return CountPages(printout.toStdString());
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
 bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
-           file.flush();
+    try {
+        WriteFileReplacing(QFile::encodeName(path).toStdString(), std::string_view(bytes.data(), bytes.size()));
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 }  // namespace
@@ -68,8 +82,8 @@ struct PagePrinter::PreviewState {
     QPointer<QPrintPreviewDialog> dialog;
 };
 
-PagePrinter::PagePrinter(QWebEnginePage* page, QWidget* parent, ShowMessage showMessage)
-    : QObject(parent), page_(page), parent_(parent), showMessage_(std::move(showMessage)),
+PagePrinter::PagePrinter(QWebEnginePage* page, QWidget* parent, Shell& shell)
+    : QObject(parent), page_(page), parent_(parent), shell_(shell), jobTimeLimitMs_(kCupsJobMs),
       maker_(new PrintoutMaker(page, this)) {}
 
 PagePrinter::~PagePrinter() = default;
@@ -83,6 +97,10 @@ void PagePrinter::Press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifier
     }
 }
 
+void PagePrinter::LoadAfterPrintouts(std::function<void()> load) {
+    maker_->LoadAfterPrintouts(std::move(load));
+}
+
 // Whatever the options held before, every printout has an empty header and the page footer.
 void PagePrinter::ResetPageLines() {
     options_.header = kPrintHeader;
@@ -92,11 +110,13 @@ void PagePrinter::ResetPageLines() {
 bool PagePrinter::HasPage() const { return page_ && !page_->url().isEmpty(); }
 
 void PagePrinter::Say(std::string_view text) {
-    if (showMessage_) showMessage_(StyleZamknij, IconInformacja, std::string(text));
+    shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(text));
 }
 
 void PagePrinter::Finish(PrintOutcome outcome) { emit finished(outcome); }
 
+// The printout is made before any dialog: the printer dialog needs its number of pages for
+// its page field, and a long printout is asked about before it goes to the printer.
 void PagePrinter::Print(bool showDialog) {
     ResetPageLines();
     if (!HasPage()) return Finish(PrintOutcome::NoPage);
@@ -108,58 +128,78 @@ void PagePrinter::Print(bool showDialog) {
     auto printer = std::make_shared<QPrinter>(target, QPrinter::HighResolution);
     printer->setPageLayout(PrintLayout(options_, printer->pageLayout().pageSize(),
                                        QtOrientation(options_.orientation)));
-    if (!showDialog) return PrintOn(printer);
-
-    auto* dialog = new QPrintDialog(printer.get(), parent_);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::finished, this, [this, printer](int result) {
-        if (result == QDialog::Accepted)
-            PrintOn(printer);
+    MakeFor(printer, [this, printer, showDialog](const QByteArray& printout) {
+        if (printout.isEmpty()) {
+            Say(print_messages::kPrintoutFailed);
+            return Finish(PrintOutcome::Failed);
+        }
+        if (showDialog)
+            OpenPrintDialog(printer, printout);
         else
-            Finish(PrintOutcome::Cancelled);
+            PrintAtOnce(printer, printout);
+    });
+}
+
+void PagePrinter::MakeFor(const PrinterPtr& printer, std::function<void(const QByteArray&)> then) {
+    const QPageLayout chosen = printer->pageLayout();
+    maker_->Make(options_, PrintLayout(options_, chosen.pageSize(), chosen.orientation()), std::move(then));
+}
+
+void PagePrinter::PrintAtOnce(const PrinterPtr& printer, const QByteArray& printout) {
+    const int pages = PagesOf(printout);
+    if (pages > kPagesPrintedWithoutAsking &&
+        shell_.ShowMessageBox(StyleTakNieAnuluj, IconPytanie, print_messages::LongPrintoutQuestion(pages)) !=
+            ChoiceTak)
+        return Finish(PrintOutcome::Cancelled);
+    Deliver(printer, printout);
+}
+
+void PagePrinter::OpenPrintDialog(const PrinterPtr& printer, const QByteArray& printout) {
+    auto* dialog = new PageRangeDialog(printer.get(), PagesOf(printout), shell_, parent_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const QPageLayout madeFor = printer->pageLayout();
+    connect(dialog, &QDialog::finished, this, [this, printer, printout, madeFor](int result) {
+        if (result != QDialog::Accepted) return Finish(PrintOutcome::Cancelled);
+        if (SamePaper(printer->pageLayout(), madeFor)) return Deliver(printer, printout);
+        // Other paper chosen in the dialog: the printout is laid out again for it.
+        MakeFor(printer, [this, printer](const QByteArray& remade) { Deliver(printer, remade); });
     });
     dialog->open();
 }
 
-void PagePrinter::PrintOn(std::shared_ptr<QPrinter> printer) {
-    const QPageLayout chosen = printer->pageLayout();
-    maker_->Make(options_, PrintLayout(options_, chosen.pageSize(), chosen.orientation()),
-                 [this, printer](const QByteArray& printout) { Deliver(*printer, printout); });
-}
-
-void PagePrinter::Deliver(QPrinter& printer, const QByteArray& printout) {
+void PagePrinter::Deliver(const PrinterPtr& printer, const QByteArray& printout) {
     if (printout.isEmpty()) {
         Say(print_messages::kPrintoutFailed);
         return Finish(PrintOutcome::Failed);
     }
+    std::string pages = printout.toStdString();
     try {
-        std::string pages = printout.toStdString();
         // The pages are numbered as in the whole printout, so the range is cut from it.
-        if (printer.printRange() == QPrinter::PageRange) {
-            pages = KeepPages(pages, ChosenPages(printer));
-            if (CountPages(pages) == 0) {
-                Say(print_messages::kNoPagesInRange);
-                return Finish(PrintOutcome::Failed);
-            }
-        }
-        const QByteArray bytes(pages.data(), static_cast<qsizetype>(pages.size()));
-        if (!printer.outputFileName().isEmpty()) {
-            if (!WriteWholeFile(printer.outputFileName(), bytes)) {
-                Say(print_messages::kCannotWritePdf);
-                return Finish(PrintOutcome::Failed);
-            }
-            return Finish(PrintOutcome::Printed);
-        }
-        const QString title = page_ ? page_->title() : QString();
-        SendPdfToCups({printer.printerName().toStdString(),
-                       title.isEmpty() ? "Ulnik" : title.toStdString(), printer.copyCount(),
-                       printer.collateCopies(), SidesOf(printer.duplex())},
-                      pages);
-        Finish(PrintOutcome::Printed);
-    } catch (const std::exception& error) {
-        Say(std::string(print_messages::kPrintFailed) + WideToAnsi(Utf8ToWide(error.what())));
-        Finish(PrintOutcome::Failed);
+        if (printer->printRange() == QPrinter::PageRange) pages = KeepPages(pages, ChosenPages(*printer));
+        if (CountPages(pages) == 0) pages.clear();
+    } catch (const std::exception&) {
+        pages.clear();
     }
+    if (pages.empty()) {
+        Say(print_messages::kNoPagesInRange);
+        return Finish(PrintOutcome::Failed);
+    }
+    if (!printer->outputFileName().isEmpty()) {
+        if (WriteWholeFile(printer->outputFileName(), QByteArray::fromStdString(pages)))
+            return Finish(PrintOutcome::Printed);
+        Say(print_messages::kCannotWritePdf);
+        return Finish(PrintOutcome::Failed);
+    }
+    const QString title = jobTitle_.isEmpty() ? QString::fromLatin1(kUntitledJob) : jobTitle_;
+    CupsJob job{printer->printerName().toStdString(), title.toStdString(), printer->copyCount(),
+                printer->collateCopies(), SidesOf(printer->duplex())};
+    SubmitToCups(std::move(job), std::move(pages), jobTimeLimitMs_, this, [this](const CupsOutcome& outcome) {
+        if (outcome.sent) return Finish(PrintOutcome::Printed);
+        Say(std::string(print_messages::kPrintFailed) +
+            (outcome.timedOut ? std::string(print_messages::kPrintingSystemSilent)
+                              : WideToAnsi(Utf8ToWide(outcome.error))));
+        Finish(PrintOutcome::Failed);
+    });
 }
 
 void PagePrinter::Preview() {
@@ -168,10 +208,9 @@ void PagePrinter::Preview() {
     const QPrinterInfo target = TargetPrinter();
     auto printer = target.isNull() ? std::make_shared<QPrinter>(QPrinter::HighResolution)
                                    : std::make_shared<QPrinter>(target, QPrinter::HighResolution);
-    const QPageLayout layout = PrintLayout(options_, printer->pageLayout().pageSize(),
-                                           QtOrientation(options_.orientation));
-    printer->setPageLayout(layout);
-    maker_->Make(options_, layout, [this, printer](const QByteArray& printout) {
+    printer->setPageLayout(PrintLayout(options_, printer->pageLayout().pageSize(),
+                                       QtOrientation(options_.orientation)));
+    MakeFor(printer, [this, printer](const QByteArray& printout) {
         if (printout.isEmpty())
             Say(print_messages::kPrintoutFailed);
         else
@@ -179,7 +218,7 @@ void PagePrinter::Preview() {
     });
 }
 
-void PagePrinter::OpenPreview(std::shared_ptr<QPrinter> printer, const QByteArray& printout) {
+void PagePrinter::OpenPreview(const PrinterPtr& printer, const QByteArray& printout) {
     auto state = std::make_shared<PreviewState>();
     state->printout = printout;
     state->layout = printer->pageLayout();
@@ -196,29 +235,23 @@ void PagePrinter::OpenPreview(std::shared_ptr<QPrinter> printer, const QByteArra
 // orientation: then the printout is made again for the new paper, and the preview is
 // redrawn when it is ready. The preview's own print button ends here too, outside preview
 // mode, and prints the printout like the printer dialog does.
-void PagePrinter::PaintRequested(const std::shared_ptr<PreviewState>& state,
-                                 const std::shared_ptr<QPrinter>& target) {
-    QPrinter& printer = *target;
-    const bool previewing = printer.paintEngine() && printer.paintEngine()->type() == QPaintEngine::Picture;
-    if (SamePaper(printer.pageLayout(), state->layout)) {
-        if (previewing) {
-            if (!DrawPrintout(printer, state->printout, kPreviewDotsPerInch))
-                Say(print_messages::kPrintoutFailed);
-        } else {
-            Deliver(printer, state->printout);
-        }
+void PagePrinter::PaintRequested(const std::shared_ptr<PreviewState>& state, const PrinterPtr& printer) {
+    const bool previewing =
+        printer->paintEngine() && printer->paintEngine()->type() == QPaintEngine::Picture;
+    if (SamePaper(printer->pageLayout(), state->layout)) {
+        if (!previewing) return Deliver(printer, state->printout);
+        if (!DrawPrintout(*printer, state->printout, kPreviewDotsPerInch)) Say(print_messages::kPrintoutFailed);
         return;
     }
     if (state->remaking && previewing) return;
     state->remaking = true;
-    const QPageLayout wanted =
-        PrintLayout(options_, printer.pageLayout().pageSize(), printer.pageLayout().orientation());
-    maker_->Make(options_, wanted, [this, state, wanted, previewing, target](const QByteArray& printout) {
+    const QPageLayout wanted = printer->pageLayout();
+    MakeFor(printer, [this, state, wanted, previewing, printer](const QByteArray& printout) {
         state->remaking = false;
         if (printout.isEmpty()) return Say(print_messages::kPrintoutFailed);
         state->printout = printout;
         state->layout = wanted;
-        if (!previewing) return Deliver(*target, printout);
+        if (!previewing) return Deliver(printer, printout);
         if (state->dialog)
             if (auto* widget = state->dialog->findChild<QPrintPreviewWidget*>()) widget->updatePreview();
     });

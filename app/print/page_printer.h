@@ -2,41 +2,47 @@
 // Printing the page of a web view: at once on the default printer, after the printer dialog,
 // in a print preview, or into a PDF file. Every route prints the same printout (printout.h):
 // Chromium's vector PDF with the print options' margins and footer, sent to CUPS as it is.
-// Everything runs from the event loop; no call waits for Chromium.
+// Everything runs from the event loop; no call waits for Chromium or for CUPS.
 #include <functional>
 #include <memory>
 #include <string>
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <Qt>
 
-#include "message_kinds.h"
 #include "print_options.h"
 
 class PrintoutMaker;
 class QPrinter;
 class QWebEnginePage;
 class QWidget;
+class Shell;
 
 enum class PrintOutcome {
     Printed,    // handed to CUPS, or written to the file chosen in the dialog
-    Cancelled,  // the printer dialog was cancelled
+    Cancelled,  // the printer dialog, or the question before a long printout, said no
     Failed,     // reported with a message
     NoPrinter,  // the system has no printer: reported with a message
     NoPage,     // nothing shown yet: nothing done
 };
 
+// A direct print longer than this asks first: one stray report can make thousands of pages.
+inline constexpr int kPagesPrintedWithoutAsking = 50;
+
 class PagePrinter : public QObject {
     Q_OBJECT
 public:
-    // The viewer's ShowMessageBox; texts are Windows-1250.
-    using ShowMessage = std::function<void(MessageStyle, MessageIcon, const std::string&)>;
-
-    PagePrinter(QWebEnginePage* page, QWidget* parent, ShowMessage showMessage);
+    // Messages go to the shell's message box.
+    PagePrinter(QWebEnginePage* page, QWidget* parent, Shell& shell);
     ~PagePrinter() override;
 
     PrintOptions& Options() { return options_; }
+    // The name the print queue shows for the jobs of the page shown now.
+    void SetJobTitle(const QString& title) { jobTitle_ = title; }
+    // How long CUPS may take to accept a job before the print is given up as failed.
+    void SetJobTimeLimit(int ms) { jobTimeLimitMs_ = ms; }
 
     // A press on the print hot area (LDrukujMouseDown).
     void Press(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
@@ -47,26 +53,33 @@ public:
     void Preview();
     // The printout on A4 into a PDF file; `done` gets false when it could not be made or written.
     void WritePdf(const QString& path, std::function<void(bool written)> done);
+    // Starts a new page's load when the printouts asked for so far have been made (see
+    // PrintoutMaker::LoadAfterPrintouts).
+    void LoadAfterPrintouts(std::function<void()> load);
 
 signals:
     void finished(PrintOutcome outcome);
 
 private:
     struct PreviewState;
+    using PrinterPtr = std::shared_ptr<QPrinter>;
 
     void ResetPageLines();
     bool HasPage() const;
     void Say(std::string_view text);
     void Finish(PrintOutcome outcome);
-    void PrintOn(std::shared_ptr<QPrinter> printer);
-    void Deliver(QPrinter& printer, const QByteArray& printout);
-    void OpenPreview(std::shared_ptr<QPrinter> printer, const QByteArray& printout);
-    void PaintRequested(const std::shared_ptr<PreviewState>& state,
-                        const std::shared_ptr<QPrinter>& printer);
+    void PrintAtOnce(const PrinterPtr& printer, const QByteArray& printout);
+    void OpenPrintDialog(const PrinterPtr& printer, const QByteArray& printout);
+    void MakeFor(const PrinterPtr& printer, std::function<void(const QByteArray&)> then);
+    void Deliver(const PrinterPtr& printer, const QByteArray& printout);
+    void OpenPreview(const PrinterPtr& printer, const QByteArray& printout);
+    void PaintRequested(const std::shared_ptr<PreviewState>& state, const PrinterPtr& printer);
 
     QPointer<QWebEnginePage> page_;
     QPointer<QWidget> parent_;
-    ShowMessage showMessage_;
+    Shell& shell_;
     PrintOptions options_;
+    QString jobTitle_;
+    int jobTimeLimitMs_;
     PrintoutMaker* maker_;
 };

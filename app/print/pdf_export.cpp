@@ -43,10 +43,7 @@ bool Load(QWebEnginePage& page, const std::string& path, const LoadPageFile& loa
 }
 
 bool Write(QWebEnginePage& page, const std::string& outputPath, Shell& shell) {
-    PagePrinter printer(&page, nullptr, [&shell](MessageStyle style, MessageIcon icon,
-                                                 const std::string& text) {
-        shell.ShowMessageBox(style, icon, text);
-    });
+    PagePrinter printer(&page, nullptr, shell);
     QEventLoop loop;
     bool written = false;
     printer.WritePdf(QFile::decodeName(outputPath.c_str()), [&](bool ok) {

@@ -1,5 +1,6 @@
 #pragma once
 // The texts of the print, copy and help messages, in Windows-1250 like every message.
+#include <string>
 #include <string_view>
 
 namespace print_messages {
@@ -12,6 +13,22 @@ inline constexpr std::string_view kNoPagesInRange =
     "Wybrany zakres nie obejmuje \xBF" "adnej strony wydruku.";
 // Followed by the printing system's own reason.
 inline constexpr std::string_view kPrintFailed = "Drukowanie nie powiod\xB3o si\xEA.\r";
+// Follows kPrintFailed when CUPS gave no answer in time.
+inline constexpr std::string_view kPrintingSystemSilent = "System drukowania nie odpowiada.";
+
+// "Wydruk ma N stron. Drukowa\xE6?", with the plural Polish wants for N.
+inline std::string LongPrintoutQuestion(int pages) {
+    const int tens = pages % 100, units = pages % 10;
+    const bool few = units >= 2 && units <= 4 && (tens < 12 || tens > 14);
+    return "Wydruk ma " + std::to_string(pages) + (few ? " strony" : " stron") + ". Drukowa\xE6?";
+}
+
+// The printer dialog's "Pages" field holds something other than pages of the printout.
+inline std::string WrongPageList(int pages) {
+    return "Nieprawid\xB3owy wyb\xF3r stron.\rPodaj strony od 1 do " + std::to_string(pages) +
+           ", np. 1-3, 5.";
+}
+
 inline constexpr std::string_view kCannotWritePdf = "Nie uda\xB3o si\xEA zapisa\xE6 pliku PDF.";
 
 inline constexpr std::string_view kNoPageToCopy = "Brak strony do skopiowania.";

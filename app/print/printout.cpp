@@ -1,7 +1,6 @@
 #include "printout.h"
 
 #include <QMarginsF>
-#include <QTimer>
 #include <QWebEnginePage>
 
 #include "pdf_stamp.h"
@@ -17,45 +16,73 @@ QPageLayout PrintLayout(const PrintOptions& options, const QPageSize& paper,
                        QPageLayout::Millimeter);
 }
 
-PrintoutMaker::PrintoutMaker(QWebEnginePage* page, QObject* parent) : QObject(parent), page_(page) {}
+PrintoutMaker::PrintoutMaker(QWebEnginePage* page, QObject* parent) : QObject(parent), page_(page) {
+    deadline_.setSingleShot(true);
+    deadline_.setInterval(kDeadlineMs);
+    connect(&deadline_, &QTimer::timeout, this, [this] { Finish({}); });
+}
 
 void PrintoutMaker::Make(const PrintOptions& options, const QPageLayout& layout, Ready ready) {
-    requests_.push_back({options, layout, std::move(ready)});
+    requests_.push_back({options, layout, std::move(ready), {}});
     if (!busy_) QTimer::singleShot(0, this, [this] { StartNext(); });
     busy_ = true;
 }
 
+void PrintoutMaker::LoadAfterPrintouts(std::function<void()> load) {
+    if (!busy_) return BeginLoad(load);
+    requests_.push_back({{}, {}, {}, std::move(load)});
+}
+
+// The page tells that it loads only some time after it was asked to: until it has finished,
+// a printout would show the page before.
+void PrintoutMaker::BeginLoad(const std::function<void()>& load) {
+    if (page_) {
+        loadPending_ = true;
+        connect(page_, &QWebEnginePage::loadFinished, this, [this] { loadPending_ = false; },
+                Qt::SingleShotConnection);
+    }
+    load();
+}
+
 void PrintoutMaker::StartNext() {
+    while (!requests_.empty() && requests_.front().load) {
+        const std::function<void()> load = std::move(requests_.front().load);
+        requests_.pop_front();
+        BeginLoad(load);
+    }
     if (requests_.empty()) {
         busy_ = false;
         return;
     }
-    if (!page_) {
-        Finish({});
-        return;
-    }
+    if (!page_) return Finish({});
+    const unsigned attempt = ++attempt_;
+    deadline_.start();
     // A page still loading is printed when it has loaded, not half-drawn.
-    if (page_->isLoading()) {
-        connect(page_, &QWebEnginePage::loadFinished, this, [this] { StartNext(); },
+    if (loadPending_ || page_->isLoading()) {
+        connect(page_, &QWebEnginePage::loadFinished, this,
+                [this, attempt] {
+                    if (attempt == attempt_) StartNext();
+                },
                 Qt::SingleShotConnection);
         return;
     }
     QPointer<PrintoutMaker> self(this);
     page_->printToPdf(
-        [self](const QByteArray& pdf) {
-            if (self) self->Finish(pdf);
+        [self, attempt](const QByteArray& pdf) {
+            if (self && attempt == self->attempt_) self->Finish(pdf);
         },
         requests_.front().layout);
 }
 
 void PrintoutMaker::Finish(const QByteArray& chromiumPdf) {
+    deadline_.stop();
+    ++attempt_;  // whatever still comes for this request is too late
     Request request = std::move(requests_.front());
     requests_.pop_front();
     QByteArray printout;
     if (!chromiumPdf.isEmpty()) {
         try {
-            const std::string stamped =
-                StampPageLines(chromiumPdf.toStdString(), request.options);
+            const std::string stamped = StampPageLines(chromiumPdf.toStdString(), request.options);
             printout = QByteArray(stamped.data(), static_cast<qsizetype>(stamped.size()));
         } catch (const std::exception&) {
             printout.clear();  // reported as a failed printout by whoever asked

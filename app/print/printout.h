@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPageLayout>
 #include <QPointer>
+#include <QTimer>
 
 #include "print_options.h"
 
@@ -22,24 +23,39 @@ class PrintoutMaker : public QObject {
 public:
     using Ready = std::function<void(const QByteArray& pdf)>;  // empty when it failed
 
+    // How long Chromium may take over one printout, the page's load included.
+    static constexpr int kDeadlineMs = 10000;
+
     explicit PrintoutMaker(QWebEnginePage* page, QObject* parent = nullptr);
 
     // Chromium makes one PDF at a time; requests made meanwhile wait their turn, and so do
     // requests made while the page loads. `ready` is called from the event loop, never from
     // within this call.
     void Make(const PrintOptions& options, const QPageLayout& layout, Ready ready);
+    // Calls `load`, which starts loading a new page into the web page, once every printout
+    // asked for so far has been made: at once when none is waiting. Printouts asked for later
+    // wait until that load has finished. So each printout shows the page as it was when it
+    // was asked for.
+    void LoadAfterPrintouts(std::function<void()> load);
+    // True while a printout is being made or waits.
+    bool Busy() const { return busy_; }
 
 private:
     struct Request {
         PrintOptions options;
         QPageLayout layout;
         Ready ready;
+        std::function<void()> load;  // set for a load, empty for a printout
     };
 
+    void BeginLoad(const std::function<void()>& load);
     void StartNext();
     void Finish(const QByteArray& chromiumPdf);
 
     QPointer<QWebEnginePage> page_;
     std::deque<Request> requests_;
     bool busy_ = false;
+    bool loadPending_ = false;  // a load was asked for and has not finished
+    unsigned attempt_ = 0;  // tells a late answer from the one awaited
+    QTimer deadline_;
 };

@@ -36,6 +36,7 @@ constexpr auto kPrintHint = "Shift - podgl\u0105d wydruku\nAlt - wyb\u00f3r druk
 constexpr auto kOpenTitle = "Wska\u017c plik";
 constexpr auto kOpenFilter = "Pliki sprawozda\u0144 (*.xml)";
 constexpr auto kFolderTitle = "Wska\u017c folder";
+constexpr auto kFolderListJobTitle = "Lista otrzymanych sprawozda\u0144";
 
 std::string FileSystemPath(const QString& path)
 {
@@ -77,10 +78,7 @@ TFBrowser::TFBrowser(QWidget* parent)
     setAutoFillBackground(true);
     setAcceptDrops(true);
     CreateControls();
-    printer_ = new PagePrinter(WebBrowser->page(), this,
-                               [this](MessageStyle style, MessageIcon icon, const std::string& text) {
-                                   ShowMessageBox(style, icon, text);
-                               });
+    printer_ = new PagePrinter(WebBrowser->page(), this, *this);
     WireHotAreas();
 }
 
@@ -182,18 +180,19 @@ void TFBrowser::CentreOnScreen()
 
 // --- the pipeline's shell --------------------------------------------------------------------
 
-void TFBrowser::ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text)
+MessageChoice TFBrowser::ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text)
 {
     if (messageHandler_) {
         messageHandler_(style, icon, text);
-        return;
+        return style == StyleZamknij ? ChoiceZamknij : ChoiceAnuluj;
     }
-    ::ShowMessageBox(style, icon, QString::fromStdString(AnsiToUtf8(text)));
+    return MessageChoice(::ShowMessageBox(style, icon, QString::fromStdString(AnsiToUtf8(text))));
 }
 
 void TFBrowser::Navigate(const std::string& path)
 {
-    WebBrowser->Navigate(FromFileSystem(path));
+    // Printouts already asked for print the page they were asked for.
+    printer_->LoadAfterPrintouts([this, page = FromFileSystem(path)] { WebBrowser->Navigate(page); });
 }
 
 void TFBrowser::WebBrowserDocumentComplete(bool ok)
@@ -207,7 +206,7 @@ bool TFBrowser::OpenPath(const QString& path)
 {
     if (QFileInfo(path).isDir())
         return ListFolder(path);
-    return opener_.OpenChosenFile(FileSystemPath(path)) == ReportOutcome::Shown;
+    return ReportOpened(opener_.OpenChosenFile(FileSystemPath(path)));
 }
 
 void TFBrowser::LOpenClick()
@@ -223,12 +222,12 @@ void TFBrowser::LOpenClick()
         dialog.selectFile(FromFileSystem(state_.CurrentReportPath));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    opener_.OpenChosenFile(FileSystemPath(dialog.selectedFiles().constFirst()));
+    ReportOpened(opener_.OpenChosenFile(FileSystemPath(dialog.selectedFiles().constFirst())));
 }
 
 void TFBrowser::LPonowClick()
 {
-    opener_.Retry();
+    ReportOpened(opener_.Retry());
 }
 
 void TFBrowser::LListaPlikowClick()
@@ -243,7 +242,19 @@ void TFBrowser::LListaPlikowClick()
 bool TFBrowser::ListFolder(const QString& folder)
 {
     FolderProgressDialog progress(this);
-    return lister_.ListReceivedReports(FileSystemPath(folder), &progress) == ListOutcome::Shown;
+    if (lister_.ListReceivedReports(FileSystemPath(folder), &progress) != ListOutcome::Shown)
+        return false;
+    printer_->SetJobTitle(QString::fromUtf8(kFolderListJobTitle));
+    return true;
+}
+
+// Print jobs are named after what they print, so that they can be told apart in the queue.
+bool TFBrowser::ReportOpened(ReportOutcome outcome)
+{
+    if (outcome != ReportOutcome::Shown)
+        return false;
+    printer_->SetJobTitle(QFileInfo(FromFileSystem(state_.CurrentReportPath)).fileName());
+    return true;
 }
 
 void TFBrowser::dragEnterEvent(QDragEnterEvent* event)
@@ -267,7 +278,7 @@ void TFBrowser::DropFiles(const QList<QUrl>& urls)
     if (!path.isEmpty() && QFileInfo(path).isDir())
         ListFolder(path);
     else
-        opener_.DropFile(FileSystemPath(path));
+        ReportOpened(opener_.DropFile(FileSystemPath(path)));
 }
 
 // --- window commands -------------------------------------------------------------------------

@@ -25,7 +25,7 @@ public:
     explicit TFBrowser(QWidget* parent = nullptr);
     ~TFBrowser() override;
 
-    void ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
+    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
     void Navigate(const std::string& path) override;
 
     // Messages go here instead of the dialog (a run without anyone to answer it).
@@ -67,6 +67,7 @@ private:
     void FormKeyDown(QKeyEvent* event);
     void DropFiles(const QList<QUrl>& urls);
     bool ListFolder(const QString& folder);
+    bool ReportOpened(ReportOutcome outcome);
     void CopyAll();
     void OpenHelpFile();
     void WebBrowserDocumentComplete(bool ok);

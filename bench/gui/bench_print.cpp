@@ -41,7 +41,8 @@ void RunUntilDone(Start start) {
 struct LoadedReport {
     TempDir scratch;
     QWebEnginePage page;
-    PagePrinter printer{&page, nullptr, [](MessageStyle, MessageIcon, const std::string&) {}};
+    TerminalShell messages{std::cerr};
+    PagePrinter printer{&page, nullptr, messages};
 
     explicit LoadedReport(int pages) {
         ProgramState state;

@@ -14,11 +14,13 @@ struct Message {
 
 class RecordingShell : public Shell {
 public:
-    void ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override {
+    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override {
         messages.push_back({style, icon, text});
+        return style == StyleZamknij ? ChoiceZamknij : answer;
     }
     void Navigate(const std::string& path) override { navigations.push_back(path); }
 
+    MessageChoice answer = ChoiceTak;  // to every question
     std::vector<Message> messages;
     std::vector<std::string> navigations;
 };

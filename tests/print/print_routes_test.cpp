@@ -3,6 +3,12 @@
 // that print nothing. Jobs go to the private queue of scripts/cups-test-printer.
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -16,11 +22,13 @@
 
 #include <cups/cups.h>
 
+#include "cups_submission.h"
 #include "long_report.h"
 #include "page_printer.h"
 #include "pdf_export.h"
 #include "print_messages.h"
 #include "printout_check.h"
+#include "recording_shell.h"
 #include "temp_dir.h"
 
 Q_DECLARE_METATYPE(PrintOutcome)
@@ -51,6 +59,7 @@ private slots:
         qRegisterMetaType<PrintOutcome>();
         QVERIFY(ShowReport(*view_.page(), scratch_.Write("long.xml", LongReport(kLongReportLines)),
                            scratch_.PathOf("Temp.htm")));
+        printer_.SetJobTitle(QString::fromUtf8("d\u0142ugie sprawozdanie.xml"));
         jobs_ = qEnvironmentVariable("ULNIK_TEST_PRINTER_JOBS");
         jobsSeen_ = JobCount();
     }
@@ -66,12 +75,17 @@ private slots:
         QVERIFY(pages.size() >= 2);
         QVERIFY(pages.first().Text().contains("Dlugie sprawozdanie"));
         QVERIFY(pages.last().Text().contains(QString("Wiersz numer %1 ").arg(kLongReportLines - 1)));
+        // Tahoma 10 pt lines are 12 pt apart, as on Windows: capitals' accents stay clear.
+        for (const PrintedPage& page : pages)
+            for (const double pitch : LinePitches(page, "Wiersz"))
+                QVERIFY2(std::abs(pitch - 12.0) < 0.1, qPrintable(QString("line pitch %1 pt").arg(pitch)));
         printoutPages_ = pages.size();
     }
 
     void printoutWaitsForThePageToLoad() {
         QWebEnginePage page;
-        PagePrinter printer(&page, nullptr, {});
+        RecordingShell shell;
+        PagePrinter printer(&page, nullptr, shell);
         const std::string pageFile = scratch_.PathOf("karta.htm");
         QVERIFY(ShowReport(page, ULNIK_SOURCE_DIR "/samples/z_karty.xml", pageFile));
         QSignalSpy started(&page, &QWebEnginePage::loadStarted);
@@ -90,9 +104,11 @@ private slots:
         printer_.Press(Qt::RightButton, Qt::NoModifier, false);
         QVERIFY(!OpenDialog<QPrintDialog>());
         QCOMPARE(Outcome(finished), PrintOutcome::Printed);
-        const QList<PrintedPage> pages = ReadPrintout(NextJob());
+        const QString job = NextJob();
+        const QList<PrintedPage> pages = ReadPrintout(job);
         QCOMPARE(CheckPrintout(pages), QString());
         QCOMPARE(pages.size(), printoutPages_);
+        QCOMPARE(JobFile(job, "title"), QString::fromUtf8("d\u0142ugie sprawozdanie.xml"));
     }
 
     void doubleClickPrintsTwice() {
@@ -111,39 +127,167 @@ private slots:
         SKIP_WITHOUT_QUEUE();
         QCOMPARE(QProcess::execute("cupsreject", {"ulnik-test"}), 0);
         QSignalSpy finished(&printer_, &PagePrinter::finished);
-        messages_.clear();
+        shell_.messages.clear();
         const int before = JobCount();
         printer_.Press(Qt::LeftButton, Qt::NoModifier, false);
         const PrintOutcome outcome = Outcome(finished);
         QProcess::execute("cupsaccept", {"ulnik-test"});
         QCOMPARE(outcome, PrintOutcome::Failed);
-        QCOMPARE(messages_.size(), std::size_t(1));
-        QVERIFY(messages_.front().starts_with(print_messages::kPrintFailed));
-        QVERIFY(messages_.front().size() > print_messages::kPrintFailed.size());  // CUPS's reason
+        QCOMPARE(shell_.messages.size(), std::size_t(1));
+        QVERIFY(shell_.messages.front().text.starts_with(print_messages::kPrintFailed));
+        QVERIFY(shell_.messages.front().text.size() > print_messages::kPrintFailed.size());  // CUPS's reason
         QCOMPARE(JobCount(), before);
     }
 
-    void altPressPrintsTheRangeAndCopiesChosenInTheDialog() {
+    // The page field takes what a user types, checked against the printout's pages.
+    void altPressPrintsThePagesTypedInTheDialog_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("printed");
+        QTest::addColumn<int>("copies");
+        QTest::newRow("one page, two copies") << "2" << QList<int>{2} << 2;
+        QTest::newRow("a range") << "2-3" << QList<int>{2, 3} << 1;
+    }
+    void altPressPrintsThePagesTypedInTheDialog() {
         SKIP_WITHOUT_QUEUE();
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, printed);
+        QFETCH(int, copies);
         QSignalSpy finished(&printer_, &PagePrinter::finished);
         printer_.Press(Qt::LeftButton, Qt::AltModifier, false);
+        QTRY_VERIFY_WITH_TIMEOUT(OpenDialog<QPrintDialog>(), kWaitMs);
         QPrintDialog* dialog = OpenDialog<QPrintDialog>();
-        QVERIFY(dialog);
-        dialog->setPrintRange(QAbstractPrintDialog::PageRange);
-        dialog->setFromTo(2, 2);
-        dialog->setVisible(true);  // shows the range in the dialog's own fields
-        auto* copies = dialog->findChild<QSpinBox*>("copies");
-        QVERIFY(copies);
-        copies->setValue(2);
+        auto* pagesChoice = dialog->findChild<QRadioButton*>("pagesRadioButton");
+        auto* pagesField = dialog->findChild<QLineEdit*>("pagesLineEdit");
+        QVERIFY(pagesChoice && pagesField);
+        pagesChoice->click();
+        QTest::keyClicks(pagesField, typed);
+        dialog->findChild<QSpinBox*>("copies")->setValue(copies);
+        // A refusal comes as a modal message box: note it and close it.
+        QString refusal;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                refusal = box->text();
+                box->reject();
+            }
+        });
+        answer.start(50);
         dialog->accept();
+        answer.stop();
+        QCOMPARE(refusal, QString());
         QCOMPARE(Outcome(finished), PrintOutcome::Printed);
         const QString job = NextJob();
         const QList<PrintedPage> pages = ReadPrintout(job);
-        QCOMPARE(pages.size(), 1);
-        QCOMPARE(CheckPrintout(pages, 2), QString());
-        QFile asked(QString(job).replace(".pdf", ".copies"));
-        QVERIFY(asked.open(QIODevice::ReadOnly));
-        QCOMPARE(asked.readAll().trimmed(), QByteArray("2"));
+        QCOMPARE(pages.size(), printed.size());
+        QCOMPARE(CheckPrintout(pages, printed.first()), QString());
+        QCOMPARE(JobFile(job, "copies"), QString::number(copies));
+    }
+
+    void pagesBeyondThePrintoutAreRefusedInTheDialog() {
+        SKIP_WITHOUT_QUEUE();
+        QSignalSpy finished(&printer_, &PagePrinter::finished);
+        shell_.messages.clear();
+        printer_.Press(Qt::LeftButton, Qt::AltModifier, false);
+        QTRY_VERIFY_WITH_TIMEOUT(OpenDialog<QPrintDialog>(), kWaitMs);
+        QPrintDialog* dialog = OpenDialog<QPrintDialog>();
+        dialog->findChild<QRadioButton*>("pagesRadioButton")->click();
+        dialog->findChild<QLineEdit*>("pagesLineEdit")->setText(QString::number(printoutPages_ + 1));
+        dialog->accept();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(shell_.messages.size(), std::size_t(1));
+        QCOMPARE(shell_.messages.front().text, print_messages::WrongPageList(printoutPages_));
+        dialog->reject();
+        QCOMPARE(Outcome(finished), PrintOutcome::Cancelled);
+    }
+
+    // A runaway page makes thousands of printed pages: a direct print of many asks first.
+    void longDirectPrintAsksFirst_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<PrintOutcome>("outcome");
+        QTest::newRow("Tak") << int(ChoiceTak) << PrintOutcome::Printed;
+        QTest::newRow("Nie") << int(ChoiceNie) << PrintOutcome::Cancelled;
+        QTest::newRow("Anuluj") << int(ChoiceAnuluj) << PrintOutcome::Cancelled;
+    }
+    void longDirectPrintAsksFirst() {
+        SKIP_WITHOUT_QUEUE();
+        QFETCH(int, answer);
+        QFETCH(PrintOutcome, outcome);
+        QWebEnginePage page;
+        QSignalSpy loaded(&page, &QWebEnginePage::loadFinished);
+        page.load(QUrl::fromLocalFile(QString::fromStdString(
+            scratch_.Write("tall.htm", "<div style=\"height:1500cm\">tall</div>"))));
+        QVERIFY(loaded.wait(kWaitMs));
+        RecordingShell shell;
+        shell.answer = MessageChoice(answer);
+        PagePrinter printer(&page, nullptr, shell);
+        QSignalSpy finished(&printer, &PagePrinter::finished);
+        const int before = JobCount();
+        printer.Press(Qt::LeftButton, Qt::NoModifier, false);
+        QCOMPARE(Outcome(finished), outcome);
+        QCOMPARE(shell.messages.size(), std::size_t(1));
+        QCOMPARE(shell.messages.front().style, StyleTakNieAnuluj);
+        QVERIFY(shell.messages.front().text.starts_with("Wydruk ma "));
+        if (outcome == PrintOutcome::Printed) {
+            QVERIFY(ReadPrintout(NextJob()).size() > kPagesPrintedWithoutAsking);
+        } else {
+            QTest::qWait(200);
+            QCOMPARE(JobCount(), before);
+        }
+    }
+
+    // Printouts asked for before a new page is shown print the page as it was.
+    void eachPrintoutShowsThePageItWasAskedFor() {
+        QWebEnginePage page;
+        RecordingShell shell;
+        PagePrinter printer(&page, nullptr, shell);
+        QVERIFY(ShowReport(page, ULNIK_SOURCE_DIR "/samples/z_karty.xml", scratch_.PathOf("karta.htm")));
+        QStringList texts;
+        const auto write = [&](const char* name) {
+            const QString path = QString::fromStdString(scratch_.PathOf(name));
+            printer.WritePdf(path, [&texts, path](bool) {
+                const QList<PrintedPage> pages = ReadPrintout(path);
+                texts.append(pages.isEmpty() ? QString() : pages.first().Text());
+            });
+        };
+        write("first.pdf");
+        write("second.pdf");
+        printer.LoadAfterPrintouts([&] { page.load(QUrl::fromLocalFile(QString::fromStdString(scratch_.PathOf("Temp.htm")))); });
+        write("third.pdf");
+        QTRY_COMPARE_WITH_TIMEOUT(texts.size(), 3, kWaitMs);
+        QVERIFY(!texts[0].contains("Dlugie sprawozdanie") && !texts[0].isEmpty());
+        QVERIFY(!texts[1].contains("Dlugie sprawozdanie") && !texts[1].isEmpty());
+        QVERIFY(texts[2].contains("Dlugie sprawozdanie"));
+    }
+
+    // A print system that takes a job and never answers leaves the window alive, and the print
+    // ends as failed when its time is up.
+    void silentPrintSystemIsGivenUp() {
+        SKIP_WITHOUT_QUEUE();
+        QLocalServer silent;
+        QList<QLocalSocket*> held;
+        QObject::connect(&silent, &QLocalServer::newConnection, [&] { held.append(silent.nextPendingConnection()); });
+        QVERIFY(silent.listen(QString::fromStdString(scratch_.PathOf("silent.sock"))));
+        // Jobs talk to CUPS from a thread of their own, which reads CUPS_SERVER afresh.
+        const QByteArray server = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", silent.fullServerName().toUtf8());
+        shell_.messages.clear();
+        printer_.SetJobTimeLimit(1500);
+        QSignalSpy finished(&printer_, &PagePrinter::finished);
+        QElapsedTimer sinceAsked;
+        sinceAsked.start();
+        int ticks = 0;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+        tick.start(100);
+        printer_.Press(Qt::LeftButton, Qt::NoModifier, false);
+        const PrintOutcome outcome = Outcome(finished);
+        qputenv("CUPS_SERVER", server);
+        printer_.SetJobTimeLimit(kCupsJobMs);
+        QCOMPARE(outcome, PrintOutcome::Failed);
+        QVERIFY(!held.isEmpty());
+        QVERIFY2(ticks >= sinceAsked.elapsed() / 100 / 2, "the event loop stood still");
+        QCOMPARE(shell_.messages.size(), std::size_t(1));
+        QVERIFY(shell_.messages.front().text.starts_with(print_messages::kPrintFailed));
     }
 
     void cancelledDialogPrintsNothing() {
@@ -202,10 +346,8 @@ private slots:
 
     void nothingHappensBeforeTheFirstPage() {
         QWebEnginePage empty;
-        std::vector<std::string> messages;
-        PagePrinter printer(&empty, nullptr, [&](MessageStyle, MessageIcon, const std::string& text) {
-            messages.push_back(text);
-        });
+        RecordingShell shell;
+        PagePrinter printer(&empty, nullptr, shell);
         QSignalSpy finished(&printer, &PagePrinter::finished);
         printer.Press(Qt::LeftButton, Qt::NoModifier, false);
         printer.Press(Qt::LeftButton, Qt::AltModifier, false);
@@ -215,18 +357,19 @@ private slots:
         QVERIFY(!OpenDialog<QPrintPreviewDialog>());
         QCOMPARE(finished.count(), 2);
         QCOMPARE(finished.at(0).first().value<PrintOutcome>(), PrintOutcome::NoPage);
-        QVERIFY(messages.empty());
+        QVERIFY(shell.messages.empty());
     }
 
     void missingPrinterIsReported() {
         cupsSetServer("/nonexistent/ulnik-test.sock");
         QSignalSpy finished(&printer_, &PagePrinter::finished);
-        messages_.clear();
+        shell_.messages.clear();
         printer_.Press(Qt::LeftButton, Qt::AltModifier, false);
         cupsSetServer(nullptr);
         QCOMPARE(finished.count(), 1);
         QCOMPARE(finished.first().first().value<PrintOutcome>(), PrintOutcome::NoPrinter);
-        QCOMPARE(messages_, std::vector<std::string>{std::string(print_messages::kNoPrinter)});
+        QCOMPARE(shell_.messages.size(), std::size_t(1));
+        QCOMPARE(shell_.messages.front().text, std::string(print_messages::kNoPrinter));
         QVERIFY(!OpenDialog<QPrintDialog>());
     }
 
@@ -270,6 +413,12 @@ private:
         return QDir(jobs_).filePath(files.first());
     }
 
+    // What the test queue noted beside a job: its "copies" or its "title".
+    static QString JobFile(const QString& job, const QString& what) {
+        QFile file(QString(job).replace(".pdf", "." + what));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().trimmed()) : QString();
+    }
+
     static PrintOutcome Outcome(QSignalSpy& finished) {
         if (finished.isEmpty() && !finished.wait(kWaitMs)) return PrintOutcome::Failed;
         return finished.first().first().value<PrintOutcome>();
@@ -277,10 +426,8 @@ private:
 
     TempDir scratch_;
     QWebEngineView view_;
-    std::vector<std::string> messages_;
-    PagePrinter printer_{view_.page(), &view_, [this](MessageStyle, MessageIcon, const std::string& text) {
-                             messages_.push_back(text);
-                         }};
+    RecordingShell shell_;
+    PagePrinter printer_{view_.page(), &view_, shell_};
     QString jobs_;
     int jobsSeen_ = 0;
     int printoutPages_ = 0;
