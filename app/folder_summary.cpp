@@ -35,7 +35,8 @@ std::string SummarySuffix(const std::string& documentType, TpkXML& document) {
 
 bool SummariseReportFile(const std::string& path, std::string& line, std::string& documentType) {
     try {
-        const std::unique_ptr<ReportFile> report = ReadReportFile(path);
+        // The search found it: one gone since is a file that cannot be opened, not an empty one.
+        const std::unique_ptr<ReportFile> report = ReadReportFile(path, MissingFile::CannotBeOpened);
         documentType = report->Value("Doc");
         line = report->Value("Belfer") + SummarySuffix(documentType, report->document());
         return true;

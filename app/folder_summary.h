@@ -45,7 +45,8 @@ private:
     PageWriter writer_ = WritePageFile;
 };
 
-// The teacher and type line of one report file; false when the file could not be read.
+// The teacher and type line of one report file; false when the file could not be read (or is
+// gone).
 bool SummariseReportFile(const std::string& path, std::string& line, std::string& documentType);
 // What follows the teacher's name for a document type; empty for a type outside the table.
 std::string SummarySuffix(const std::string& documentType, TpkXML& document);

@@ -8,8 +8,9 @@ ReportFile::ReportFile(std::string_view bytes) : fileSize_(bytes.size()), budget
     document_.LoadFromMemory(bytes);
 }
 
-std::unique_ptr<ReportFile> ReadReportFile(const std::string& path) {
-    if (!FileExists(path)) return std::make_unique<ReportFile>(std::string_view());
+std::unique_ptr<ReportFile> ReadReportFile(const std::string& path, MissingFile missing) {
+    if (missing == MissingFile::ReadsAsEmpty && !FileExists(path))
+        return std::make_unique<ReportFile>(std::string_view());
     return std::make_unique<ReportFile>(ReadFileExclusive(path));
 }
 

@@ -45,6 +45,10 @@ TEST(FileAccess, RefusesWhatCannotBeRead) {
     const std::string fifo = dir.PathOf("pipe.xml");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_THROW(ReadFileExclusive(fifo), FileOpenError);  // and does not hang
+    ASSERT_EQ(::symlink(dir.PathOf("gone.xml").c_str(), dir.PathOf("dangling.xml").c_str()), 0);
+    EXPECT_THROW(ReadFileExclusive(dir.PathOf("dangling.xml")), FileOpenError);
+    ASSERT_EQ(::symlink("loop.xml", dir.PathOf("loop.xml").c_str()), 0);
+    EXPECT_THROW(ReadFileExclusive(dir.PathOf("loop.xml")), FileOpenError);
 }
 
 class Replacing : public ::testing::Test {
