@@ -193,6 +193,14 @@ TEST_F(FolderListTest, AForeignFileSpoilsTheWholeList) {
     EXPECT_TRUE(shell.navigations.empty());
 }
 
+TEST_F(FolderListTest, AFileTooLargeToBeAReportSpoilsTheList) {
+    folder.Write("a.xml", Report("Anna", "Z karty"));
+    folder.WriteSparse("x.xml", off_t{2} << 30);
+    EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
+    EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder)}}));
+    EXPECT_TRUE(shell.navigations.empty());
+}
+
 TEST_F(FolderListTest, AnUnknownTypeIsListedWithTheTeacherAlone) {
     folder.Write("a.xml", Report("Anna", "Notatka"));
     ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);

@@ -240,6 +240,15 @@ TEST(RenderTool, RunningOutOfMemoryIsADamagedReportNotACrash) {
     EXPECT_EQ(run.out, "");
 }
 
+// Two gigabytes, refused at once for their size.
+TEST(RenderTool, AFileTooLargeToBeAReportIsDamaged) {
+    TempDir dir;
+    const ToolRun run = RunTool(dir.WriteSparse("x.xml", off_t{2} << 30));
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.err, kDamaged + "plik jest za duży: 2048 MB\n");
+    EXPECT_EQ(RunTool("--list " + dir.path().string()).exitCode, 6);
+}
+
 TEST(RenderTool, WarnsOfAFileReadOnlyInPart) {
     TempDir dir;
     const std::string whole = "<Szkola><Doc>Z karty</Doc><Info><IloscWierszy>2</IloscWierszy><w0>a</w0><w1>b";

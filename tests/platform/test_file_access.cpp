@@ -51,6 +51,17 @@ TEST(FileAccess, RefusesWhatCannotBeRead) {
     EXPECT_THROW(ReadFileExclusive(dir.PathOf("loop.xml")), FileOpenError);
 }
 
+TEST(FileAccess, RefusesAFileOverTheSizeLimit) {
+    TempDir dir;
+    EXPECT_EQ(ReadFileExclusive(dir.WriteSparse("at.xml", 5), 5), std::string(5, '\0'));
+    try {
+        ReadFileExclusive(dir.WriteSparse("over.xml", 6), 5);
+        ADD_FAILURE() << "read a file over the limit";
+    } catch (const FileTooLarge& error) {
+        EXPECT_EQ(error.size(), 6u);
+    }
+}
+
 class Replacing : public ::testing::Test {
 protected:
     // The names in the folder: a failed or finished write leaves no scratch file behind.
