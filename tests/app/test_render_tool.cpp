@@ -263,4 +263,11 @@ TEST(RenderTool, WarnsOfAFileReadOnlyInPart) {
     EXPECT_EQ(tree.exitCode, 0);
     EXPECT_EQ(tree.err, warning);
     EXPECT_TRUE(tree.out.starts_with("result: true\n"));
+
+    // UTF-8 cut inside a letter: that letter alone is lost.
+    const ToolRun utf8 = RunTool(
+        dir.Write("cut8.xml", "<Szkola><Doc>Z karty</Doc><Info><IloscWierszy>1</IloscWierszy>" "<w0>Zażół\xC4"));
+    EXPECT_EQ(utf8.exitCode, 0);
+    EXPECT_EQ(utf8.err, "uwaga: plik jest niekompletny: wiersz 1, kolumna 72: plik urywa się przed </w0> (bajt 74)\n");
+    EXPECT_NE(utf8.out.find(Cp1250("   Zażół<br>")), std::string::npos);
 }
