@@ -35,10 +35,13 @@ std::string SummarySuffix(const std::string& documentType, TpkXML& document) {
 
 bool SummariseReportFile(const std::string& path, std::string& line, std::string& documentType) {
     try {
-        const std::unique_ptr<ReportFile> report = ReadReportFile(path);
+        // The search found it: one gone since is a file that cannot be opened, not an empty one.
+        const std::unique_ptr<ReportFile> report = ReadReportFile(path, MissingFile::CannotBeOpened);
         documentType = report->Value("Doc");
         line = report->Value("Belfer") + SummarySuffix(documentType, report->document());
         return true;
+    } catch (const FileTooLarge&) {
+        throw;  // no report is that large: a damaged file, which spoils the list
     } catch (...) {
         return false;  // a file nobody can read is left out of the list without a word
     }
@@ -57,10 +60,14 @@ ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderP
     // Built aside, so that a cancelled listing leaves the summary and the type as they were.
     std::vector<std::string> summary;
     std::string documentType = state_.DocumentType;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (progress && !progress->Advance(i, files.size())) return ListOutcome::Cancelled;
-        std::string line;
-        if (SummariseReportFile(files[i], line, documentType)) summary.push_back(std::move(line));
+    try {
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            if (progress && !progress->Advance(i, files.size())) return ListOutcome::Cancelled;
+            std::string line;
+            if (SummariseReportFile(files[i], line, documentType)) summary.push_back(std::move(line));
+        }
+    } catch (const FileTooLarge&) {
+        return Damaged();
     }
     if (progress && !progress->Advance(files.size(), files.size())) return ListOutcome::Cancelled;
     locale_.SortIgnoringCase(summary);
@@ -69,11 +76,15 @@ ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderP
     try {
         BuildFolderListPage();
     } catch (...) {
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder));
-        return ListOutcome::Damaged;
+        return Damaged();
     }
     shell_.Navigate(state_.PageFilePath);
     return ListOutcome::Shown;
+}
+
+ListOutcome FolderLister::Damaged() {
+    shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder));
+    return ListOutcome::Damaged;
 }
 
 void FolderLister::BuildFolderListPage() {

@@ -39,13 +39,16 @@ public:
     void SetPageWriter(PageWriter writer) { writer_ = std::move(writer); }
 
 private:
+    ListOutcome Damaged();
+
     ProgramState& state_;
     Shell& shell_;
     LocaleServices& locale_;
     PageWriter writer_ = WritePageFile;
 };
 
-// The teacher and type line of one report file; false when the file could not be read.
+// The teacher and type line of one report file; false when the file could not be read (or is
+// gone), FileTooLarge for a file too large to be a report.
 bool SummariseReportFile(const std::string& path, std::string& line, std::string& documentType);
 // What follows the teacher's name for a document type; empty for a type outside the table.
 std::string SummarySuffix(const std::string& documentType, TpkXML& document);

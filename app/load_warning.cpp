@@ -18,6 +18,7 @@ const char* Why(XmlBreakReason reason) {
     case XmlBreakReason::ElementNotClosed: return "plik urywa si\xEA przed </%>";
     case XmlBreakReason::CommentNotClosed: return "niezako\xF1" "czony komentarz";
     case XmlBreakReason::CDataNotClosed: return "niezako\xF1" "czona sekcja CDATA";
+    case XmlBreakReason::CharacterCut: return "plik urywa si\xEA w po\xB3owie znaku";
     }
     return "";
 }

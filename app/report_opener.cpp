@@ -28,15 +28,21 @@ ReportOutcome ReportOpener::ShowReport() {
     try {
         outcome = BuildReportPage();
         if (outcome == ReportOutcome::Shown) writer_(state_.PageFilePath, PageBytes(state_.ThePage));
+    } catch (const FileTooLarge& error) {
+        return Damaged(messages::TooLargeReport(error.size()));
     } catch (...) {
-        // Whatever went wrong, the page on screen and on disk stays the one shown before. The
-        // half-built page goes: it may be what exhausted memory.
-        HtmlPage().swap(state_.ThePage);
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kDamagedReport));
-        return ReportOutcome::Damaged;
+        return Damaged(std::string(messages::kDamagedReport));
     }
     shell_.Navigate(state_.PageFilePath);
     return outcome;
+}
+
+ReportOutcome ReportOpener::Damaged(const std::string& message) {
+    // Whatever went wrong, the page on screen and on disk stays the one shown before. The
+    // half-built page goes: it may be what exhausted memory.
+    HtmlPage().swap(state_.ThePage);
+    shell_.ShowMessageBox(StyleZamknij, IconInformacja, message);
+    return ReportOutcome::Damaged;
 }
 
 ReportOutcome ReportOpener::BuildReportPage() {
@@ -70,6 +76,8 @@ bool ReportOpener::IdentifyReport() {
         state_.CreationDate = std::move(date);
         report_ = std::move(report);
         return true;
+    } catch (const FileTooLarge&) {
+        throw;  // no report is that large: the file is damaged, not merely unreadable
     } catch (...) {
         return false;
     }

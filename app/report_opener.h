@@ -35,8 +35,8 @@ public:
     // Fills ThePage with the whole page; Shown when a renderer ran.
     ReportOutcome BuildReportPage();
     // Reads and parses CurrentReportPath once and sets DocumentType and CreationDate; false
-    // when the file could not be read (or memory ran out). The parsed report is kept for the
-    // renderer of the build under way.
+    // when the file could not be read (or memory ran out), FileTooLarge for a file too large
+    // to be a report. The parsed report is kept for the renderer of the build under way.
     bool IdentifyReport();
 
     // Where pages go; the page file by default.
@@ -46,6 +46,8 @@ public:
 
 private:
     void AppendFoot();
+    // Says the message and drops the half-built page.
+    ReportOutcome Damaged(const std::string& message);
 
     ProgramState& state_;
     Shell& shell_;

@@ -80,6 +80,9 @@ void WriteInto(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
+FileTooLarge::FileTooLarge(const std::string& path, std::uintmax_t size)
+    : std::runtime_error(path + ": " + std::to_string(size) + " bytes is too large"), size_(size) {}
+
 FileWriteError::FileWriteError(std::string path, std::string reason)
     : std::runtime_error(path + ": " + reason), path_(std::move(path)), reason_(std::move(reason)) {}
 
@@ -94,16 +97,18 @@ bool SameFile(const std::string& first, const std::string& second) {
            a.st_ino == b.st_ino;
 }
 
-std::string ReadFileExclusive(const std::string& path) {
+std::string ReadFileExclusive(const std::string& path, std::uintmax_t sizeLimit) {
     // O_NONBLOCK so that a FIFO under a report's name cannot hang the program.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) throw FileOpenError(Reason(path));
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) throw FileOpenError(Reason(path));
     if (!S_ISREG(st.st_mode)) throw FileOpenError(path + ": not a regular file");
+    const auto size = static_cast<std::uintmax_t>(st.st_size);
+    if (size > sizeLimit) throw FileTooLarge(path, size);
     if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) throw FileOpenError(Reason(path));
 
-    std::string bytes(static_cast<size_t>(st.st_size), '\0');
+    std::string bytes(static_cast<size_t>(size), '\0');
     size_t got = 0;
     while (got < bytes.size()) {
         const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);

@@ -1,6 +1,8 @@
 #pragma once
 // The few file services the program needs: an existence test, a whole-file read that
 // nobody else may be reading at the same time, and a write that never leaves half a file.
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,6 +12,16 @@
 class FileOpenError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// The file is larger than the caller would take; none of it was read.
+class FileTooLarge : public std::runtime_error {
+public:
+    FileTooLarge(const std::string& path, std::uintmax_t size);
+    std::uintmax_t size() const { return size_; }
+
+private:
+    std::uintmax_t size_;
 };
 
 // What could not be written, and the system's reason.
@@ -31,8 +43,11 @@ bool FileExists(const std::string& path);
 bool SameFile(const std::string& first, const std::string& second);
 
 // Opens read-only, takes an exclusive lock for the length of the read (a second reader that
-// locks is refused with FileOpenError) and returns every byte.
-std::string ReadFileExclusive(const std::string& path);
+// locks is refused with FileOpenError) and returns every byte. A file of more than `sizeLimit`
+// bytes raises FileTooLarge before anything is read; the size is the opened file's, so that
+// nothing put under the name in the meantime can slip past.
+std::string ReadFileExclusive(const std::string& path,
+                              std::uintmax_t sizeLimit = std::numeric_limits<std::uintmax_t>::max());
 
 // Writes the bytes to a new file of its own beside `path`, created exclusively and never
 // through a link, and renames it over `path`: a failed write leaves the old file whole and no

@@ -76,6 +76,20 @@ bool DecodeOne(std::string_view utf8, size_t i, int length, char32_t& cp) {
     return cp >= kSmallest[length] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
 }
 
+// Whether the bytes can begin a well-formed sequence. The lead limits the second byte further
+// where overlong forms, surrogates and code points above U+10FFFF would start.
+bool BeginsSequence(std::string_view start) {
+    const auto lead = static_cast<unsigned char>(start[0]);
+    if (lead < 0xC2 || lead > 0xF4) return false;
+    const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    for (size_t k = 1; k < start.size(); ++k) {
+        const auto c = static_cast<unsigned char>(start[k]);
+        if (k == 1 ? (c < low || c > high) : (c & 0xC0) != 0x80) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::u16string Utf8ToWide(std::string_view utf8) {
@@ -110,6 +124,16 @@ bool IsStrictUtf8(std::string_view bytes) {
         i += static_cast<size_t>(length);
     }
     return true;
+}
+
+std::size_t CutSequenceLength(std::string_view bytes) {
+    for (size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto c = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((c & 0xC0) == 0x80) continue;  // a continuation: the lead stands further back
+        const std::string_view start = bytes.substr(bytes.size() - back);
+        return static_cast<size_t>(SequenceLength(c)) > back && BeginsSequence(start) ? back : 0;
+    }
+    return 0;
 }
 
 std::string AnsiToUtf8(std::string_view ansi) { return WideToUtf8(AnsiToWide(ansi)); }

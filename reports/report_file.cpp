@@ -8,9 +8,10 @@ ReportFile::ReportFile(std::string_view bytes) : fileSize_(bytes.size()), budget
     document_.LoadFromMemory(bytes);
 }
 
-std::unique_ptr<ReportFile> ReadReportFile(const std::string& path) {
-    if (!FileExists(path)) return std::make_unique<ReportFile>(std::string_view());
-    return std::make_unique<ReportFile>(ReadFileExclusive(path));
+std::unique_ptr<ReportFile> ReadReportFile(const std::string& path, MissingFile missing) {
+    if (missing == MissingFile::ReadsAsEmpty && !FileExists(path))
+        return std::make_unique<ReportFile>(std::string_view());
+    return std::make_unique<ReportFile>(ReadFileExclusive(path, kMaxReportFileSize));
 }
 
 std::string ReportFile::Value(std::string_view name) { return SchoolValue(name, document_); }

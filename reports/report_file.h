@@ -69,9 +69,17 @@ private:
     std::uintmax_t budget_ = 0;  // what the counts may still bring
 };
 
-// Reads the file once, under the exclusive lock, and parses it. A file that does not exist
-// gives an empty report; one that exists but cannot be opened raises FileOpenError.
-std::unique_ptr<ReportFile> ReadReportFile(const std::string& path);
+// Reports are kilobytes. A file beyond this is no report, and reading it whole would only
+// exhaust memory.
+inline constexpr std::uintmax_t kMaxReportFileSize = 16 * 1024 * 1024;
+
+// What a name that leads to no file reads as: an empty report for a name the user gave, but a
+// file that a folder search found and that is gone by the time it is read cannot be opened.
+enum class MissingFile { ReadsAsEmpty, CannotBeOpened };
+
+// Reads the file once, under the exclusive lock, and parses it. A file that exists but cannot
+// be opened raises FileOpenError; one over kMaxReportFileSize raises FileTooLarge unread.
+std::unique_ptr<ReportFile> ReadReportFile(const std::string& path, MissingFile missing = MissingFile::ReadsAsEmpty);
 
 // Only a-z are upper-cased: class names such as "3a" become "3A", Polish letters stay.
 std::string AsciiUpper(std::string_view text);

@@ -35,6 +35,7 @@ enum class XmlBreakReason : std::uint8_t {
     ElementNotClosed,      // the text ends inside an element
     CommentNotClosed,
     CDataNotClosed,
+    CharacterCut,          // the file ends inside a UTF-8 character, which is dropped
 };
 
 // Where a file breaks off: counted from 1 in lines and characters, and from 0 in bytes of the

@@ -26,6 +26,9 @@ bool LoadBytes(TpkXML& doc, std::span<const std::uint8_t> bytes) {
     std::optional<ParseStop> stop;
     const bool inCodePage = decoded.encoding == TextEncoding::Windows1250;
     const bool result = ParseText(decoded.text, inCodePage, doc.Root, stop);
+    // Where the reader stopped says more (which element was left open, say); the lost
+    // character is the break only of a text the reader found whole.
+    if (!stop && decoded.cutCharacter) stop = ParseStop{XmlBreakReason::CharacterCut, decoded.text.size(), {}};
     if (stop) doc.Break = Locate(*stop, decoded);
     return result;
 }

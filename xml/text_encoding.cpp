@@ -41,7 +41,10 @@ std::string DeclaredEncoding(std::string_view text) {
     return name;
 }
 
+// A Windows-1250 file may well end in a letter that would lead a UTF-8 sequence (ę is 0xEA), so
+// a cut-off last character decides nothing: the rest must show itself UTF-8.
 bool ReadsAsUtf8(std::string_view text) {
+    text.remove_suffix(CutSequenceLength(text));
     bool nonAscii = false;
     for (char c : text)
         if (static_cast<unsigned char>(c) >= 0x80) {
@@ -53,14 +56,19 @@ bool ReadsAsUtf8(std::string_view text) {
     return declared.empty() || declared == "utf-8" || declared == "utf8";
 }
 
+DecodedText Utf8Text(std::string_view text, std::size_t markSize) {
+    const std::size_t cut = CutSequenceLength(text);
+    return {Utf8ToWide(text.substr(0, text.size() - cut)), TextEncoding::Utf8, markSize, cut > 0};
+}
+
 }  // namespace
 
 DecodedText DecodeReportText(std::span<const std::uint8_t> bytes) {
     if (StartsWith(bytes, "\xFF\xFE")) return {Utf16(bytes.subspan(2), 1), TextEncoding::Utf16LE, 2};
     if (StartsWith(bytes, "\xFE\xFF")) return {Utf16(bytes.subspan(2), 0), TextEncoding::Utf16BE, 2};
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (text.starts_with("\xEF\xBB\xBF")) return {Utf8ToWide(text.substr(3)), TextEncoding::Utf8, 3};
-    if (ReadsAsUtf8(text)) return {Utf8ToWide(text), TextEncoding::Utf8, 0};
+    if (text.starts_with("\xEF\xBB\xBF")) return Utf8Text(text.substr(3), 3);
+    if (ReadsAsUtf8(text)) return Utf8Text(text, 0);
     return {AnsiToWide(text), TextEncoding::Windows1250, 0};
 }
 

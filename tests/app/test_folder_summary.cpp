@@ -151,12 +151,33 @@ TEST_F(FolderListTest, OnlyXmlFilesInAnyCaseAndNeverDirectories) {
     EXPECT_EQ(state.FolderSummary.size(), 2u);
 }
 
+// Removes a file the search has found, before the first file is read.
+class RemoveFirst : public FolderProgress {
+public:
+    explicit RemoveFirst(std::string path) : path_(std::move(path)) {}
+    bool Advance(std::size_t done, std::size_t total) override {
+        if (done == 0) std::filesystem::remove(path_);
+        found = total;
+        return true;
+    }
+    std::size_t found = 0;
+
+private:
+    std::string path_;
+};
+
+// Held by another reader, a link leading nowhere or round in a circle, gone since the search:
+// none of these was read, so none is a damaged report.
 TEST_F(FolderListTest, UnreadableFilesAreLeftOutSilently) {
     const std::string held = folder.Write("held.xml", Report("Anna", "Z karty"));
     const int holder = ::open(held.c_str(), O_RDONLY);
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
-    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    ASSERT_EQ(::symlink(folder.PathOf("gone").c_str(), folder.PathOf("dangling.xml").c_str()), 0);
+    ASSERT_EQ(::symlink("loop.xml", folder.PathOf("loop.xml").c_str()), 0);
+    RemoveFirst remove(folder.Write("removed.xml", Report("Beata", "Z karty")));
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string(), &remove), ListOutcome::Shown);
     ::close(holder);
+    EXPECT_EQ(remove.found, 4u);
     EXPECT_TRUE(shell.messages.empty());
     EXPECT_TRUE(ListLines().empty()) << "the title and the date line alone";
     EXPECT_EQ(state.ThePage.size(), 31u);
@@ -169,6 +190,14 @@ TEST_F(FolderListTest, AForeignFileSpoilsTheWholeList) {
     EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
     EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder)}}));
     EXPECT_EQ(PageOnDisk(), "<none>");
+    EXPECT_TRUE(shell.navigations.empty());
+}
+
+TEST_F(FolderListTest, AFileTooLargeToBeAReportSpoilsTheList) {
+    folder.Write("a.xml", Report("Anna", "Z karty"));
+    folder.WriteSparse("x.xml", off_t{2} << 30);
+    EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
+    EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder)}}));
     EXPECT_TRUE(shell.navigations.empty());
 }
 

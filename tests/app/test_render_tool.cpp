@@ -240,6 +240,15 @@ TEST(RenderTool, RunningOutOfMemoryIsADamagedReportNotACrash) {
     EXPECT_EQ(run.out, "");
 }
 
+// Two gigabytes, refused at once for their size.
+TEST(RenderTool, AFileTooLargeToBeAReportIsDamaged) {
+    TempDir dir;
+    const ToolRun run = RunTool(dir.WriteSparse("x.xml", off_t{2} << 30));
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.err, kDamaged + "plik jest za duży: 2048 MB\n");
+    EXPECT_EQ(RunTool("--list " + dir.path().string()).exitCode, 6);
+}
+
 TEST(RenderTool, WarnsOfAFileReadOnlyInPart) {
     TempDir dir;
     const std::string whole = "<Szkola><Doc>Z karty</Doc><Info><IloscWierszy>2</IloscWierszy><w0>a</w0><w1>b";
@@ -254,4 +263,11 @@ TEST(RenderTool, WarnsOfAFileReadOnlyInPart) {
     EXPECT_EQ(tree.exitCode, 0);
     EXPECT_EQ(tree.err, warning);
     EXPECT_TRUE(tree.out.starts_with("result: true\n"));
+
+    // UTF-8 cut inside a letter: that letter alone is lost.
+    const ToolRun utf8 = RunTool(
+        dir.Write("cut8.xml", "<Szkola><Doc>Z karty</Doc><Info><IloscWierszy>1</IloscWierszy>" "<w0>Zażół\xC4"));
+    EXPECT_EQ(utf8.exitCode, 0);
+    EXPECT_EQ(utf8.err, "uwaga: plik jest niekompletny: wiersz 1, kolumna 72: plik urywa się przed </w0> (bajt 74)\n");
+    EXPECT_NE(utf8.out.find(Cp1250("   Zażół<br>")), std::string::npos);
 }

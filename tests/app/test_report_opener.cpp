@@ -152,6 +152,18 @@ TEST_F(ReportOpenerTest, ARendererErrorKeepsThePreviousPageAndView) {
     }
 }
 
+// Refused before it is read, with its size rounded up to whole megabytes. A file at the limit
+// is read (sixteen megabytes of zeros are no report).
+TEST_F(ReportOpenerTest, AFileOverSixteenMegabytesIsDamagedUnread) {
+    EXPECT_EQ(opener.OpenChosenFile(dir.WriteSparse("at.xml", 16 << 20)), ReportOutcome::WrongType);
+    shell.messages.clear();
+    EXPECT_EQ(opener.OpenChosenFile(dir.WriteSparse("over.xml", (16 << 20) + 1)), ReportOutcome::Damaged);
+    EXPECT_EQ(Only(), (Message{StyleZamknij, IconInformacja,
+                               Cp1250("Wskazany plik jest uszkodzony lub nie jest plikiem sprawozdania.\r"
+                                      "plik jest za duży: 17 MB")}));
+    EXPECT_EQ(shell.navigations.size(), 1u) << "the view is not navigated";
+}
+
 TEST_F(ReportOpenerTest, AnUnwritablePageFileIsADamagedReportAndNoNavigation) {
     state.PageFilePath = dir.PathOf("no-such-folder/Temp.htm");
     EXPECT_EQ(opener.OpenChosenFile(dir.Write("inne.xml", kOtherInformation)), ReportOutcome::Damaged);

@@ -45,6 +45,21 @@ TEST(FileAccess, RefusesWhatCannotBeRead) {
     const std::string fifo = dir.PathOf("pipe.xml");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_THROW(ReadFileExclusive(fifo), FileOpenError);  // and does not hang
+    ASSERT_EQ(::symlink(dir.PathOf("gone.xml").c_str(), dir.PathOf("dangling.xml").c_str()), 0);
+    EXPECT_THROW(ReadFileExclusive(dir.PathOf("dangling.xml")), FileOpenError);
+    ASSERT_EQ(::symlink("loop.xml", dir.PathOf("loop.xml").c_str()), 0);
+    EXPECT_THROW(ReadFileExclusive(dir.PathOf("loop.xml")), FileOpenError);
+}
+
+TEST(FileAccess, RefusesAFileOverTheSizeLimit) {
+    TempDir dir;
+    EXPECT_EQ(ReadFileExclusive(dir.WriteSparse("at.xml", 5), 5), std::string(5, '\0'));
+    try {
+        ReadFileExclusive(dir.WriteSparse("over.xml", 6), 5);
+        ADD_FAILURE() << "read a file over the limit";
+    } catch (const FileTooLarge& error) {
+        EXPECT_EQ(error.size(), 6u);
+    }
 }
 
 class Replacing : public ::testing::Test {

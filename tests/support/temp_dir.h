@@ -2,6 +2,7 @@
 // A scratch folder for one test, removed with everything in it when the test ends.
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,13 @@ public:
     }
 
     std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
+
+    // A file of `size` zero bytes that takes no room on disk; returns its full path.
+    std::string WriteSparse(const std::string& name, off_t size) const {
+        const std::string file = Write(name, "");
+        if (::truncate(file.c_str(), size) != 0) throw std::runtime_error("cannot size " + file);
+        return file;
+    }
 
 private:
     std::filesystem::path path_;

@@ -29,6 +29,9 @@ TEST(Breaks, SayWhereAndWhyTheReaderStopped) {
         {Utf16File("<a>ż</b>"), false, XmlBreakReason::EndTagMismatch, 1, 9, 18, u"a"},
         {"<a>\xC5\xBC</b>", false, XmlBreakReason::EndTagMismatch, 1, 9, 9, u"a"},
         {"\xEF\xBB\xBF<a>\xC5\xBC</b>", false, XmlBreakReason::EndTagMismatch, 1, 9, 12, u"a"},
+        // A UTF-8 character cut off by the end: where it began, unless the reader says more.
+        {"<a>\xC5\xBC</a>\xE2\x80", true, XmlBreakReason::CharacterCut, 1, 9, 9, u""},
+        {"<a>\xC5\xBC\xC5", true, XmlBreakReason::ElementNotClosed, 1, 5, 5, u"a"},
     };
     for (const auto& c : cases) {
         Loaded file(c.bytes);

@@ -81,6 +81,10 @@ TEST(Encodings, MarksDecideThenWellFormedUtf8ThenTheCodePage) {
          "<?xml version=\"1.0\" encoding=\"windows-1250\"?><a>\xC5\x82</a>", "Ĺ‚", false},
         {"an overlong form is no UTF-8", "<a>\xC0\xAF</a>", "ŔŻ", false},
         {"a surrogate is no UTF-8", "<a>\xED\xA0\x80</a>", "í\u00A0€", false},
+        // The end of the file may cut a character off: it is lost, the rest stays UTF-8.
+        {"UTF-8 cut inside its last character", "<a>Zażół\xC4", "Zażół", false},
+        {"UTF-8 with its mark, cut", "\xEF\xBB\xBF<a>ż\xE2\x80", "ż", true},
+        {"an ASCII file ending in a lone lead byte is Windows-1250", Cp1250("<a>się"), "się", false},
     };
     for (const auto& c : cases) {
         Loaded file(c.bytes);
