@@ -35,7 +35,7 @@ bool Read(const std::vector<std::string>& args, Options& options) {
 Action ActionOf(const Options& o) {
     const size_t inputs = o.inputs.size();
     if (o.tree) return !o.list && !o.csv && !o.out && !o.outDir && inputs == 1 ? Action::Tree : Action::Usage;
-    if (o.list) return !o.outDir && !o.out && !o.csv && inputs == 1 ? Action::List : Action::Usage;
+    if (o.list) return !o.outDir && inputs == 1 ? Action::List : Action::Usage;
     if (o.outDir) return !o.csv && !o.out && inputs >= 1 ? Action::Batch : Action::Usage;
     return !o.csv && inputs == 1 ? Action::Report : Action::Usage;
 }

@@ -1,8 +1,10 @@
 // ulnik-render: the viewer's pipeline without the window. Writes the page the viewer would show
-// for a report or for many at once, the list page for a folder, or the parsed tree of a file.
+// for a report or for many at once, the list of a folder as a page or a spreadsheet, or the
+// parsed tree of a file.
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <algorithm>
 #include <exception>
 #include <fcntl.h>
 #include <iostream>
@@ -17,12 +19,14 @@
 #include "file_access.h"
 #include "folder_summary.h"
 #include "lazy_locale.h"
+#include "list_spreadsheet.h"
 #include "load_warning.h"
 #include "messages.h"
 #include "pkxml.h"
 #include "progress_line.h"
 #include "render_command.h"
 #include "report_opener.h"
+#include "report_search.h"
 #include "terminal_shell.h"
 #include "tree_dump.h"
 #include "ulnik_version.h"
@@ -38,10 +42,11 @@ constexpr const char* kUsage =
     "                                     NAME being the report's name without .xml;\n"
     "                                     a FOLDER stands for each of its reports\n"
     "  ulnik-render --list FOLDER         write the list of the folder's reports\n"
+    "  ulnik-render --list --csv FOLDER   the same list as a spreadsheet (CSV, UTF-8, \";\")\n"
     "  ulnik-render --tree FILE           print the parsed XML tree of FILE\n"
     "  ulnik-render --help                show this text\n"
     "  ulnik-render --version             show the program's version\n"
-    "Pages are Windows-1250 HTML.\n"
+    "With --list, -o OUT writes the list to OUT. Pages are Windows-1250 HTML.\n"
     "Exit codes: 0 done, 1 usage, 2 wrong report type, 3 file cannot be opened,\n"
     "4 damaged report or output not written, 5 no reports in folder, 6 damaged folder;\n"
     "with -d, the highest code met.\n";
@@ -129,19 +134,45 @@ int RenderBatch(const std::string& outDir, const std::vector<std::string>& input
     return code;
 }
 
-int ListFolder(const std::string& folder) {
-    TerminalShell shell(std::cerr);
+bool NamesAReportOf(const std::string& out, const std::string& folder) {
+    const std::vector<std::string> reports = FindReportFiles(folder);
+    return std::any_of(reports.begin(), reports.end(), [&](const std::string& report) { return SameFile(out, report); });
+}
+
+ListOutcome ListAsPage(const std::string& folder, const std::string& path, Shell& shell, LocaleServices& locale,
+                       PageWriter writer) {
     ProgramState state;
-    LazyLocale locale;
+    state.PageFilePath = path;
     FolderLister lister(state, shell, locale);
+    lister.SetPageWriter(std::move(writer));
+    return lister.ListReceivedReports(folder);
+}
+
+ListOutcome ListAsSpreadsheet(const std::string& folder, const std::string& path, Shell& shell,
+                              LocaleServices& locale, PageWriter writer) {
+    SpreadsheetLister lister(shell, locale);
+    lister.SetWriter(std::move(writer));
+    return lister.List(folder, path);
+}
+
+int ListFolder(const std::string& folder, const std::optional<std::string>& out, bool csv) {
+    if (out && NamesAReportOf(*out, folder)) {
+        Say("refusing to write the list over a report of the folder: " + *out);
+        return kUsageError;
+    }
+    TerminalShell shell(std::cerr);
+    LazyLocale locale;
     StandardOutput standardOutput;
-    lister.SetPageWriter(standardOutput.AsPageWriter());
+    FileOutput fileOutput;
+    PageWriter writer = out ? fileOutput.AsPageWriter() : standardOutput.AsPageWriter();
+    const auto list = csv ? ListAsSpreadsheet : ListAsPage;
     try {
-        const ListOutcome outcome = lister.ListReceivedReports(folder);
+        const ListOutcome outcome = list(folder, out.value_or(""), shell, locale, std::move(writer));
+        SayWriteFailure(fileOutput);
         SayLocaleFailure(locale);
         return standardOutput.Finish(ExitCodeOf(outcome));
     } catch (const LocaleUnavailable& error) {
-        Say(error.what());  // sorting the list, before the list page is built
+        Say(error.what());  // sorting the list, before anything is written
         return kDamagedFolder;
     }
 }
@@ -174,7 +205,7 @@ int Run(const std::vector<std::string>& args) {
     case RenderCommand::Action::Help: return WriteText(kUsage);
     case RenderCommand::Action::Version: return WriteText("ulnik-render " ULNIK_VERSION "\n");
     case RenderCommand::Action::Tree: return PrintTree(command.inputs[0]);
-    case RenderCommand::Action::List: return ListFolder(command.inputs[0]);
+    case RenderCommand::Action::List: return ListFolder(command.inputs[0], command.out, command.csv);
     case RenderCommand::Action::Batch: return RenderBatch(command.outDir, command.inputs);
     case RenderCommand::Action::Report: return RenderReport(command.inputs[0], command.out);
     case RenderCommand::Action::Usage: break;

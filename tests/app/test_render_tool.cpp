@@ -154,6 +154,9 @@ TEST(RenderTool, NeverOverwritesTheReportOrWritesThroughALink) {
         EXPECT_EQ(run.exitCode, 1) << out;
         EXPECT_EQ(run.err, "ulnik-render: refusing to write the page over the report itself: " + out + "\n");
     }
+    const ToolRun list = RunTool("--list --csv -o " + report + " " + dir.path().string());
+    EXPECT_EQ(list.exitCode, 1);
+    EXPECT_EQ(list.err, "ulnik-render: refusing to write the list over a report of the folder: " + report + "\n");
     EXPECT_EQ(ReadFileExclusive(report), original);
 
     const std::string victim = dir.Write("victim", "precious");
