@@ -170,7 +170,8 @@ int ListFolder(const std::string& folder, const std::optional<std::string>& out,
         const ListOutcome outcome = list(folder, out.value_or(""), shell, locale, std::move(writer));
         SayWriteFailure(fileOutput);
         SayLocaleFailure(locale);
-        return standardOutput.Finish(ExitCodeOf(outcome));
+        // The folder is sound when only OUT could not be written.
+        return standardOutput.Finish(fileOutput.Failure() ? kDamaged : ExitCodeOf(outcome));
     } catch (const LocaleUnavailable& error) {
         Say(error.what());  // sorting the list, before anything is written
         return kDamagedFolder;

@@ -186,6 +186,12 @@ TEST(RenderTool, WriteFailuresNameThePathAndTheReason) {
         EXPECT_TRUE(run.err.starts_with(kDamaged + "ulnik-render: " + c.out)) << run.err;
         EXPECT_TRUE(run.err.ends_with(": " + c.reason + "\n")) << run.err;
     }
+    for (const char* list : {"--list", "--list --csv"}) {
+        const ToolRun run = RunTool(std::string(list) + " -o " + dir.PathOf("no/list") + " " + Sample("odebrane"));
+        EXPECT_EQ(run.exitCode, 4) << list;
+        EXPECT_NE(run.err.find("\nulnik-render: " + dir.PathOf("no/list")), std::string::npos) << run.err;
+        EXPECT_TRUE(run.err.ends_with(": No such file or directory\n")) << run.err;
+    }
     const ToolRun limited = RunTool("-o " + dir.PathOf("page.htm") + " " + Sample("z_karty.xml"), "ulimit -f 1;");
     EXPECT_EQ(limited.exitCode, 4);
     EXPECT_TRUE(limited.err.ends_with(": File too large\n")) << limited.err;
