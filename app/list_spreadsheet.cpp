@@ -30,12 +30,15 @@ std::string FileNameCell(const std::string& path) {
     return IsStrictUtf8(name) ? name : AnsiToUtf8(name);
 }
 
-// Straight from the tree's UTF-16, so that no character is lost to Windows-1250.
+// Straight from the tree's UTF-16, so that no character is lost to Windows-1250. The values
+// that are there, joined as the list joins them.
 std::string Concerns(const DocumentType* type, TpkXML& document) {
+    if (!type) return "";
     std::u16string text;
-    if (type)
-        for (std::string_view field : type->summaryFields)
-            if (!field.empty()) text += (text.empty() ? u"" : u" - ") + SchoolText(field, document);
+    for (std::string_view field : type->summaryFields) {
+        const std::u16string value = field.empty() ? u"" : SchoolText(field, document);
+        if (!value.empty()) text += (text.empty() ? u"" : u" - ") + value;
+    }
     return WideToUtf8(text);
 }
 
@@ -47,10 +50,11 @@ std::optional<Row> ReadRow(const std::string& path) {
         const std::string documentType = report->Value("Doc");
         const DocumentType* type = FindDocumentType(documentType);
         Row row{report->Value("Belfer") + SummarySuffix(documentType, document), ""};
-        for (const std::string& cell : {FileNameCell(path), WideToUtf8(SchoolText("Belfer", document)),
-                                        type ? AnsiToUtf8(type->listName) : std::string(),
-                                        Concerns(type, document), WideToUtf8(SchoolText("Date", document))})
-            row.cells += (row.cells.empty() ? "" : ";") + CsvField(cell);
+        const std::string cells[] = {FileNameCell(path), WideToUtf8(SchoolText("Belfer", document)),
+                                     type ? AnsiToUtf8(type->listName) : std::string(), Concerns(type, document),
+                                     WideToUtf8(SchoolText("Date", document))};
+        for (const std::string& cell : cells) row.cells += CsvField(cell) + ";";
+        row.cells.pop_back();
         return row;
     } catch (...) {
         return std::nullopt;

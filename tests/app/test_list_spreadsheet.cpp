@@ -32,6 +32,8 @@ TEST(ListSpreadsheet, ASpreadsheetProgramReadsEveryCharacterBack) {
                       "<Dotyczy>Wycieczka\r\nna dwa dni</Dotyczy><Date>2026-01-19</Date></Szkola>");
     in.Write("b.xml", Cp1250("<Szkola><Belfer>Adam Bąk</Belfer><Doc>Realizacja programu z przedmiotu nauczania</Doc>"
                              "<Przedmiot>fizyka</Przedmiot><Klasy>1a; 1b</Klasy></Szkola>"));
+    in.Write("c.xml", "<Szkola><Belfer>Celina Nowak</Belfer><Doc>Uzasadnienie oceny niedostatecznej</Doc>"
+                      "<Przedmiot>chemia</Przedmiot></Szkola>");
     const ToolRun run = RunTool("--list --csv " + in.path().string());
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("\xEF\xBB\xBFPlik;Nauczyciel;Rodzaj;Dotyczy;Data\r\n"));
@@ -41,6 +43,7 @@ TEST(ListSpreadsheet, ASpreadsheetProgramReadsEveryCharacterBack) {
     EXPECT_EQ(ReadBackWithPython(out.PathOf("lista.csv")),
               "[[\"Plik\", \"Nauczyciel\", \"Rodzaj\", \"Dotyczy\", \"Data\"], "
               "[\"b.xml\", \"Adam Bąk\", \"Realizacja programu nauczania\", \"fizyka - 1a; 1b\", \"\"], "
+              "[\"c.xml\", \"Celina Nowak\", \"Uzasadnienie Ndst\", \"chemia\", \"\"], "
               "[\"a.xml\", \"Zofia Šimońska; \\\"Ala\\\"\", \"Inne\", \"Wycieczka\\r\\nna dwa dni\", \"2026-01-19\"]]\n");
 }
 
