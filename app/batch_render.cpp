@@ -76,7 +76,8 @@ std::vector<BatchRenderer::Job> BatchRenderer::Plan(const std::string& outDir, c
         const std::string name = PageNameOf(report);
         const auto [owner, fresh] = pageOwners.try_emplace(name, report);
         if (!fresh && (owner->second == report || SameFile(owner->second, report))) return;  // one page is enough
-        jobs.push_back({report, (std::filesystem::path(outDir) / name).string(), fresh ? "" : owner->second});
+        jobs.push_back({report, (std::filesystem::path(outDir) / name).string(),
+                        fresh ? std::nullopt : std::optional(owner->second)});
     };
     for (const std::string& input : inputs) {
         if (!IsFolder(input)) {
@@ -94,8 +95,8 @@ std::vector<BatchRenderer::Job> BatchRenderer::Plan(const std::string& outDir, c
 }
 
 int BatchRenderer::Render(const Job& job) {
-    if (!job.earlier.empty()) {
-        Tell(job.report, "not written: " + job.page + " is the page of " + job.earlier);
+    if (job.earlier) {
+        Tell(job.report, "not written: " + job.page + " is the page of " + *job.earlier);
         return kDamaged;
     }
     KeepingShell shell;

@@ -3,6 +3,7 @@
 // own name, written as a single page is; a folder among the inputs stands for its report files
 // as the folder list finds them. One report is in memory at a time.
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,7 @@ private:
     struct Job {
         std::string report;
         std::string page;     // where its page goes
-        std::string earlier;  // the report that page is already written for, when two names meet
+        std::optional<std::string> earlier;  // the report that page is written for, when two names meet
     };
     std::vector<Job> Plan(const std::string& outDir, const std::vector<std::string>& inputs, int& code);
     int Render(const Job& job);
