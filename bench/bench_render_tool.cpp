@@ -1,7 +1,8 @@
 // ulnik-render as a whole process over every sample, against xsltproc turning the same files
 // into HTML with a small stylesheet: the tool a user would otherwise reach for. Then a folder of
 // 1,000 reports: one ulnik-render -d against a shell loop of xsltproc, and how many times as long
-// the loop takes.
+// the loop takes. The folders are made under TMPDIR: on a disk file system that has just deleted
+// many files, creating the pages can cost more than rendering them (TMPDIR=/dev/shm leaves it out).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
