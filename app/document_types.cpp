@@ -13,23 +13,23 @@ void Plain(bool AsTitle, HtmlPage& page, ReportFile& report, const RenderOptions
 // Looked up in this order; the first equal text wins.
 const std::array<DocumentType, 9> kDocumentTypes = {{
     {"Klasyfikacja klasy", RenderClassClassification,
-     " - Klasyfikacja z nauczania - ", {"Klasa"}},
+     "Klasyfikacja z nauczania", {"Klasa"}},
     {"Klasyfikacja klasy z zachowania", Plain<RenderBehaviourClassification>,
-     " - Klasyfikacja z zachowania - ", {"Klasa"}},
+     "Klasyfikacja z zachowania", {"Klasa"}},
     {"Realizacja programu z przedmiotu nauczania", Plain<RenderTeachingProgramme>,
-     " - Realizacja programu nauczania - ", {"Przedmiot", "Klasy"}},
+     "Realizacja programu nauczania", {"Przedmiot", "Klasy"}},
     {"Realizacja dodatkowych", Plain<RenderAdditionalClasses>,
-     " - Realizacja zaj\xEA\xE6 dodatkowych - ", {"Zajecia"}},
+     "Realizacja zaj\xEA\xE6 dodatkowych", {"Zajecia"}},
     {"Uzasadnienie oceny niedostatecznej", Plain<RenderFailGradeJustification>,
-     " - Uzasadnienie Ndst - ", {"Przedmiot", "Klasa"}},
+     "Uzasadnienie Ndst", {"Przedmiot", "Klasa"}},
     {"Sprawozdanie dyrektora", Plain<RenderPrincipalReport>,
-     " - Sprawozdanie dyrektora", {}},
+     "Sprawozdanie dyrektora", {}},
     {"Realizacja programu wychowawczego", Plain<RenderUpbringingProgramme>,
-     " - Realizacja planu wychowawczego - ", {"Klasa"}},
+     "Realizacja planu wychowawczego", {"Klasa"}},
     {"Inne informacje", Plain<RenderOtherInformation>,
-     " - Inne - ", {"Dotyczy"}},
+     "Inne", {"Dotyczy"}},
     {"Z karty", Plain<RenderCardHours>,
-     " - Realizacja godzin wynikaj\xB9" "cych z karty", {}},
+     "Realizacja godzin wynikaj\xB9" "cych z karty", {}},
 }};
 
 }  // namespace

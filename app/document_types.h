@@ -13,9 +13,10 @@ using ReportRenderer = void (*)(bool AsTitle, HtmlPage& page, ReportFile& report
 struct DocumentType {
     std::string_view text;  // `Szkola`/`Doc`
     ReportRenderer render;
-    // The folder list's suffix after the teacher: the lead, then the texts of these children of
-    // `Szkola` (empty names are left out), joined by " - ".
-    std::string_view summaryLead;
+    // What the folder list calls the type, and the children of `Szkola` that tell what the
+    // report concerns (empty names are left out). The list's line follows the teacher with
+    // " - " and each of these in turn.
+    std::string_view listName;
     std::array<std::string_view, 2> summaryFields;
 };
 

@@ -23,13 +23,9 @@ public:
 std::string SummarySuffix(const std::string& documentType, TpkXML& document) {
     const DocumentType* type = FindDocumentType(documentType);
     if (!type) return "";
-    std::string suffix(type->summaryLead);
-    const char* separator = "";
-    for (std::string_view field : type->summaryFields) {
-        if (field.empty()) continue;
-        suffix += separator + SchoolValue(field, document);
-        separator = " - ";
-    }
+    std::string suffix = " - " + std::string(type->listName);
+    for (std::string_view field : type->summaryFields)
+        if (!field.empty()) suffix += " - " + SchoolValue(field, document);
     return suffix;
 }
 

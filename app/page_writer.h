@@ -2,6 +2,7 @@
 // Where a finished page goes. By default the page file is replaced whole; the command-line tool
 // sends pages to standard output instead, and hears of a failed write with its reason.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,3 +10,14 @@ using PageWriter = std::function<void(const std::string& path, std::string_view 
 
 // Replaces the file at `path` with the bytes (WriteFileReplacing).
 void WritePageFile(const std::string& path, std::string_view bytes);
+
+// Writes as WritePageFile does and keeps why a write failed ("path: reason"), so that the
+// reason can be told after the pipeline's own message, which knows only that it failed.
+class FileOutput {
+public:
+    PageWriter AsPageWriter();
+    const std::optional<std::string>& Failure() const { return failure_; }
+
+private:
+    std::optional<std::string> failure_;
+};

@@ -1,8 +1,10 @@
 // ulnik-render: the viewer's pipeline without the window. Writes the page the viewer would show
-// for a report, the list page for a folder, or the parsed tree of a file.
+// for a report or for many at once, the list of a folder as a page or a spreadsheet, or the
+// parsed tree of a file.
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <algorithm>
 #include <exception>
 #include <fcntl.h>
 #include <iostream>
@@ -12,14 +14,19 @@
 #include <unistd.h>
 #include <vector>
 
+#include "batch_render.h"
 #include "exit_codes.h"
 #include "file_access.h"
 #include "folder_summary.h"
 #include "lazy_locale.h"
+#include "list_spreadsheet.h"
 #include "load_warning.h"
 #include "messages.h"
 #include "pkxml.h"
+#include "progress_line.h"
+#include "render_command.h"
 #include "report_opener.h"
+#include "report_search.h"
 #include "terminal_shell.h"
 #include "tree_dump.h"
 #include "ulnik_version.h"
@@ -28,15 +35,21 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage:\n"
-    "  ulnik-render REPORT             write the report's page to standard output\n"
-    "  ulnik-render -o OUT REPORT      write the report's page to OUT\n"
-    "  ulnik-render --list FOLDER      write the list of the folder's reports\n"
-    "  ulnik-render --tree FILE        print the parsed XML tree of FILE\n"
-    "  ulnik-render --help             show this text\n"
-    "  ulnik-render --version          show the program's version\n"
-    "Pages are Windows-1250 HTML. Exit codes: 0 done, 1 usage, 2 wrong report type,\n"
-    "3 file cannot be opened, 4 damaged report or output not written, 5 no reports in folder,\n"
-    "6 damaged folder.\n";
+    "  ulnik-render REPORT                write the report's page to standard output\n"
+    "  ulnik-render -o OUT REPORT         write the report's page to OUT\n"
+    "  ulnik-render -d OUTDIR REPORT|FOLDER...\n"
+    "                                     write each report's page to OUTDIR/NAME.htm,\n"
+    "                                     NAME being the report's name without .xml;\n"
+    "                                     a FOLDER stands for each of its reports\n"
+    "  ulnik-render --list FOLDER         write the list of the folder's reports\n"
+    "  ulnik-render --list --csv FOLDER   the same list as a spreadsheet (CSV, UTF-8, \";\")\n"
+    "  ulnik-render --tree FILE           print the parsed XML tree of FILE\n"
+    "  ulnik-render --help                show this text\n"
+    "  ulnik-render --version             show the program's version\n"
+    "With --list, -o OUT writes the list to OUT. Pages are Windows-1250 HTML.\n"
+    "Exit codes: 0 done, 1 usage, 2 wrong report type, 3 file cannot be opened,\n"
+    "4 damaged report or output not written, 5 no reports in folder, 6 damaged folder;\n"
+    "with -d, the highest code met.\n";
 
 const std::string kStandardOutput = "standard output";
 
@@ -84,65 +97,83 @@ private:
     std::optional<std::string> failure_;
 };
 
-// The page file of -o, remembering why a write failed so it can be said after the pipeline's
-// own message.
-class FileOutput {
-public:
-    PageWriter AsPageWriter() {
-        return [this](const std::string& path, std::string_view bytes) {
-            try {
-                WriteFileReplacing(path, bytes);
-            } catch (const FileWriteError& error) {
-                failure_ = error.what();
-                throw;
-            }
-        };
-    }
-    void SayFailure() const {
-        if (failure_) Say(*failure_);
-    }
-
-private:
-    std::optional<std::string> failure_;
-};
+void SayWriteFailure(const FileOutput& output) {
+    if (output.Failure()) Say(*output.Failure());
+}
 
 void SayLocaleFailure(const LazyLocale& locale) {
     if (!locale.Failure().empty()) Say(locale.Failure());
 }
 
-int RenderReport(const std::string& report, const std::string& out) {
-    if (!out.empty() && SameFile(out, report)) {
-        Say("refusing to write the page over the report itself: " + out);
+int RenderReport(const std::string& report, const std::optional<std::string>& out) {
+    if (out && SameFile(*out, report)) {
+        Say("refusing to write the page over the report itself: " + *out);
         return kUsageError;
     }
     TerminalShell shell(std::cerr);
     ProgramState state;
-    state.PageFilePath = out;
+    state.PageFilePath = out.value_or("");
     LazyLocale locale;
     ReportOpener opener(state, shell, locale);
     StandardOutput standardOutput;
     FileOutput fileOutput;
-    opener.SetPageWriter(out.empty() ? standardOutput.AsPageWriter() : fileOutput.AsPageWriter());
+    opener.SetPageWriter(out ? fileOutput.AsPageWriter() : standardOutput.AsPageWriter());
     const ReportOutcome outcome = opener.OpenChosenFile(report);
-    fileOutput.SayFailure();
+    SayWriteFailure(fileOutput);
     SayLocaleFailure(locale);
     if (opener.LastBreak()) SayMessage(IncompleteFileWarning(*opener.LastBreak()));
     return standardOutput.Finish(ExitCodeOf(outcome));
 }
 
-int ListFolder(const std::string& folder) {
-    TerminalShell shell(std::cerr);
+int RenderBatch(const std::string& outDir, const std::vector<std::string>& inputs) {
+    LazyLocale locale;  // loaded once for the whole batch, when a page first needs it
+    ProgressLine progress(std::cerr, ::isatty(STDERR_FILENO) == 1);
+    BatchRenderer batch(locale, std::cerr, progress);
+    const int code = batch.Run(outDir, inputs);
+    SayLocaleFailure(locale);
+    return code;
+}
+
+bool NamesAReportOf(const std::string& out, const std::string& folder) {
+    const std::vector<std::string> reports = FindReportFiles(folder);
+    return std::any_of(reports.begin(), reports.end(), [&](const std::string& report) { return SameFile(out, report); });
+}
+
+ListOutcome ListAsPage(const std::string& folder, const std::string& path, Shell& shell, LocaleServices& locale,
+                       PageWriter writer) {
     ProgramState state;
-    LazyLocale locale;
+    state.PageFilePath = path;
     FolderLister lister(state, shell, locale);
+    lister.SetPageWriter(std::move(writer));
+    return lister.ListReceivedReports(folder);
+}
+
+ListOutcome ListAsSpreadsheet(const std::string& folder, const std::string& path, Shell& shell,
+                              LocaleServices& locale, PageWriter writer) {
+    SpreadsheetLister lister(shell, locale);
+    lister.SetWriter(std::move(writer));
+    return lister.List(folder, path);
+}
+
+int ListFolder(const std::string& folder, const std::optional<std::string>& out, bool csv) {
+    if (out && NamesAReportOf(*out, folder)) {
+        Say("refusing to write the list over a report of the folder: " + *out);
+        return kUsageError;
+    }
+    TerminalShell shell(std::cerr);
+    LazyLocale locale;
     StandardOutput standardOutput;
-    lister.SetPageWriter(standardOutput.AsPageWriter());
+    FileOutput fileOutput;
+    PageWriter writer = out ? fileOutput.AsPageWriter() : standardOutput.AsPageWriter();
+    const auto list = csv ? ListAsSpreadsheet : ListAsPage;
     try {
-        const ListOutcome outcome = lister.ListReceivedReports(folder);
+        const ListOutcome outcome = list(folder, out.value_or(""), shell, locale, std::move(writer));
+        SayWriteFailure(fileOutput);
         SayLocaleFailure(locale);
-        return standardOutput.Finish(ExitCodeOf(outcome));
+        // The folder is sound when only OUT could not be written.
+        return standardOutput.Finish(fileOutput.Failure() ? kDamaged : ExitCodeOf(outcome));
     } catch (const LocaleUnavailable& error) {
-        Say(error.what());  // sorting the list, before the list page is built
+        Say(error.what());  // sorting the list, before anything is written
         return kDamagedFolder;
     }
 }
@@ -163,21 +194,23 @@ int PrintTree(const std::string& file) {
     return standardOutput.Finish(kDone);
 }
 
+int WriteText(std::string_view text) {
+    StandardOutput standardOutput;
+    standardOutput.Write(text);
+    return standardOutput.Finish(kDone);
+}
+
 int Run(const std::vector<std::string>& args) {
-    if (args.size() == 1 && args[0] == "--help") {
-        StandardOutput standardOutput;
-        standardOutput.Write(kUsage);
-        return standardOutput.Finish(kDone);
+    const RenderCommand command = ParseRenderCommand(args);
+    switch (command.action) {
+    case RenderCommand::Action::Help: return WriteText(kUsage);
+    case RenderCommand::Action::Version: return WriteText("ulnik-render " ULNIK_VERSION "\n");
+    case RenderCommand::Action::Tree: return PrintTree(command.inputs[0]);
+    case RenderCommand::Action::List: return ListFolder(command.inputs[0], command.out, command.csv);
+    case RenderCommand::Action::Batch: return RenderBatch(command.outDir, command.inputs);
+    case RenderCommand::Action::Report: return RenderReport(command.inputs[0], command.out);
+    case RenderCommand::Action::Usage: break;
     }
-    if (args.size() == 1 && args[0] == "--version") {
-        StandardOutput standardOutput;
-        standardOutput.Write("ulnik-render " ULNIK_VERSION "\n");
-        return standardOutput.Finish(kDone);
-    }
-    if (args.size() == 2 && args[0] == "--tree") return PrintTree(args[1]);
-    if (args.size() == 2 && args[0] == "--list") return ListFolder(args[1]);
-    if (args.size() == 3 && args[0] == "-o") return RenderReport(args[2], args[1]);
-    if (args.size() == 1 && !args[0].starts_with("-")) return RenderReport(args[0], "");
     return Usage(std::cerr, kUsageError);
 }
 

@@ -19,3 +19,5 @@ private:
 
 // A message's text for a terminal: UTF-8, each "\r" a new line.
 std::string MessageForTerminal(const std::string& text);
+// The same on one line, each "\r" a blank, for tools that give each file one line.
+std::string MessageOnOneLine(const std::string& text);

@@ -1,8 +1,13 @@
 // ulnik-render as a whole process over every sample, against xsltproc turning the same files
-// into HTML with a small stylesheet: the tool a user would otherwise reach for.
+// into HTML with a small stylesheet: the tool a user would otherwise reach for. Then a folder of
+// 1,000 reports: one ulnik-render -d against a shell loop of xsltproc, and how many times as long
+// the loop takes. The folders are made under TMPDIR: on a disk file system that has just deleted
+// many files, creating the pages can cost more than rendering them (TMPDIR=/dev/shm leaves it out).
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -59,6 +64,87 @@ void Xsltproc(benchmark::State& run) {
 BENCHMARK(UlnikRender)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(Xsltproc)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+namespace fs = std::filesystem;
+
+constexpr int kFolderReports = 1000;
+
+// The samples copied round until the folder holds kFolderReports reports; made once.
+const fs::path& ReportFolder() {
+    static const fs::path folder = [] {
+        const fs::path made = fs::temp_directory_path() / "ulnik-bench-batch-in";
+        fs::remove_all(made);
+        fs::create_directories(made);
+        const auto samples = Samples();
+        for (int i = 0; i < kFolderReports; ++i)
+            fs::copy_file(samples[i % samples.size()], made / ("raport" + std::to_string(i) + ".xml"));
+        return made;
+    }();
+    return folder;
+}
+
+fs::path PageFolder() { return fs::temp_directory_path() / "ulnik-bench-batch-out"; }
+
+// Each run writes into an empty folder, as a first conversion does; emptying it is not timed.
+void EveryPageOfTheFolder(benchmark::State& run, const std::vector<std::string>& command) {
+    const fs::path out = PageFolder();
+    for (auto _ : run) {
+        run.PauseTiming();
+        fs::remove_all(out);
+        fs::create_directories(out);
+        run.ResumeTiming();
+        if (Run(command) != 0) run.SkipWithError("a page was not written");
+    }
+    if (fs::directory_iterator(out) == fs::directory_iterator()) run.SkipWithError("no pages");
+    run.counters["per_file"] = benchmark::Counter(static_cast<double>(run.iterations() * kFolderReports),
+                                                  benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    fs::remove_all(out);
+}
+
+void UlnikRenderBatch(benchmark::State& run) {
+    EveryPageOfTheFolder(run, {ULNIK_RENDER, "-d", PageFolder().string(), ReportFolder().string()});
+}
+
+void XsltprocLoop(benchmark::State& run) {
+    const char* loop = "for f in \"$2\"/*.xml; do n=${f##*/}; "
+                       "/usr/bin/xsltproc \"$1\" \"$f\" > \"$3/${n%.xml}.htm\" || exit 1; done";
+    EveryPageOfTheFolder(run, {"/bin/sh", "-c", loop, "sh", ULNIK_SOURCE_DIR "/bench/report.xsl",
+                               ReportFolder().string(), PageFolder().string()});
+}
+
+BENCHMARK(UlnikRenderBatch)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(XsltprocLoop)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The console's figures, then how many times as long the xsltproc loop takes as one batch run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    // With repetitions, their mean counts.
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            const bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
+            if (!run.error_occurred && (mean || run.run_type == Run::RT_Iteration))
+                realTime_[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        if (realTime_.count("UlnikRenderBatch") && realTime_.count("XsltprocLoop"))
+            std::printf("%d reports: the xsltproc loop takes %.1f times as long as ulnik-render -d\n",
+                        kFolderReports, realTime_["XsltprocLoop"] / realTime_["UlnikRenderBatch"]);
+    }
+
+private:
+    std::map<std::string, double> realTime_;
+};
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    fs::remove_all(fs::temp_directory_path() / "ulnik-bench-batch-in");
+    return 0;
+}

@@ -5,12 +5,17 @@
 
 namespace {
 
-// A missing element reads as empty text. The lookups do not add it to the tree: a file that
-// asks for millions of missing lines must not grow a node for each.
-std::string ValueAt(TpkXML& document, std::initializer_list<std::string_view> path) {
+// The lookups do not add a missing element to the tree: a file that asks for millions of
+// missing lines must not grow a node for each.
+const TpkXMLNode* NodeAt(TpkXML& document, std::initializer_list<std::string_view> path) {
     TpkXMLNode* node = document.FindNode(u"Szkola", false);
     for (auto name = path.begin(); node && name != path.end(); ++name)
         node = node->FindChild(AnsiToWide(*name), false);
+    return node;
+}
+
+std::string ValueAt(TpkXML& document, std::initializer_list<std::string_view> path) {
+    const TpkXMLNode* node = NodeAt(document, path);
     return node ? WideToAnsi(node->Text) : std::string();
 }
 
@@ -25,4 +30,9 @@ std::string SchoolValue2(std::string_view first, std::string_view second, TpkXML
 std::string SchoolValue3(std::string_view first, std::string_view second, std::string_view third,
                          TpkXML& document) {
     return ValueAt(document, {first, second, third});
+}
+
+std::u16string SchoolText(std::string_view name, TpkXML& document) {
+    const TpkXMLNode* node = NodeAt(document, {name});
+    return node ? node->Text : std::u16string();
 }

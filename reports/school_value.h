@@ -11,3 +11,7 @@ std::string SchoolValue(std::string_view name, TpkXML& document);
 std::string SchoolValue2(std::string_view first, std::string_view second, TpkXML& document);
 std::string SchoolValue3(std::string_view first, std::string_view second, std::string_view third,
                          TpkXML& document);
+
+// The text of the element one level below `Szkola` as the tree holds it, for output that can
+// carry every character; empty when missing.
+std::u16string SchoolText(std::string_view name, TpkXML& document);

@@ -7,7 +7,7 @@ ulnik_packages=(
     libturbojpeg0-dev libjpeg62-turbo-dev
     xvfb xauth xsltproc
     fonts-dejavu-core fonts-liberation2 fonts-wine fontconfig
-    locales desktop-file-utils appstream man-db file poppler-utils
+    locales desktop-file-utils appstream man-db file poppler-utils python3
     libqpdf-dev libcups2-dev cups-daemon cups-client
 )
 

@@ -3,41 +3,12 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "file_access.h"
 #include "temp_dir.h"
 #include "test_text.h"
-
-namespace {
-
-struct ToolRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& path) { return FileExists(path) ? ReadFileExclusive(path) : ""; }
-
-const std::string kTool = ULNIK_BINARY_DIR "/app/ulnik-render";
-
-// Runs ulnik-render with the arguments (already quoted for the shell). `environment` comes
-// before the command: variables, or shell commands ended by ";". `output` redirects standard
-// output elsewhere than to the captured file.
-ToolRun RunTool(const std::string& arguments, const std::string& environment = "", const std::string& output = "",
-                const std::string& tool = kTool) {
-    TempDir scratch;
-    const std::string out = scratch.PathOf("out"), err = scratch.PathOf("err");
-    const std::string command =
-        environment + " " + tool + " " + arguments + " " + (output.empty() ? ">" + out : output) + " 2>" + err;
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
-}
-
-std::string Sample(const std::string& name) { return std::string(ULNIK_SOURCE_DIR "/samples/") + name; }
-
-}  // namespace
+#include "tool_run.h"
 
 TEST(RenderTool, WritesEverySamplesPageToStandardOutput) {
     for (const char* name : {"klasyfikacja_klasy_3a.xml", "zachowanie_3a.xml", "program_nauczania_matematyka.xml",
@@ -92,6 +63,9 @@ TEST(RenderTool, UsageErrorsExitWithOne) {
     EXPECT_EQ(RunTool("").exitCode, 1);
     EXPECT_EQ(RunTool("--bogus x").exitCode, 1);
     EXPECT_EQ(RunTool("-o only-out").exitCode, 1);
+    for (const char* meaningless : {"-d out", "-d out -o page.htm a.xml", "-d out --list a", "--csv a.xml",
+                                    "--list a b", "-o a -o b c.xml", "--tree -o out a.xml"})
+        EXPECT_EQ(RunTool(meaningless).exitCode, 1) << meaningless;
     const ToolRun help = RunTool("--help");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("--list FOLDER"), std::string::npos);
@@ -180,6 +154,9 @@ TEST(RenderTool, NeverOverwritesTheReportOrWritesThroughALink) {
         EXPECT_EQ(run.exitCode, 1) << out;
         EXPECT_EQ(run.err, "ulnik-render: refusing to write the page over the report itself: " + out + "\n");
     }
+    const ToolRun list = RunTool("--list --csv -o " + report + " " + dir.path().string());
+    EXPECT_EQ(list.exitCode, 1);
+    EXPECT_EQ(list.err, "ulnik-render: refusing to write the list over a report of the folder: " + report + "\n");
     EXPECT_EQ(ReadFileExclusive(report), original);
 
     const std::string victim = dir.Write("victim", "precious");
@@ -208,6 +185,12 @@ TEST(RenderTool, WriteFailuresNameThePathAndTheReason) {
         EXPECT_EQ(run.exitCode, 4) << c.out;
         EXPECT_TRUE(run.err.starts_with(kDamaged + "ulnik-render: " + c.out)) << run.err;
         EXPECT_TRUE(run.err.ends_with(": " + c.reason + "\n")) << run.err;
+    }
+    for (const char* list : {"--list", "--list --csv"}) {
+        const ToolRun run = RunTool(std::string(list) + " -o " + dir.PathOf("no/list") + " " + Sample("odebrane"));
+        EXPECT_EQ(run.exitCode, 4) << list;
+        EXPECT_NE(run.err.find("\nulnik-render: " + dir.PathOf("no/list")), std::string::npos) << run.err;
+        EXPECT_TRUE(run.err.ends_with(": No such file or directory\n")) << run.err;
     }
     const ToolRun limited = RunTool("-o " + dir.PathOf("page.htm") + " " + Sample("z_karty.xml"), "ulimit -f 1;");
     EXPECT_EQ(limited.exitCode, 4);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR, as a package would, and checks that the installed
 # tree works on its own: the locale module loads through the RUNPATH, the desktop files
-# validate, the man pages render cleanly, the fonts resolve, and (when the viewer is built)
+# validate, the man pages render cleanly, and (when the viewer is built) the fonts resolve and
 # the installed viewer shows a report without writing into its own folder.
 # usage: check_install_tree.sh BUILD_DIR SOURCE_DIR BINDIR DATADIR MANDIR VERSION
 set -uo pipefail
@@ -47,11 +47,14 @@ for manpage in "$root/$mandir"/man1/*.1 "$root/$mandir"/pl/man1/*.1; do
     [ -z "$warnings" ] || fail "man -l $manpage: $warnings"
 done
 
-# The web view would draw Wine's bitmap strikes, with widths that break words apart.
-if [ -f "$root/$datadir/ulnik/fonts/tahoma.ttf" ]; then
-    ! head -c 1024 "$root/$datadir/ulnik/fonts/tahoma.ttf" | grep -aq EBDT || fail "the installed Tahoma keeps its bitmaps"
-    # Spaced by its typographic metrics, lines would be 13 px apart instead of Windows' 16.
-    python3 - "$root/$datadir/ulnik/fonts/tahoma.ttf" <<'PY' || fail "the installed Tahoma asks for its typographic metrics"
+# The installed viewer, and the page fonts that come with it (a build without it has none).
+viewer=$root/$bindir/ulnik
+if [ -x "$viewer" ]; then
+    # The web view would draw Wine's bitmap strikes, with widths that break words apart.
+    if [ -f "$root/$datadir/ulnik/fonts/tahoma.ttf" ]; then
+        ! head -c 1024 "$root/$datadir/ulnik/fonts/tahoma.ttf" | grep -aq EBDT || fail "the installed Tahoma keeps its bitmaps"
+        # Spaced by its typographic metrics, lines would be 13 px apart instead of Windows' 16.
+        python3 - "$root/$datadir/ulnik/fonts/tahoma.ttf" <<'PY' || fail "the installed Tahoma asks for its typographic metrics"
 import struct, sys
 font = open(sys.argv[1], "rb").read()
 for i in range(struct.unpack(">H", font[4:6])[0]):
@@ -60,20 +63,18 @@ for i in range(struct.unpack(">H", font[4:6])[0]):
         sys.exit(1 if struct.unpack(">H", font[offset + 62:offset + 64])[0] & 0x80 else 0)
 sys.exit(1)
 PY
-else
-    fail "Tahoma is not installed"
-fi
+    else
+        fail "Tahoma is not installed"
+    fi
 
-declare -A faces=([tahoma]=Tahoma [arial]="Liberation Sans" [verdana]="DejaVu Sans")
-for asked in "${!faces[@]}"; do
-    got=$(FONTCONFIG_FILE=$root/$datadir/ulnik/fonts.conf fc-match -f '%{family[0]}' "$asked")
-    [ "$got" = "${faces[$asked]}" ] || fail "fonts.conf gives $got for $asked, not ${faces[$asked]}"
-done
+    declare -A faces=([tahoma]=Tahoma [arial]="Liberation Sans" [verdana]="DejaVu Sans")
+    for asked in "${!faces[@]}"; do
+        got=$(FONTCONFIG_FILE=$root/$datadir/ulnik/fonts.conf fc-match -f '%{family[0]}' "$asked")
+        [ "$got" = "${faces[$asked]}" ] || fail "fonts.conf gives $got for $asked, not ${faces[$asked]}"
+    done
 
-# The installed viewer: its folder is not writable (as root, run it as nobody, since root
-# writes anywhere), so its page file must go to the user's data folder.
-viewer=$root/$bindir/ulnik
-if [ -x "$viewer" ]; then
+    # Its folder is not writable (as root, run it as nobody, since root writes anywhere), so
+    # its page file must go to the user's data folder.
     chmod -R a-w "$scratch/dest"
     home=$scratch/home
     mkdir -p "$home" && chmod 755 "$scratch" && chmod 777 "$home"

@@ -1,0 +1,118 @@
+#include "batch_render.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <sys/stat.h>
+#include <unordered_map>
+
+#include "exit_codes.h"
+#include "file_access.h"
+#include "load_warning.h"
+#include "messages.h"
+#include "report_opener.h"
+#include "report_search.h"
+#include "terminal_shell.h"
+
+namespace {
+
+// Keeps the pipeline's message, to be told on the report's own line.
+class KeepingShell : public Shell {
+public:
+    void ShowMessageBox(MessageStyle, MessageIcon, const std::string& text) override { message = text; }
+    void Navigate(const std::string&) override {}
+    std::string message;
+};
+
+// Why no page can go into the folder, if anything stops it.
+std::optional<std::string> FolderProblem(const std::string& folder) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0) return std::strerror(errno);
+    if (!S_ISDIR(st.st_mode)) return std::strerror(ENOTDIR);
+    return std::nullopt;
+}
+
+bool IsFolder(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::is_directory(path, ignored);
+}
+
+}  // namespace
+
+std::string PageNameOf(const std::string& report) {
+    std::string name = std::filesystem::path(report).filename().string();
+    if (HasReportExtension(name)) name.resize(name.size() - 4);
+    return name + ".htm";
+}
+
+BatchRenderer::BatchRenderer(LocaleServices& locale, std::ostream& errors, ProgressLine& progress)
+    : locale_(locale), errors_(errors), progress_(progress) {}
+
+int BatchRenderer::Run(const std::string& outDir, const std::vector<std::string>& inputs) {
+    if (const std::optional<std::string> problem = FolderProblem(outDir)) {
+        errors_ << "ulnik-render: " << outDir << ": " << *problem << '\n';
+        return kDamaged;
+    }
+    int code = kDone;
+    const std::vector<Job> jobs = Plan(outDir, inputs, code);
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        progress_.Show(i, jobs.size());
+        code = std::max(code, Render(jobs[i]));
+    }
+    progress_.Clear();
+    return code;
+}
+
+// Only names are gathered here, so that a page that would take another report's name is known
+// before anything is written: the first report named keeps it, the later one is refused.
+std::vector<BatchRenderer::Job> BatchRenderer::Plan(const std::string& outDir, const std::vector<std::string>& inputs,
+                                                    int& code) {
+    std::vector<Job> jobs;
+    std::unordered_map<std::string, std::string> pageOwners;
+    const auto add = [&](const std::string& report) {
+        const std::string name = PageNameOf(report);
+        const auto [owner, fresh] = pageOwners.try_emplace(name, report);
+        if (!fresh && (owner->second == report || SameFile(owner->second, report))) return;  // one page is enough
+        jobs.push_back({report, (std::filesystem::path(outDir) / name).string(),
+                        fresh ? std::nullopt : std::optional(owner->second)});
+    };
+    for (const std::string& input : inputs) {
+        if (!IsFolder(input)) {
+            add(input);
+            continue;
+        }
+        const std::vector<std::string> reports = FindReportFiles(input);
+        if (reports.empty()) {
+            Tell(input, MessageOnOneLine(std::string(messages::kNoReportFiles)));
+            code = std::max<int>(code, kNoFiles);
+        }
+        for (const std::string& report : reports) add(report);
+    }
+    return jobs;
+}
+
+int BatchRenderer::Render(const Job& job) {
+    if (job.earlier) {
+        Tell(job.report, "not written: " + job.page + " is the page of " + *job.earlier);
+        return kDamaged;
+    }
+    KeepingShell shell;
+    ProgramState state;
+    state.PageFilePath = job.page;
+    ReportOpener opener(state, shell, locale_);
+    FileOutput output;
+    opener.SetPageWriter(output.AsPageWriter());
+    const ReportOutcome outcome = opener.OpenChosenFile(job.report);
+    if (!shell.message.empty())
+        Tell(job.report, MessageOnOneLine(shell.message) + (output.Failure() ? " (" + *output.Failure() + ")" : ""));
+    if (opener.LastBreak()) Tell(job.report, MessageOnOneLine(IncompleteFileWarning(*opener.LastBreak())));
+    return ExitCodeOf(outcome);
+}
+
+void BatchRenderer::Tell(const std::string& name, const std::string& utf8) {
+    progress_.Clear();
+    errors_ << name << ": " << utf8 << '\n';
+}
