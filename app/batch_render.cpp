@@ -22,7 +22,10 @@ namespace {
 // Keeps the pipeline's message, to be told on the report's own line.
 class KeepingShell : public Shell {
 public:
-    void ShowMessageBox(MessageStyle, MessageIcon, const std::string& text) override { message = text; }
+    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string& text) override {
+        message = text;
+        return ChoiceZamknij;
+    }
     void Navigate(const std::string&) override {}
     std::string message;
 };
