@@ -1,77 +1,21 @@
 #include "html_view.h"
 
-#include "local_file_interceptor.h"
-#include "report_page.h"
-
-#include <QChildEvent>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QTimer>
-#include <QWebEngineScript>
-
-namespace {
-
-constexpr auto kRemoveBodyBorder = "if (document.body) document.body.style.borderStyle = 'none';";
-
-bool IsCtrlN(QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    return key->key() == Qt::Key_N && key->modifiers() == Qt::ControlModifier;
-}
-
-}  // namespace
-
 HtmlView::HtmlView(QWidget* parent)
     : QWebEngineView(parent),
-      interceptor_(nullptr),
-      profile_(CreateReportProfile(this, &interceptor_)),
-      page_(new ReportPage(profile_, this))
+      page_(new ReportPage(this))
 {
     setPage(page_);
     // Files dropped on the view belong to the window under it.
     setAcceptDrops(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    connect(page_, &QWebEnginePage::loadFinished, this, &HtmlView::WebBrowserDocumentComplete);
-    connect(page_, &QWebEnginePage::renderProcessTerminated, this, &HtmlView::RenderProcessTerminated);
-}
-
-HtmlView::~HtmlView()
-{
-    // The page has to go before its profile.
-    delete page_;
+    connect(page_, &ReportPage::DocumentComplete, this, &HtmlView::DocumentComplete);
+    connect(page_, &ReportPage::Failed, this, &HtmlView::Failed);
 }
 
 void HtmlView::Navigate(const QString& path)
 {
-    interceptor_->SetAllowedFolder(QFileInfo(path).absolutePath());
     page_->LoadFile(path);
-    // The render widget comes and goes with the render process: watch whichever is there.
+    // The render widget comes and goes with the render process: the page watches whichever is there.
     if (QWidget* proxy = focusProxy())
-        proxy->installEventFilter(this);
-}
-
-void HtmlView::WebBrowserDocumentComplete(bool ok)
-{
-    // The page's own scripts are off; the program's run in a world of their own.
-    page_->runJavaScript(QString::fromLatin1(kRemoveBodyBorder), QWebEngineScript::ApplicationWorld,
-                         [this, ok](const QVariant&) { emit DocumentComplete(ok); });
-}
-
-void HtmlView::RenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status)
-{
-    if (status == QWebEnginePage::NormalTerminationStatus)
-        return;
-    QTimer::singleShot(0, page_, &ReportPage::ReloadFile);
-}
-
-bool HtmlView::eventFilter(QObject* watched, QEvent* event)
-{
-    // Ctrl+N would ask for a new browser window.
-    if (IsCtrlN(event)) {
-        event->accept();
-        return true;
-    }
-    return QWebEngineView::eventFilter(watched, event);
+        proxy->installEventFilter(page_);
 }

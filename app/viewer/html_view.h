@@ -1,35 +1,31 @@
 #pragma once
 // The embedded web view as the window sees it: navigate to a local page file, a signal when a
-// page has loaded (its body's border already removed), and the page itself for printing and
-// copying. Nothing is loaded before the first page.
+// page has loaded (its body's border already removed) or could not be shown, and the page
+// itself for printing and copying. The page's policy lives in ReportPage; this only adapts.
+// Nothing is loaded before the first page.
 #include <QWebEngineView>
 
+#include "report_page.h"
+
 class LocalFileInterceptor;
-class ReportPage;
-class QWebEngineProfile;
 
 class HtmlView : public QWebEngineView {
     Q_OBJECT
 
 public:
     explicit HtmlView(QWidget* parent = nullptr);
-    ~HtmlView() override;
 
     // Shows the local file named by a plain path.
     void Navigate(const QString& path);
     ReportPage* Page() const { return page_; }
-    LocalFileInterceptor* Interceptor() const { return interceptor_; }
+    LocalFileInterceptor* Interceptor() const { return page_->Interceptor(); }
 
 signals:
     // A page has loaded and its body's border is gone (ok false: the load failed).
     void DocumentComplete(bool ok);
+    // The page could not be shown: the view is blank.
+    void Failed(PageFailure why);
 
 private:
-    void WebBrowserDocumentComplete(bool ok);
-    void RenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-    LocalFileInterceptor* interceptor_;  // set while the profile is made
-    QWebEngineProfile* profile_;
     ReportPage* page_;
 };

@@ -3,34 +3,140 @@
 #include "local_file_interceptor.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 
-ReportPage::ReportPage(QWebEngineProfile* profile, QObject* parent)
-    : QWebEnginePage(profile, parent)
+#include <csignal>
+
+namespace {
+
+constexpr auto kRemoveBodyBorder = "if (document.body) document.body.style.borderStyle = 'none';";
+const QUrl kBlank(QStringLiteral("about:blank"));
+
+// Off the record, and its pages may load only what the interceptor lets through.
+QWebEngineProfile* CreateReportProfile(LocalFileInterceptor*& interceptor)
 {
-    ApplyReportSettings(this);
+    auto* profile = new QWebEngineProfile();  // no storage name: off the record
+    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    interceptor = new LocalFileInterceptor(profile);
+    profile->setUrlRequestInterceptor(interceptor);
+    return profile;
 }
+
+bool IsCtrlN(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return key->key() == Qt::Key_N && key->modifiers() == Qt::ControlModifier;
+}
+
+}  // namespace
+
+// The profile is the page's child: QObject deletes children after the page itself is gone,
+// as a profile must outlive its pages.
+ReportPage::ReportPage(QObject* parent)
+    : QWebEnginePage(CreateReportProfile(interceptor_), parent)
+{
+    profile()->setParent(this);
+    ApplyReportSettings(this);
+    deadline_.setSingleShot(true);
+    deadline_.setInterval(kLoadDeadlineMs);
+    stopGrace_.setSingleShot(true);
+    stopGrace_.setInterval(kStopGraceMs);
+    connect(&deadline_, &QTimer::timeout, this, &ReportPage::DeadlinePassed);
+    connect(&stopGrace_, &QTimer::timeout, this, [this] {
+        // The render process did not answer the stop: end it.
+        if (const qint64 pid = renderProcessPid(); pid > 0)
+            ::kill(static_cast<pid_t>(pid), SIGKILL);
+    });
+    connect(this, &QWebEnginePage::loadFinished, this, &ReportPage::LoadFinished);
+    connect(this, &QWebEnginePage::renderProcessTerminated, this, &ReportPage::RenderProcessTerminated);
+}
+
+ReportPage::~ReportPage() = default;
 
 void ReportPage::LoadFile(const QString& path)
 {
-    file_ = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    ReloadFile();
+    const QFileInfo info(path);
+    interceptor_->SetAllowedFolder(info.absolutePath());
+    file_ = QUrl::fromLocalFile(info.absoluteFilePath());
+    reloadedAfterCrash_ = false;
+    failed_ = false;
+    Load(file_);
 }
 
-void ReportPage::ReloadFile()
+void ReportPage::Load(const QUrl& url)
 {
-    if (file_.isEmpty())
+    allowedLoad_ = url;
+    if (url != kBlank) {
+        stopGrace_.stop();
+        deadline_.start();
+    }
+    load(url);
+}
+
+void ReportPage::LoadFinished(bool ok)
+{
+    if (url() == kBlank) {
+        stopGrace_.stop();
         return;
-    loadRequested_ = true;
-    load(file_);
+    }
+    // A load that another one took over ends too, and so does one whose render process died:
+    // only the last one counts, or the one after the crash.
+    if (failed_ || isLoading() || renderProcessPid() <= 0)
+        return;
+    deadline_.stop();
+    if (!ok)
+        return emit DocumentComplete(false);
+    // The page's own scripts are off; the program's run in a world of their own.
+    runJavaScript(QString::fromLatin1(kRemoveBodyBorder), QWebEngineScript::ApplicationWorld,
+                  [this](const QVariant&) { emit DocumentComplete(true); });
+}
+
+void ReportPage::RenderProcessTerminated(RenderProcessTerminationStatus status)
+{
+    if (status == NormalTerminationStatus || file_.isEmpty())
+        return;
+    if (failed_) {
+        // Ended by us, hung over the page given up: the blank page in a fresh process.
+        QTimer::singleShot(0, this, [this] { Load(kBlank); });
+        return;
+    }
+    if (reloadedAfterCrash_)
+        return Fail(PageFailure::Crashed);
+    // A render process may die of causes outside the page: one more try.
+    reloadedAfterCrash_ = true;
+    QTimer::singleShot(0, this, [this] { Load(file_); });
+}
+
+void ReportPage::DeadlinePassed()
+{
+    triggerAction(Stop);
+    Fail(PageFailure::TimedOut);
+}
+
+// The view is left blank. A render process still busy with the page gets a moment to
+// answer, and is ended when it does not.
+void ReportPage::Fail(PageFailure why)
+{
+    if (failed_)
+        return;
+    failed_ = true;
+    deadline_.stop();
+    stopGrace_.start();
+    QTimer::singleShot(0, this, [this] { Load(kBlank); });
+    emit Failed(why);
 }
 
 bool ReportPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame)
 {
-    if (!isMainFrame || !loadRequested_ || url.adjusted(QUrl::RemoveFragment) != file_)
+    if (!isMainFrame || allowedLoad_.isEmpty() || url.adjusted(QUrl::RemoveFragment) != allowedLoad_)
         return false;
-    loadRequested_ = false;
+    allowedLoad_.clear();
     return true;
 }
 
@@ -39,16 +145,14 @@ QWebEnginePage* ReportPage::createWindow(WebWindowType)
     return nullptr;
 }
 
-QWebEngineProfile* CreateReportProfile(QObject* parent, LocalFileInterceptor** interceptor)
+bool ReportPage::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* profile = new QWebEngineProfile(parent);  // no storage name: off the record
-    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    auto* filter = new LocalFileInterceptor(profile);
-    profile->setUrlRequestInterceptor(filter);
-    if (interceptor)
-        *interceptor = filter;
-    return profile;
+    // Ctrl+N would ask for a new browser window.
+    if (IsCtrlN(event)) {
+        event->accept();
+        return true;
+    }
+    return QWebEnginePage::eventFilter(watched, event);
 }
 
 void ApplyReportSettings(QWebEnginePage* page)
