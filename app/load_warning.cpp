@@ -23,11 +23,19 @@ const char* Why(XmlBreakReason reason) {
     return "";
 }
 
+// "wiersz L, kolumna C: " and why.
+std::string WhereAndWhy(const XmlBreak& where) {
+    std::string why = Why(where.reason);
+    if (const size_t mark = why.find('%'); mark != std::string::npos) why.replace(mark, 1, WideToAnsi(where.element));
+    return "wiersz " + std::to_string(where.line) + ", kolumna " + std::to_string(where.column) + ": " + why;
+}
+
 }  // namespace
 
 std::string IncompleteFileWarning(const XmlBreak& where) {
-    std::string why = Why(where.reason);
-    if (const size_t mark = why.find('%'); mark != std::string::npos) why.replace(mark, 1, WideToAnsi(where.element));
-    return "uwaga: plik jest niekompletny: wiersz " + std::to_string(where.line) + ", kolumna " +
-           std::to_string(where.column) + ": " + why + " (bajt " + std::to_string(where.byteOffset) + ")";
+    return "uwaga: plik jest niekompletny: " + WhereAndWhy(where) + " (bajt " + std::to_string(where.byteOffset) + ")";
+}
+
+std::string IncompletePageNotice(const XmlBreak& where) {
+    return "Plik jest niekompletny: " + WhereAndWhy(where) + ".\rPokazano tylko jego pocz\xB9tek.";
 }

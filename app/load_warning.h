@@ -6,3 +6,6 @@
 #include "pkxml.h"
 
 std::string IncompleteFileWarning(const XmlBreak& where);
+// The same for the viewer's message box: where the file breaks, and that only its beginning
+// is shown.
+std::string IncompletePageNotice(const XmlBreak& where);

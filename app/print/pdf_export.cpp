@@ -29,15 +29,17 @@ int BuildPage(ProgramState& state, Shell& shell, const std::string& input) {
 bool Load(QWebEnginePage& page, const std::string& path, const LoadPageFile& load) {
     QEventLoop loop;
     bool loaded = false;
-    QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, [&](bool ok) {
+    const auto done = [&](bool ok) {
         loaded = ok;
         loop.quit();
-    });
+    };
     const QString file = QFile::decodeName(path.c_str());
-    if (load)
-        load(page, file);
-    else
+    if (load) {
+        load(page, file, done);
+    } else {
+        QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, done);
         page.load(QUrl::fromLocalFile(file));
+    }
     loop.exec();
     return loaded;
 }

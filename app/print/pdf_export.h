@@ -9,8 +9,10 @@
 
 class QWebEnginePage;
 
-// Shows the page file at this path in the page; by default QWebEnginePage::load.
-using LoadPageFile = std::function<void(QWebEnginePage& page, const QString& path)>;
+// Shows the page file at this path in the page and calls `done` once it has loaded (true) or
+// cannot be shown (false); by default QWebEnginePage::load and its loadFinished.
+using LoadPageFile =
+    std::function<void(QWebEnginePage& page, const QString& path, std::function<void(bool)> done)>;
 
 // `page` is the page to load and print (made safe by the caller, who may also say how a page
 // file is loaded into it). A QApplication must exist; this runs the event loop until the PDF

@@ -2,13 +2,18 @@
 // message dialog, and runs until the window is closed.
 #include "command_guard.h"
 #include "command_line.h"
+#include "exit_codes.h"
+#include "file_access.h"
 #include "html_view.h"
 #include "message_box.h"
 #include "pdf_export.h"
 #include "program_files.h"
 #include "program_fonts.h"
+#include "quit_on_signals.h"
 #include "screenshot.h"
+#include "terminal_shell.h"
 #include "tfbrowser.h"
+#include "viewer_messages.h"
 #include "ulnik_version.h"
 
 #include <QApplication>
@@ -33,10 +38,17 @@ void PrepareEnvironment(const CommandLine& command)
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+bool WritesOverItsInput(const CommandLine& command)
+{
+    const bool writes = command.mode == CommandLine::Mode::Pdf || command.mode == CommandLine::Mode::Screenshot;
+    return writes && !command.input.empty() && SameFile(command.output, command.input);
+}
+
 int RunViewer(QApplication& app, const CommandLine& command)
 {
     TFBrowser window;
     CreateWarningDialog(&window);
+    const QuitOnSignals quitOnSignals;
     window.show();
     const QString input = QFile::decodeName(QByteArray::fromStdString(command.input));
     if (command.mode == CommandLine::Mode::Screenshot) {
@@ -54,7 +66,18 @@ int WritePdf(const CommandLine& command)
 {
     HtmlView view;
     return ExportPdf(*view.page(), command.output, command.input,
-                     [&view](QWebEnginePage&, const QString& path) { view.Navigate(path); });
+                     [&view](QWebEnginePage&, const QString& path, std::function<void(bool)> done) {
+                         QObject::connect(&view, &HtmlView::DocumentComplete, &view, done, Qt::SingleShotConnection);
+                         QObject::connect(&view, &HtmlView::Failed, &view, [done, &view](PageFailure why) {
+                             std::cerr << MessageForTerminal(std::string(why == PageFailure::Crashed
+                                                                             ? viewer_messages::kPageCrashed
+                                                                             : viewer_messages::kPageTimedOut))
+                                       << '\n';
+                             QObject::disconnect(&view, &HtmlView::DocumentComplete, nullptr, nullptr);
+                             done(false);
+                         }, Qt::SingleShotConnection);
+                         view.Navigate(path);
+                     });
 }
 
 int Run(int argc, char* argv[])
@@ -65,6 +88,10 @@ int Run(int argc, char* argv[])
     case CommandLine::Mode::Help: std::cout << kViewerUsage; return 0;
     case CommandLine::Mode::Usage: std::cerr << kViewerUsage; return 1;
     default: break;
+    }
+    if (WritesOverItsInput(command)) {
+        std::cerr << "ulnik: refusing to write over the report itself: " << command.output << '\n';
+        return kUsageError;
     }
     PrepareEnvironment(command);
     // The page names Windows fonts: show it with faces of the same metrics, as it was made.

@@ -1,11 +1,14 @@
 #include "screenshot.h"
 
+#include "file_access.h"
 #include "html_view.h"
 #include "paint_watch.h"
 #include "terminal_shell.h"
 #include "tfbrowser.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QPainter>
 #include <QTimer>
 #include <QWindow>
@@ -33,6 +36,7 @@ void Screenshot::Begin()
         return;
     }
     const QImage before = Snapshot(window_.View());
+    connect(&window_, &TFBrowser::PageFailed, this, [this] { Fail(QStringLiteral("the page could not be shown")); });
     if (!window_.OpenPath(input_))
         return Fail(QStringLiteral("the page could not be shown"));
     connect(&window_, &TFBrowser::DocumentComplete, this, [this, before](bool ok) {
@@ -47,8 +51,16 @@ void Screenshot::Begin()
 
 void Screenshot::Save()
 {
-    if (!ShapedWindowPicture(window_).save(output_, "PNG"))
-        return Fail(QStringLiteral("cannot write ") + output_);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!ShapedWindowPicture(window_).save(&buffer, "PNG"))
+        return Fail(QStringLiteral("cannot make the picture"));
+    try {
+        WriteFileReplacing(QFile::encodeName(output_).toStdString(), std::string_view(png.constData(), png.size()));
+    } catch (const FileWriteError& error) {
+        return Fail(QString::fromLocal8Bit(error.what()));
+    }
     QCoreApplication::exit(0);
 }
 

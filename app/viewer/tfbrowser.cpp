@@ -11,7 +11,9 @@
 #include "message_box.h"
 #include "page_file_location.h"
 #include "resource_image.h"
+#include "load_warning.h"
 #include "utf8.h"
+#include "viewer_messages.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -25,7 +27,10 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 namespace layout = browser_layout;
 
@@ -102,6 +107,7 @@ void TFBrowser::CreateControls()
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
     WebBrowser->setGeometry(QRect(QPoint(0, 0), layout::kViewPanel.size()));
     connect(WebBrowser, &HtmlView::DocumentComplete, this, &TFBrowser::WebBrowserDocumentComplete);
+    connect(WebBrowser, &HtmlView::Failed, this, &TFBrowser::WebBrowserFailed);
 
     for (const layout::HotAreaPlace& place : layout::kHotAreas) {
         auto* label = new HotLabel(PPodTlo);
@@ -151,6 +157,11 @@ void TFBrowser::FormShow()
 {
     DragActive = false;
     state_.PageFilePath = FileSystemPath(ChoosePageFilePath(QCoreApplication::applicationDirPath()));
+    // The page file holds pupils' names and grades: it goes however the program ends.
+    const auto removePageFile = [this] { QFile::remove(FromFileSystem(state_.PageFilePath)); };
+    connect(qApp, &QCoreApplication::aboutToQuit, this, removePageFile);
+    // A logout may end the program without a quit.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, removePageFile);
     state_.ThePage.clear();
     SetWindowShape();
     state_.FolderSummary.clear();
@@ -182,6 +193,9 @@ void TFBrowser::CentreOnScreen()
 
 MessageChoice TFBrowser::ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text)
 {
+    // A modal progress window left over the message would take its clicks.
+    if (progress_)
+        progress_->Close();
     if (messageHandler_) {
         messageHandler_(style, icon, text);
         return style == StyleZamknij ? ChoiceZamknij : ChoiceAnuluj;
@@ -198,6 +212,20 @@ void TFBrowser::Navigate(const std::string& path)
 void TFBrowser::WebBrowserDocumentComplete(bool ok)
 {
     emit DocumentComplete(ok);
+    // A report that breaks off shows only its beginning: say so once its page is up.
+    if (ok && pendingBreak_)
+        QTimer::singleShot(0, this, [this, where = *std::exchange(pendingBreak_, std::nullopt)] {
+            ShowMessageBox(StyleZamknij, IconUwaga, IncompletePageNotice(where));
+        });
+}
+
+void TFBrowser::WebBrowserFailed(PageFailure why)
+{
+    pendingBreak_.reset();
+    emit PageFailed();
+    ShowMessageBox(StyleZamknij, IconUwaga,
+                   std::string(why == PageFailure::Crashed ? viewer_messages::kPageCrashed
+                                                           : viewer_messages::kPageTimedOut));
 }
 
 // --- opening ---------------------------------------------------------------------------------
@@ -242,7 +270,10 @@ void TFBrowser::LListaPlikowClick()
 bool TFBrowser::ListFolder(const QString& folder)
 {
     FolderProgressDialog progress(this);
-    if (lister_.ListReceivedReports(FileSystemPath(folder), &progress) != ListOutcome::Shown)
+    progress_ = &progress;
+    const ListOutcome outcome = lister_.ListReceivedReports(FileSystemPath(folder), &progress);
+    progress_ = nullptr;
+    if (outcome != ListOutcome::Shown)
         return false;
     printer_->SetJobTitle(QString::fromUtf8(kFolderListJobTitle));
     return true;
@@ -253,6 +284,7 @@ bool TFBrowser::ReportOpened(ReportOutcome outcome)
 {
     if (outcome != ReportOutcome::Shown)
         return false;
+    pendingBreak_ = opener_.LastBreak();
     printer_->SetJobTitle(QFileInfo(FromFileSystem(state_.CurrentReportPath)).fileName());
     return true;
 }

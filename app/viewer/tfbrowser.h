@@ -7,13 +7,16 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "folder_summary.h"
 #include "program_state.h"
 #include "qt_locale.h"
 #include "report_opener.h"
+#include "report_page.h"
 #include "shell.h"
 
+class FolderProgressDialog;
 class HotLabel;
 class HtmlView;
 class PagePrinter;
@@ -51,6 +54,8 @@ public:
 signals:
     // The view finished loading a page and its border is gone.
     void DocumentComplete(bool ok);
+    // The page could not be shown (its render process kept dying, or it never loaded).
+    void PageFailed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -71,6 +76,7 @@ private:
     void CopyAll();
     void OpenHelpFile();
     void WebBrowserDocumentComplete(bool ok);
+    void WebBrowserFailed(PageFailure why);
 
     void ImTloMouseDown(QPoint screenPos);
     void ImTloMouseMove(QPoint screenPos);
@@ -81,6 +87,8 @@ private:
     ReportOpener opener_;
     FolderLister lister_;
     MessageHandler messageHandler_;
+    FolderProgressDialog* progress_ = nullptr;  // while a folder is being listed
+    std::optional<XmlBreak> pendingBreak_;      // where the report being shown breaks off
     bool shown_ = false;
     bool DragActive = false;
     QPoint DragLastCursor;

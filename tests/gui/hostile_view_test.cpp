@@ -1,0 +1,204 @@
+// The viewer against reports built to hang or crash its web view, and against outputs that
+// must not be written over: each ends within its deadline, with a message or an exit code,
+// and nothing lost. Also the page file, which goes however the program ends.
+#include "html_view.h"
+#include "message_box.h"
+#include "report_page.h"
+#include "tfbrowser.h"
+#include "utf8.h"
+#include "viewer_messages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kRunMs = 60000;
+
+// An "Inne informacje" report whose one line holds `markup`, escaped as XML needs it, so that
+// the markup itself reaches the page.
+QByteArray ReportHolding(const QByteArray& markup)
+{
+    QByteArray escaped = markup;
+    escaped.replace('&', "&amp;").replace('<', "&lt;").replace('>', "&gt;");
+    return "<?xml version=\"1.0\" encoding=\"windows-1250\"?>\r\n<Szkola><Doc>Inne informacje</Doc>"
+           "<Date>2026-12-01</Date><Belfer>Nowak Anna</Belfer><Dotyczy>Test</Dotyczy><Info>"
+           "<IloscWierszy>1</IloscWierszy><w0>" + escaped + "</w0></Info></Szkola>";
+}
+
+struct Run {
+    int exitCode = -1;
+    QString errors;
+};
+
+}  // namespace
+
+class HostileViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        window = std::make_unique<TFBrowser>();
+        CreateWarningDialog(window.get());
+        window->SetMessageHandler([this](MessageStyle, MessageIcon, const std::string& text) { messages.push_back(text); });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(QDir(scratch.path()).mkpath(QStringLiteral("bin")));
+        viewer = scratch.filePath(QStringLiteral("bin/ulnik"));
+        QVERIFY(QFile::copy(QStringLiteral(ULNIK_VIEWER), viewer));
+        crashing = Write("crash.xml", ReportHolding(QByteArray("<table><tr><td>").repeated(2000)));
+    }
+
+    // The render process dies on this page every time: one reload, then a message and a blank
+    // view, and the programs that wait for the page give up.
+    void crashingReportEndsWithAnExitCode_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("--screenshot") << "--screenshot" << 2;
+        QTest::newRow("--pdf") << "--pdf" << 4;
+    }
+    void crashingReportEndsWithAnExitCode()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, exitCode);
+        const QString output = scratch.filePath(QStringLiteral("out"));
+        const Run run = Viewer({mode, output, crashing});
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.errors.contains(QString::fromUtf8(
+                     AnsiToUtf8(std::string(viewer_messages::kPageCrashed)).substr(0, 40).c_str())),
+                 qPrintable(run.errors));
+        QVERIFY(!QFile::exists(output));
+    }
+
+    void slowReportIsGivenUpAtTheDeadline()
+    {
+        ReportPage* page = window->View()->Page();
+        page->SetLoadDeadline(300);
+        messages.clear();
+        QSignalSpy failed(window.get(), &TFBrowser::PageFailed);
+        window->OpenPath(Write("slow.xml", ReportHolding(QByteArray("<b><i><u><s><em><strong><font><a>x").repeated(3000))));
+        QVERIFY(failed.wait(kRunMs));
+        page->SetLoadDeadline(ReportPage::kLoadDeadlineMs);
+        QCOMPARE(messages, std::vector<std::string>{std::string(viewer_messages::kPageTimedOut)});
+        QTRY_COMPARE_WITH_TIMEOUT(page->url(), QUrl(QStringLiteral("about:blank")), kRunMs);
+        QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+        QVERIFY(window->OpenPath(QStringLiteral(ULNIK_SOURCE_DIR "/samples/z_karty.xml")));
+        QVERIFY(loaded.wait(kRunMs));  // the view recovers for the next report
+    }
+
+    void reportThatBreaksOffSaysSo()
+    {
+        QByteArray cut = ReportHolding("Wiersz pierwszy");
+        cut.chop(20);
+        messages.clear();
+        QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+        QVERIFY(window->OpenPath(Write("cut.xml", cut)));
+        QVERIFY(loaded.wait(kRunMs));
+        QTRY_COMPARE(messages.size(), std::size_t(1));
+        QVERIFY2(messages.front().starts_with("Plik jest niekompletny: wiersz 2, kolumna "), messages.front().c_str());
+        QVERIFY(messages.front().ends_with("Pokazano tylko jego pocz\xB9tek."));
+    }
+
+    // The report itself, or a file behind a link, is never written over.
+    void outputsLeaveReportsAlone_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("--screenshot") << "--screenshot";
+        QTest::newRow("--pdf") << "--pdf";
+    }
+    void outputsLeaveReportsAlone()
+    {
+        QFETCH(QString, mode);
+        const QString report = Write("r.xml", ReportHolding("tekst"));
+        const Run itself = Viewer({mode, report, report});
+        QCOMPARE(itself.exitCode, 1);
+        QCOMPARE(Read(report), ReportHolding("tekst"));
+
+        const QString victim = Write("victim.txt", "keep");
+        const QString link = scratch.filePath(QStringLiteral("link.out"));
+        QFile::remove(link);
+        QVERIFY(QFile::link(victim, link));
+        QCOMPARE(Viewer({mode, link, report}).exitCode, 0);
+        QCOMPARE(Read(victim), QByteArray("keep"));
+        QVERIFY(!QFileInfo(link).isSymLink());
+    }
+
+    // The page file holds pupils' names: readable by its owner alone, and gone however the
+    // program ends.
+    void pageFileGoesOnEveryEnd_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void pageFileGoesOnEveryEnd()
+    {
+        QFETCH(int, signal);
+        const QString pageFile = scratch.filePath(QStringLiteral("bin/Temp.htm"));
+        QProcess running;
+        running.setProcessEnvironment(Environment());
+        running.start(viewer, {QStringLiteral(ULNIK_SOURCE_DIR "/samples/z_karty.xml")});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pageFile), kRunMs);
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(pageFile).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, mode_t(0600));
+        ::kill(static_cast<pid_t>(running.processId()), signal);
+        QVERIFY(running.waitForFinished(kRunMs));
+        QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+        QVERIFY(!QFile::exists(pageFile));
+    }
+
+    void cleanupTestCase() { window.reset(); }
+
+private:
+    QString Write(const char* name, const QByteArray& bytes)
+    {
+        QFile file(scratch.filePath(QString::fromLatin1(name)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return {};
+        return file.fileName();
+    }
+
+    static QByteArray Read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static QProcessEnvironment Environment()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        return env;
+    }
+
+    Run Viewer(const QStringList& args) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(Environment());
+        process.start(viewer, args);
+        if (!process.waitForFinished(kRunMs))
+            return {};
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    std::unique_ptr<TFBrowser> window;
+    QTemporaryDir scratch;
+    QString viewer;
+    QString crashing;
+    std::vector<std::string> messages;
+};
+
+QTEST_MAIN(HostileViewTest)
+#include "hostile_view_test.moc"
