@@ -8,10 +8,11 @@
 
 using PageWriter = std::function<void(const std::string& path, std::string_view bytes)>;
 
-// Replaces the file at `path` with the bytes (WriteFileReplacing).
+// Replaces the page file at `path` with the bytes (WriteFileReplacing), readable by its owner
+// alone.
 void WritePageFile(const std::string& path, std::string_view bytes);
 
-// Writes as WritePageFile does and keeps why a write failed ("path: reason"), so that the
+// Replaces a file the user named, and keeps why a write failed ("path: reason"), so that the
 // reason can be told after the pipeline's own message, which knows only that it failed.
 class FileOutput {
 public:

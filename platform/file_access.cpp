@@ -131,7 +131,7 @@ void WriteAllTo(int fd, std::string_view bytes, const std::string& name) {
     }
 }
 
-void WriteFileReplacing(const std::string& path, std::string_view bytes) {
+void WriteFileReplacing(const std::string& path, std::string_view bytes, NewMode newMode) {
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     if (exists && (S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode) || S_ISBLK(existing.st_mode) ||
@@ -145,7 +145,9 @@ void WriteFileReplacing(const std::string& path, std::string_view bytes) {
     Descriptor fd = CreateScratch(path, scratch);
     try {
         WriteAllTo(fd.get(), bytes, scratch);
-        const mode_t mode = exists ? existing.st_mode & 07777 : NewFileMode();
+        const mode_t mode = newMode == NewMode::OwnerOnly ? S_IRUSR | S_IWUSR
+                            : exists                      ? existing.st_mode & 07777
+                                                          : NewFileMode();
         if (::fchmod(fd.get(), mode) != 0) FailWriting(scratch);
         CloseChecked(fd, scratch);
         if (::rename(scratch.c_str(), path.c_str()) != 0) FailWriting(path);

@@ -54,7 +54,9 @@ std::string ReadFileExclusive(const std::string& path,
 // scratch file behind. The new file takes the old one's permissions, or the umask's. Where
 // `path` is a device or pipe rather than a file, the bytes are written into it instead.
 // Raises FileWriteError.
-void WriteFileReplacing(const std::string& path, std::string_view bytes);
+// The permissions the new file gets: the old file's (or the umask's), or the owner's alone.
+enum class NewMode { LikeOld, OwnerOnly };
+void WriteFileReplacing(const std::string& path, std::string_view bytes, NewMode mode = NewMode::LikeOld);
 
 // Writes every byte to an open descriptor; `name` says what it is in the error.
 void WriteAllTo(int fd, std::string_view bytes, const std::string& name);

@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QMimeData>
 #include <QPointer>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include "clipboard_html.h"
 #include "print_messages.h"
 
 namespace {
@@ -50,4 +52,15 @@ void CopyAll(QWebEngineView* view) {
     page.triggerAction(QWebEnginePage::Unselect);
     if (before && before != view && !view->isAncestorOf(before)) before->setFocus(Qt::OtherFocusReason);
     if (!copied) Fail(print_messages::kCopyFailed);
+    MakeClipboardSafe();
+}
+
+void MakeClipboardSafe() {
+    QClipboard* clipboard = QApplication::clipboard();
+    const QMimeData* copied = clipboard->mimeData();
+    if (!copied || !copied->hasHtml()) return;
+    auto* safe = new QMimeData;
+    if (copied->hasText()) safe->setText(copied->text());
+    safe->setHtml(QString::fromStdString(SafeClipboardHtml(copied->html().toStdString())));
+    clipboard->setMimeData(safe);
 }

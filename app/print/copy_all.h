@@ -6,3 +6,6 @@
 class QWebEngineView;
 
 void CopyAll(QWebEngineView* view);
+// Rewrites the HTML on the clipboard without references to other resources (clipboard_html.h),
+// keeping the plain text as it is: what a copy of the page leaves must be safe to paste.
+void MakeClipboardSafe();
