@@ -12,9 +12,9 @@
 #include "page_file_location.h"
 #include "resource_image.h"
 #include "utf8.h"
+#include "window_outline.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -23,7 +23,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
@@ -91,7 +90,8 @@ void TFBrowser::CreateControls()
     ImTlo = new HotLabel(PPodTlo);
     ImTlo->setObjectName(QStringLiteral("ImTlo"));
     ImTlo->setGeometry(layout::kBackgroundPicture);
-    ImTlo->setPixmap(QPixmap::fromImage(LoadResourceImage(QString::fromLatin1(kBackgroundPictureName))));
+    ImTlo->setPixmap(QPixmap::fromImage(
+        LoadResourceImage(QString::fromLatin1(kBackgroundPictureName), ImTlo->devicePixelRatioF())));
     connect(ImTlo, &HotLabel::pressed, this, &TFBrowser::ImTloMouseDown);
     connect(ImTlo, &HotLabel::moved, this, &TFBrowser::ImTloMouseMove);
     connect(ImTlo, &HotLabel::released, this, &TFBrowser::ImTloMouseUp);
@@ -161,15 +161,7 @@ void TFBrowser::FormShow()
 
 void TFBrowser::SetWindowShape()
 {
-    QBitmap shape(size());
-    shape.fill(Qt::color0);
-    QPainter painter(&shape);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::color1);
-    const qreal radius = layout::kCornerEllipse / 2.0;
-    painter.drawRoundedRect(QRect(QPoint(0, 0), layout::kOutlineSize), radius, radius);
-    painter.end();
-    setMask(shape);
+    ShapeWindow(*this);
 }
 
 void TFBrowser::CentreOnScreen()

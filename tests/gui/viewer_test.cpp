@@ -9,6 +9,7 @@
 #include "page_file_location.h"
 #include "messages.h"
 #include "report_page.h"
+#include "resource_image.h"
 #include "tfbrowser.h"
 
 #include <QClipboard>
@@ -116,6 +117,7 @@ private slots:
     void unwritableProgramFolderStillShowsReport();
     void installedProgramKeepsItsPageWithTheUser();
     void screenshotOfAPageThatCannotBeShownFails();
+    void screenshotOnATwiceDenseScreenIsDrawnForIt();
     void retryBeforeAnyFileIsWrongType();
     void closeAreaDeletesPageFile();
 
@@ -540,6 +542,44 @@ void ViewerTest::screenshotOfAPageThatCannotBeShownFails()
     QVERIFY(viewer.exitCode() != 0);
     QVERIFY(QString::fromUtf8(viewer.readAllStandardError()).contains(QStringLiteral("B\u0142\u0119dny typ pliku.")));
     QVERIFY(!QFile::exists(picture));
+}
+
+void ViewerTest::screenshotOnATwiceDenseScreenIsDrawnForIt()
+{
+    QProcess viewer;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    viewer.setProcessEnvironment(env);
+    const QString path = scratch.filePath(QStringLiteral("okno2x.png"));
+    viewer.start(QStringLiteral(ULNIK_VIEWER), {QStringLiteral("--screenshot"), path, Sample("z_karty.xml")});
+    QVERIFY(viewer.waitForFinished(60000));
+    QCOMPARE(viewer.exitCode(), 0);
+    const QImage shot = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(shot.size(), QSize(1264, 878));
+
+    // The outline at the screen's own pixels: the two cut-off columns are four, and a corner
+    // steps by one pixel, not by two.
+    const auto opaqueFrom = [&shot](int y) {
+        int x = 0;
+        while (qAlpha(shot.pixel(x, y)) == 0)
+            ++x;
+        return x;
+    };
+    for (const int y : {0, 439, 877})
+        QCOMPARE(qAlpha(shot.pixel(1260, y)) + qAlpha(shot.pixel(1263, y)), 0);
+    QCOMPARE(qAlpha(shot.pixel(1259, 439)), 255);
+    QVERIFY(opaqueFrom(0) > 0);
+    QVERIFY2(opaqueFrom(0) != opaqueFrom(1), "the corner steps by whole window pixels");
+
+    // The title band and the button column are the 2x picture's own pixels, which a 1x
+    // picture made twice as large is not.
+    const QRect skin(24, 0, 1200, 130);
+    QImage drawn = LoadResourceImage(QStringLiteral("tlo"), 2).convertToFormat(QImage::Format_ARGB32);
+    drawn.setDevicePixelRatio(1);  // as the picture file has it
+    QCOMPARE(shot.copy(skin), drawn.copy(skin));
+    const QImage enlarged = LoadResourceImage(QStringLiteral("tlo")).scaled(drawn.size(), Qt::IgnoreAspectRatio,
+                                                                         Qt::SmoothTransformation);
+    QVERIFY(enlarged.convertToFormat(QImage::Format_ARGB32).copy(skin) != drawn.copy(skin));
 }
 
 void ViewerTest::retryBeforeAnyFileIsWrongType()
