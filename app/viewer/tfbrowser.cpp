@@ -10,6 +10,7 @@
 #include "html_view.h"
 #include "message_box.h"
 #include "page_file_location.h"
+#include "page_zoom.h"
 #include "resource_image.h"
 #include "utf8.h"
 #include "window_outline.h"
@@ -102,6 +103,7 @@ void TFBrowser::CreateControls()
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
     WebBrowser->setGeometry(QRect(QPoint(0, 0), layout::kViewPanel.size()));
     connect(WebBrowser, &HtmlView::DocumentComplete, this, &TFBrowser::WebBrowserDocumentComplete);
+    zoom_ = new PageZoom(WebBrowser);
 
     for (const layout::HotAreaPlace& place : layout::kHotAreas) {
         auto* label = new HotLabel(PPodTlo);
@@ -336,6 +338,14 @@ void TFBrowser::FormKeyDown(QKeyEvent* event)
         LListaPlikowClick();
     if (modifiers == Qt::ControlModifier && key == Qt::Key_P)
         printer_->Print(true);
+    // Reading size: plus is a shifted key on many keyboards, and "=" stands for it unshifted.
+    const bool zoomKey = (modifiers & ~Qt::ShiftModifier) == Qt::ControlModifier;
+    if (zoomKey && (key == Qt::Key_Plus || key == Qt::Key_Equal))
+        zoom_->ZoomIn();
+    if (zoomKey && key == Qt::Key_Minus)
+        zoom_->ZoomOut();
+    if (zoomKey && key == Qt::Key_0)
+        zoom_->Reset();
 }
 
 // --- dragging by the picture -----------------------------------------------------------------

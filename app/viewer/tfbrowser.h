@@ -17,6 +17,7 @@
 class HotLabel;
 class HtmlView;
 class PagePrinter;
+class PageZoom;
 
 class TFBrowser : public QWidget, public Shell {
     Q_OBJECT
@@ -86,6 +87,7 @@ private:
     QPoint DragLastCursor;
 
     PagePrinter* printer_;
+    PageZoom* zoom_;
     QWidget* PPodTlo;
     HotLabel* ImTlo;
     QWidget* PPodWebbrowser;
