@@ -18,7 +18,7 @@ constexpr QSize ButtonSize(88, 26);
 
 void LoadResourceImage(const QString& name, QLabel* image)
 {
-    image->setPixmap(QPixmap::fromImage(::LoadResourceImage(name)));
+    image->setPixmap(QPixmap::fromImage(::LoadResourceImage(name, image->devicePixelRatioF())));
 }
 
 // Letter keys go by the key, not the character typed, so Shift and Caps Lock make no

@@ -135,9 +135,9 @@ void DrawViewPanel(QPainter& painter)
 
 } // namespace
 
-QImage DrawMainBackground(const QString& version)
+QImage DrawMainBackground(const QString& version, qreal scale)
 {
-    QImage image(Width, Height, QImage::Format_RGB32);
+    QImage image = Skin::Canvas(QSize(Width, Height), scale, QImage::Format_RGB32);
     QPainter painter;
     Skin::BeginPainting(painter, image);
     DrawGround(painter);

@@ -3,5 +3,6 @@
 // hot areas and the panel behind the page view.
 #include <QImage>
 
-// 634 x 442. `version` is printed in the title band after the product's name.
-QImage DrawMainBackground(const QString& version);
+// 634 x 442 at `scale` (see Skin::Canvas). `version` is printed in the title band after the
+// product's name.
+QImage DrawMainBackground(const QString& version, qreal scale);

@@ -4,6 +4,7 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QTransform>
 
 namespace {
 
@@ -101,9 +102,9 @@ void DrawWarningBadge(QPainter& painter)
 
 } // namespace
 
-QImage DrawDialogFace()
+QImage DrawDialogFace(qreal scale)
 {
-    QImage face(FaceWidth, FaceHeight, QImage::Format_RGB32);
+    QImage face = Skin::Canvas(QSize(FaceWidth, FaceHeight), scale, QImage::Format_RGB32);
     face.fill(Qt::white);
     QPainter painter;
     Skin::BeginPainting(painter, face);
@@ -116,7 +117,8 @@ QImage DrawDialogFace()
 
 QImage DrawDialogIcon(const QImage& face, DialogIcon icon)
 {
-    QImage image = face.copy(IconRect);
+    const qreal scale = face.devicePixelRatio();
+    QImage image = face.copy(QTransform::fromScale(scale, scale).mapRect(QRectF(IconRect)).toAlignedRect());
     QPainter painter;
     Skin::BeginPainting(painter, image);
     switch (icon) {
@@ -133,9 +135,9 @@ QImage DrawDialogIcon(const QImage& face, DialogIcon icon)
     return image;
 }
 
-QImage DrawDialogButton(const QString& caption, bool highlighted)
+QImage DrawDialogButton(const QString& caption, bool highlighted, qreal scale)
 {
-    QImage image(88, 26, QImage::Format_RGB32);
+    QImage image = Skin::Canvas(QSize(88, 26), scale, QImage::Format_RGB32);
     image.fill(FooterColour);
     QPainter painter;
     Skin::BeginPainting(painter, image);

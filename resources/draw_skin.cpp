@@ -1,4 +1,5 @@
-// Draws every skin picture of the program into a folder, or the program's icons:
+// Draws every skin picture of the program into a folder, at each scale the program knows, or
+// the program's icons:
 //     QT_QPA_PLATFORM=offscreen ulnik-draw-skin resources/
 //     QT_QPA_PLATFORM=offscreen ulnik-draw-skin --icons packaging/icons/
 // The pictures written are the ones committed beside this program and compiled into Ulnik;
@@ -7,6 +8,7 @@
 #include "dialog_art.h"
 #include "icon_art.h"
 #include "jpeg_encoder.h"
+#include "picture_scale.h"
 #include "ulnik_version.h"
 
 #include <QDir>
@@ -25,9 +27,10 @@ void WriteBytes(const QDir& folder, const QString& fileName, const QByteArray& b
         throw std::runtime_error("cannot write " + file.fileName().toStdString());
 }
 
-void Write(const QDir& folder, const QString& name, const QImage& image, JpegKind kind)
+// Writes `name` drawn at `scale`, under the name that says the scale.
+void Write(const QDir& folder, const QString& name, const PictureScale& scale, const QImage& image, JpegKind kind)
 {
-    WriteBytes(folder, name + QStringLiteral(".jpg"), EncodeJpeg(image, kind));
+    WriteBytes(folder, ScaledPictureName(name, scale) + QStringLiteral(".jpg"), EncodeJpeg(image, kind));
 }
 
 struct ButtonNames {
@@ -43,24 +46,32 @@ const ButtonNames Buttons[] = {
     {"butzamknij", "ZAMKNIJ", "butclose", "CLOSE"},
 };
 
-void WriteButton(const QDir& folder, const QString& name, const QString& caption)
+void WriteButton(const QDir& folder, const QString& name, const QString& caption, const PictureScale& scale)
 {
-    Write(folder, name, DrawDialogButton(caption, false), JpegKind::Baseline);
-    Write(folder, name + QStringLiteral("akt"), DrawDialogButton(caption, true), JpegKind::Baseline);
+    Write(folder, name, scale, DrawDialogButton(caption, false, scale.factor), JpegKind::Baseline);
+    Write(folder, name + QStringLiteral("akt"), scale, DrawDialogButton(caption, true, scale.factor),
+          JpegKind::Baseline);
+}
+
+void DrawAtScale(const QDir& folder, const PictureScale& scale)
+{
+    const QImage face = DrawDialogFace(scale.factor);
+    Write(folder, QStringLiteral("oknowarning"), scale, face, JpegKind::Baseline);
+    Write(folder, QStringLiteral("ikoinfo"), scale, DrawDialogIcon(face, DialogIcon::Information), JpegKind::Baseline);
+    Write(folder, QStringLiteral("ikopytanie"), scale, DrawDialogIcon(face, DialogIcon::Question), JpegKind::Baseline);
+    Write(folder, QStringLiteral("ikouwaga"), scale, DrawDialogIcon(face, DialogIcon::Warning), JpegKind::Baseline);
+    for (const ButtonNames& button : Buttons) {
+        WriteButton(folder, QString::fromUtf8(button.polish), QString::fromUtf8(button.polishCaption), scale);
+        WriteButton(folder, QString::fromUtf8(button.english), QString::fromUtf8(button.englishCaption), scale);
+    }
+    Write(folder, QStringLiteral("tlo"), scale, DrawMainBackground(QStringLiteral(ULNIK_VERSION), scale.factor),
+          JpegKind::Progressive);
 }
 
 void DrawAll(const QDir& folder)
 {
-    const QImage face = DrawDialogFace();
-    Write(folder, QStringLiteral("oknowarning"), face, JpegKind::Baseline);
-    Write(folder, QStringLiteral("ikoinfo"), DrawDialogIcon(face, DialogIcon::Information), JpegKind::Baseline);
-    Write(folder, QStringLiteral("ikopytanie"), DrawDialogIcon(face, DialogIcon::Question), JpegKind::Baseline);
-    Write(folder, QStringLiteral("ikouwaga"), DrawDialogIcon(face, DialogIcon::Warning), JpegKind::Baseline);
-    for (const ButtonNames& button : Buttons) {
-        WriteButton(folder, QString::fromUtf8(button.polish), QString::fromUtf8(button.polishCaption));
-        WriteButton(folder, QString::fromUtf8(button.english), QString::fromUtf8(button.englishCaption));
-    }
-    Write(folder, QStringLiteral("tlo"), DrawMainBackground(QStringLiteral(ULNIK_VERSION)), JpegKind::Progressive);
+    for (const PictureScale& scale : kPictureScales)
+        DrawAtScale(folder, scale);
 }
 
 // The sizes of the hicolor theme that the package installs, beside the scalable picture.

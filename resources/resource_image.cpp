@@ -1,6 +1,7 @@
 #include "resource_image.h"
 
 #include "jpeg_decoder.h"
+#include "picture_scale.h"
 
 #include <QFile>
 
@@ -35,14 +36,22 @@ ResourceNotFound::ResourceNotFound(const QString& name)
 
 QImage LoadResourceImage(const QString& name)
 {
+    return LoadResourceImage(name, 1.0);
+}
+
+QImage LoadResourceImage(const QString& name, qreal devicePixelRatio)
+{
     static const bool initialised = (InitSkinResources(), true);
     Q_UNUSED(initialised);
 
     const QString key = name.toLower();
     if (!IsPlainName(key))
         throw ResourceNotFound(name);
-    QFile file(QStringLiteral(":/skin/") + key);
+    const PictureScale& scale = PictureScaleFor(devicePixelRatio);
+    QFile file(QStringLiteral(":/skin/") + ScaledPictureName(key, scale));
     if (!file.open(QIODevice::ReadOnly))
         throw ResourceNotFound(name);
-    return DecodeJpeg(file.readAll());
+    QImage image = DecodeJpeg(file.readAll());
+    image.setDevicePixelRatio(scale.factor);
+    return image;
 }

@@ -11,6 +11,10 @@ public:
     explicit ResourceNotFound(const QString& name);
 };
 
-// Decodes the picture stored under `name`; the name matches without regard to case.
-// Throws ResourceNotFound for an unknown name and JpegError for a damaged picture.
+// Decodes the picture stored under `name`, as drawn at 1x; the name matches without regard to
+// case. Throws ResourceNotFound for an unknown name and JpegError for a damaged picture.
 QImage LoadResourceImage(const QString& name);
+
+// The same picture for a screen of `devicePixelRatio`: drawn at the scale PictureScaleFor
+// chooses, and marked with that scale, so that it paints at the size of the 1x picture.
+QImage LoadResourceImage(const QString& name, qreal devicePixelRatio);

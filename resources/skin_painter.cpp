@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLinearGradient>
+#include <QtMath>
 
 namespace Skin {
 
@@ -13,6 +14,13 @@ QFont Font(int pixelSize, bool bold)
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+QImage Canvas(QSize size, qreal scale, QImage::Format format)
+{
+    QImage image(qCeil(size.width() * scale), qCeil(size.height() * scale), format);
+    image.setDevicePixelRatio(scale);
+    return image;
 }
 
 void BeginPainting(QPainter& painter, QImage& image)

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <QImage>
 #include <QRectF>
 #include <QString>
 
@@ -20,6 +21,10 @@ inline const QColor BrownLight{0x5a, 0x3c, 0x27};
 
 // A sans font at an exact pixel size, as the skin is drawn pixel for pixel.
 QFont Font(int pixelSize, bool bold);
+
+// A picture of `size` pixels drawn at `scale`: it holds `scale` times as many pixels each way
+// (a part pixel counts whole) and is painted on in pixels of the 1x picture.
+QImage Canvas(QSize size, qreal scale, QImage::Format format);
 
 // Starts an antialiased painter on `image`.
 void BeginPainting(QPainter& painter, QImage& image);

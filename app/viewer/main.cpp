@@ -27,8 +27,6 @@ namespace {
 
 void PrepareEnvironment(const CommandLine& command)
 {
-    // The skin is drawn pixel for pixel: the window is never scaled for the screen.
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (command.mode == CommandLine::Mode::Pdf && !platformChosen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -98,6 +96,8 @@ int Run(int argc, char* argv[])
     UseProgramFonts(ExecutableDir());
     // WebEngine describes its GL set-up on every start; the user has no use for it.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    // The window follows the screen's scale unrounded: the skin is drawn at 1.5x as well as 2x.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulnik"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ulnik"));

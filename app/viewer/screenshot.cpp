@@ -5,6 +5,7 @@
 #include "paint_watch.h"
 #include "terminal_shell.h"
 #include "tfbrowser.h"
+#include "window_outline.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -75,14 +76,19 @@ QImage ShapedWindowPicture(const QWidget& window)
     QImage picture = const_cast<QWidget&>(window).grab().toImage().convertToFormat(QImage::Format_ARGB32);
     if (window.mask().isEmpty())
         return picture;
+    // The outline is in device pixels, as the picture's own pixels are.
+    const qreal ratio = picture.devicePixelRatio();
+    picture.setDevicePixelRatio(1);
     QImage shape(picture.size(), QImage::Format_ARGB32);
     shape.fill(Qt::transparent);
     QPainter shapePainter(&shape);
-    shapePainter.setClipRegion(window.mask());
+    shapePainter.setClipRegion(WindowOutline(ratio));
     shapePainter.fillRect(shape.rect(), Qt::white);
     shapePainter.end();
     QPainter painter(&picture);
     painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
     painter.drawImage(0, 0, shape);
+    painter.end();
+    picture.setDevicePixelRatio(ratio);
     return picture;
 }

@@ -24,5 +24,5 @@ private:
     QString input_;
 };
 
-// The window's picture with everything outside its shape transparent.
+// The main window's picture, in device pixels, with everything outside its outline transparent.
 QImage ShapedWindowPicture(const QWidget& window);

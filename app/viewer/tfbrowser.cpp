@@ -10,13 +10,13 @@
 #include "html_view.h"
 #include "message_box.h"
 #include "page_file_location.h"
+#include "page_zoom.h"
 #include "resource_image.h"
 #include "load_warning.h"
 #include "utf8.h"
 #include "viewer_messages.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -25,7 +25,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -96,7 +95,8 @@ void TFBrowser::CreateControls()
     ImTlo = new HotLabel(PPodTlo);
     ImTlo->setObjectName(QStringLiteral("ImTlo"));
     ImTlo->setGeometry(layout::kBackgroundPicture);
-    ImTlo->setPixmap(QPixmap::fromImage(LoadResourceImage(QString::fromLatin1(kBackgroundPictureName))));
+    ImTlo->setPixmap(QPixmap::fromImage(
+        LoadResourceImage(QString::fromLatin1(kBackgroundPictureName), ImTlo->devicePixelRatioF())));
     connect(ImTlo, &HotLabel::pressed, this, &TFBrowser::ImTloMouseDown);
     connect(ImTlo, &HotLabel::moved, this, &TFBrowser::ImTloMouseMove);
     connect(ImTlo, &HotLabel::released, this, &TFBrowser::ImTloMouseUp);
@@ -108,6 +108,7 @@ void TFBrowser::CreateControls()
     WebBrowser->setGeometry(QRect(QPoint(0, 0), layout::kViewPanel.size()));
     connect(WebBrowser, &HtmlView::DocumentComplete, this, &TFBrowser::WebBrowserDocumentComplete);
     connect(WebBrowser, &HtmlView::Failed, this, &TFBrowser::WebBrowserFailed);
+    zoom_ = new PageZoom(WebBrowser);
 
     for (const layout::HotAreaPlace& place : layout::kHotAreas) {
         auto* label = new HotLabel(PPodTlo);
@@ -172,15 +173,7 @@ void TFBrowser::FormShow()
 
 void TFBrowser::SetWindowShape()
 {
-    QBitmap shape(size());
-    shape.fill(Qt::color0);
-    QPainter painter(&shape);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::color1);
-    const qreal radius = layout::kCornerEllipse / 2.0;
-    painter.drawRoundedRect(QRect(QPoint(0, 0), layout::kOutlineSize), radius, radius);
-    painter.end();
-    setMask(shape);
+    ShapeWindow(*this);
 }
 
 void TFBrowser::CentreOnScreen()
@@ -376,6 +369,14 @@ void TFBrowser::FormKeyDown(QKeyEvent* event)
         LListaPlikowClick();
     if (modifiers == Qt::ControlModifier && key == Qt::Key_P)
         printer_->Print(true);
+    // Reading size: plus is a shifted key on many keyboards, and "=" stands for it unshifted.
+    const bool zoomKey = (modifiers & ~Qt::ShiftModifier) == Qt::ControlModifier;
+    if (zoomKey && (key == Qt::Key_Plus || key == Qt::Key_Equal))
+        zoom_->ZoomIn();
+    if (zoomKey && key == Qt::Key_Minus)
+        zoom_->ZoomOut();
+    if (zoomKey && key == Qt::Key_0)
+        zoom_->Reset();
 }
 
 // --- dragging by the picture -----------------------------------------------------------------

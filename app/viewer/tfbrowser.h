@@ -20,6 +20,7 @@ class FolderProgressDialog;
 class HotLabel;
 class HtmlView;
 class PagePrinter;
+class PageZoom;
 
 class TFBrowser : public QWidget, public Shell {
     Q_OBJECT
@@ -94,6 +95,7 @@ private:
     QPoint DragLastCursor;
 
     PagePrinter* printer_;
+    PageZoom* zoom_;
     QWidget* PPodTlo;
     HotLabel* ImTlo;
     QWidget* PPodWebbrowser;

@@ -107,7 +107,6 @@ BENCHMARK(BM_DropToPage)->UseManualTime()->Iterations(20)->Repetitions(3)->Unit(
 int main(int argc, char** argv)
 {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

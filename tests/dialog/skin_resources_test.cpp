@@ -1,7 +1,9 @@
 #include "jpeg_decoder.h"
+#include "picture_scale.h"
 #include "resource_image.h"
 
 #include <QFile>
+#include <QtMath>
 #include <QTest>
 
 namespace {
@@ -38,6 +40,8 @@ class SkinResourcesTest : public QObject {
 private slots:
     void everyPictureHasItsSize_data();
     void everyPictureHasItsSize();
+    void screenGetsTheNearestScaleAtOrAbove_data();
+    void screenGetsTheNearestScaleAtOrAbove();
     void namesMatchWithoutRegardToCase();
     void unknownNamesRaise_data();
     void unknownNamesRaise();
@@ -49,28 +53,59 @@ void SkinResourcesTest::everyPictureHasItsSize_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("oknowarning") << "oknowarning" << QSize(350, 150);
+    QTest::addColumn<qreal>("scale");
+    const auto add = [](const QString& name, QSize size) {
+        for (const PictureScale& scale : kPictureScales) {
+            // A part pixel counts whole: the icon is 64.5 pixels high at 1.5x.
+            const QSize scaled(qCeil(size.width() * scale.factor), qCeil(size.height() * scale.factor));
+            QTest::newRow(qPrintable(ScaledPictureName(name, scale))) << name << scaled << scale.factor;
+        }
+    };
+    add(QStringLiteral("oknowarning"), QSize(350, 150));
     for (const char* icon : {"ikoinfo", "ikopytanie", "ikouwaga"})
-        QTest::newRow(icon) << icon << QSize(42, 43);
+        add(QString::fromLatin1(icon), QSize(42, 43));
     for (const char* button : {"buttak", "butnie", "butanuluj", "butzamknij", "butyes", "butno", "butcancel",
                                "butclose"}) {
-        const QString name = QString::fromLatin1(button);
-        QTest::newRow(button) << name << QSize(88, 26);
-        QTest::newRow(qPrintable(name + "akt")) << name + "akt" << QSize(88, 26);
+        add(QString::fromLatin1(button), QSize(88, 26));
+        add(QString::fromLatin1(button) + QStringLiteral("akt"), QSize(88, 26));
     }
-    QTest::newRow("tlo") << "tlo" << QSize(634, 442);
+    add(QStringLiteral("tlo"), QSize(634, 442));
 }
 
 void SkinResourcesTest::everyPictureHasItsSize()
 {
     QFETCH(QString, name);
     QFETCH(QSize, size);
-    QCOMPARE(LoadResourceImage(name).size(), size);
+    QFETCH(qreal, scale);
+    const QImage image = LoadResourceImage(name, scale);
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.devicePixelRatio(), scale);
     if (name != QStringLiteral("tlo")) {
-        const JpegFrame frame = ReadFrame(CommittedPicture(name));
+        const JpegFrame frame = ReadFrame(CommittedPicture(ScaledPictureName(name, PictureScaleFor(scale))));
         QCOMPARE(frame.marker, 0xc0);
         QCOMPARE(frame.components, 3);
     }
+}
+
+void SkinResourcesTest::screenGetsTheNearestScaleAtOrAbove_data()
+{
+    QTest::addColumn<qreal>("devicePixelRatio");
+    QTest::addColumn<qreal>("drawnAt");
+    QTest::newRow("below 1") << 0.75 << 1.0;
+    QTest::newRow("1") << 1.0 << 1.0;
+    QTest::newRow("1.25") << 1.25 << 1.5;
+    QTest::newRow("1.5") << 1.5 << 1.5;
+    QTest::newRow("1.5 and a rounding error") << 1.5 + 1e-9 << 1.5;
+    QTest::newRow("1.75") << 1.75 << 2.0;
+    QTest::newRow("2") << 2.0 << 2.0;
+    QTest::newRow("3: the largest") << 3.0 << 2.0;
+}
+
+void SkinResourcesTest::screenGetsTheNearestScaleAtOrAbove()
+{
+    QFETCH(qreal, devicePixelRatio);
+    QFETCH(qreal, drawnAt);
+    QCOMPARE(LoadResourceImage(QStringLiteral("buttak"), devicePixelRatio).devicePixelRatio(), drawnAt);
 }
 
 void SkinResourcesTest::namesMatchWithoutRegardToCase()

@@ -89,12 +89,13 @@ const QStringList AllPictures = {
     "butyes", "butyesakt", "butno", "butnoakt", "butcancel", "butcancelakt", "butclose", "butcloseakt",
 };
 
-// The name of the resource picture the label shows, compared pixel for pixel.
+// The name of the resource picture the label shows, compared pixel for pixel with the picture
+// drawn for the screen's scale.
 QString PictureOf(const QLabel* label)
 {
     const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     for (const QString& name : AllPictures) {
-        if (LoadResourceImage(name).convertToFormat(QImage::Format_RGB32) == shown)
+        if (LoadResourceImage(name, label->devicePixelRatioF()).convertToFormat(QImage::Format_RGB32) == shown)
             return name;
     }
     return QStringLiteral("?");

@@ -9,6 +9,7 @@
 #include "page_file_location.h"
 #include "messages.h"
 #include "report_page.h"
+#include "resource_image.h"
 #include "tfbrowser.h"
 
 #include <QClipboard>
@@ -23,12 +24,14 @@
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QProcess>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineScript>
+#include <QWheelEvent>
 
 #include <csignal>
 #include <unistd.h>
@@ -106,6 +109,7 @@ private slots:
     void tabMovesFocusNowhere();
     void keys_data();
     void keys();
+    void zoomSizesThePageAndIsKept();
     void shiftPressOnPrintAreaOpensMaximisedPreview();
     void dragMovesWindowByPointer();
     void outlineIsRoundedAndNarrower();
@@ -116,6 +120,7 @@ private slots:
     void unwritableProgramFolderStillShowsReport();
     void installedProgramKeepsItsPageWithTheUser();
     void screenshotOfAPageThatCannotBeShownFails();
+    void screenshotOnATwiceDenseScreenIsDrawnForIt();
     void retryBeforeAnyFileIsWrongType();
     void closeAreaDeletesPageFile();
 
@@ -133,6 +138,8 @@ private:
 
 void ViewerTest::initTestCase()
 {
+    // The settings of the user running the tests are neither read nor changed.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
     window = std::make_unique<TFBrowser>();
     CreateWarningDialog(window.get());
     window->SetMessageHandler([this](MessageStyle, MessageIcon, const std::string& text) {
@@ -358,6 +365,69 @@ void ViewerTest::keys()
         QCOMPARE(RunScript(window->View()->page(), QStringLiteral("String(window.getSelection())")).toString(), QString());
 }
 
+void ViewerTest::zoomSizesThePageAndIsKept()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QWebEngineView* view = window->View();
+    const auto zoomOfANewWindow = [] { return TFBrowser().View()->zoomFactor(); };
+    // The page's width in its own pixels: the larger the page, the fewer fit the view.
+    const auto pageWidth = [view] { return RunScript(view->page(), QStringLiteral("window.innerWidth")).toInt(); };
+    const int ownWidth = pageWidth();
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(window.get(), key, modifiers);
+    };
+
+    press(Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(view->zoomFactor(), 1.1);
+    press(Qt::Key_Equal, Qt::ControlModifier);
+    press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    QCOMPARE(view->zoomFactor(), 1.5);
+    press(Qt::Key_Minus, Qt::ControlModifier);
+    press(Qt::Key_Plus, Qt::NoModifier);
+    QCOMPARE(view->zoomFactor(), 1.25);
+    QTRY_VERIFY(qAbs(pageWidth() - ownWidth / 1.25) <= 1);
+
+    // Ctrl+wheel over the page, a notch at a time however finely the turn comes.
+    QWidget* page = view->focusProxy();
+    QVERIFY(page);
+    const auto turn = [page](int angle) {
+        const QPointF middle = QRectF(page->rect()).center();
+        QWheelEvent wheel(middle, page->mapToGlobal(middle), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(page, &wheel);
+    };
+    turn(60);
+    QCOMPARE(view->zoomFactor(), 1.25);
+    turn(60);
+    QCOMPARE(view->zoomFactor(), 1.5);
+    turn(-240);
+    QCOMPARE(view->zoomFactor(), 1.1);
+    // The keys work with the page in focus too: it hands them on to the window.
+    view->setFocus();
+    QTest::keyClick(page, Qt::Key_Minus, Qt::ControlModifier);
+    QTRY_COMPARE(view->zoomFactor(), 1.0);
+    QTest::keyClick(page, Qt::Key_Equal, Qt::ControlModifier);
+    QTRY_COMPARE(view->zoomFactor(), 1.1);
+
+    // Another page, and the next run, keep the size; Ctrl+0 gives the page its own size.
+    Drop({Sample("z_karty.xml")}, true);
+    QCOMPARE(view->zoomFactor(), 1.1);
+    QTRY_VERIFY(qAbs(pageWidth() - ownWidth / 1.1) <= 1);
+    QCOMPARE(zoomOfANewWindow(), 1.1);
+    press(Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(view->zoomFactor(), 1.0);
+    QTRY_COMPARE(pageWidth(), ownWidth);
+    QCOMPARE(zoomOfANewWindow(), 1.0);
+
+    // A kept size edited into nonsense is not used.
+    for (const QVariant& nonsense : {QVariant(40), QVariant(0), QVariant(QStringLiteral("dużo"))}) {
+        QSettings(QStringLiteral("Ulnik"), QStringLiteral("Ulnik")).setValue(QStringLiteral("PageZoom"), nonsense);
+        QCOMPARE(zoomOfANewWindow(), 1.0);
+    }
+}
+
 void ViewerTest::shiftPressOnPrintAreaOpensMaximisedPreview()
 {
     Drop({Sample("z_karty.xml")}, true);
@@ -542,6 +612,44 @@ void ViewerTest::screenshotOfAPageThatCannotBeShownFails()
     QVERIFY(viewer.exitCode() != 0);
     QVERIFY(QString::fromUtf8(viewer.readAllStandardError()).contains(QStringLiteral("B\u0142\u0119dny typ pliku.")));
     QVERIFY(!QFile::exists(picture));
+}
+
+void ViewerTest::screenshotOnATwiceDenseScreenIsDrawnForIt()
+{
+    QProcess viewer;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    viewer.setProcessEnvironment(env);
+    const QString path = scratch.filePath(QStringLiteral("okno2x.png"));
+    viewer.start(QStringLiteral(ULNIK_VIEWER), {QStringLiteral("--screenshot"), path, Sample("z_karty.xml")});
+    QVERIFY(viewer.waitForFinished(60000));
+    QCOMPARE(viewer.exitCode(), 0);
+    const QImage shot = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(shot.size(), QSize(1264, 878));
+
+    // The outline at the screen's own pixels: the two cut-off columns are four, and a corner
+    // steps by one pixel, not by two.
+    const auto opaqueFrom = [&shot](int y) {
+        int x = 0;
+        while (qAlpha(shot.pixel(x, y)) == 0)
+            ++x;
+        return x;
+    };
+    for (const int y : {0, 439, 877})
+        QCOMPARE(qAlpha(shot.pixel(1260, y)) + qAlpha(shot.pixel(1263, y)), 0);
+    QCOMPARE(qAlpha(shot.pixel(1259, 439)), 255);
+    QVERIFY(opaqueFrom(0) > 0);
+    QVERIFY2(opaqueFrom(0) != opaqueFrom(1), "the corner steps by whole window pixels");
+
+    // The title band and the button column are the 2x picture's own pixels, which a 1x
+    // picture made twice as large is not.
+    const QRect skin(24, 0, 1200, 130);
+    QImage drawn = LoadResourceImage(QStringLiteral("tlo"), 2).convertToFormat(QImage::Format_ARGB32);
+    drawn.setDevicePixelRatio(1);  // as the picture file has it
+    QCOMPARE(shot.copy(skin), drawn.copy(skin));
+    const QImage enlarged = LoadResourceImage(QStringLiteral("tlo")).scaled(drawn.size(), Qt::IgnoreAspectRatio,
+                                                                         Qt::SmoothTransformation);
+    QVERIFY(enlarged.convertToFormat(QImage::Format_ARGB32).copy(skin) != drawn.copy(skin));
 }
 
 void ViewerTest::retryBeforeAnyFileIsWrongType()
