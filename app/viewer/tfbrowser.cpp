@@ -15,6 +15,7 @@
 #include "load_warning.h"
 #include "utf8.h"
 #include "viewer_messages.h"
+#include "window_outline.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
