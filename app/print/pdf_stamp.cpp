@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <memory>
 
 #include <qpdf/QPDF.hh>
@@ -83,10 +84,28 @@ std::string LineContent(const PageLine& line, const Box& inner, double baseline)
 // The baseline that puts the text's middle at the given height.
 double BaselineCentredAt(double middle) { return middle - 0.25 * kLineFontSize; }
 
-std::string PageContent(const PrintOptions& options, const Box& page, int number, int pages) {
+// The page less its margins: where the page's own content belongs.
+Box BodyBox(const PrintOptions& options, const Box& page) {
     const auto& m = options.margins;
-    const Box inner{page.left + m.left * kPointsPerMm, page.bottom + m.bottom * kPointsPerMm,
-                    page.right - m.right * kPointsPerMm, page.top - m.top * kPointsPerMm};
+    return {page.left + m.left * kPointsPerMm, page.bottom + m.bottom * kPointsPerMm,
+            page.right - m.right * kPointsPerMm, page.top - m.top * kPointsPerMm};
+}
+
+// Chromium breaks pages on whole CSS pixels (96 to the inch) and lets the next page's first
+// line reach up to a pixel above the break: the accents of its capitals, which rise above the
+// line. Each page shows the rest of the pixel below its break, so those accents would print as
+// a sliver at the foot of the page before. The page's own content is clipped a pixel above the
+// last whole pixel; a line box never ends there, having its descent below the ink.
+std::string ClipAboveNextPage(const Box& body) {
+    constexpr double kPointsPerCssPixel = 72.0 / 96.0;
+    const double height =
+        (std::floor((body.top - body.bottom) / kPointsPerCssPixel) - 1) * kPointsPerCssPixel;
+    return Number(body.left) + " " + Number(body.top - height) + " " + Number(body.right - body.left) + " " +
+           Number(height) + " re W n\n";
+}
+
+std::string PageContent(const PrintOptions& options, const Box& page, int number, int pages) {
+    const Box inner = BodyBox(options, page);
     const std::string header = LineContent(ExpandPageCodes(options.header, number, pages), inner,
                                            BaselineCentredAt((inner.top + page.top) / 2));
     const std::string footer = LineContent(ExpandPageCodes(options.footer, number, pages), inner,
@@ -136,7 +155,8 @@ std::string StampPageLines(const std::string& bytes, const PrintOptions& options
         if (lines.empty()) continue;
         AddFontResource(page, font);
         // The page's own drawing state must not reach the lines: wrap it in q ... Q.
-        page.addPageContents(QPDFObjectHandle::newStream(pdf.get(), "q\n"), true);
+        page.addPageContents(
+            QPDFObjectHandle::newStream(pdf.get(), "q\n" + ClipAboveNextPage(BodyBox(options, PageBox(page)))), true);
         page.addPageContents(QPDFObjectHandle::newStream(pdf.get(), "Q\nq 0 g\n" + lines + "Q\n"),
                              false);
     }

@@ -82,6 +82,24 @@ private slots:
         printoutPages_ = pages.size();
     }
 
+    // Lines that begin with accented capitals: their accents reach above the line, and at a
+    // page break must not print at the foot of the page before.
+    void accentsOfTheNextPageStayOffThisOne() {
+        QWebEnginePage page;
+        RecordingShell shell;
+        PagePrinter printer(&page, nullptr, shell);
+        std::string report = LongReport(kLongReportLines);
+        for (std::size_t at = 0; (at = report.find(">Wiersz", at)) != std::string::npos;)
+            report.replace(at, 7, ">\xA3\xF3" "d\xBC \x8Cwi\xEAtos\xB3" "awa \xAF\xF3\xB3w \xD3");  // Łódź Świętosława Żółw Ó
+        QVERIFY(ShowReport(page, scratch_.Write("akcenty.xml", report), scratch_.PathOf("akcenty.htm")));
+        const QString path = QString::fromStdString(scratch_.PathOf("akcenty.pdf"));
+        QSignalSpy done(this, &PrintRoutesTest::written);
+        printer.WritePdf(path, [this](bool ok) { emit written(ok); });
+        QVERIFY(done.wait(kWaitMs));
+        QVERIFY(ReadPrintout(path).size() >= 2);
+        QCOMPARE(CheckFootOfBodyBlank(path), QString());
+    }
+
     void printoutWaitsForThePageToLoad() {
         QWebEnginePage page;
         RecordingShell shell;

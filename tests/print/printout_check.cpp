@@ -65,6 +65,34 @@ QList<double> LinePitches(const PrintedPage& page, const QString& lineStart) {
     return pitches;
 }
 
+QString CheckFootOfBodyBlank(const QString& pdfPath) {
+    constexpr int kDotsPerInch = 150;
+    constexpr double kDotsPerPoint = kDotsPerInch / 72.0;
+    QProcess pdftoppm;
+    pdftoppm.start("pdftoppm", {"-gray", "-r", QString::number(kDotsPerInch), pdfPath});
+    pdftoppm.waitForFinished(60000);
+    QByteArray all = pdftoppm.readAllStandardOutput();
+    int page = 0;
+    while (!all.isEmpty()) {
+        ++page;
+        // "P5\n<width> <height>\n255\n" and the pixels
+        const QList<QByteArray> header = all.left(64).split('\n');
+        if (header.size() < 4 || header[0] != "P5") return "pdftoppm gave no picture";
+        const QList<QByteArray> size = header[1].split(' ');
+        const int width = size[0].toInt(), height = size[1].toInt();
+        const qsizetype start = header[0].size() + header[1].size() + header[2].size() + 3;
+        const QByteArray pixels = all.mid(start, qsizetype(width) * height);
+        // The last point above the bottom margin: below the last line, above the next page's first.
+        const int bodyFoot = int((height / kDotsPerPoint - kMargin) * kDotsPerPoint);
+        for (int y = bodyFoot - int(kDotsPerPoint); y < bodyFoot; ++y)
+            for (int x = 0; x < width; ++x)
+                if (uchar(pixels[y * width + x]) < 250)
+                    return QString("page %1: ink at the foot of the body at %2,%3").arg(page).arg(x).arg(y);
+        all.remove(0, start + qsizetype(width) * height);
+    }
+    return page == 0 ? "no pages" : QString();
+}
+
 QString CheckPrintout(const QList<PrintedPage>& pages, int firstNumber) {
     if (pages.isEmpty()) return "no pages";
     for (int i = 0; i < pages.size(); ++i) {

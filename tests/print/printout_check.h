@@ -30,6 +30,10 @@ QList<double> LinePitches(const PrintedPage& page, const QString& lineStart);
 // 19.05 mm margins; else what is wrong.
 QString CheckPrintout(const QList<PrintedPage>& pages, int firstNumber = 1);
 
+// Empty when no page has ink in the last point of its body, where only the top of the next
+// page's first line could be; else where.
+QString CheckFootOfBodyBlank(const QString& pdfPath);
+
 // Builds the viewer's page for a report file into pageFile (through the real pipeline) and
 // loads it into the page; false when either failed.
 bool ShowReport(QWebEnginePage& page, const std::string& report, const std::string& pageFile);
