@@ -7,6 +7,7 @@
 #include "pdf_export.h"
 #include "program_files.h"
 #include "program_fonts.h"
+#include "qt_translations.h"
 #include "screenshot.h"
 #include "tfbrowser.h"
 #include "ulnik_version.h"
@@ -74,6 +75,7 @@ int Run(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulnik"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ulnik"));
+    LoadQtTranslations(app);
     if (command.mode == CommandLine::Mode::Pdf)
         return WritePdf(command);
     return RunViewer(app, command);

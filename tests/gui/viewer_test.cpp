@@ -8,12 +8,14 @@
 #include "message_box.h"
 #include "page_file_location.h"
 #include "messages.h"
+#include "qt_translations.h"
 #include "report_page.h"
 #include "tfbrowser.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFile>
@@ -23,6 +25,7 @@
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -93,6 +96,7 @@ class ViewerTest : public QObject {
 
 private slots:
     void initTestCase();
+    void qtDialogsSpeakTheUsersLanguage();
     void commandLine_data();
     void commandLine();
     void droppedReportIsShownWithoutBorder();
@@ -133,6 +137,7 @@ private:
 
 void ViewerTest::initTestCase()
 {
+    LoadQtTranslations(*QCoreApplication::instance());
     window = std::make_unique<TFBrowser>();
     CreateWarningDialog(window.get());
     window->SetMessageHandler([this](MessageStyle, MessageIcon, const std::string& text) {
@@ -140,6 +145,14 @@ void ViewerTest::initTestCase()
     });
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+// The tests run under pl_PL.UTF-8, as the program's users do.
+void ViewerTest::qtDialogsSpeakTheUsersLanguage()
+{
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Szukaj w:"));
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Anuluj"));
 }
 
 void ViewerTest::commandLine_data()
