@@ -26,6 +26,7 @@
 #include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -116,6 +117,7 @@ private slots:
     void hotAreasAreNamed();
     void openDialogTakesATypedMissingName();
     void folderDialogListsTheChosenFolder();
+    void dialogsStartWhereTheCommandLinePathLies();
     void escapingErrorIsShownAndProgramGoesOn();
     void unwritableProgramFolderStillShowsReport();
     void installedProgramKeepsItsPageWithTheUser();
@@ -480,6 +482,34 @@ void ViewerTest::folderDialogListsTheChosenFolder()
     QCOMPARE(title, QStringLiteral("Wskaż folder"));
     QCOMPARE(QString::fromStdString(window->State().LastFolder), QStringLiteral(ULNIK_SOURCE_DIR "/samples/odebrane"));
     QVERIFY(Shown().contains(QStringLiteral("LISTA OTRZYMANYCH SPRAWOZDAŃ")));
+}
+
+void ViewerTest::dialogsStartWhereTheCommandLinePathLies()
+{
+    // `ulnik odebrane/z_karty.xml`, then `ulnik odebrane`, typed in the folder above.
+    const QString folder = scratch.filePath(QStringLiteral("odebrane"));
+    QVERIFY(QDir().mkpath(folder));
+    QFile::copy(Sample("z_karty.xml"), folder + QStringLiteral("/z_karty.xml"));
+    const QString workingFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(scratch.path()));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(workingFolder); });
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    auto startsIn = [&](const char* hotArea) {
+        QString start;
+        AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+            start = dialog.directory().absolutePath();
+            static_cast<QDialog&>(dialog).reject();
+        });
+        QTest::mouseClick(window->findChild<HotLabel*>(QString::fromLatin1(hotArea)), Qt::LeftButton);
+        return start;
+    };
+
+    QVERIFY(window->OpenPath(QStringLiteral("odebrane/z_karty.xml")));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(startsIn("LOpen"), folder);
+    QVERIFY(window->OpenPath(QStringLiteral("odebrane")));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(startsIn("LListaPlikow"), folder);
 }
 
 void ViewerTest::escapingErrorIsShownAndProgramGoesOn()
