@@ -3,7 +3,8 @@
 #   bin/ulnik, bin/ulnik-render
 #   <libdir>/ulnik/libulnik_locale.so       loaded by ulnik-render through its RUNPATH
 #   share/ulnik/{fonts.conf,pomoc/}         found by the programs from bin/ (program_files)
-#   share/applications, share/metainfo, share/icons/hicolor, share/man
+#   share/applications, share/metainfo, share/icons/hicolor, share/man (gzipped)
+#   share/doc/ulnik/{copyright,changelog.gz}
 include(GNUInstallDirs)
 
 set(ULNIK_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
@@ -46,9 +47,29 @@ foreach(size 48 128 256)
 endforeach()
 install(FILES ${ULNIK_PACKAGING_DIR}/icons/ulnik.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-install(FILES ${ULNIK_PACKAGING_DIR}/man/ulnik.1 ${ULNIK_PACKAGING_DIR}/man/ulnik-render.1
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${ULNIK_PACKAGING_DIR}/man/pl/ulnik.1 ${ULNIK_PACKAGING_DIR}/man/pl/ulnik-render.1
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/pl/man1)
+# Man pages and the changelog go out compressed as Debian wants them, and as man reads them
+# everywhere; without a timestamp, so that the same sources give the same files.
+find_program(ULNIK_GZIP gzip REQUIRED)
+set(ulnik_compressed_docs)
+function(ulnik_compressed_doc source destination)
+    cmake_path(RELATIVE_PATH source BASE_DIRECTORY ${ULNIK_PACKAGING_DIR} OUTPUT_VARIABLE relative)
+    set(copy ${PROJECT_BINARY_DIR}/packaging/${relative})
+    add_custom_command(OUTPUT ${copy}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
+        COMMAND ${ULNIK_GZIP} -9nf ${copy}
+        DEPENDS ${source} VERBATIM)
+    install(FILES ${copy}.gz DESTINATION ${destination})
+    set(ulnik_compressed_docs ${ulnik_compressed_docs} ${copy}.gz PARENT_SCOPE)
+endfunction()
+foreach(page ulnik.1 ulnik-render.1)
+    ulnik_compressed_doc(${ULNIK_PACKAGING_DIR}/man/${page} ${CMAKE_INSTALL_MANDIR}/man1)
+    ulnik_compressed_doc(${ULNIK_PACKAGING_DIR}/man/pl/${page} ${CMAKE_INSTALL_MANDIR}/pl/man1)
+endforeach()
+
+# The licences (the program's and the page font's) and the history, where Debian looks for them.
+set(ULNIK_DOC_DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/ulnik)
+install(FILES ${ULNIK_PACKAGING_DIR}/copyright DESTINATION ${ULNIK_DOC_DESTINATION})
+ulnik_compressed_doc(${ULNIK_PACKAGING_DIR}/changelog ${ULNIK_DOC_DESTINATION})
+add_custom_target(ulnik_docs ALL DEPENDS ${ulnik_compressed_docs})
 
 include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)

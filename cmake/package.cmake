@@ -21,8 +21,18 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ulnik developers <ulnik@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/ulnik/ulnik")
-# Libraries from the binaries; the page's fonts (the program's fonts.conf names them) by hand.
+# Libraries from the binaries; the page's fonts (the program's fonts.conf names them) and Qt's
+# translations of its own dialogs by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation2, fonts-dejavu-core, qt6-translations-l10n")
+
+# lintian's overrides belong to the package, not to every `cmake --install`.
+set(CPACK_CUSTOM_INSTALL_VARIABLES ULNIK_DEBIAN_PACKAGE=ON)
+install(CODE "
+    if(ULNIK_DEBIAN_PACKAGE)
+        file(INSTALL ${ULNIK_PACKAGING_DIR}/lintian-overrides/ulnik
+             DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/lintian/overrides\"
+             FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    endif()")
 
 include(CPack)

@@ -2,7 +2,7 @@
 # Sourced by ./run and ./test.
 ulnik_packages=(
     cmake ninja-build g++ clang pkg-config
-    qt6-base-dev qt6-webengine-dev qt6-pdf-dev libgl-dev libxext-dev
+    qt6-base-dev qt6-webengine-dev qt6-pdf-dev libgl-dev libxext-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev libpugixml-dev
     libturbojpeg0-dev libjpeg62-turbo-dev
     xvfb xauth xsltproc

@@ -10,6 +10,7 @@
 #include "program_files.h"
 #include "program_fonts.h"
 #include "quit_on_signals.h"
+#include "qt_translations.h"
 #include "screenshot.h"
 #include "terminal_shell.h"
 #include "tfbrowser.h"
@@ -101,6 +102,7 @@ int Run(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulnik"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ulnik"));
+    LoadQtTranslations(app);
     if (command.mode == CommandLine::Mode::Pdf)
         return WritePdf(command);
     return RunViewer(app, command);

@@ -226,9 +226,12 @@ void TFBrowser::WebBrowserFailed(PageFailure why)
 
 bool TFBrowser::OpenPath(const QString& path)
 {
-    if (QFileInfo(path).isDir())
-        return ListFolder(path);
-    return ReportOpened(opener_.OpenChosenFile(FileSystemPath(path)));
+    // Kept whole, so that the open and folder dialogs start in its folder, not wherever the
+    // command line was typed.
+    const QFileInfo named(path);
+    if (named.isDir())
+        return ListFolder(named.absoluteFilePath());
+    return ReportOpened(opener_.OpenChosenFile(FileSystemPath(named.absoluteFilePath())));
 }
 
 void TFBrowser::LOpenClick()

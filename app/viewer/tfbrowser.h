@@ -36,7 +36,8 @@ public:
     using MessageHandler = std::function<void(MessageStyle, MessageIcon, const std::string&)>;
     void SetMessageHandler(MessageHandler handler) { messageHandler_ = std::move(handler); }
 
-    // A report file is opened, a folder listed. True when its page was written and shown.
+    // A report file is opened, a folder listed, as named on the command line (relative to the
+    // working folder). True when its page was written and shown.
     bool OpenPath(const QString& path);
 
     HtmlView* View() const { return WebBrowser; }

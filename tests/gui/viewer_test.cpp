@@ -8,6 +8,7 @@
 #include "message_box.h"
 #include "page_file_location.h"
 #include "messages.h"
+#include "qt_translations.h"
 #include "report_page.h"
 #include "resource_image.h"
 #include "tfbrowser.h"
@@ -15,6 +16,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFile>
@@ -25,6 +27,8 @@
 #include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QSettings>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -96,6 +100,7 @@ class ViewerTest : public QObject {
 
 private slots:
     void initTestCase();
+    void qtDialogsSpeakTheUsersLanguage();
     void commandLine_data();
     void commandLine();
     void droppedReportIsShownWithoutBorder();
@@ -116,6 +121,7 @@ private slots:
     void hotAreasAreNamed();
     void openDialogTakesATypedMissingName();
     void folderDialogListsTheChosenFolder();
+    void dialogsStartWhereTheCommandLinePathLies();
     void escapingErrorIsShownAndProgramGoesOn();
     void unwritableProgramFolderStillShowsReport();
     void installedProgramKeepsItsPageWithTheUser();
@@ -140,6 +146,7 @@ void ViewerTest::initTestCase()
 {
     // The settings of the user running the tests are neither read nor changed.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+    LoadQtTranslations(*QCoreApplication::instance());
     window = std::make_unique<TFBrowser>();
     CreateWarningDialog(window.get());
     window->SetMessageHandler([this](MessageStyle, MessageIcon, const std::string& text) {
@@ -147,6 +154,14 @@ void ViewerTest::initTestCase()
     });
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+// The tests run under pl_PL.UTF-8, as the program's users do.
+void ViewerTest::qtDialogsSpeakTheUsersLanguage()
+{
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Szukaj w:"));
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Anuluj"));
 }
 
 void ViewerTest::commandLine_data()
@@ -537,6 +552,34 @@ void ViewerTest::folderDialogListsTheChosenFolder()
     QCOMPARE(title, QStringLiteral("Wskaż folder"));
     QCOMPARE(QString::fromStdString(window->State().LastFolder), QStringLiteral(ULNIK_SOURCE_DIR "/samples/odebrane"));
     QVERIFY(Shown().contains(QStringLiteral("LISTA OTRZYMANYCH SPRAWOZDAŃ")));
+}
+
+void ViewerTest::dialogsStartWhereTheCommandLinePathLies()
+{
+    // `ulnik odebrane/z_karty.xml`, then `ulnik odebrane`, typed in the folder above.
+    const QString folder = scratch.filePath(QStringLiteral("odebrane"));
+    QVERIFY(QDir().mkpath(folder));
+    QFile::copy(Sample("z_karty.xml"), folder + QStringLiteral("/z_karty.xml"));
+    const QString workingFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(scratch.path()));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(workingFolder); });
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    auto startsIn = [&](const char* hotArea) {
+        QString start;
+        AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+            start = dialog.directory().absolutePath();
+            static_cast<QDialog&>(dialog).reject();
+        });
+        QTest::mouseClick(window->findChild<HotLabel*>(QString::fromLatin1(hotArea)), Qt::LeftButton);
+        return start;
+    };
+
+    QVERIFY(window->OpenPath(QStringLiteral("odebrane/z_karty.xml")));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(startsIn("LOpen"), folder);
+    QVERIFY(window->OpenPath(QStringLiteral("odebrane")));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(startsIn("LListaPlikow"), folder);
 }
 
 void ViewerTest::escapingErrorIsShownAndProgramGoesOn()

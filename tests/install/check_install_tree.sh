@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR, as a package would, and checks that the installed
 # tree works on its own: the locale module loads through the RUNPATH, the desktop files
-# validate, the man pages render cleanly, and (when the viewer is built) the fonts resolve and
-# the installed viewer shows a report without writing into its own folder.
+# validate, the man pages (gzipped) render cleanly, the changelog tells of this version, and
+# (when the viewer is built) the fonts resolve and the installed viewer shows a report without
+# writing into its own folder.
 # usage: check_install_tree.sh BUILD_DIR SOURCE_DIR BINDIR DATADIR MANDIR VERSION
 set -uo pipefail
 build=$1 source=$2 bindir=$3 datadir=$4 mandir=$5 version=$6
@@ -42,10 +43,17 @@ for size in 48 128 256; do
 done
 [ -s "$root/$datadir/icons/hicolor/scalable/apps/ulnik.svg" ] || fail "scalable icon"
 
-for manpage in "$root/$mandir"/man1/*.1 "$root/$mandir"/pl/man1/*.1; do
+for manpage in "$root/$mandir"/man1/* "$root/$mandir"/pl/man1/*; do
+    [[ $manpage == *.1.gz ]] || fail "$manpage is not a gzipped man page"
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manpage" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man -l $manpage: $warnings"
 done
+
+# The history must tell of the version installed; the licences go with the program.
+doc=$root/$datadir/doc/ulnik
+[[ $(zcat "$doc/changelog.gz" 2>/dev/null | head -n1) == "ulnik ($version) "* ]] ||
+    fail "the changelog does not begin with version $version"
+grep -q '^License: GPL-3+' "$doc/copyright" 2>/dev/null || fail "the copyright file is not installed"
 
 # The installed viewer, and the page fonts that come with it (a build without it has none).
 viewer=$root/$bindir/ulnik
