@@ -1,6 +1,9 @@
 #include "folder_summary.h"
 
+#include <deque>
+#include <map>
 #include <stdexcept>
+#include <utility>
 
 #include "document_types.h"
 #include "file_access.h"
@@ -43,43 +46,69 @@ bool SummariseReportFile(const std::string& path, std::string& line, std::string
     }
 }
 
+std::vector<std::string> FilesInLineOrder(const std::vector<std::string>& sortedLines,
+                                          const std::vector<std::string>& lines,
+                                          const std::vector<std::string>& files) {
+    std::map<std::string, std::deque<const std::string*>> filesOfLine;
+    for (std::size_t i = 0; i < lines.size(); ++i) filesOfLine[lines[i]].push_back(&files[i]);
+    std::vector<std::string> ordered;
+    ordered.reserve(sortedLines.size());
+    for (const std::string& line : sortedLines) {
+        std::deque<const std::string*>& candidates = filesOfLine.at(line);
+        ordered.push_back(*candidates.front());
+        candidates.pop_front();
+    }
+    return ordered;
+}
+
 FolderLister::FolderLister(ProgramState& state, Shell& shell, LocaleServices& locale)
     : state_(state), shell_(shell), locale_(locale) {}
 
-ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderProgress* progress) {
+ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderProgress* progress,
+                                              ListMessages messages) {
     state_.LastFolder = folder;
     const std::vector<std::string> files = FindReportFiles(folder);
     if (files.empty()) {
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kNoReportFiles));
+        if (messages == ListMessages::Shown)
+            shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kNoReportFiles));
         return ListOutcome::NoFiles;
     }
     // Built aside, so that a cancelled listing leaves the summary and the type as they were.
     std::vector<std::string> summary;
+    std::vector<std::string> summarised;  // the file of each line
     std::string documentType = state_.DocumentType;
     try {
         for (std::size_t i = 0; i < files.size(); ++i) {
             if (progress && !progress->Advance(i, files.size())) return ListOutcome::Cancelled;
             std::string line;
-            if (SummariseReportFile(files[i], line, documentType)) summary.push_back(std::move(line));
+            if (SummariseReportFile(files[i], line, documentType)) {
+                summary.push_back(std::move(line));
+                summarised.push_back(files[i]);
+            }
         }
     } catch (const FileTooLarge&) {
-        return Damaged();
+        return Damaged(messages);
     }
     if (progress && !progress->Advance(files.size(), files.size())) return ListOutcome::Cancelled;
-    locale_.SortIgnoringCase(summary);
-    state_.FolderSummary = std::move(summary);
+    std::vector<std::string> sorted = summary;
+    locale_.SortIgnoringCase(sorted);
+    // A failed build below leaves the shown list and its files as they were.
+    std::vector<std::string> previousSummary = std::exchange(state_.FolderSummary, std::move(sorted));
     state_.DocumentType = std::move(documentType);
     try {
         BuildFolderListPage();
     } catch (...) {
-        return Damaged();
+        state_.FolderSummary = std::move(previousSummary);
+        return Damaged(messages);
     }
+    state_.FolderFiles = FilesInLineOrder(state_.FolderSummary, summary, summarised);
     shell_.Navigate(state_.PageFilePath);
     return ListOutcome::Shown;
 }
 
-ListOutcome FolderLister::Damaged() {
-    shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder));
+ListOutcome FolderLister::Damaged(ListMessages messages) {
+    if (messages == ListMessages::Shown)
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder));
     return ListOutcome::Damaged;
 }
 

@@ -26,12 +26,17 @@ enum class ListOutcome {
     Cancelled,  // stopped by the user: everything as it was
 };
 
+// Whether the listing's failures are told to the user. A listing the program starts by itself
+// (the folder changed) keeps quiet and leaves the list shown as it was.
+enum class ListMessages { Shown, Quiet };
+
 class FolderLister {
 public:
     FolderLister(ProgramState& state, Shell& shell, LocaleServices& locale);
 
     // Lists the chosen folder (the folder dialog's answer), with progress when given.
-    ListOutcome ListReceivedReports(const std::string& folder, FolderProgress* progress = nullptr);
+    ListOutcome ListReceivedReports(const std::string& folder, FolderProgress* progress = nullptr,
+                                    ListMessages messages = ListMessages::Shown);
     // Fills ThePage with the list of FolderSummary and writes it to the page file.
     void BuildFolderListPage();
 
@@ -39,7 +44,7 @@ public:
     void SetPageWriter(PageWriter writer) { writer_ = std::move(writer); }
 
 private:
-    ListOutcome Damaged();
+    ListOutcome Damaged(ListMessages messages);
 
     ProgramState& state_;
     Shell& shell_;
@@ -52,3 +57,7 @@ private:
 bool SummariseReportFile(const std::string& path, std::string& line, std::string& documentType);
 // What follows the teacher's name for a document type; empty for a type outside the table.
 std::string SummarySuffix(const std::string& documentType, TpkXML& document);
+// The file of each sorted line: lines that compare equal keep the order of their files.
+std::vector<std::string> FilesInLineOrder(const std::vector<std::string>& sortedLines,
+                                          const std::vector<std::string>& lines,
+                                          const std::vector<std::string>& files);

@@ -14,4 +14,5 @@ struct ProgramState {
     std::string PageFilePath;       // where every page is written and shown from
     std::string LastFolder;         // the folder listed last; the next folder dialog starts there
     std::vector<std::string> FolderSummary;  // one line per report of the folder listed last
+    std::vector<std::string> FolderFiles;    // the report file of each of those lines, in their order
 };

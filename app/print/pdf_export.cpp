@@ -1,5 +1,6 @@
 #include "pdf_export.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -9,7 +10,12 @@
 #include <QUrl>
 #include <QWebEnginePage>
 
+#include "code_page.h"
 #include "exit_codes.h"
+#include "file_access.h"
+#include "pdf_binder.h"
+#include "report_search.h"
+#include "utf8.h"
 #include "page_printer.h"
 #include "print_messages.h"
 #include "qt_locale.h"
@@ -56,7 +62,73 @@ bool Write(QWebEnginePage& page, const std::string& outputPath, Shell& shell) {
     return written;
 }
 
+void LeftOut(Shell& shell, const std::string& path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    shell.ShowMessageBox(StyleZamknij, IconInformacja,
+                         std::string(print_messages::kReportLeftOut) + WideToAnsi(Utf8ToWide(name)));
+}
+
+std::string ReadWhole(const std::string& path) {
+    try {
+        return ReadFileExclusive(path);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 }  // namespace
+
+int ExportAllReportsPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& folder,
+                        const LoadPageFile& load) {
+    TerminalShell shell(std::cerr);
+    const QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
+        return kDamaged;
+    }
+    ProgramState state;
+    state.PageFilePath = QFile::encodeName(scratch.filePath("Temp.htm")).toStdString();
+    QtLocale locale;
+    const int listed = ExitCodeOf(FolderLister(state, shell, locale).ListReceivedReports(folder));
+    if (listed != kDone) return listed;
+    bool leftOut = false;
+    // The list leaves out without a word the files nobody can read; here they are named.
+    for (const std::string& path : FindReportFiles(folder))
+        if (std::find(state.FolderFiles.begin(), state.FolderFiles.end(), path) == state.FolderFiles.end()) {
+            LeftOut(shell, path);
+            leftOut = true;
+        }
+    const std::vector<std::string> files = state.FolderFiles;
+    const std::vector<std::string> lines = state.FolderSummary;
+    const std::string partPath = QFile::encodeName(scratch.filePath("report.pdf")).toStdString();
+    std::vector<BoundPrintout> printouts;
+    ReportOpener opener(state, shell, locale);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        std::string printout;
+        // Each report is printed on its own, so its footer counts its own pages.
+        if (opener.OpenChosenFile(files[i]) == ReportOutcome::Shown && Load(page, state.PageFilePath, load) &&
+            Write(page, partPath, shell))
+            printout = ReadWhole(partPath);
+        if (printout.empty()) {
+            LeftOut(shell, files[i]);
+            leftOut = true;
+            continue;
+        }
+        printouts.push_back({std::move(printout), AnsiToUtf8(lines[i])});
+    }
+    if (printouts.empty()) {
+        shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kNoReportPrinted));
+        return kDamaged;
+    }
+    try {
+        const std::string bound = BindPrintouts(printouts);
+        WriteFileReplacing(outputPath, bound);
+    } catch (const std::exception&) {
+        shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
+        return kDamaged;
+    }
+    return leftOut ? kDamagedFolder : kDone;
+}
 
 int ExportPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& input,
               const LoadPageFile& load) {

@@ -19,3 +19,9 @@ using LoadPageFile =
 // is written.
 int ExportPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& input,
               const LoadPageFile& load = {});
+// `ulnik --pdf OUT.pdf --all FOLDER`: every report of the folder's list, in its order, each
+// from a new page with its own page numbers and a bookmark named as its line of the list. A
+// report that cannot be printed is left out and named on standard error; then the exit code
+// says the folder is damaged, although the PDF of the others is written.
+int ExportAllReportsPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& folder,
+                        const LoadPageFile& load = {});

@@ -31,6 +31,10 @@ inline std::string WrongPageList(int pages) {
 
 inline constexpr std::string_view kCannotWritePdf = "Nie uda\xB3o si\xEA zapisa\xE6 pliku PDF.";
 
+// A report of the list that could not be put into the printout of all of them; the file's name follows.
+inline constexpr std::string_view kReportLeftOut = "Pomini\xEAto sprawozdanie z pliku: ";
+inline constexpr std::string_view kNoReportPrinted = "\xAF" "adne sprawozdanie z listy nie da\xB3o si\xEA wydrukowa\xE6.";
+
 inline constexpr std::string_view kNoPageToCopy = "Brak strony do skopiowania.";
 inline constexpr std::string_view kCopyNoFocus =
     "Nie mo\xBFna zaznaczy\xE6 tekstu strony: widok nie przyj\xB9\xB3 fokusu.";

@@ -5,6 +5,7 @@ const char* const kViewerUsage =
     "  ulnik [FILE|FOLDER]                        open a report, or list a folder's reports\n"
     "  ulnik --screenshot OUT.png [FILE|FOLDER]   save a picture of the window and exit\n"
     "  ulnik --pdf OUT.pdf FILE|FOLDER            write the page as it would print, and exit\n"
+    "  ulnik --pdf OUT.pdf --all FOLDER           write every report of the folder's list, and exit\n"
     "  ulnik --version | --help\n";
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args)
@@ -22,6 +23,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         return {Mode::Screenshot, args[1], n == 3 ? args[2] : ""};
     if (first == "--pdf" && n == 3)
         return {Mode::Pdf, args[1], args[2]};
+    if (first == "--pdf" && n == 4 && args[2] == "--all")
+        return {Mode::Pdf, args[1], args[3], true};
     // "--" lets a file whose name begins with a dash be opened.
     if (n == 2 && first == "--")
         return {Mode::View, "", args[1]};

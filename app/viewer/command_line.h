@@ -9,6 +9,7 @@ struct CommandLine {
     Mode mode = Mode::View;
     std::string output;  // the picture or PDF to write
     std::string input;   // the report or folder to open; may be empty for View and Screenshot
+    bool allReports = false;  // Pdf: every report of the folder rather than its list
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);

@@ -1,5 +1,7 @@
 #include "html_view.h"
 
+#include <QMouseEvent>
+
 HtmlView::HtmlView(QWidget* parent)
     : QWebEngineView(parent),
       page_(new ReportPage(this))
@@ -17,5 +19,18 @@ void HtmlView::Navigate(const QString& path)
     page_->LoadFile(path);
     // The render widget comes and goes with the render process: the page watches whichever is there.
     if (QWidget* proxy = focusProxy())
+    {
         proxy->installEventFilter(page_);
+        proxy->installEventFilter(this);
+    }
+}
+
+bool HtmlView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton && press->modifiers() == Qt::NoModifier)
+            emit LeftPressed(press->position().toPoint());
+    }
+    return QWebEngineView::eventFilter(watched, event);
 }

@@ -25,6 +25,11 @@ signals:
     void DocumentComplete(bool ok);
     // The page could not be shown: the view is blank.
     void Failed(PageFailure why);
+    // A plain left press on the page, at this point of the view.
+    void LeftPressed(QPoint pos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     ReportPage* page_;

@@ -64,7 +64,8 @@ int RunViewer(QApplication& app, const CommandLine& command)
 int WritePdf(const CommandLine& command)
 {
     HtmlView view;
-    return ExportPdf(*view.page(), command.output, command.input,
+    const auto exportPdf = command.allReports ? ExportAllReportsPdf : ExportPdf;
+    return exportPdf(*view.page(), command.output, command.input,
                      [&view](QWebEnginePage&, const QString& path, std::function<void(bool)> done) {
                          QObject::connect(&view, &HtmlView::DocumentComplete, &view, done, Qt::SingleShotConnection);
                          QObject::connect(&view, &HtmlView::Failed, &view, [done, &view](PageFailure why) {

@@ -8,6 +8,7 @@
 #include "folder_progress_dialog.h"
 #include "hot_label.h"
 #include "html_view.h"
+#include "list_page.h"
 #include "message_box.h"
 #include "page_file_location.h"
 #include "page_zoom.h"
@@ -110,6 +111,9 @@ void TFBrowser::CreateControls()
     connect(WebBrowser, &HtmlView::DocumentComplete, this, &TFBrowser::WebBrowserDocumentComplete);
     connect(WebBrowser, &HtmlView::Failed, this, &TFBrowser::WebBrowserFailed);
     zoom_ = new PageZoom(WebBrowser);
+    list_ = new ListPage(WebBrowser, state_, this);
+    connect(list_, &ListPage::EntryClicked, this, [this](int index) { RunCommand([&] { OpenListEntry(index); }); });
+    connect(list_, &ListPage::FolderChanged, this, [this] { RunCommand([&] { RefreshList(); }); });
 
     for (const layout::HotAreaPlace& place : layout::kHotAreas) {
         auto* label = new HotLabel(PPodTlo);
@@ -205,6 +209,8 @@ void TFBrowser::Navigate(const std::string& path)
 
 void TFBrowser::WebBrowserDocumentComplete(bool ok)
 {
+    if (ok)
+        list_->PageLoaded();
     emit DocumentComplete(ok);
     // A report that breaks off shows only its beginning: say so once its page is up.
     if (ok && pendingBreak_)
@@ -226,6 +232,7 @@ void TFBrowser::WebBrowserFailed(PageFailure why)
 
 bool TFBrowser::OpenPath(const QString& path)
 {
+    returnTo_.reset();
     // Kept whole, so that the open and folder dialogs start in its folder, not wherever the
     // command line was typed.
     const QFileInfo named(path);
@@ -247,6 +254,7 @@ void TFBrowser::LOpenClick()
         dialog.selectFile(FromFileSystem(state_.CurrentReportPath));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    returnTo_.reset();
     ReportOpened(opener_.OpenChosenFile(FileSystemPath(dialog.selectedFiles().constFirst())));
 }
 
@@ -260,20 +268,54 @@ void TFBrowser::LListaPlikowClick()
     const QString start = state_.LastFolder.empty() ? QCoreApplication::applicationDirPath()
                                                     : FromFileSystem(state_.LastFolder);
     const QString folder = QFileDialog::getExistingDirectory(this, QString::fromUtf8(kFolderTitle), start);
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
+        returnTo_.reset();
         ListFolder(folder);
+    }
 }
 
-bool TFBrowser::ListFolder(const QString& folder)
+bool TFBrowser::ListFolder(const QString& folder, ListMessages messages, QPointF scroll)
 {
-    FolderProgressDialog progress(this);
-    progress_ = &progress;
-    const ListOutcome outcome = lister_.ListReceivedReports(FileSystemPath(folder), &progress);
-    progress_ = nullptr;
+    ListOutcome outcome;
+    if (messages == ListMessages::Quiet) {
+        // Nothing pops up over the user's work for a listing the program started itself.
+        outcome = lister_.ListReceivedReports(FileSystemPath(folder), nullptr, messages);
+    } else {
+        FolderProgressDialog progress(this);
+        progress_ = &progress;
+        outcome = lister_.ListReceivedReports(FileSystemPath(folder), &progress, messages);
+        progress_ = nullptr;
+    }
     if (outcome != ListOutcome::Shown)
         return false;
+    list_->Showing(folder, scroll);
     printer_->SetJobTitle(QString::fromUtf8(kFolderListJobTitle));
     return true;
+}
+
+void TFBrowser::OpenListEntry(int index)
+{
+    const QPointF scroll = list_->ScrollPosition();
+    const ReportOutcome outcome = opener_.OpenChosenFile(state_.FolderFiles.at(size_t(index)));
+    // The page file still holds the list, shown again from the top: back to where it was.
+    if (!ReportOpened(outcome) && outcome != ReportOutcome::Damaged)
+        list_->Showing(list_->Folder(), scroll);
+}
+
+void TFBrowser::BackToList()
+{
+    if (returnTo_ && !list_->Shown())
+        ListFolder(returnTo_->folder, ListMessages::Shown, returnTo_->scroll);
+}
+
+// The last list stays when the folder cannot be listed now; the next change tries again.
+void TFBrowser::RefreshList()
+{
+    if (!list_->Shown())
+        return;
+    const QString folder = list_->Folder();
+    if (!ListFolder(folder, ListMessages::Quiet, list_->ScrollPosition()))
+        list_->Showing(folder);
 }
 
 // Print jobs are named after what they print, so that they can be told apart in the queue.
@@ -281,6 +323,10 @@ bool TFBrowser::ReportOpened(ReportOutcome outcome)
 {
     if (outcome != ReportOutcome::Shown)
         return false;
+    // A report opened over the list, from it or otherwise, leads back to it.
+    if (list_->Shown())
+        returnTo_ = ListReturn{list_->Folder(), list_->ScrollPosition()};
+    list_->Left();
     pendingBreak_ = opener_.LastBreak();
     printer_->SetJobTitle(QFileInfo(FromFileSystem(state_.CurrentReportPath)).fileName());
     return true;
@@ -304,6 +350,7 @@ void TFBrowser::DropFiles(const QList<QUrl>& urls)
     if (urls.isEmpty())
         return;
     const QString path = urls.constFirst().toLocalFile();
+    returnTo_.reset();
     if (!path.isEmpty() && QFileInfo(path).isDir())
         ListFolder(path);
     else
@@ -373,6 +420,9 @@ void TFBrowser::FormKeyDown(QKeyEvent* event)
         LListaPlikowClick();
     if (modifiers == Qt::ControlModifier && key == Qt::Key_P)
         printer_->Print(true);
+    if ((modifiers == Qt::NoModifier && key == Qt::Key_Backspace) ||
+        (modifiers == Qt::AltModifier && key == Qt::Key_Left))
+        BackToList();
     // Reading size: plus is a shifted key on many keyboards, and "=" stands for it unshifted.
     const bool zoomKey = (modifiers & ~Qt::ShiftModifier) == Qt::ControlModifier;
     if (zoomKey && (key == Qt::Key_Plus || key == Qt::Key_Equal))

@@ -3,6 +3,7 @@
 // the web view in the middle. It is the Shell of the pipeline: messages go to the skinned
 // dialog, pages to the view.
 #include <QPoint>
+#include <QPointF>
 #include <QWidget>
 
 #include <functional>
@@ -19,6 +20,7 @@
 class FolderProgressDialog;
 class HotLabel;
 class HtmlView;
+class ListPage;
 class PagePrinter;
 class PageZoom;
 
@@ -52,6 +54,8 @@ public:
     void LCopiujClick();
     void LPomocClick();
     void LDrukujMouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick);
+    // Back from a report opened from the list to that list (Backspace, Alt+Left).
+    void BackToList();
 
 signals:
     // The view finished loading a page and its border is gone.
@@ -73,8 +77,10 @@ private:
     void CentreOnScreen();
     void FormKeyDown(QKeyEvent* event);
     void DropFiles(const QList<QUrl>& urls);
-    bool ListFolder(const QString& folder);
+    bool ListFolder(const QString& folder, ListMessages messages = ListMessages::Shown, QPointF scroll = {});
     bool ReportOpened(ReportOutcome outcome);
+    void OpenListEntry(int index);
+    void RefreshList();
     void CopyAll();
     void OpenHelpFile();
     void WebBrowserDocumentComplete(bool ok);
@@ -91,12 +97,19 @@ private:
     MessageHandler messageHandler_;
     FolderProgressDialog* progress_ = nullptr;  // while a folder is being listed
     std::optional<XmlBreak> pendingBreak_;      // where the report being shown breaks off
+    // The list a report was opened from, and where it was scrolled to.
+    struct ListReturn {
+        QString folder;
+        QPointF scroll;
+    };
+    std::optional<ListReturn> returnTo_;
     bool shown_ = false;
     bool DragActive = false;
     QPoint DragLastCursor;
 
     PagePrinter* printer_;
     PageZoom* zoom_;
+    ListPage* list_;
     QWidget* PPodTlo;
     HotLabel* ImTlo;
     QWidget* PPodWebbrowser;

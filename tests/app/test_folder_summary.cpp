@@ -247,3 +247,42 @@ TEST_F(FolderListTest, ProgressIsReportedForEveryFile) {
     EXPECT_EQ(lister.ListReceivedReports(folder.path().string(), &never), ListOutcome::Shown);
     EXPECT_EQ(never.calls, 4);
 }
+
+// The list's lines lead to their files: sorted with them, equal lines to different files.
+TEST_F(FolderListTest, EachLineKeepsItsFile) {
+    folder.Write("c.xml", Report("Celina", "Z karty"));
+    folder.Write("a1.xml", Report("Anna", "Z karty"));
+    folder.Write("b.xml", Report("Bogdan", "Z karty"));
+    folder.Write("a2.xml", Report("Anna", "Z karty"));
+    folder.Write("foreign.txt", "not a report");
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    ASSERT_EQ(state.FolderFiles.size(), state.FolderSummary.size());
+    std::vector<std::string> names;
+    for (size_t i = 0; i < state.FolderFiles.size(); ++i) {
+        std::string line;
+        std::string type;
+        ASSERT_TRUE(SummariseReportFile(state.FolderFiles[i], line, type));
+        EXPECT_EQ(line, state.FolderSummary[i]);
+        names.push_back(std::filesystem::path(state.FolderFiles[i]).filename().string());
+    }
+    std::sort(names.begin(), names.begin() + 2);  // the order of equal lines is not defined
+    EXPECT_EQ(names, (std::vector<std::string>{"a1.xml", "a2.xml", "b.xml", "c.xml"}));
+}
+
+// A listing the program starts by itself says nothing and leaves the shown list alone.
+TEST_F(FolderListTest, AQuietListingThatFailsLeavesTheListAsItWas) {
+    folder.Write("a.xml", Report("Anna", "Z karty"));
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    const auto summary = state.FolderSummary;
+    const auto files = state.FolderFiles;
+    const std::string page = PageOnDisk();
+    folder.Write("foreign.xml", "<root/>");
+    EXPECT_EQ(lister.ListReceivedReports(folder.path().string(), nullptr, ListMessages::Quiet), ListOutcome::Damaged);
+    std::filesystem::remove(folder.path() / "foreign.xml");
+    std::filesystem::remove(folder.path() / "a.xml");
+    EXPECT_EQ(lister.ListReceivedReports(folder.path().string(), nullptr, ListMessages::Quiet), ListOutcome::NoFiles);
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_EQ(state.FolderSummary, summary);
+    EXPECT_EQ(state.FolderFiles, files);
+    EXPECT_EQ(PageOnDisk(), page);
+}

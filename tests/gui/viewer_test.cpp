@@ -12,6 +12,8 @@
 #include "report_page.h"
 #include "resource_image.h"
 #include "tfbrowser.h"
+#include "code_page.h"
+#include "utf8.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -78,6 +80,22 @@ QVariant RunScript(QWebEnginePage* page, const QString& script)
     return Await<QVariant>([&](auto done) { page->runJavaScript(script, QWebEngineScript::ApplicationWorld, done); });
 }
 
+// A Windows-1250 "Inne informacje" report by `teacher` about `subject`, both UTF-8.
+QByteArray ListedReport(const QString& teacher, const QString& subject)
+{
+    const QByteArray encoded = "<?xml version=\"1.0\" encoding=\"windows-1250\"?><Szkola><Doc>Inne informacje</Doc>"
+        "<Date>2026-06-20</Date><Belfer>" + teacher.toUtf8() + "</Belfer><Dotyczy>" + subject.toUtf8() +
+        "</Dotyczy><Info><IloscWierszy>1</IloscWierszy><w0>x</w0></Info></Szkola>";
+    return QByteArray::fromStdString(WideToAnsi(Utf8ToWide(encoded.toStdString())));
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 QString PageText(QWebEnginePage* page)
 {
     return Await<QString>([&](auto done) { page->toPlainText(done); });
@@ -129,8 +147,16 @@ private slots:
     void screenshotOnATwiceDenseScreenIsDrawnForIt();
     void retryBeforeAnyFileIsWrongType();
     void closeAreaDeletesPageFile();
+    void listEntriesOpenTheirReportsAndBackKeepsTheScroll_data();
+    void listEntriesOpenTheirReportsAndBackKeepsTheScroll();
+    void listFollowsItsFolder();
 
 private:
+    // Opens a folder's list and waits for it.
+    void ShowList(const QString& folder);
+    // A click on the list's entry `index` (its line's middle, in view coordinates).
+    void ClickEntry(int index);
+
     // Drops `paths` on the window, as a file manager would, and waits for the page when one
     // is expected.
     void Drop(const QStringList& paths, bool expectPage);
@@ -713,6 +739,117 @@ void ViewerTest::closeAreaDeletesPageFile()
     QVERIFY(QFile::exists(PageFile()));
     QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LClose")), Qt::LeftButton);
     QVERIFY(!QFile::exists(PageFile()));
+}
+
+void ViewerTest::ShowList(const QString& folder)
+{
+    messages.clear();
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    QVERIFY(window->OpenPath(folder));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+}
+
+void ViewerTest::ClickEntry(int index)
+{
+    QWebEngineView* view = window->View();
+    const QVariantList box = RunScript(view->page(), QStringLiteral(
+        "(function(i) { const e = document.querySelectorAll('span.ulnik-entry')[i];"
+        " const r = e.getClientRects()[0]; return [r.left, (r.top + r.bottom) / 2, getComputedStyle(e).cursor]; })(%1)")
+        .arg(index)).toList();
+    QCOMPARE(box.size(), 3);
+    QCOMPARE(box[2].toString(), QStringLiteral("pointer"));
+    // Right of the text, where the line's row still is: the whole line is the target.
+    const QPoint at(int((box[0].toDouble() + 400) * view->zoomFactor()), int(box[1].toDouble() * view->zoomFactor()));
+    QTest::mouseClick(view->focusProxy(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void ViewerTest::listEntriesOpenTheirReportsAndBackKeepsTheScroll_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("entry");
+    // Polish order: L before Ł before M; one teacher's two reports in their own order.
+    QTest::newRow("second of one teacher") << "nowak_b.xml" << 3;
+    QTest::newRow("Ł after L") << "lacki.xml" << 1;
+    QTest::newRow("far down") << "z_40.xml" << 34;
+}
+
+void ViewerTest::listEntriesOpenTheirReportsAndBackKeepsTheScroll()
+{
+    QFETCH(QString, file);
+    QFETCH(int, entry);
+    QTemporaryDir folder;
+    const struct {
+        const char* name;
+        const char* teacher;
+        const char* subject;
+    } reports[] = {
+        {"lacki.xml", "\u0141\u0105cki Jan", "kolo"},
+        {"lis.xml", "Lis Ewa", "kolo"},
+        {"nowak_b.xml", "Nowak Anna", "wycieczki"},
+        {"nowak_a.xml", "Nowak Anna", "apele"},
+    };
+    for (const auto& report : reports)
+        WriteFile(folder.filePath(QString::fromLatin1(report.name)),
+                  ListedReport(QString::fromUtf8(report.teacher), QString::fromLatin1(report.subject)));
+    // Enough lines below them for the list to scroll.
+    for (int i = 10; i < 51; ++i)
+        WriteFile(folder.filePath(QStringLiteral("z_%1.xml").arg(i)), ListedReport(QStringLiteral("Zawada %1").arg(i), "kolo"));
+    ShowList(folder.path());
+    QWebEnginePage* page = window->View()->page();
+    RunScript(page, QStringLiteral("window.scrollTo(0, %1)").arg(entry > 10 ? 500 : 0));
+    QTRY_VERIFY(entry <= 10 || page->scrollPosition().y() > 0);
+    const QPointF scrolled = page->scrollPosition();
+
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    ClickEntry(entry);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(QFile::decodeName(QByteArray::fromStdString(window->State().CurrentReportPath)), folder.filePath(file));
+    QVERIFY(!Shown().contains(QStringLiteral("LISTA OTRZYMANYCH")));
+
+    QTest::keyClick(window.get(), Qt::Key_Backspace);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(Shown().contains(QStringLiteral("LISTA OTRZYMANYCH")));
+    QTRY_COMPARE(page->scrollPosition(), scrolled);
+    // Retry still means the report named last.
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(QFile::decodeName(QByteArray::fromStdString(window->State().CurrentReportPath)), folder.filePath(file));
+    QTest::keyClick(window.get(), Qt::Key_Left, Qt::AltModifier);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(Shown().contains(QStringLiteral("LISTA OTRZYMANYCH")));
+    QVERIFY(messages.empty());
+}
+
+void ViewerTest::listFollowsItsFolder()
+{
+    QTemporaryDir folder;
+    WriteFile(folder.filePath(QStringLiteral("a.xml")), ListedReport(QStringLiteral("Adamska Ewa"), "kolo"));
+    WriteFile(folder.filePath(QStringLiteral("b.xml")), ListedReport(QStringLiteral("Bednarz Jan"), "kolo"));
+    ShowList(folder.path());
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+
+    WriteFile(folder.filePath(QStringLiteral("c.xml")), ListedReport(QStringLiteral("Cicha Maria"), "kolo"));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(Shown().contains(QStringLiteral("Cicha Maria")));
+
+    // Copied over in place: no entry of the folder changes, only the file.
+    WriteFile(folder.filePath(QStringLiteral("a.xml")), ListedReport(QStringLiteral("Adamska Ewa"), "apele"));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(Shown().contains(QStringLiteral("apele")));
+
+    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("b.xml"))));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(!Shown().contains(QStringLiteral("Bednarz")));
+
+    // A foreign file spoils the list: the last one stays, and nothing is said.
+    WriteFile(folder.filePath(QStringLiteral("obce.xml")), "<root/>");
+    QVERIFY(!loaded.wait(1500));
+    QVERIFY(Shown().contains(QStringLiteral("Cicha Maria")));
+    QVERIFY(messages.empty());
+    // The next change tries again.
+    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("obce.xml"))));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(messages.empty());
 }
 
 QTEST_MAIN(ViewerTest)

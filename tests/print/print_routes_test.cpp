@@ -2,6 +2,9 @@
 // direct printing, the printer dialog (a page range; cancelled), the preview, and the cases
 // that print nothing. Jobs go to the private queue of scripts/cups-test-printer.
 #include <QAction>
+#include <algorithm>
+#include <iostream>
+#include <sstream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLocalServer>
@@ -26,6 +29,9 @@
 #include "long_report.h"
 #include "page_printer.h"
 #include "pdf_export.h"
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
 #include "print_messages.h"
 #include "printout_check.h"
 #include "recording_shell.h"
@@ -413,6 +419,63 @@ private slots:
         QWebEnginePage page;
         QCOMPARE(ExportPdf(page, output.toStdString(), input.toStdString()), exitCode);
         if (exitCode == 0) QCOMPARE(CheckPrintout(ReadPrintout(output)), QString());
+    }
+
+    // Every report of the list from a page of its own, numbered from 1, named by a bookmark;
+    // what cannot be printed is named and left out, and the exit code says so.
+    void exportsEveryReportOfAFolder_data() {
+        QTest::addColumn<bool>("withForeign");
+        QTest::newRow("sound folder") << false;
+        QTest::newRow("with a foreign report") << true;
+    }
+    void exportsEveryReportOfAFolder() {
+        QFETCH(bool, withForeign);
+        TempDir folder;
+        const QString samples = ULNIK_SOURCE_DIR "/samples/";
+        folder.Write("long.xml", LongReport(kLongReportLines));
+        for (const char* name : {"zachowanie_3a.xml", "z_karty.xml"}) {
+            QFile sample(samples + name);
+            QVERIFY(sample.open(QIODevice::ReadOnly));
+            folder.Write(name, sample.readAll().toStdString());
+        }
+        if (withForeign) folder.Write("obcy.xml", "<Szkola><Belfer>Obcy Jan</Belfer><Doc>List</Doc></Szkola>");
+        const std::string out = scratch_.PathOf("all.pdf");
+        QFile::remove(QString::fromStdString(out));
+        QWebEnginePage page;
+        std::ostringstream errors;
+        std::streambuf* const saved = std::cerr.rdbuf(errors.rdbuf());
+        const int exitCode = ExportAllReportsPdf(page, out, folder.path().string());
+        std::cerr.rdbuf(saved);
+        QCOMPARE(exitCode, withForeign ? 6 : 0);
+        QCOMPARE(QString::fromStdString(errors.str()).contains("obcy.xml"), withForeign);
+
+        QPDF pdf;
+        pdf.processFile(out.c_str());
+        std::vector<QPDFOutlineObjectHelper> marks = QPDFOutlineDocumentHelper(pdf).getTopLevelOutlines();
+        const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+        QCOMPARE(marks.size(), std::size_t(3));
+        const QList<PrintedPage> printed = ReadPrintout(QString::fromStdString(out));
+        QCOMPARE(printed.size(), int(pages.size()));
+        QStringList titles;
+        QList<int> firstPages;
+        for (QPDFOutlineObjectHelper& mark : marks) {
+            titles << QString::fromStdString(mark.getTitle());
+            QPDFObjectHandle target = mark.getDestPage();
+            const auto at = std::find_if(pages.begin(), pages.end(), [&](const QPDFPageObjectHelper& p) {
+                return p.getObjectHandle().getObjGen() == target.getObjGen();
+            });
+            QVERIFY(at != pages.end());
+            firstPages << int(at - pages.begin());
+        }
+        QCOMPARE(titles.size(), 3);
+        const int longOne = titles.indexOf(QStringLiteral("Sikora Pawel - Inne - Dlugie sprawozdanie"));
+        QVERIFY(longOne >= 0);
+        // Each report counts its own pages: the footers run 1..n from every bookmark on.
+        firstPages << printed.size();
+        QVERIFY(firstPages[longOne + 1] - firstPages[longOne] > 1);
+        for (int i = 0; i + 1 < firstPages.size(); ++i) {
+            QCOMPARE(CheckPrintout(printed.mid(firstPages[i], firstPages[i + 1] - firstPages[i])), QString());
+        }
     }
 
 signals:
