@@ -26,6 +26,7 @@ namespace {
 // Sharp enough on screen at the preview's zoom levels, and quick to draw.
 constexpr int kPreviewDotsPerInch = 150;
 constexpr const char* kUntitledJob = "Ulnik";
+constexpr const char* kAllReportsJobTitle = "Wszystkie sprawozdania z listy";
 
 // The default printer, else any printer; null when the system has none.
 QPrinterInfo TargetPrinter() {
@@ -157,9 +158,11 @@ void PagePrinter::PrintAtOnce(const PrinterPtr& printer, const QByteArray& print
 void PagePrinter::OpenPrintDialog(const PrinterPtr& printer, const QByteArray& printout) {
     auto* dialog = new PageRangeDialog(printer.get(), PagesOf(printout), shell_, parent_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (makeAllReports_) dialog->OfferAllReports(allReports_);
     const QPageLayout madeFor = printer->pageLayout();
-    connect(dialog, &QDialog::finished, this, [this, printer, printout, madeFor](int result) {
+    connect(dialog, &QDialog::finished, this, [this, dialog, printer, printout, madeFor](int result) {
         if (result != QDialog::Accepted) return Finish(PrintOutcome::Cancelled);
+        if (dialog->AllReportsChosen()) return PrintAllReports(printer);
         if (SamePaper(printer->pageLayout(), madeFor)) return Deliver(printer, printout);
         // Other paper chosen in the dialog: the printout is laid out again for it.
         MakeFor(printer, [this, printer](const QByteArray& remade) { Deliver(printer, remade); });
@@ -167,7 +170,16 @@ void PagePrinter::OpenPrintDialog(const PrinterPtr& printer, const QByteArray& p
     dialog->open();
 }
 
-void PagePrinter::Deliver(const PrinterPtr& printer, const QByteArray& printout) {
+void PagePrinter::PrintAllReports(const PrinterPtr& printer) {
+    const QByteArray all = makeAllReports_ ? makeAllReports_() : QByteArray();
+    if (all.isEmpty()) {
+        Say(print_messages::kNoReportPrinted);
+        return Finish(PrintOutcome::Failed);
+    }
+    Deliver(printer, all, QString::fromUtf8(kAllReportsJobTitle));
+}
+
+void PagePrinter::Deliver(const PrinterPtr& printer, const QByteArray& printout, const QString& title) {
     if (printout.isEmpty()) {
         Say(print_messages::kPrintoutFailed);
         return Finish(PrintOutcome::Failed);
@@ -190,8 +202,8 @@ void PagePrinter::Deliver(const PrinterPtr& printer, const QByteArray& printout)
         Say(print_messages::kCannotWritePdf);
         return Finish(PrintOutcome::Failed);
     }
-    const QString title = jobTitle_.isEmpty() ? QString::fromLatin1(kUntitledJob) : jobTitle_;
-    CupsJob job{printer->printerName().toStdString(), title.toStdString(), printer->copyCount(),
+    const QString named = !title.isEmpty() ? title : jobTitle_.isEmpty() ? QString::fromLatin1(kUntitledJob) : jobTitle_;
+    CupsJob job{printer->printerName().toStdString(), named.toStdString(), printer->copyCount(),
                 printer->collateCopies(), SidesOf(printer->duplex())};
     SubmitToCups(std::move(job), std::move(pages), jobTimeLimitMs_, this, [this](const CupsOutcome& outcome) {
         if (outcome.sent) return Finish(PrintOutcome::Printed);

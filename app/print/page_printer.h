@@ -41,6 +41,13 @@ public:
     PrintOptions& Options() { return options_; }
     // The name the print queue shows for the jobs of the page shown now.
     void SetJobTitle(const QString& title) { jobTitle_ = title; }
+    // On a list of reports, how many there are and how every one of them is printed into one
+    // printout (empty when none could be); a count of 0 when the page shown is no list.
+    using AllReportsPrintout = std::function<QByteArray()>;
+    void SetAllReports(int count, AllReportsPrintout make) {
+        allReports_ = count;
+        makeAllReports_ = std::move(make);
+    }
     // How long CUPS may take to accept a job before the print is given up as failed.
     void SetJobTimeLimit(int ms) { jobTimeLimitMs_ = ms; }
 
@@ -71,7 +78,8 @@ private:
     void PrintAtOnce(const PrinterPtr& printer, const QByteArray& printout);
     void OpenPrintDialog(const PrinterPtr& printer, const QByteArray& printout);
     void MakeFor(const PrinterPtr& printer, std::function<void(const QByteArray&)> then);
-    void Deliver(const PrinterPtr& printer, const QByteArray& printout);
+    void Deliver(const PrinterPtr& printer, const QByteArray& printout, const QString& title = {});
+    void PrintAllReports(const PrinterPtr& printer);
     void OpenPreview(const PrinterPtr& printer, const QByteArray& printout);
     void PaintRequested(const std::shared_ptr<PreviewState>& state, const PrinterPtr& printer);
 
@@ -81,5 +89,7 @@ private:
     PrintOptions options_;
     QString jobTitle_;
     int jobTimeLimitMs_;
+    int allReports_ = 0;
+    AllReportsPrintout makeAllReports_;
     PrintoutMaker* maker_;
 };

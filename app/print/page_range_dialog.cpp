@@ -1,5 +1,8 @@
 #include "page_range_dialog.h"
 
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPageRanges>
 #include <QPrinter>
@@ -29,7 +32,27 @@ PageRangeDialog::PageRangeDialog(QPrinter* printer, int pages, Shell& shell, QWi
     setMinMax(1, std::max(1, pages));
 }
 
+void PageRangeDialog::OfferAllReports(int count) {
+    if (allReports_ || count <= 0) return;
+    allReports_ = new QCheckBox(
+        QString::fromUtf8("Wszystkie sprawozdania z listy (%1)").arg(count), this);
+    allReports_->setObjectName(QStringLiteral("allReports"));
+    // Above the buttons, where it is seen, not on a tab of the collapsed options.
+    auto* box = qobject_cast<QBoxLayout*>(layout());
+    auto* buttons = findChild<QDialogButtonBox*>();
+    const int at = box && buttons ? box->indexOf(buttons) : -1;
+    if (box)
+        box->insertWidget(at < 0 ? box->count() : at, allReports_);
+}
+
+bool PageRangeDialog::AllReportsChosen() const { return allReports_ && allReports_->isChecked(); }
+
 void PageRangeDialog::accept() {
+    // Every report prints whole: the page fields count the list's pages.
+    if (AllReportsChosen()) {
+        if (auto* allChoice = findChild<QRadioButton*>(QStringLiteral("printAll"))) allChoice->setChecked(true);
+        return QPrintDialog::accept();
+    }
     auto* pagesChoice = findChild<QRadioButton*>(QStringLiteral("pagesRadioButton"));
     auto* pagesField = findChild<QLineEdit*>(QStringLiteral("pagesLineEdit"));
     auto* allChoice = findChild<QRadioButton*>(QStringLiteral("printAll"));

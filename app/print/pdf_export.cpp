@@ -78,15 +78,46 @@ std::string ReadWhole(const std::string& path) {
 
 }  // namespace
 
+AllReports PrintAllReports(QWebEnginePage& page, const std::vector<std::string>& files,
+                           const std::vector<std::string>& lines, Shell& shell, const LoadPageFile& load) {
+    AllReports all;
+    const QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        all.leftOut = files;
+        return all;
+    }
+    ProgramState state;
+    state.PageFilePath = QFile::encodeName(scratch.filePath("Temp.htm")).toStdString();
+    const std::string partPath = QFile::encodeName(scratch.filePath("report.pdf")).toStdString();
+    QtLocale locale;
+    ReportOpener opener(state, shell, locale);
+    std::vector<BoundPrintout> printouts;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        std::string printout;
+        // Each report is printed on its own, so its footer counts its own pages.
+        if (opener.OpenChosenFile(files[i]) == ReportOutcome::Shown && Load(page, state.PageFilePath, load) &&
+            Write(page, partPath, shell))
+            printout = ReadWhole(partPath);
+        if (printout.empty())
+            all.leftOut.push_back(files[i]);
+        else
+            printouts.push_back({std::move(printout), AnsiToUtf8(i < lines.size() ? lines[i] : std::string())});
+    }
+    if (!printouts.empty()) {
+        try {
+            all.pdf = BindPrintouts(printouts);
+        } catch (const std::exception&) {
+            all.leftOut = files;
+        }
+    }
+    return all;
+}
+
 int ExportAllReportsPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& folder,
                         const LoadPageFile& load) {
     TerminalShell shell(std::cerr);
-    const QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
-        return kDamaged;
-    }
     ProgramState state;
+    const QTemporaryDir scratch;
     state.PageFilePath = QFile::encodeName(scratch.filePath("Temp.htm")).toStdString();
     QtLocale locale;
     const int listed = ExitCodeOf(FolderLister(state, shell, locale).ListReceivedReports(folder));
@@ -98,36 +129,19 @@ int ExportAllReportsPdf(QWebEnginePage& page, const std::string& outputPath, con
             LeftOut(shell, path);
             leftOut = true;
         }
-    const std::vector<std::string> files = state.FolderFiles;
-    const std::vector<std::string> lines = state.FolderSummary;
-    const std::string partPath = QFile::encodeName(scratch.filePath("report.pdf")).toStdString();
-    std::vector<BoundPrintout> printouts;
-    ReportOpener opener(state, shell, locale);
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        std::string printout;
-        // Each report is printed on its own, so its footer counts its own pages.
-        if (opener.OpenChosenFile(files[i]) == ReportOutcome::Shown && Load(page, state.PageFilePath, load) &&
-            Write(page, partPath, shell))
-            printout = ReadWhole(partPath);
-        if (printout.empty()) {
-            LeftOut(shell, files[i]);
-            leftOut = true;
-            continue;
-        }
-        printouts.push_back({std::move(printout), AnsiToUtf8(lines[i])});
-    }
-    if (printouts.empty()) {
+    const AllReports all = PrintAllReports(page, state.FolderFiles, state.FolderSummary, shell, load);
+    for (const std::string& path : all.leftOut) LeftOut(shell, path);
+    if (all.pdf.empty()) {
         shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kNoReportPrinted));
         return kDamaged;
     }
     try {
-        const std::string bound = BindPrintouts(printouts);
-        WriteFileReplacing(outputPath, bound);
+        WriteFileReplacing(outputPath, all.pdf);
     } catch (const std::exception&) {
         shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
         return kDamaged;
     }
-    return leftOut ? kDamagedFolder : kDone;
+    return leftOut || !all.leftOut.empty() ? kDamagedFolder : kDone;
 }
 
 int ExportPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& input,

@@ -4,10 +4,12 @@
 // error; the result is one of the exit codes of exit_codes.h.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <QString>
 
 class QWebEnginePage;
+class Shell;
 
 // Shows the page file at this path in the page and calls `done` once it has loaded (true) or
 // cannot be shown (false); by default QWebEnginePage::load and its loadFinished.
@@ -19,6 +21,16 @@ using LoadPageFile =
 // is written.
 int ExportPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& input,
               const LoadPageFile& load = {});
+// Every report of a folder's list (its files and their lines, in the list's order) printed on
+// A4 into one PDF, each from a new page with its own page numbers and a bookmark named as its
+// line. `pdf` is empty when none could be printed; `leftOut` names the files that could not.
+struct AllReports {
+    std::string pdf;
+    std::vector<std::string> leftOut;
+};
+AllReports PrintAllReports(QWebEnginePage& page, const std::vector<std::string>& files,
+                           const std::vector<std::string>& lines, Shell& shell, const LoadPageFile& load = {});
+
 // `ulnik --pdf OUT.pdf --all FOLDER`: every report of the folder's list, in its order, each
 // from a new page with its own page numbers and a bookmark named as its line of the list. A
 // report that cannot be printed is left out and named on standard error; then the exit code

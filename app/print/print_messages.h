@@ -33,6 +33,8 @@ inline constexpr std::string_view kCannotWritePdf = "Nie uda\xB3o si\xEA zapisa\
 
 // A report of the list that could not be put into the printout of all of them; the file's name follows.
 inline constexpr std::string_view kReportLeftOut = "Pomini\xEAto sprawozdanie z pliku: ";
+// Followed by the file names, a line each.
+inline constexpr std::string_view kReportsLeftOut = "Pomini\xEAto sprawozdania z plik\xF3w:";
 inline constexpr std::string_view kNoReportPrinted = "\xAF" "adne sprawozdanie z listy nie da\xB3o si\xEA wydrukowa\xE6.";
 
 inline constexpr std::string_view kNoPageToCopy = "Brak strony do skopiowania.";

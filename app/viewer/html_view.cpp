@@ -1,5 +1,8 @@
 #include "html_view.h"
 
+#include <memory>
+#include <utility>
+
 #include <QMouseEvent>
 
 HtmlView::HtmlView(QWidget* parent)
@@ -33,4 +36,17 @@ bool HtmlView::eventFilter(QObject* watched, QEvent* event)
             emit LeftPressed(press->position().toPoint());
     }
     return QWebEngineView::eventFilter(watched, event);
+}
+
+void HtmlView::NavigateThen(const QString& path, std::function<void(bool shown)> done)
+{
+    // Whichever comes first answers; the other is let go.
+    auto answered = std::make_shared<bool>(false);
+    auto answer = [answered, done](bool shown) {
+        if (!std::exchange(*answered, true))
+            done(shown);
+    };
+    connect(this, &HtmlView::DocumentComplete, this, answer, Qt::SingleShotConnection);
+    connect(this, &HtmlView::Failed, this, [answer](PageFailure) { answer(false); }, Qt::SingleShotConnection);
+    Navigate(path);
 }

@@ -5,6 +5,8 @@
 // Nothing is loaded before the first page.
 #include <QWebEngineView>
 
+#include <functional>
+
 #include "report_page.h"
 
 class LocalFileInterceptor;
@@ -17,6 +19,8 @@ public:
 
     // Shows the local file named by a plain path.
     void Navigate(const QString& path);
+    // The same, for printing: `done` hears once whether the page was shown.
+    void NavigateThen(const QString& path, std::function<void(bool shown)> done);
     ReportPage* Page() const { return page_; }
     LocalFileInterceptor* Interceptor() const { return page_->Interceptor(); }
 

@@ -65,18 +65,15 @@ int WritePdf(const CommandLine& command)
 {
     HtmlView view;
     const auto exportPdf = command.allReports ? ExportAllReportsPdf : ExportPdf;
+    // Why a page could not be shown is told here; the export says only that it was not written.
+    QObject::connect(&view, &HtmlView::Failed, &view, [](PageFailure why) {
+        std::cerr << MessageForTerminal(std::string(why == PageFailure::Crashed ? viewer_messages::kPageCrashed
+                                                                                : viewer_messages::kPageTimedOut))
+                  << '\n';
+    });
     return exportPdf(*view.page(), command.output, command.input,
                      [&view](QWebEnginePage&, const QString& path, std::function<void(bool)> done) {
-                         QObject::connect(&view, &HtmlView::DocumentComplete, &view, done, Qt::SingleShotConnection);
-                         QObject::connect(&view, &HtmlView::Failed, &view, [done, &view](PageFailure why) {
-                             std::cerr << MessageForTerminal(std::string(why == PageFailure::Crashed
-                                                                             ? viewer_messages::kPageCrashed
-                                                                             : viewer_messages::kPageTimedOut))
-                                       << '\n';
-                             QObject::disconnect(&view, &HtmlView::DocumentComplete, nullptr, nullptr);
-                             done(false);
-                         }, Qt::SingleShotConnection);
-                         view.Navigate(path);
+                         view.NavigateThen(path, std::move(done));
                      });
 }
 

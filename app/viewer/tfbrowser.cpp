@@ -5,6 +5,9 @@
 #include "copy_all.h"
 #include "help.h"
 #include "page_printer.h"
+#include "pdf_export.h"
+#include "print_messages.h"
+#include "code_page.h"
 #include "folder_progress_dialog.h"
 #include "hot_label.h"
 #include "html_view.h"
@@ -290,7 +293,28 @@ bool TFBrowser::ListFolder(const QString& folder, ListMessages messages, QPointF
         return false;
     list_->Showing(folder, scroll);
     printer_->SetJobTitle(QString::fromUtf8(kFolderListJobTitle));
+    printer_->SetAllReports(int(state_.FolderFiles.size()), [this] { return AllReportsPrintout(); });
     return true;
+}
+
+// Every report of the list shown, each printed in a page of its own that nobody sees, with
+// the shown page's safe policy; the ones that cannot be printed are named.
+QByteArray TFBrowser::AllReportsPrintout()
+{
+    if (!printView_)
+        printView_ = std::make_unique<HtmlView>();
+    const AllReports all = PrintAllReports(
+        *printView_->page(), state_.FolderFiles, state_.FolderSummary, *this,
+        [this](QWebEnginePage&, const QString& path, std::function<void(bool)> done) {
+            printView_->NavigateThen(path, std::move(done));
+        });
+    if (!all.leftOut.empty()) {
+        std::string names;
+        for (const std::string& path : all.leftOut)
+            names += "\r" + WideToAnsi(Utf8ToWide(QFileInfo(FromFileSystem(path)).fileName().toStdString()));
+        ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kReportsLeftOut) + names);
+    }
+    return QByteArray::fromStdString(all.pdf);
 }
 
 void TFBrowser::OpenListEntry(int index)
@@ -328,6 +352,7 @@ bool TFBrowser::ReportOpened(ReportOutcome outcome)
         returnTo_ = ListReturn{list_->Folder(), list_->ScrollPosition()};
     list_->Left();
     pendingBreak_ = opener_.LastBreak();
+    printer_->SetAllReports(0, {});
     printer_->SetJobTitle(QFileInfo(FromFileSystem(state_.CurrentReportPath)).fileName());
     return true;
 }

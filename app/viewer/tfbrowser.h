@@ -79,6 +79,7 @@ private:
     void DropFiles(const QList<QUrl>& urls);
     bool ListFolder(const QString& folder, ListMessages messages = ListMessages::Shown, QPointF scroll = {});
     bool ReportOpened(ReportOutcome outcome);
+    QByteArray AllReportsPrintout();
     void OpenListEntry(int index);
     void RefreshList();
     void CopyAll();
@@ -108,6 +109,7 @@ private:
     QPoint DragLastCursor;
 
     PagePrinter* printer_;
+    std::unique_ptr<HtmlView> printView_;  // prints every report of a list, unseen
     PageZoom* zoom_;
     ListPage* list_;
     QWidget* PPodTlo;
