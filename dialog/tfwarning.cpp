@@ -99,7 +99,7 @@ TFWarning::TFWarning(QWidget* parent)
     LoadResourceImage(FacePicture, ImWarning);
     ShowDialogIcon(1);
 
-    InstallTabFilter();
+    InstallTabFilter(this);
 }
 
 QWidget* TFWarning::MakeButton(const char* panelName, const char* imageName, QPoint position,

@@ -11,6 +11,7 @@
 #include "message_box.h"
 #include "page_file_location.h"
 #include "resource_image.h"
+#include "tab_filter.h"
 #include "utf8.h"
 
 #include <QApplication>
@@ -80,6 +81,7 @@ TFBrowser::TFBrowser(QWidget* parent)
     CreateControls();
     printer_ = new PagePrinter(WebBrowser->page(), this, *this);
     WireHotAreas();
+    InstallTabFilter(this);
 }
 
 TFBrowser::~TFBrowser() = default;

@@ -1,5 +1,6 @@
 #include "message_box.h"
 #include "resource_image.h"
+#include "tab_filter.h"
 #include "tfwarning.h"
 #include "warning_state.h"
 
@@ -155,7 +156,8 @@ private slots:
     void textIsNotMarkup();
     void titleStripDragsByThePointersMovement();
     void pressOnTheFaceDoesNotDrag();
-    void tabMovesFocusNowhere();
+    void tabMovesFocusOnlyInOtherWindows_data();
+    void tabMovesFocusOnlyInOtherWindows();
 };
 
 void WarningDialogTest::initTestCase()
@@ -400,14 +402,24 @@ void WarningDialogTest::pressOnTheFaceDoesNotDrag()
     });
 }
 
-void WarningDialogTest::tabMovesFocusNowhere()
+void WarningDialogTest::tabMovesFocusOnlyInOtherWindows_data()
 {
+    QTest::addColumn<bool>("programs");
+    QTest::newRow("the program's own window") << true;
+    QTest::newRow("a standard dialog") << false;
+}
+
+void WarningDialogTest::tabMovesFocusOnlyInOtherWindows()
+{
+    QFETCH(bool, programs);
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* first = new QLineEdit(&window);
     auto* second = new QLineEdit(&window);
     layout->addWidget(first);
     layout->addWidget(second);
+    if (programs)
+        InstallTabFilter(&window);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -415,11 +427,11 @@ void WarningDialogTest::tabMovesFocusNowhere()
     QTRY_VERIFY(first->hasFocus());
 
     QTest::keyClick(first, Qt::Key_Tab);
-    QVERIFY(first->hasFocus());
+    QCOMPARE(second->hasFocus(), !programs);
     second->setFocus();
     QTRY_VERIFY(second->hasFocus());
     QTest::keyClick(second, Qt::Key_Backtab, Qt::ShiftModifier);
-    QVERIFY(second->hasFocus());
+    QCOMPARE(first->hasFocus(), !programs);
     QVERIFY(first->text().isEmpty() && second->text().isEmpty());
 }
 

@@ -104,6 +104,7 @@ private slots:
     void hostileReportRunsAndFetchesNothing();
     void crashedRendererReloadsThePage();
     void tabMovesFocusNowhere();
+    void tabMovesFocusInTheStandardDialogs();
     void keys_data();
     void keys();
     void shiftPressOnPrintAreaOpensMaximisedPreview();
@@ -316,6 +317,37 @@ void ViewerTest::tabMovesFocusNowhere()
     QCOMPARE(QApplication::focusWidget(), inView);
 }
 
+// Answers the next modal dialog of type `Dialog` with `answer` once it is on the screen.
+template <typename Dialog>
+void AnswerNextDialog(std::function<void(Dialog&)> answer)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        answer(*dialog);
+    });
+    timer->start(20);
+}
+
+void ViewerTest::tabMovesFocusInTheStandardDialogs()
+{
+    QWidget* before = nullptr;
+    QWidget* after = nullptr;
+    AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+        before = dialog.focusWidget();
+        QTest::keyClick(before, Qt::Key_Tab);
+        after = dialog.focusWidget();
+        dialog.reject();
+    });
+    QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LOpen")), Qt::LeftButton);
+    QVERIFY(before);
+    QVERIFY(after != before);
+}
+
 void ViewerTest::keys_data()
 {
     QTest::addColumn<int>("key");
@@ -411,22 +443,6 @@ void ViewerTest::hotAreasAreNamed()
         QVERIFY2(found, qPrintable(word));
         QCOMPARE(found->cursor().shape(), Qt::PointingHandCursor);
     }
-}
-
-// Answers the next modal dialog of type `Dialog` with `answer` once it is on the screen.
-template <typename Dialog>
-void AnswerNextDialog(std::function<void(Dialog&)> answer)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        answer(*dialog);
-    });
-    timer->start(20);
 }
 
 void ViewerTest::openDialogTakesATypedMissingName()
