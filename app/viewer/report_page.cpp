@@ -41,6 +41,11 @@ QWebEnginePage* ReportPage::createWindow(WebWindowType)
 
 QWebEngineProfile* CreateReportProfile(QObject* parent, LocalFileInterceptor** interceptor)
 {
+    // Screen readers read the page too. On Linux, Chromium builds a page's accessibility tree
+    // only where this is set, and then only while an assistive technology is running. It is
+    // read once, when the first profile starts the web engine.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
     auto* profile = new QWebEngineProfile(parent);  // no storage name: off the record
     profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);

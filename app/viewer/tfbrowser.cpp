@@ -110,7 +110,7 @@ void TFBrowser::CreateControls()
         label->setObjectName(QString::fromLatin1(place.objectName));
         label->setGeometry(place.rect);
         label->setCursor(Qt::PointingHandCursor);
-        label->setAccessibleName(QString::fromUtf8(place.word));
+        label->ActAsButton(QString::fromUtf8(place.word));
     }
 }
 

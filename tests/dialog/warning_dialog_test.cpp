@@ -4,6 +4,7 @@
 #include "tfwarning.h"
 #include "warning_state.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -156,6 +157,8 @@ private slots:
     void textIsNotMarkup();
     void titleStripDragsByThePointersMovement();
     void pressOnTheFaceDoesNotDrag();
+    void buttonsForScreenReaders_data();
+    void buttonsForScreenReaders();
     void tabMovesFocusOnlyInOtherWindows_data();
     void tabMovesFocusOnlyInOtherWindows();
 };
@@ -400,6 +403,44 @@ void WarningDialogTest::pressOnTheFaceDoesNotDrag()
         QTest::qWait(20);
         QCOMPARE(dialog.pos(), start);
     });
+}
+
+void WarningDialogTest::buttonsForScreenReaders_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("result");
+    QTest::newRow("1: Zamknij") << 1 << "Zamknij" << 0;
+    QTest::newRow("1: close area") << 1 << "Zamknij okno" << 0;
+    QTest::newRow("3: Tak") << 3 << "Tak" << 1;
+    QTest::newRow("3: Nie") << 3 << "Nie" << 2;
+    QTest::newRow("3: Anuluj") << 3 << "Anuluj" << 3;
+    QTest::newRow("3: close area") << 3 << "Zamknij okno" << 3;
+}
+
+// A screen reader finds the buttons on show by their names, and pressing one chooses it.
+void WarningDialogTest::buttonsForScreenReaders()
+{
+    QFETCH(int, style);
+    QFETCH(QString, name);
+    QFETCH(int, result);
+    const int got = Run(style, IconInformacja, QStringLiteral("Czytnik."), [&](TFWarning& dialog) {
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&dialog);
+        QAccessibleInterface* found = nullptr;
+        std::function<void(QAccessibleInterface*)> search = [&](QAccessibleInterface* node) {
+            for (int i = 0; i < node->childCount(); ++i) {
+                QAccessibleInterface* child = node->child(i);
+                if (child->role() == QAccessible::Button && child->text(QAccessible::Name) == name &&
+                    !child->state().invisible)
+                    found = child;
+                search(child);
+            }
+        };
+        search(root);
+        QVERIFY(found);
+        found->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    });
+    QCOMPARE(got, result);
 }
 
 void WarningDialogTest::tabMovesFocusOnlyInOtherWindows_data()

@@ -1,5 +1,6 @@
-// The viewer through its real window: drops, commands, keys, the shape and the dragging, and
-// the web view's refusal to do anything a report asks of it.
+// The viewer through its real window: drops, commands, keys, the shape and the dragging, what
+// screen readers see, and the web view's refusal to do anything a report asks of it.
+#include "browser_layout.h"
 #include "command_guard.h"
 #include "command_line.h"
 #include "html_view.h"
@@ -11,6 +12,7 @@
 #include "report_page.h"
 #include "tfbrowser.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QDesktopServices>
@@ -110,7 +112,8 @@ private slots:
     void shiftPressOnPrintAreaOpensMaximisedPreview();
     void dragMovesWindowByPointer();
     void outlineIsRoundedAndNarrower();
-    void hotAreasAreNamed();
+    void hotAreasAreButtonsForScreenReaders();
+    void pageTextReachesScreenReaders();
     void openDialogTakesATypedMissingName();
     void folderDialogListsTheChosenFolder();
     void escapingErrorIsShownAndProgramGoesOn();
@@ -126,6 +129,8 @@ private:
     void Drop(const QStringList& paths, bool expectPage);
     QString Shown() { return PageText(window->View()->page()); }
     QString PageFile() const { return QFile::decodeName(QByteArray::fromStdString(window->State().PageFilePath)); }
+    // The widget with the focus once the page (true) or the window itself has it.
+    QWidget* Focus(bool onPage);
 
     std::unique_ptr<TFBrowser> window;
     QTemporaryDir scratch;
@@ -348,6 +353,19 @@ void ViewerTest::tabMovesFocusInTheStandardDialogs()
     QVERIFY(after != before);
 }
 
+QWidget* ViewerTest::Focus(bool onPage)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    if (onPage)
+        window->View()->setFocus();
+    else
+        window->setFocus();
+    QWidget* focus = QApplication::focusWidget();
+    return focus && (onPage ? window->View()->isAncestorOf(focus) : focus == window.get()) ? focus : nullptr;
+}
+
 void ViewerTest::keys_data()
 {
     QTest::addColumn<int>("key");
@@ -430,19 +448,60 @@ void ViewerTest::outlineIsRoundedAndNarrower()
     QVERIFY(shape.contains(QPoint(315, 0)));
 }
 
-void ViewerTest::hotAreasAreNamed()
+// Every accessible below `node`, depth first.
+void Descendants(QAccessibleInterface* node, QList<QAccessibleInterface*>& found)
 {
-    const QStringList words{QStringLiteral("Kopiuj"), QStringLiteral("Drukuj"), QStringLiteral("Otw\u00f3rz"),
-                            QStringLiteral("Pon\u00f3w"), QStringLiteral("Lista"), QStringLiteral("Pomoc"),
-                            QStringLiteral("Minimalizuj"), QStringLiteral("Zamknij")};
-    for (const QString& word : words) {
-        HotLabel* found = nullptr;
-        for (HotLabel* label : window->findChildren<HotLabel*>())
-            if (label->accessibleName() == word)
-                found = label;
-        QVERIFY2(found, qPrintable(word));
-        QCOMPARE(found->cursor().shape(), Qt::PointingHandCursor);
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface* child = node->child(i)) {
+            found << child;
+            Descendants(child, found);
+        }
     }
+}
+
+QAccessibleInterface* AccessibleButton(QWidget* window, const QString& name)
+{
+    QList<QAccessibleInterface*> all;
+    Descendants(QAccessible::queryAccessibleInterface(window), all);
+    for (QAccessibleInterface* node : all)
+        if (node->role() == QAccessible::Button && node->text(QAccessible::Name) == name)
+            return node;
+    return nullptr;
+}
+
+void ViewerTest::hotAreasAreButtonsForScreenReaders()
+{
+    for (const browser_layout::HotAreaPlace& place : browser_layout::kHotAreas) {
+        const QString word = QString::fromUtf8(place.word);
+        QAccessibleInterface* button = AccessibleButton(window.get(), word);
+        QVERIFY2(button, qPrintable(word));
+        QVERIFY(button->actionInterface());
+        QVERIFY(button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        QCOMPARE(window->findChild<HotLabel*>(QString::fromLatin1(place.objectName))->cursor().shape(), Qt::PointingHandCursor);
+    }
+    QVERIFY(!AccessibleButton(window.get(), QString()));  // the picture and the panels are no buttons
+
+    Drop({Sample("z_karty.xml")}, true);
+    QApplication::clipboard()->setText(QStringLiteral("przed"));
+    QVERIFY(Focus(false));  // the reader's user is in the window
+    AccessibleButton(window.get(), QStringLiteral("Kopiuj"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("REALIZACJA ZAJĘĆ")));
+}
+
+void ViewerTest::pageTextReachesScreenReaders()
+{
+    QAccessible::setActive(true);  // as when a screen reader starts
+    Drop({Sample("z_karty.xml")}, true);
+    const auto pageText = [this] {
+        QList<QAccessibleInterface*> all;
+        Descendants(QAccessible::queryAccessibleInterface(window->View()), all);
+        for (QAccessibleInterface* node : all)
+            if (node->text(QAccessible::Name).contains(QStringLiteral("REALIZACJA ZAJĘĆ")))
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(pageText(), kLoadTimeoutMs);
+    QAccessible::setActive(false);
 }
 
 void ViewerTest::openDialogTakesATypedMissingName()
