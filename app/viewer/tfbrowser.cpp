@@ -4,6 +4,7 @@
 #include "command_guard.h"
 #include "copy_all.h"
 #include "help.h"
+#include "help_window.h"
 #include "page_printer.h"
 #include "folder_progress_dialog.h"
 #include "hot_label.h"
@@ -316,9 +317,13 @@ void TFBrowser::CopyAll()
     ::CopyAll(WebBrowser);
 }
 
+// The program's own window, not the desktop's browser: with no browser, or nothing to start
+// one with, the desktop would show nothing at all.
 void TFBrowser::OpenHelpFile()
 {
-    OpenHelp();
+    if (!help_)
+        help_ = new HelpWindow(this);
+    help_->ShowHelp(HelpFilePath());
 }
 
 // --- keys ------------------------------------------------------------------------------------

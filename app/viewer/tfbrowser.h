@@ -14,6 +14,7 @@
 #include "report_opener.h"
 #include "shell.h"
 
+class HelpWindow;
 class HotLabel;
 class HtmlView;
 class PagePrinter;
@@ -86,6 +87,7 @@ private:
     QPoint DragLastCursor;
 
     PagePrinter* printer_;
+    HelpWindow* help_ = nullptr;
     QWidget* PPodTlo;
     HotLabel* ImTlo;
     QWidget* PPodWebbrowser;

@@ -1,8 +1,10 @@
 // The viewer through its real window: drops, commands, keys, the shape and the dragging, what
-// screen readers see, and the web view's refusal to do anything a report asks of it.
+// screen readers see, the help window, and the web view's refusal to do anything a report
+// asks of it.
 #include "browser_layout.h"
 #include "command_guard.h"
 #include "command_line.h"
+#include "help_window.h"
 #include "html_view.h"
 #include "hot_label.h"
 #include "local_file_interceptor.h"
@@ -78,8 +80,8 @@ QString PageText(QWebEnginePage* page)
     return Await<QString>([&](auto done) { page->toPlainText(done); });
 }
 
-// Stands in for the desktop's handler of file links: the help asks it to open a page.
-class HelpRecorder : public QObject {
+// Stands in for the desktop's handler of links: records what it was asked to open.
+class DesktopRecorder : public QObject {
     Q_OBJECT
 public slots:
     void open(const QUrl& url) { opened << url; }
@@ -109,6 +111,8 @@ private slots:
     void tabMovesFocusInTheStandardDialogs();
     void keys_data();
     void keys();
+    void helpShowsWithoutALauncher();
+    void helpFollowsItsOwnLinksOnly();
     void shiftPressOnPrintAreaOpensMaximisedPreview();
     void dragMovesWindowByPointer();
     void outlineIsRoundedAndNarrower();
@@ -131,6 +135,7 @@ private:
     QString PageFile() const { return QFile::decodeName(QByteArray::fromStdString(window->State().PageFilePath)); }
     // The widget with the focus once the page (true) or the window itself has it.
     QWidget* Focus(bool onPage);
+    HelpWindow* Help() const { return window->findChild<HelpWindow*>(); }
 
     std::unique_ptr<TFBrowser> window;
     QTemporaryDir scratch;
@@ -393,19 +398,59 @@ void ViewerTest::keys()
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QApplication::clipboard()->setText(QStringLiteral("przed"));
-    HelpRecorder help;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &help, "open");
     QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
     QTest::keyClick(window.get(), Qt::Key(key), modifiers);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(loaded.wait(reopens ? kLoadTimeoutMs : 300), reopens);
     const QString clipboard = QApplication::clipboard()->text();
     QCOMPARE(clipboard.contains(QStringLiteral("REALIZACJA ZAJĘĆ")), copies);
-    QCOMPARE(help.opened.size(), opensHelp ? 1 : 0);
-    if (opensHelp)
-        QVERIFY(help.opened.constFirst().toLocalFile().endsWith(QStringLiteral("pomoc/index.htm")));
+    QCOMPARE(Help() && Help()->isVisible(), opensHelp);
     if (copies)  // nothing is left selected
         QCOMPARE(RunScript(window->View()->page(), QStringLiteral("String(window.getSelection())")).toString(), QString());
+    if (Help())
+        Help()->close();
+}
+
+// With no desktop launcher to be found, the help still shows: in the program's own window.
+void ViewerTest::helpShowsWithoutALauncher()
+{
+    QTemporaryDir emptyBin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(emptyBin.path()));
+    QWidget* focus = Focus(false);
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key_F1);
+    qputenv("PATH", path);
+    QVERIFY(Help());
+    QTRY_VERIFY(Help()->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(Help()->page()->url().fileName(), QStringLiteral("index.htm"), kLoadTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(Help()->page()).contains(QStringLiteral("Pierwsze kroki")), kLoadTimeoutMs);
+    Help()->close();
+}
+
+void ViewerTest::helpFollowsItsOwnLinksOnly()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    const QString remote = QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort());
+    QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LPomoc")), Qt::LeftButton);
+    QWebEnginePage* page = Help()->page();
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(page).contains(QStringLiteral("Pierwsze kroki")), kLoadTimeoutMs);
+
+    QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
+    RunScript(page, QStringLiteral("document.querySelector('nav a[href=\"polecenia.htm\"]').click()"));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(page->url().fileName(), QStringLiteral("polecenia.htm"));
+
+    DesktopRecorder desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &desktop, "open");
+    RunScript(page, QStringLiteral("const a = document.createElement('a'); a.href = '%1'; a.textContent = 'www';"
+                                   "document.body.append(a); a.click()").arg(remote));
+    QTRY_COMPARE(desktop.opened, QList<QUrl>{QUrl(remote)});
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QTest::qWait(300);  // it would have loaded by now
+    QCOMPARE(page->url().fileName(), QStringLiteral("polecenia.htm"));
+    QVERIFY(!server.hasPendingConnections());
+    Help()->close();
 }
 
 void ViewerTest::shiftPressOnPrintAreaOpensMaximisedPreview()
