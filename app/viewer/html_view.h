@@ -27,6 +27,7 @@ signals:
 private:
     void WebBrowserDocumentComplete(bool ok);
     void RenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
+    void childEvent(QChildEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     LocalFileInterceptor* interceptor_;  // set while the profile is made

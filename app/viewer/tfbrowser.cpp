@@ -14,7 +14,9 @@
 #include "resource_image.h"
 #include "tab_filter.h"
 #include "utf8.h"
+#include "window_keys.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBitmap>
 #include <QDragEnterEvent>
@@ -23,7 +25,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
@@ -82,6 +83,7 @@ TFBrowser::TFBrowser(QWidget* parent)
     CreateControls();
     printer_ = new PagePrinter(WebBrowser->page(), this, *this);
     WireHotAreas();
+    WireKeys();
     InstallTabFilter(this);
 }
 
@@ -137,6 +139,37 @@ void TFBrowser::WireHotAreas()
         case HotArea::Pomoc: onClick(&TFBrowser::LPomocClick); break;
         case HotArea::Minimize: onClick(&TFBrowser::LMinimizeClick); break;
         case HotArea::Close: onClick(&TFBrowser::LCloseClick); break;
+        }
+    }
+}
+
+// The keys are the window's actions, so they work wherever the focus is in it, the page too
+// (the view leaves them to the window).
+void TFBrowser::WireKeys()
+{
+    QList<KeyCommand> wired;
+    for (const WindowKey& key : kWindowKeys) {
+        const KeyCommand command = key.command;
+        if (wired.contains(command))
+            continue;
+        wired << command;
+        auto* action = new QAction(this);
+        action->setShortcuts(ShortcutsOf(command));
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        auto onKey = [this, action](auto run) {
+            connect(action, &QAction::triggered, this, [run] { RunCommand([&] { run(); }); });
+        };
+        switch (command) {
+        case KeyCommand::Copy: onKey([this] { CopySelectionOrAll(WebBrowser); }); break;
+        case KeyCommand::Print: onKey([this] { printer_->Print(true); }); break;
+        case KeyCommand::Preview: onKey([this] { printer_->Preview(); }); break;
+        case KeyCommand::Open: onKey([this] { LOpenClick(); }); break;
+        case KeyCommand::Reopen: onKey([this] { LPonowClick(); }); break;
+        case KeyCommand::List: onKey([this] { LListaPlikowClick(); }); break;
+        case KeyCommand::Help: onKey([this] { LPomocClick(); }); break;
+        case KeyCommand::Minimize: onKey([this] { LMinimizeClick(); }); break;
+        case KeyCommand::Close: onKey([this] { LCloseClick(); }); break;
         }
     }
 }
@@ -324,33 +357,6 @@ void TFBrowser::OpenHelpFile()
     if (!help_)
         help_ = new HelpWindow(this);
     help_->ShowHelp(HelpFilePath());
-}
-
-// --- keys ------------------------------------------------------------------------------------
-
-void TFBrowser::keyPressEvent(QKeyEvent* event)
-{
-    RunCommand([&] { FormKeyDown(event); });
-    QWidget::keyPressEvent(event);
-}
-
-void TFBrowser::FormKeyDown(QKeyEvent* event)
-{
-    const int key = event->key();
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier && key == Qt::Key_C)
-        CopyAll();
-    if (key == Qt::Key_F1)
-        OpenHelpFile();
-    // Beyond the hot areas: the keys a viewer is expected to have.
-    if (modifiers == Qt::ControlModifier && key == Qt::Key_O)
-        LOpenClick();
-    if (modifiers == Qt::NoModifier && key == Qt::Key_F5)
-        LPonowClick();
-    if (modifiers == Qt::ControlModifier && key == Qt::Key_L)
-        LListaPlikowClick();
-    if (modifiers == Qt::ControlModifier && key == Qt::Key_P)
-        printer_->Print(true);
 }
 
 // --- dragging by the picture -----------------------------------------------------------------

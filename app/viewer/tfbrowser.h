@@ -55,17 +55,16 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();
     void WireHotAreas();
+    void WireKeys();
     void FormShow();
     void SetWindowShape();
     void CentreOnScreen();
-    void FormKeyDown(QKeyEvent* event);
     void DropFiles(const QList<QUrl>& urls);
     bool ListFolder(const QString& folder);
     bool ReportOpened(ReportOutcome outcome);

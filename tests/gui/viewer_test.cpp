@@ -11,8 +11,10 @@
 #include "message_box.h"
 #include "page_file_location.h"
 #include "messages.h"
+#include "print_messages.h"
 #include "report_page.h"
 #include "tfbrowser.h"
+#include "window_keys.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -26,6 +28,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -111,6 +114,11 @@ private slots:
     void tabMovesFocusInTheStandardDialogs();
     void keys_data();
     void keys();
+    void copyKeyTakesTheSelection();
+    void copyKeyInAFieldOfThePage();
+    void keysOpenTheirDialogs_data();
+    void keysOpenTheirDialogs();
+    void helpListsEveryKey();
     void helpShowsWithoutALauncher();
     void helpFollowsItsOwnLinksOnly();
     void shiftPressOnPrintAreaOpensMaximisedPreview();
@@ -125,7 +133,8 @@ private slots:
     void installedProgramKeepsItsPageWithTheUser();
     void screenshotOfAPageThatCannotBeShownFails();
     void retryBeforeAnyFileIsWrongType();
-    void closeAreaDeletesPageFile();
+    void closeDeletesPageFile_data();
+    void closeDeletesPageFile();
 
 private:
     // Drops `paths` on the window, as a file manager would, and waits for the page when one
@@ -371,43 +380,136 @@ QWidget* ViewerTest::Focus(bool onPage)
     return focus && (onPage ? window->View()->isAncestorOf(focus) : focus == window.get()) ? focus : nullptr;
 }
 
+enum class KeyEffect { Nothing, CopiesPage, OpensHelp, Reopens, Minimizes };
+
 void ViewerTest::keys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("copies");
-    QTest::addColumn<bool>("opensHelp");
-    QTest::addColumn<bool>("reopens");
-    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier) << true << false << false;
-    QTest::newRow("Ctrl+Shift+C") << int(Qt::Key_C) << (Qt::ControlModifier | Qt::ShiftModifier) << false << false << false;
-    QTest::newRow("C") << int(Qt::Key_C) << Qt::KeyboardModifiers() << false << false << false;
-    QTest::newRow("F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers() << false << true << false;
-    QTest::newRow("Shift+F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers(Qt::ShiftModifier) << false << true << false;
-    QTest::newRow("Ctrl+F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers(Qt::ControlModifier) << false << true << false;
-    QTest::newRow("F5") << int(Qt::Key_F5) << Qt::KeyboardModifiers() << false << false << true;
+    QTest::addColumn<bool>("onPage");
+    QTest::addColumn<int>("effectNumber");
+    const Qt::KeyboardModifiers none, ctrl(Qt::ControlModifier);
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << false << int(KeyEffect::CopiesPage);
+    QTest::newRow("Ctrl+C on the page") << int(Qt::Key_C) << ctrl << true << int(KeyEffect::CopiesPage);
+    QTest::newRow("Ctrl+Shift+C") << int(Qt::Key_C) << (Qt::ControlModifier | Qt::ShiftModifier) << true << int(KeyEffect::Nothing);
+    QTest::newRow("C") << int(Qt::Key_C) << none << true << int(KeyEffect::Nothing);
+    QTest::newRow("F1 on the page") << int(Qt::Key_F1) << none << true << int(KeyEffect::OpensHelp);
+    QTest::newRow("Shift+F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers(Qt::ShiftModifier) << false << int(KeyEffect::OpensHelp);
+    QTest::newRow("Ctrl+Alt+F1") << int(Qt::Key_F1) << (Qt::ControlModifier | Qt::AltModifier) << false << int(KeyEffect::OpensHelp);
+    QTest::newRow("F5 on the page") << int(Qt::Key_F5) << none << true << int(KeyEffect::Reopens);
+    QTest::newRow("Ctrl+F5") << int(Qt::Key_F5) << ctrl << false << int(KeyEffect::Nothing);
+    QTest::newRow("Ctrl+M on the page") << int(Qt::Key_M) << ctrl << true << int(KeyEffect::Minimizes);
 }
 
 void ViewerTest::keys()
 {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, copies);
-    QFETCH(bool, opensHelp);
-    QFETCH(bool, reopens);
+    QFETCH(bool, onPage);
+    QFETCH(int, effectNumber);
+    const auto effect = KeyEffect(effectNumber);
     Drop({Sample("z_karty.xml")}, true);
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QWidget* focus = Focus(onPage);
+    QVERIFY(focus);
     QApplication::clipboard()->setText(QStringLiteral("przed"));
     QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
-    QTest::keyClick(window.get(), Qt::Key(key), modifiers);
-    QCOMPARE(loaded.wait(reopens ? kLoadTimeoutMs : 300), reopens);
-    const QString clipboard = QApplication::clipboard()->text();
-    QCOMPARE(clipboard.contains(QStringLiteral("REALIZACJA ZAJĘĆ")), copies);
-    QCOMPARE(Help() && Help()->isVisible(), opensHelp);
-    if (copies)  // nothing is left selected
+    QTest::keyClick(focus, Qt::Key(key), modifiers);
+    QCOMPARE(loaded.wait(effect == KeyEffect::Reopens ? kLoadTimeoutMs : 300), effect == KeyEffect::Reopens);
+    QCOMPARE(QApplication::clipboard()->text().contains(QStringLiteral("REALIZACJA ZAJĘĆ")), effect == KeyEffect::CopiesPage);
+    QCOMPARE(Help() && Help()->isVisible(), effect == KeyEffect::OpensHelp);
+    QCOMPARE(window->isMinimized(), effect == KeyEffect::Minimizes);
+    if (effect == KeyEffect::CopiesPage)  // nothing is left selected
         QCOMPARE(RunScript(window->View()->page(), QStringLiteral("String(window.getSelection())")).toString(), QString());
     if (Help())
         Help()->close();
+    window->showNormal();
+}
+
+// Ctrl+C copies what the user selected, and leaves it selected.
+void ViewerTest::copyKeyTakesTheSelection()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    QWebEnginePage* page = window->View()->page();
+    const QString selected = RunScript(page, QStringLiteral(
+        "const cell = document.evaluate(\"//*[contains(text(), 'REALIZACJA')]\", document, null, 9, null).singleNodeValue;"
+        "getSelection().selectAllChildren(cell); String(getSelection())")).toString();
+    QVERIFY(selected.contains(QStringLiteral("REALIZACJA")));
+    QTRY_VERIFY(page->hasSelection());
+    QWidget* focus = Focus(false);
+    QVERIFY(focus);
+    QApplication::clipboard()->setText(QStringLiteral("przed"));
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text().trimmed(), selected.trimmed());
+    QCOMPARE(RunScript(page, QStringLiteral("String(getSelection())")).toString(), selected);
+}
+
+// In a text field the view claims Ctrl+C as its own edit command, which copies nothing when
+// nothing is selected. A report's values reach its page verbatim, fields too.
+void ViewerTest::copyKeyInAFieldOfThePage()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    QWidget* focus = Focus(true);
+    QVERIFY(focus);
+    RunScript(window->View()->page(), QStringLiteral(
+        "const field = document.createElement('textarea'); document.body.prepend(field); field.focus()"));
+    QTRY_VERIFY(focus->testAttribute(Qt::WA_InputMethodEnabled));
+    QApplication::clipboard()->setText(QStringLiteral("przed"));
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("REALIZACJA ZAJĘĆ")));
+}
+
+void ViewerTest::keysOpenTheirDialogs_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("dialogClass");
+    QTest::addColumn<QString>("title");  // empty: any
+    const Qt::KeyboardModifiers ctrl(Qt::ControlModifier);
+    QTest::newRow("Ctrl+O") << int(Qt::Key_O) << ctrl << "QFileDialog" << QStringLiteral("Wskaż plik");
+    QTest::newRow("Ctrl+L") << int(Qt::Key_L) << ctrl << "QFileDialog" << QStringLiteral("Wskaż folder");
+    QTest::newRow("Ctrl+P") << int(Qt::Key_P) << ctrl << "PageRangeDialog" << QString();
+    QTest::newRow("Ctrl+Shift+P") << int(Qt::Key_P) << (Qt::ControlModifier | Qt::ShiftModifier) << "QPrintPreviewDialog" << QString();
+}
+
+// Sent while the page has the focus, where the web view would keep keys to itself.
+void ViewerTest::keysOpenTheirDialogs()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, dialogClass);
+    QFETCH(QString, title);
+    const bool noPrinter = dialogClass == QStringLiteral("PageRangeDialog") && QPrinterInfo::availablePrinters().isEmpty();
+    Drop({Sample("z_karty.xml")}, true);
+    QWidget* focus = Focus(true);
+    QVERIFY(focus);
+    if (noPrinter) {  // the printer dialog would have nothing to offer: the user is told so instead
+        messages.clear();
+        QTest::keyClick(focus, Qt::Key(key), modifiers);
+        QTRY_COMPARE(messages, std::vector<std::string>{std::string(print_messages::kNoPrinter)});
+        return;
+    }
+    QString shownClass, shownTitle;
+    AnswerNextDialog<QDialog>([&](QDialog& dialog) {
+        shownClass = QString::fromLatin1(dialog.metaObject()->className());
+        shownTitle = dialog.windowTitle();
+        dialog.reject();
+    });
+    QTest::keyClick(focus, Qt::Key(key), modifiers);
+    QTRY_COMPARE_WITH_TIMEOUT(shownClass, dialogClass, kLoadTimeoutMs);
+    if (!title.isEmpty())
+        QCOMPARE(shownTitle, title);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+void ViewerTest::helpListsEveryKey()
+{
+    QFile help(QStringLiteral(ULNIK_SOURCE_DIR "/pomoc/polecenia.htm"));
+    QVERIFY(help.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(help.readAll());
+    for (const WindowKey& key : kWindowKeys) {
+        const QString named = QKeySequence(key.keys).toString(QKeySequence::PortableText);
+        QVERIFY2(text.contains(QStringLiteral("<kbd>") + named + QStringLiteral("</kbd>")), qPrintable(named));
+    }
 }
 
 // With no desktop launcher to be found, the help still shows: in the program's own window.
@@ -416,7 +518,7 @@ void ViewerTest::helpShowsWithoutALauncher()
     QTemporaryDir emptyBin;
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(emptyBin.path()));
-    QWidget* focus = Focus(false);
+    QWidget* focus = Focus(true);
     QVERIFY(focus);
     QTest::keyClick(focus, Qt::Key_F1);
     qputenv("PATH", path);
@@ -674,11 +776,23 @@ void ViewerTest::retryBeforeAnyFileIsWrongType()
     QCOMPARE(seen, std::vector<std::string>{std::string(messages::kWrongType)});
 }
 
-void ViewerTest::closeAreaDeletesPageFile()
+void ViewerTest::closeDeletesPageFile_data()
 {
+    QTest::addColumn<int>("key");  // 0: a click on the close area
+    QTest::newRow("close area") << 0;
+    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q);
+    QTest::newRow("Ctrl+W on the page") << int(Qt::Key_W);
+}
+
+void ViewerTest::closeDeletesPageFile()
+{
+    QFETCH(int, key);
     Drop({Sample("z_karty.xml")}, true);
     QVERIFY(QFile::exists(PageFile()));
-    QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LClose")), Qt::LeftButton);
+    if (key == 0)
+        QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LClose")), Qt::LeftButton);
+    else
+        QTest::keyClick(Focus(key == Qt::Key_W), Qt::Key(key), Qt::ControlModifier);
     QVERIFY(!QFile::exists(PageFile()));
 }
 
