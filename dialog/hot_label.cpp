@@ -1,10 +1,28 @@
 #include "hot_label.h"
 
+#include "hot_label_accessible.h"
+
 #include <QMouseEvent>
 
 HotLabel::HotLabel(QWidget* parent)
     : QLabel(parent)
 {
+    InstallHotLabelAccessibility();
+}
+
+void HotLabel::ActAsButton(const QString& name)
+{
+    button_ = true;
+    setAccessibleName(name);
+}
+
+void HotLabel::Click()
+{
+    const QPoint centre = mapToGlobal(rect().center());
+    emit pressed(centre);
+    emit pressedWithState(Qt::LeftButton, Qt::NoModifier, false);
+    emit released();
+    emit clicked();
 }
 
 // While a button is held Qt grabs the mouse for the widget pressed on, so moves and the

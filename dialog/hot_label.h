@@ -1,6 +1,6 @@
 #pragma once
 // A label that reports what the mouse does on it: the dialog's close area, its title strip
-// and its button pictures are all such labels.
+// and its button pictures are all such labels, and so are the main window's hot areas.
 #include <QLabel>
 #include <QPoint>
 
@@ -9,6 +9,13 @@ class HotLabel : public QLabel {
 
 public:
     explicit HotLabel(QWidget* parent = nullptr);
+
+    // The label lies over a button drawn in the picture: screen readers are told it is a
+    // button called `name`, and may press it (hot_label_accessible.h).
+    void ActAsButton(const QString& name);
+    bool ActsAsButton() const { return button_; }
+    // What a plain left click would do: the press, the release, the click.
+    void Click();
 
 signals:
     // Any button; positions are on the screen.
@@ -25,4 +32,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool button_ = false;
 };

@@ -9,8 +9,8 @@ class QWidget;
 // The outcome of the last ShowMessageBox; 2 (Nie) when the dialog was closed without a choice.
 extern int DialogResult;
 
-// Creates the dialog, once, right after the main window (`owner`, which then owns it), and
-// installs the application-wide Tab filter. Without an owner the dialog lives until the
+// Creates the dialog, once, right after the main window (`owner`, which then owns it); Tab
+// moves nothing in the dialog (tab_filter.h). Without an owner the dialog lives until the
 // application quits. ShowMessageBox creates it if this was not called.
 void CreateWarningDialog(QWidget* owner = nullptr);
 

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -23,13 +25,33 @@ bool IsTabKey(const QEvent* event)
 
 } // namespace
 
+void TabFilter::Cover(QWidget* window)
+{
+    windows_.removeIf([](const QPointer<QWidget>& gone) { return gone.isNull(); });
+    if (window && !windows_.contains(window))
+        windows_.append(window);
+}
+
+// A key goes first to the window's QWindow, then to the widget with the focus.
+bool TabFilter::Covers(QObject* receiver) const
+{
+    for (const QPointer<QWidget>& window : windows_) {
+        if (!window)
+            continue;
+        if (receiver->isWidgetType() ? static_cast<QWidget*>(receiver)->window() == window
+                                     : receiver == window->windowHandle())
+            return true;
+    }
+    return false;
+}
+
 bool TabFilter::eventFilter(QObject* watched, QEvent* event)
 {
     // The key-0 event sent below passes through this filter too; it must reach its widget
     // with TabPressed still set.
     if (substituting_)
         return false;
-    if (!IsTabKey(event)) {
+    if (!IsTabKey(event) || !Covers(watched)) {
         TabPressed = false;
         return false;
     }
@@ -49,11 +71,12 @@ bool TabFilter::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-void InstallTabFilter()
+void InstallTabFilter(QWidget* window)
 {
-    static TabFilter* filter = nullptr;
-    if (filter)
-        return;
-    filter = new TabFilter(qApp);
-    qApp->installEventFilter(filter);
+    static QPointer<TabFilter> filter;
+    if (!filter) {
+        filter = new TabFilter(qApp);
+        qApp->installEventFilter(filter);
+    }
+    filter->Cover(window ? window->window() : nullptr);
 }

@@ -1,8 +1,14 @@
 #pragma once
-// The program uses Tab for one thing only: moving the message dialog's highlight. An event
-// filter on the whole application turns every Tab key into key 0 with TabPressed set, so
-// Tab moves the keyboard focus nowhere, in any window.
+// The program uses Tab for one thing only: moving the message dialog's highlight. In its own
+// windows, the main window with its web view and the message dialog, an event filter on the
+// application turns every Tab key into key 0 with TabPressed set, so Tab moves the keyboard
+// focus nowhere there. Every other window, Qt's file, folder, printer, preview and progress
+// dialogs among them, keeps Tab for moving between its fields.
+#include <QList>
 #include <QObject>
+#include <QPointer>
+
+class QWidget;
 
 class TabFilter : public QObject {
     Q_OBJECT
@@ -10,12 +16,18 @@ class TabFilter : public QObject {
 public:
     using QObject::QObject;
 
+    // Tab is taken from `window` and every widget in it from now on.
+    void Cover(QWidget* window);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool Covers(QObject* receiver) const;
+
+    QList<QPointer<QWidget>> windows_;
     bool substituting_ = false;
 };
 
-// Installs the filter on the application once; later calls do nothing.
-void InstallTabFilter();
+// Installs the filter on the application, once, and lets it take Tab from `window`'s window.
+void InstallTabFilter(QWidget* window);

@@ -94,12 +94,13 @@ TFWarning::TFWarning(QWidget* parent)
     connect(ImButNie, &HotLabel::clicked, this, [this] { Choose(2); });
     connect(ImButAnuluj, &HotLabel::clicked, this, [this] { Choose(3); });
     connect(ImButZamknij, &HotLabel::clicked, this, [this] { Choose(0); });
+    NameButtons();
 
     // An unknown icon keeps the previous picture; before any display that is the information one.
     LoadResourceImage(FacePicture, ImWarning);
     ShowDialogIcon(1);
 
-    InstallTabFilter();
+    InstallTabFilter(this);
 }
 
 QWidget* TFWarning::MakeButton(const char* panelName, const char* imageName, QPoint position,
@@ -125,6 +126,7 @@ void TFWarning::LoadButton(int button, bool highlighted)
 
 void TFWarning::PrepareDialogImages(int style)
 {
+    NameButtons();
     LoadResourceImage(FacePicture, ImWarning);
     LoadButton(ButTak, true);
     LoadButton(ButNie, false);
@@ -135,6 +137,16 @@ void TFWarning::PrepareDialogImages(int style)
         LoadButton(ButZamknij, true);
     else
         HighlightedButton = ButTak;
+}
+
+// The pictures speak the dialog's language, and so do the names screen readers hear.
+void TFWarning::NameButtons()
+{
+    ImButTak->ActAsButton(ButtonWord(ButTak));
+    ImButNie->ActAsButton(ButtonWord(ButNie));
+    ImButAnuluj->ActAsButton(ButtonWord(ButAnuluj));
+    ImButZamknij->ActAsButton(ButtonWord(ButZamknij));
+    LClose->ActAsButton(CloseAreaWord());
 }
 
 void TFWarning::ShowButtons(int style)

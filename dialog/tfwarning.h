@@ -36,6 +36,7 @@ private:
     bool ChooseByLetter(int key);
     void Choose(int result);
     void LoadButton(int button, bool highlighted);
+    void NameButtons();
 
     void LCloseClick();
     void LListwaMouseDown(QPoint screenPos);

@@ -15,6 +15,21 @@ QString ButtonPicture(int button, bool highlighted)
     return name;
 }
 
+QString ButtonWord(int button)
+{
+    static const char* const polish[] = {"Tak", "Nie", "Anuluj", "Zamknij"};
+    static const char* const english[] = {"Yes", "No", "Cancel", "Close"};
+    Q_ASSERT(button >= ButTak && button <= ButZamknij);
+    const auto& words = DialogLanguage == QStringLiteral("pl") ? polish : english;
+    return QString::fromLatin1(words[button - ButTak]);
+}
+
+// Not "Zamknij" alone: with the three buttons the close area answers Anuluj.
+QString CloseAreaWord()
+{
+    return DialogLanguage == QStringLiteral("pl") ? QStringLiteral("Zamknij okno") : QStringLiteral("Close window");
+}
+
 QString IconPicture(int icon)
 {
     switch (icon) {

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include "clipboard_html.h"
@@ -37,23 +38,32 @@ bool CopyAndWait(QWebEnginePage& page) {
     return changed;
 }
 
-}  // namespace
+// Select All in a text field selects the field's text alone: the field gives up the focus first.
+void LeaveTextField(QWebEnginePage& page) {
+    QEventLoop loop;
+    const QPointer<QEventLoop> waiting(&loop);
+    QTimer::singleShot(kCopyWaitMs, &loop, &QEventLoop::quit);
+    page.runJavaScript(QStringLiteral("if (document.activeElement) document.activeElement.blur();"),
+                       QWebEngineScript::ApplicationWorld, [waiting](const QVariant&) {
+                           if (waiting) waiting->quit();
+                       });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
 
-void CopyAll(QWebEngineView* view) {
+// Runs `copy` with the focus on the view, and gives the focus back to whoever held it.
+template <typename Copy>
+void WithViewFocused(QWebEngineView* view, Copy copy) {
     if (!view || !view->page() || view->url().isEmpty()) Fail(print_messages::kNoPageToCopy);
     const QPointer<QWidget> before = QApplication::focusWidget();
     view->setFocus(Qt::OtherFocusReason);
     if (!view->hasFocus()) Fail(print_messages::kCopyNoFocus);
-
-    QWebEnginePage& page = *view->page();
-    page.triggerAction(QWebEnginePage::SelectAll);
-    const bool copied = CopyAndWait(page);
-    // Cleared and handed back even after a failed copy: a stray selection helps nobody.
-    page.triggerAction(QWebEnginePage::Unselect);
+    const bool copied = copy(*view->page());
     if (before && before != view && !view->isAncestorOf(before)) before->setFocus(Qt::OtherFocusReason);
     if (!copied) Fail(print_messages::kCopyFailed);
     MakeClipboardSafe();
 }
+
+}  // namespace
 
 void MakeClipboardSafe() {
     QClipboard* clipboard = QApplication::clipboard();
@@ -63,4 +73,20 @@ void MakeClipboardSafe() {
     if (copied->hasText()) safe->setText(copied->text());
     safe->setHtml(QString::fromStdString(SafeClipboardHtml(copied->html().toStdString())));
     clipboard->setMimeData(safe);
+}
+
+void CopyAll(QWebEngineView* view) {
+    WithViewFocused(view, [](QWebEnginePage& page) {
+        LeaveTextField(page);
+        page.triggerAction(QWebEnginePage::SelectAll);
+        const bool copied = CopyAndWait(page);
+        // Cleared even after a failed copy: a stray selection helps nobody.
+        page.triggerAction(QWebEnginePage::Unselect);
+        return copied;
+    });
+}
+
+void CopySelectionOrAll(QWebEngineView* view) {
+    if (!view || !view->page() || !view->page()->hasSelection()) return CopyAll(view);
+    WithViewFocused(view, [](QWebEnginePage& page) { return CopyAndWait(page); });
 }

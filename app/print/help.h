@@ -3,5 +3,3 @@
 #include <QString>
 
 QString HelpFilePath();
-// Asks the desktop to open the help with the program that handles its type.
-void OpenHelp();

@@ -1,9 +1,32 @@
 #include "html_view.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
+#include <QAction>
+#include <QChildEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+
+namespace {
+
+// A key the window has a command for is the window's, even while the page has the focus:
+// Chromium claims the keys it edits with, Ctrl+C among them, and copies nothing when nothing
+// is selected.
+bool IsWindowKey(const QWidget* window, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+    const QList<QAction*> actions = window->actions();
+    return std::any_of(actions.begin(), actions.end(), [&](const QAction* action) {
+        return action->isEnabled() && action->shortcuts().contains(pressed);
+    });
+}
+
+}  // namespace
 
 HtmlView::HtmlView(QWidget* parent)
     : QWebEngineView(parent),
@@ -20,11 +43,16 @@ HtmlView::HtmlView(QWidget* parent)
 void HtmlView::Navigate(const QString& path)
 {
     page_->LoadFile(path);
-    // The render widget comes and goes with the render process: the page watches whichever is there.
-    if (QWidget* proxy = focusProxy())
-    {
-        proxy->installEventFilter(page_);
-        proxy->installEventFilter(this);
+}
+
+// The render widget comes and goes with the render process: each one is watched, by the page
+// for its own keys and by the view for the window's.
+void HtmlView::childEvent(QChildEvent* event)
+{
+    QWebEngineView::childEvent(event);
+    if (event->added() && event->child()->isWidgetType()) {
+        event->child()->installEventFilter(page_);
+        event->child()->installEventFilter(this);
     }
 }
 
@@ -34,6 +62,11 @@ bool HtmlView::eventFilter(QObject* watched, QEvent* event)
         const auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() == Qt::LeftButton && press->modifiers() == Qt::NoModifier)
             emit LeftPressed(press->position().toPoint());
+    }
+    // Ignored, it goes on to the window and then to the window's shortcuts.
+    if (IsWindowKey(window(), event)) {
+        event->ignore();
+        return true;
     }
     return QWebEngineView::eventFilter(watched, event);
 }

@@ -15,17 +15,6 @@ namespace {
 constexpr auto kRemoveBodyBorder = "if (document.body) document.body.style.borderStyle = 'none';";
 const QUrl kBlank(QStringLiteral("about:blank"));
 
-// Off the record, and its pages may load only what the interceptor lets through.
-QWebEngineProfile* CreateReportProfile(LocalFileInterceptor*& interceptor)
-{
-    auto* profile = new QWebEngineProfile();  // no storage name: off the record
-    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    interceptor = new LocalFileInterceptor(profile);
-    profile->setUrlRequestInterceptor(interceptor);
-    return profile;
-}
-
 bool IsCtrlN(QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
@@ -36,10 +25,27 @@ bool IsCtrlN(QEvent* event)
 
 }  // namespace
 
+QWebEngineProfile* CreateReportProfile(QObject* parent, LocalFileInterceptor** interceptor)
+{
+    // Screen readers read the page too. On Linux, Chromium builds a page's accessibility tree
+    // only where this is set, and then only while an assistive technology is running. It is
+    // read once, when the first profile starts the web engine.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+    auto* profile = new QWebEngineProfile(parent);  // no storage name: off the record
+    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    auto* filter = new LocalFileInterceptor(profile);
+    profile->setUrlRequestInterceptor(filter);
+    if (interceptor)
+        *interceptor = filter;
+    return profile;
+}
+
 // The profile is the page's child: QObject deletes children after the page itself is gone,
 // as a profile must outlive its pages.
 ReportPage::ReportPage(QObject* parent)
-    : QWebEnginePage(CreateReportProfile(interceptor_), parent)
+    : QWebEnginePage(CreateReportProfile(nullptr, &interceptor_), parent)
 {
     profile()->setParent(this);
     ApplyReportSettings(this);

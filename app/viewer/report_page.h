@@ -12,6 +12,7 @@
 #include <QWebEnginePage>
 
 class LocalFileInterceptor;
+class QWebEngineProfile;
 
 // Why a page could not be shown.
 enum class PageFailure {
@@ -65,5 +66,8 @@ private:
     QTimer stopGrace_;
 };
 
+// An off-the-record profile whose pages may load only what its interceptor (given back in
+// `interceptor`) lets through.
+QWebEngineProfile* CreateReportProfile(QObject* parent, LocalFileInterceptor** interceptor);
 // Scripts, plugins, storage and prefetching off: a report is data, never a program.
 void ApplyReportSettings(QWebEnginePage* page);

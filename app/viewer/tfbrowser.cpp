@@ -4,6 +4,7 @@
 #include "command_guard.h"
 #include "copy_all.h"
 #include "help.h"
+#include "help_window.h"
 #include "page_printer.h"
 #include "pdf_export.h"
 #include "print_messages.h"
@@ -20,7 +21,11 @@
 #include "utf8.h"
 #include "viewer_messages.h"
 #include "window_outline.h"
+#include "tab_filter.h"
+#include "utf8.h"
+#include "window_keys.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -28,7 +33,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMimeData>
 #include <QScreen>
 #include <QTimer>
@@ -89,6 +93,8 @@ TFBrowser::TFBrowser(QWidget* parent)
     CreateControls();
     printer_ = new PagePrinter(WebBrowser->page(), this, *this);
     WireHotAreas();
+    WireKeys();
+    InstallTabFilter(this);
 }
 
 TFBrowser::~TFBrowser() = default;
@@ -123,7 +129,7 @@ void TFBrowser::CreateControls()
         label->setObjectName(QString::fromLatin1(place.objectName));
         label->setGeometry(place.rect);
         label->setCursor(Qt::PointingHandCursor);
-        label->setAccessibleName(QString::fromUtf8(place.word));
+        label->ActAsButton(QString::fromUtf8(place.word));
     }
 }
 
@@ -149,6 +155,38 @@ void TFBrowser::WireHotAreas()
         case HotArea::Pomoc: onClick(&TFBrowser::LPomocClick); break;
         case HotArea::Minimize: onClick(&TFBrowser::LMinimizeClick); break;
         case HotArea::Close: onClick(&TFBrowser::LCloseClick); break;
+        }
+    }
+}
+
+// The keys are the window's actions, so they work wherever the focus is in it, the page too
+// (the view leaves them to the window).
+void TFBrowser::WireKeys()
+{
+    QList<KeyCommand> wired;
+    for (const WindowKey& key : kWindowKeys) {
+        const KeyCommand command = key.command;
+        if (wired.contains(command))
+            continue;
+        wired << command;
+        auto* action = new QAction(this);
+        action->setShortcuts(ShortcutsOf(command));
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        auto onKey = [this, action](auto run) {
+            connect(action, &QAction::triggered, this, [run] { RunCommand([&] { run(); }); });
+        };
+        switch (command) {
+        case KeyCommand::Copy: onKey([this] { CopySelectionOrAll(WebBrowser); }); break;
+        case KeyCommand::Print: onKey([this] { printer_->Print(true); }); break;
+        case KeyCommand::Preview: onKey([this] { printer_->Preview(); }); break;
+        case KeyCommand::Open: onKey([this] { LOpenClick(); }); break;
+        case KeyCommand::Reopen: onKey([this] { LPonowClick(); }); break;
+        case KeyCommand::List: onKey([this] { LListaPlikowClick(); }); break;
+        case KeyCommand::Help: onKey([this] { LPomocClick(); }); break;
+        case KeyCommand::Minimize: onKey([this] { LMinimizeClick(); }); break;
+        case KeyCommand::Close: onKey([this] { LCloseClick(); }); break;
+        case KeyCommand::Back: onKey([this] { BackToList(); }); break;
         }
     }
 }
@@ -415,47 +453,29 @@ void TFBrowser::CopyAll()
     ::CopyAll(WebBrowser);
 }
 
+// The program's own window, not the desktop's browser: with no browser, or nothing to start
+// one with, the desktop would show nothing at all.
 void TFBrowser::OpenHelpFile()
 {
-    OpenHelp();
+    if (!help_)
+        help_ = new HelpWindow(this);
+    help_->ShowHelp(HelpFilePath());
 }
 
-// --- keys ------------------------------------------------------------------------------------
+// --- reading size ------------------------------------------------------------------------------
 
 void TFBrowser::keyPressEvent(QKeyEvent* event)
 {
-    RunCommand([&] { FormKeyDown(event); });
-    QWidget::keyPressEvent(event);
-}
-
-void TFBrowser::FormKeyDown(QKeyEvent* event)
-{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     const int key = event->key();
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier && key == Qt::Key_C)
-        CopyAll();
-    if (key == Qt::Key_F1)
-        OpenHelpFile();
-    // Beyond the hot areas: the keys a viewer is expected to have.
-    if (modifiers == Qt::ControlModifier && key == Qt::Key_O)
-        LOpenClick();
-    if (modifiers == Qt::NoModifier && key == Qt::Key_F5)
-        LPonowClick();
-    if (modifiers == Qt::ControlModifier && key == Qt::Key_L)
-        LListaPlikowClick();
-    if (modifiers == Qt::ControlModifier && key == Qt::Key_P)
-        printer_->Print(true);
-    if ((modifiers == Qt::NoModifier && key == Qt::Key_Backspace) ||
-        (modifiers == Qt::AltModifier && key == Qt::Key_Left))
-        BackToList();
-    // Reading size: plus is a shifted key on many keyboards, and "=" stands for it unshifted.
-    const bool zoomKey = (modifiers & ~Qt::ShiftModifier) == Qt::ControlModifier;
-    if (zoomKey && (key == Qt::Key_Plus || key == Qt::Key_Equal))
-        zoom_->ZoomIn();
-    if (zoomKey && key == Qt::Key_Minus)
-        zoom_->ZoomOut();
-    if (zoomKey && key == Qt::Key_0)
-        zoom_->Reset();
+    // Plus is a shifted key on many keyboards, and "=" stands for it unshifted.
+    if (modifiers == Qt::ControlModifier && (key == Qt::Key_Plus || key == Qt::Key_Equal))
+        return zoom_->ZoomIn();
+    if (modifiers == Qt::ControlModifier && key == Qt::Key_Minus)
+        return zoom_->ZoomOut();
+    if (modifiers == Qt::ControlModifier && key == Qt::Key_0)
+        return zoom_->Reset();
+    QWidget::keyPressEvent(event);
 }
 
 // --- dragging by the picture -----------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "shell.h"
 
 class FolderProgressDialog;
+class HelpWindow;
 class HotLabel;
 class HtmlView;
 class ListPage;
@@ -72,10 +73,10 @@ protected:
 private:
     void CreateControls();
     void WireHotAreas();
+    void WireKeys();
     void FormShow();
     void SetWindowShape();
     void CentreOnScreen();
-    void FormKeyDown(QKeyEvent* event);
     void DropFiles(const QList<QUrl>& urls);
     bool ListFolder(const QString& folder, ListMessages messages = ListMessages::Shown, QPointF scroll = {});
     bool ReportOpened(ReportOutcome outcome);
@@ -112,6 +113,7 @@ private:
     std::unique_ptr<HtmlView> printView_;  // prints every report of a list, unseen
     PageZoom* zoom_;
     ListPage* list_;
+    HelpWindow* help_ = nullptr;
     QWidget* PPodTlo;
     HotLabel* ImTlo;
     QWidget* PPodWebbrowser;

@@ -1,8 +1,10 @@
 #include "message_box.h"
 #include "resource_image.h"
+#include "tab_filter.h"
 #include "tfwarning.h"
 #include "warning_state.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -156,7 +158,10 @@ private slots:
     void textIsNotMarkup();
     void titleStripDragsByThePointersMovement();
     void pressOnTheFaceDoesNotDrag();
-    void tabMovesFocusNowhere();
+    void buttonsForScreenReaders_data();
+    void buttonsForScreenReaders();
+    void tabMovesFocusOnlyInOtherWindows_data();
+    void tabMovesFocusOnlyInOtherWindows();
 };
 
 void WarningDialogTest::initTestCase()
@@ -401,14 +406,62 @@ void WarningDialogTest::pressOnTheFaceDoesNotDrag()
     });
 }
 
-void WarningDialogTest::tabMovesFocusNowhere()
+void WarningDialogTest::buttonsForScreenReaders_data()
 {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("result");
+    QTest::newRow("1: Zamknij") << 1 << "Zamknij" << 0;
+    QTest::newRow("1: close area") << 1 << "Zamknij okno" << 0;
+    QTest::newRow("3: Tak") << 3 << "Tak" << 1;
+    QTest::newRow("3: Nie") << 3 << "Nie" << 2;
+    QTest::newRow("3: Anuluj") << 3 << "Anuluj" << 3;
+    QTest::newRow("3: close area") << 3 << "Zamknij okno" << 3;
+}
+
+// A screen reader finds the buttons on show by their names, and pressing one chooses it.
+void WarningDialogTest::buttonsForScreenReaders()
+{
+    QFETCH(int, style);
+    QFETCH(QString, name);
+    QFETCH(int, result);
+    const int got = Run(style, IconInformacja, QStringLiteral("Czytnik."), [&](TFWarning& dialog) {
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&dialog);
+        QAccessibleInterface* found = nullptr;
+        std::function<void(QAccessibleInterface*)> search = [&](QAccessibleInterface* node) {
+            for (int i = 0; i < node->childCount(); ++i) {
+                QAccessibleInterface* child = node->child(i);
+                if (child->role() == QAccessible::Button && child->text(QAccessible::Name) == name &&
+                    !child->state().invisible)
+                    found = child;
+                search(child);
+            }
+        };
+        search(root);
+        QVERIFY(found);
+        found->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    });
+    QCOMPARE(got, result);
+}
+
+void WarningDialogTest::tabMovesFocusOnlyInOtherWindows_data()
+{
+    QTest::addColumn<bool>("programs");
+    QTest::newRow("the program's own window") << true;
+    QTest::newRow("a standard dialog") << false;
+}
+
+void WarningDialogTest::tabMovesFocusOnlyInOtherWindows()
+{
+    QFETCH(bool, programs);
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* first = new QLineEdit(&window);
     auto* second = new QLineEdit(&window);
     layout->addWidget(first);
     layout->addWidget(second);
+    if (programs)
+        InstallTabFilter(&window);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -416,11 +469,11 @@ void WarningDialogTest::tabMovesFocusNowhere()
     QTRY_VERIFY(first->hasFocus());
 
     QTest::keyClick(first, Qt::Key_Tab);
-    QVERIFY(first->hasFocus());
+    QCOMPARE(second->hasFocus(), !programs);
     second->setFocus();
     QTRY_VERIFY(second->hasFocus());
     QTest::keyClick(second, Qt::Key_Backtab, Qt::ShiftModifier);
-    QVERIFY(second->hasFocus());
+    QCOMPARE(first->hasFocus(), !programs);
     QVERIFY(first->text().isEmpty() && second->text().isEmpty());
 }
 

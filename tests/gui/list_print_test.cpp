@@ -33,6 +33,8 @@ private slots:
         QVERIFY(shown.wait(30000));
         const int before = int(jobs.entryList({QStringLiteral("job-*.pdf")}, QDir::Files).size());
 
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
         PageRangeDialog* dialog = nullptr;
         QTRY_VERIFY_WITH_TIMEOUT((dialog = window.findChild<PageRangeDialog*>()), 30000);

@@ -1,7 +1,10 @@
-// The viewer through its real window: drops, commands, keys, the shape and the dragging, and
-// the web view's refusal to do anything a report asks of it.
+// The viewer through its real window: drops, commands, keys, the shape and the dragging, what
+// screen readers see, the help window, and the web view's refusal to do anything a report
+// asks of it.
+#include "browser_layout.h"
 #include "command_guard.h"
 #include "command_line.h"
+#include "help_window.h"
 #include "html_view.h"
 #include "hot_label.h"
 #include "local_file_interceptor.h"
@@ -9,12 +12,15 @@
 #include "page_file_location.h"
 #include "messages.h"
 #include "qt_translations.h"
+#include "print_messages.h"
 #include "report_page.h"
 #include "resource_image.h"
 #include "tfbrowser.h"
 #include "code_page.h"
 #include "utf8.h"
+#include "window_keys.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QDesktopServices>
@@ -27,6 +33,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QPushButton>
@@ -101,8 +108,8 @@ QString PageText(QWebEnginePage* page)
     return Await<QString>([&](auto done) { page->toPlainText(done); });
 }
 
-// Stands in for the desktop's handler of file links: the help asks it to open a page.
-class HelpRecorder : public QObject {
+// Stands in for the desktop's handler of links: records what it was asked to open.
+class DesktopRecorder : public QObject {
     Q_OBJECT
 public slots:
     void open(const QUrl& url) { opened << url; }
@@ -130,13 +137,22 @@ private slots:
     void hostileReportRunsAndFetchesNothing();
     void crashedRendererReloadsThePage();
     void tabMovesFocusNowhere();
+    void tabMovesFocusInTheStandardDialogs();
     void keys_data();
     void keys();
     void zoomSizesThePageAndIsKept();
+    void copyKeyTakesTheSelection();
+    void copyKeyInAFieldOfThePage();
+    void keysOpenTheirDialogs_data();
+    void keysOpenTheirDialogs();
+    void helpListsEveryKey();
+    void helpShowsWithoutALauncher();
+    void helpFollowsItsOwnLinksOnly();
     void shiftPressOnPrintAreaOpensMaximisedPreview();
     void dragMovesWindowByPointer();
     void outlineIsRoundedAndNarrower();
-    void hotAreasAreNamed();
+    void hotAreasAreButtonsForScreenReaders();
+    void pageTextReachesScreenReaders();
     void openDialogTakesATypedMissingName();
     void folderDialogListsTheChosenFolder();
     void dialogsStartWhereTheCommandLinePathLies();
@@ -146,7 +162,8 @@ private slots:
     void screenshotOfAPageThatCannotBeShownFails();
     void screenshotOnATwiceDenseScreenIsDrawnForIt();
     void retryBeforeAnyFileIsWrongType();
-    void closeAreaDeletesPageFile();
+    void closeDeletesPageFile_data();
+    void closeDeletesPageFile();
     void listEntriesOpenTheirReportsAndBackKeepsTheScroll_data();
     void listEntriesOpenTheirReportsAndBackKeepsTheScroll();
     void listFollowsItsFolder();
@@ -162,6 +179,9 @@ private:
     void Drop(const QStringList& paths, bool expectPage);
     QString Shown() { return PageText(window->View()->page()); }
     QString PageFile() const { return QFile::decodeName(QByteArray::fromStdString(window->State().PageFilePath)); }
+    // The widget with the focus once the page (true) or the window itself has it.
+    QWidget* Focus(bool onPage);
+    HelpWindow* Help() const { return window->findChild<HelpWindow*>(); }
 
     std::unique_ptr<TFBrowser> window;
     QTemporaryDir scratch;
@@ -364,46 +384,223 @@ void ViewerTest::tabMovesFocusNowhere()
     QCOMPARE(QApplication::focusWidget(), inView);
 }
 
+// Answers the next modal dialog of type `Dialog` with `answer` once it is on the screen.
+template <typename Dialog>
+void AnswerNextDialog(std::function<void(Dialog&)> answer)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        answer(*dialog);
+    });
+    timer->start(20);
+}
+
+void ViewerTest::tabMovesFocusInTheStandardDialogs()
+{
+    QWidget* before = nullptr;
+    QWidget* after = nullptr;
+    AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+        before = dialog.focusWidget();
+        QTest::keyClick(before, Qt::Key_Tab);
+        after = dialog.focusWidget();
+        dialog.reject();
+    });
+    QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LOpen")), Qt::LeftButton);
+    QVERIFY(before);
+    QVERIFY(after != before);
+}
+
+QWidget* ViewerTest::Focus(bool onPage)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    if (onPage)
+        window->View()->setFocus();
+    else
+        window->setFocus();
+    QWidget* focus = QApplication::focusWidget();
+    return focus && (onPage ? window->View()->isAncestorOf(focus) : focus == window.get()) ? focus : nullptr;
+}
+
+enum class KeyEffect { Nothing, CopiesPage, OpensHelp, Reopens, Minimizes };
+
 void ViewerTest::keys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("copies");
-    QTest::addColumn<bool>("opensHelp");
-    QTest::addColumn<bool>("reopens");
-    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier) << true << false << false;
-    QTest::newRow("Ctrl+Shift+C") << int(Qt::Key_C) << (Qt::ControlModifier | Qt::ShiftModifier) << false << false << false;
-    QTest::newRow("C") << int(Qt::Key_C) << Qt::KeyboardModifiers() << false << false << false;
-    QTest::newRow("F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers() << false << true << false;
-    QTest::newRow("Shift+F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers(Qt::ShiftModifier) << false << true << false;
-    QTest::newRow("Ctrl+F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers(Qt::ControlModifier) << false << true << false;
-    QTest::newRow("F5") << int(Qt::Key_F5) << Qt::KeyboardModifiers() << false << false << true;
+    QTest::addColumn<bool>("onPage");
+    QTest::addColumn<int>("effectNumber");
+    const Qt::KeyboardModifiers none, ctrl(Qt::ControlModifier);
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << false << int(KeyEffect::CopiesPage);
+    QTest::newRow("Ctrl+C on the page") << int(Qt::Key_C) << ctrl << true << int(KeyEffect::CopiesPage);
+    QTest::newRow("Ctrl+Shift+C") << int(Qt::Key_C) << (Qt::ControlModifier | Qt::ShiftModifier) << true << int(KeyEffect::Nothing);
+    QTest::newRow("C") << int(Qt::Key_C) << none << true << int(KeyEffect::Nothing);
+    QTest::newRow("F1 on the page") << int(Qt::Key_F1) << none << true << int(KeyEffect::OpensHelp);
+    QTest::newRow("Shift+F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers(Qt::ShiftModifier) << false << int(KeyEffect::OpensHelp);
+    QTest::newRow("Ctrl+Alt+F1") << int(Qt::Key_F1) << (Qt::ControlModifier | Qt::AltModifier) << false << int(KeyEffect::OpensHelp);
+    QTest::newRow("F5 on the page") << int(Qt::Key_F5) << none << true << int(KeyEffect::Reopens);
+    QTest::newRow("Ctrl+F5") << int(Qt::Key_F5) << ctrl << false << int(KeyEffect::Nothing);
+    QTest::newRow("Ctrl+M on the page") << int(Qt::Key_M) << ctrl << true << int(KeyEffect::Minimizes);
 }
 
 void ViewerTest::keys()
 {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, copies);
-    QFETCH(bool, opensHelp);
-    QFETCH(bool, reopens);
+    QFETCH(bool, onPage);
+    QFETCH(int, effectNumber);
+    const auto effect = KeyEffect(effectNumber);
     Drop({Sample("z_karty.xml")}, true);
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QWidget* focus = Focus(onPage);
+    QVERIFY(focus);
     QApplication::clipboard()->setText(QStringLiteral("przed"));
-    HelpRecorder help;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &help, "open");
     QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
-    QTest::keyClick(window.get(), Qt::Key(key), modifiers);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(loaded.wait(reopens ? kLoadTimeoutMs : 300), reopens);
-    const QString clipboard = QApplication::clipboard()->text();
-    QCOMPARE(clipboard.contains(QStringLiteral("REALIZACJA ZAJĘĆ")), copies);
-    QCOMPARE(help.opened.size(), opensHelp ? 1 : 0);
-    if (opensHelp)
-        QVERIFY(help.opened.constFirst().toLocalFile().endsWith(QStringLiteral("pomoc/index.htm")));
-    if (copies)  // nothing is left selected
+    QTest::keyClick(focus, Qt::Key(key), modifiers);
+    QCOMPARE(loaded.wait(effect == KeyEffect::Reopens ? kLoadTimeoutMs : 300), effect == KeyEffect::Reopens);
+    QCOMPARE(QApplication::clipboard()->text().contains(QStringLiteral("REALIZACJA ZAJĘĆ")), effect == KeyEffect::CopiesPage);
+    QCOMPARE(Help() && Help()->isVisible(), effect == KeyEffect::OpensHelp);
+    QCOMPARE(window->isMinimized(), effect == KeyEffect::Minimizes);
+    if (effect == KeyEffect::CopiesPage)  // nothing is left selected
         QCOMPARE(RunScript(window->View()->page(), QStringLiteral("String(window.getSelection())")).toString(), QString());
+    if (Help())
+        Help()->close();
+    window->showNormal();
+}
+
+// Ctrl+C copies what the user selected, and leaves it selected.
+void ViewerTest::copyKeyTakesTheSelection()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    QWebEnginePage* page = window->View()->page();
+    const QString selected = RunScript(page, QStringLiteral(
+        "const cell = document.evaluate(\"//*[contains(text(), 'REALIZACJA')]\", document, null, 9, null).singleNodeValue;"
+        "getSelection().selectAllChildren(cell); String(getSelection())")).toString();
+    QVERIFY(selected.contains(QStringLiteral("REALIZACJA")));
+    QTRY_VERIFY(page->hasSelection());
+    QWidget* focus = Focus(false);
+    QVERIFY(focus);
+    QApplication::clipboard()->setText(QStringLiteral("przed"));
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text().trimmed(), selected.trimmed());
+    QCOMPARE(RunScript(page, QStringLiteral("String(getSelection())")).toString(), selected);
+}
+
+// In a text field the view claims Ctrl+C as its own edit command, which copies nothing when
+// nothing is selected. A report's values reach its page verbatim, fields too.
+void ViewerTest::copyKeyInAFieldOfThePage()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    QWidget* focus = Focus(true);
+    QVERIFY(focus);
+    RunScript(window->View()->page(), QStringLiteral(
+        "const field = document.createElement('textarea'); document.body.prepend(field); field.focus()"));
+    QTRY_VERIFY(focus->testAttribute(Qt::WA_InputMethodEnabled));
+    QApplication::clipboard()->setText(QStringLiteral("przed"));
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("REALIZACJA ZAJĘĆ")));
+}
+
+void ViewerTest::keysOpenTheirDialogs_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("dialogClass");
+    QTest::addColumn<QString>("title");  // empty: any
+    const Qt::KeyboardModifiers ctrl(Qt::ControlModifier);
+    QTest::newRow("Ctrl+O") << int(Qt::Key_O) << ctrl << "QFileDialog" << QStringLiteral("Wskaż plik");
+    QTest::newRow("Ctrl+L") << int(Qt::Key_L) << ctrl << "QFileDialog" << QStringLiteral("Wskaż folder");
+    QTest::newRow("Ctrl+P") << int(Qt::Key_P) << ctrl << "PageRangeDialog" << QString();
+    QTest::newRow("Ctrl+Shift+P") << int(Qt::Key_P) << (Qt::ControlModifier | Qt::ShiftModifier) << "QPrintPreviewDialog" << QString();
+}
+
+// Sent while the page has the focus, where the web view would keep keys to itself.
+void ViewerTest::keysOpenTheirDialogs()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, dialogClass);
+    QFETCH(QString, title);
+    const bool noPrinter = dialogClass == QStringLiteral("PageRangeDialog") && QPrinterInfo::availablePrinters().isEmpty();
+    Drop({Sample("z_karty.xml")}, true);
+    QWidget* focus = Focus(true);
+    QVERIFY(focus);
+    if (noPrinter) {  // the printer dialog would have nothing to offer: the user is told so instead
+        messages.clear();
+        QTest::keyClick(focus, Qt::Key(key), modifiers);
+        QTRY_COMPARE(messages, std::vector<std::string>{std::string(print_messages::kNoPrinter)});
+        return;
+    }
+    QString shownClass, shownTitle;
+    AnswerNextDialog<QDialog>([&](QDialog& dialog) {
+        shownClass = QString::fromLatin1(dialog.metaObject()->className());
+        shownTitle = dialog.windowTitle();
+        dialog.reject();
+    });
+    QTest::keyClick(focus, Qt::Key(key), modifiers);
+    QTRY_COMPARE_WITH_TIMEOUT(shownClass, dialogClass, kLoadTimeoutMs);
+    if (!title.isEmpty())
+        QCOMPARE(shownTitle, title);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+void ViewerTest::helpListsEveryKey()
+{
+    QFile help(QStringLiteral(ULNIK_SOURCE_DIR "/pomoc/polecenia.htm"));
+    QVERIFY(help.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(help.readAll());
+    for (const WindowKey& key : kWindowKeys) {
+        const QString named = QKeySequence(key.keys).toString(QKeySequence::PortableText);
+        QVERIFY2(text.contains(QStringLiteral("<kbd>") + named + QStringLiteral("</kbd>")), qPrintable(named));
+    }
+}
+
+// With no desktop launcher to be found, the help still shows: in the program's own window.
+void ViewerTest::helpShowsWithoutALauncher()
+{
+    QTemporaryDir emptyBin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(emptyBin.path()));
+    QWidget* focus = Focus(true);
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key_F1);
+    qputenv("PATH", path);
+    QVERIFY(Help());
+    QTRY_VERIFY(Help()->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(Help()->page()->url().fileName(), QStringLiteral("index.htm"), kLoadTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(Help()->page()).contains(QStringLiteral("Pierwsze kroki")), kLoadTimeoutMs);
+    Help()->close();
+}
+
+void ViewerTest::helpFollowsItsOwnLinksOnly()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    const QString remote = QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort());
+    QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LPomoc")), Qt::LeftButton);
+    QWebEnginePage* page = Help()->page();
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(page).contains(QStringLiteral("Pierwsze kroki")), kLoadTimeoutMs);
+
+    QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
+    RunScript(page, QStringLiteral("document.querySelector('nav a[href=\"polecenia.htm\"]').click()"));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(page->url().fileName(), QStringLiteral("polecenia.htm"));
+
+    DesktopRecorder desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &desktop, "open");
+    RunScript(page, QStringLiteral("const a = document.createElement('a'); a.href = '%1'; a.textContent = 'www';"
+                                   "document.body.append(a); a.click()").arg(remote));
+    QTRY_COMPARE(desktop.opened, QList<QUrl>{QUrl(remote)});
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QTest::qWait(300);  // it would have loaded by now
+    QCOMPARE(page->url().fileName(), QStringLiteral("polecenia.htm"));
+    QVERIFY(!server.hasPendingConnections());
+    Help()->close();
 }
 
 void ViewerTest::zoomSizesThePageAndIsKept()
@@ -509,35 +706,60 @@ void ViewerTest::outlineIsRoundedAndNarrower()
     QVERIFY(shape.contains(QPoint(315, 0)));
 }
 
-void ViewerTest::hotAreasAreNamed()
+// Every accessible below `node`, depth first.
+void Descendants(QAccessibleInterface* node, QList<QAccessibleInterface*>& found)
 {
-    const QStringList words{QStringLiteral("Kopiuj"), QStringLiteral("Drukuj"), QStringLiteral("Otw\u00f3rz"),
-                            QStringLiteral("Pon\u00f3w"), QStringLiteral("Lista"), QStringLiteral("Pomoc"),
-                            QStringLiteral("Minimalizuj"), QStringLiteral("Zamknij")};
-    for (const QString& word : words) {
-        HotLabel* found = nullptr;
-        for (HotLabel* label : window->findChildren<HotLabel*>())
-            if (label->accessibleName() == word)
-                found = label;
-        QVERIFY2(found, qPrintable(word));
-        QCOMPARE(found->cursor().shape(), Qt::PointingHandCursor);
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface* child = node->child(i)) {
+            found << child;
+            Descendants(child, found);
+        }
     }
 }
 
-// Answers the next modal dialog of type `Dialog` with `answer` once it is on the screen.
-template <typename Dialog>
-void AnswerNextDialog(std::function<void(Dialog&)> answer)
+QAccessibleInterface* AccessibleButton(QWidget* window, const QString& name)
 {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        answer(*dialog);
-    });
-    timer->start(20);
+    QList<QAccessibleInterface*> all;
+    Descendants(QAccessible::queryAccessibleInterface(window), all);
+    for (QAccessibleInterface* node : all)
+        if (node->role() == QAccessible::Button && node->text(QAccessible::Name) == name)
+            return node;
+    return nullptr;
+}
+
+void ViewerTest::hotAreasAreButtonsForScreenReaders()
+{
+    for (const browser_layout::HotAreaPlace& place : browser_layout::kHotAreas) {
+        const QString word = QString::fromUtf8(place.word);
+        QAccessibleInterface* button = AccessibleButton(window.get(), word);
+        QVERIFY2(button, qPrintable(word));
+        QVERIFY(button->actionInterface());
+        QVERIFY(button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        QCOMPARE(window->findChild<HotLabel*>(QString::fromLatin1(place.objectName))->cursor().shape(), Qt::PointingHandCursor);
+    }
+    QVERIFY(!AccessibleButton(window.get(), QString()));  // the picture and the panels are no buttons
+
+    Drop({Sample("z_karty.xml")}, true);
+    QApplication::clipboard()->setText(QStringLiteral("przed"));
+    QVERIFY(Focus(false));  // the reader's user is in the window
+    AccessibleButton(window.get(), QStringLiteral("Kopiuj"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("REALIZACJA ZAJĘĆ")));
+}
+
+void ViewerTest::pageTextReachesScreenReaders()
+{
+    QAccessible::setActive(true);  // as when a screen reader starts
+    Drop({Sample("z_karty.xml")}, true);
+    const auto pageText = [this] {
+        QList<QAccessibleInterface*> all;
+        Descendants(QAccessible::queryAccessibleInterface(window->View()), all);
+        for (QAccessibleInterface* node : all)
+            if (node->text(QAccessible::Name).contains(QStringLiteral("REALIZACJA ZAJĘĆ")))
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(pageText(), kLoadTimeoutMs);
+    QAccessible::setActive(false);
 }
 
 void ViewerTest::openDialogTakesATypedMissingName()
@@ -733,11 +955,23 @@ void ViewerTest::retryBeforeAnyFileIsWrongType()
     QCOMPARE(seen, std::vector<std::string>{std::string(messages::kWrongType)});
 }
 
-void ViewerTest::closeAreaDeletesPageFile()
+void ViewerTest::closeDeletesPageFile_data()
 {
+    QTest::addColumn<int>("key");  // 0: a click on the close area
+    QTest::newRow("close area") << 0;
+    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q);
+    QTest::newRow("Ctrl+W on the page") << int(Qt::Key_W);
+}
+
+void ViewerTest::closeDeletesPageFile()
+{
+    QFETCH(int, key);
     Drop({Sample("z_karty.xml")}, true);
     QVERIFY(QFile::exists(PageFile()));
-    QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LClose")), Qt::LeftButton);
+    if (key == 0)
+        QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LClose")), Qt::LeftButton);
+    else
+        QTest::keyClick(Focus(key == Qt::Key_W), Qt::Key(key), Qt::ControlModifier);
     QVERIFY(!QFile::exists(PageFile()));
 }
 

@@ -1,8 +1,7 @@
-// The copy command on a real page, the help command, and the help pages' links.
+// The copy command on a real page, and the help pages' links.
 #include <stdexcept>
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QMimeData>
@@ -15,7 +14,6 @@
 #include <QWebEngineView>
 
 #include "copy_all.h"
-#include "help.h"
 #include "print_messages.h"
 #include "printout_check.h"
 #include "temp_dir.h"
@@ -61,14 +59,6 @@ private slots:
         }
     }
 
-    void helpAsksTheDesktopToOpenTheHelpFile() {
-        QDesktopServices::setUrlHandler("file", this, "Opened");
-        OpenHelp();
-        QDesktopServices::unsetUrlHandler("file");
-        QCOMPARE(opened_, QList<QUrl>{QUrl::fromLocalFile(HelpFilePath())});
-        QVERIFY(HelpFilePath().endsWith("/pomoc/index.htm"));
-    }
-
     void helpPagesAreUtf8WithoutScriptsOrBrokenLinks() {
         const QDir help(ULNIK_SOURCE_DIR "/pomoc");
         const QStringList pages = help.entryList({"*.htm"}, QDir::Files);
@@ -84,9 +74,6 @@ private slots:
             }
         }
     }
-
-public slots:
-    void Opened(const QUrl& url) { opened_.append(url); }
 
 private:
     static QString SelectionOf(QWebEnginePage& page) {
@@ -118,8 +105,6 @@ private:
         if (!QFileInfo::exists(path)) return false;
         return anchor.isEmpty() || Utf8File(path).contains("id=\"" + anchor + "\"");
     }
-
-    QList<QUrl> opened_;
 };
 
 int RunCopyHelpTests(int argc, char* argv[]) {

@@ -1,0 +1,31 @@
+#pragma once
+// The help as a web page of the program's own: the safety of the report page (no scripts, no
+// fetches outside the help's folder), but its links are followed as long as they lead to
+// another page of the help. A link elsewhere (a web site, an e-mail address) is handed to the
+// desktop and never loaded here.
+#include <QString>
+#include <QWebEnginePage>
+
+class LocalFileInterceptor;
+class QWebEngineProfile;
+
+class HelpPage : public QWebEnginePage {
+    Q_OBJECT
+
+public:
+    // The profile must outlive the page; `interceptor` is the profile's.
+    HelpPage(QWebEngineProfile* profile, LocalFileInterceptor* interceptor, QObject* parent = nullptr);
+
+    // Shows a page of the help; its folder is the help from now on.
+    void ShowFile(const QString& path);
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    QWebEnginePage* createWindow(WebWindowType type) override;
+
+private:
+    bool InHelp(const QUrl& url) const;
+
+    LocalFileInterceptor* interceptor_;
+    QString folder_;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// The help in a window of the program's own: it shows whether or not the desktop has a
+// browser, or anything to start one with.
+#include <QWebEngineView>
+
+class HelpPage;
+class QWebEngineProfile;
+
+class HelpWindow : public QWebEngineView {
+    Q_OBJECT
+
+public:
+    // A window of its own, kept above `owner` and closed with it.
+    explicit HelpWindow(QWidget* owner);
+    ~HelpWindow() override;
+
+    // Shows the help page `path` (the folder it lies in is the help), and brings the window up.
+    void ShowHelp(const QString& path);
+
+private:
+    QWebEngineProfile* profile_;
+    HelpPage* page_;
+};

@@ -1,0 +1,48 @@
+#include "hot_label_accessible.h"
+
+#include "hot_label.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+class HotLabelAccessible : public QAccessibleWidget {
+public:
+    explicit HotLabelAccessible(HotLabel* label)
+        : QAccessibleWidget(label, QAccessible::Button)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction())
+            static_cast<HotLabel*>(widget())->Click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+};
+
+QAccessibleInterface* HotLabelFactory(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(HotLabel::staticMetaObject.className()))
+        return nullptr;
+    auto* label = qobject_cast<HotLabel*>(object);
+    // The rest (the pictures and the title strip) are left to Qt, as the labels they are.
+    return label && label->ActsAsButton() ? new HotLabelAccessible(label) : nullptr;
+}
+
+}  // namespace
+
+void InstallHotLabelAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(HotLabelFactory);
+        return true;
+    }();
+    (void)installed;
+}
