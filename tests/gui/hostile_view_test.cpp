@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/stat.h>
@@ -157,6 +158,51 @@ private slots:
         QVERIFY(running.waitForFinished(kRunMs));
         QCOMPARE(running.exitStatus(), QProcess::NormalExit);
         QVERIFY(!QFile::exists(pageFile));
+    }
+
+    // A folder slow to list shows its progress; a damaged file in it ends in a message, which
+    // must be the window on top, answering the mouse.
+    void messageAfterProgressTakesTheClick()
+    {
+        const QString folder = scratch.filePath(QStringLiteral("slow"));
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray report = ReportHolding("tekst") + "<!--";
+        for (int i = 0; i < 100; ++i) {
+            // Sparse: each is read and parsed whole, but takes no room on the disk.
+            QFile file(folder + QStringLiteral("/r%1.xml").arg(i));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(report) == report.size());
+            QVERIFY(file.resize(15 * 1024 * 1024 - 3) && file.seek(file.size()) && file.write("-->") == 3);
+        }
+        QFile damaged(folder + QStringLiteral("/zepsuty.xml"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("<Szkola><Doc>Nieznany</Doc></Szkola>") > 0);
+        damaged.close();
+
+        window->SetMessageHandler({});
+        bool sawProgress = false, progressGone = false, clicked = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->inherits("QProgressDialog") && widget->isVisible()) sawProgress = true;
+            QWidget* modal = QApplication::activeModalWidget();
+            if (clicked || !modal || modal->objectName() != QStringLiteral("FWarning") || !modal->isVisible())
+                return;
+            progressGone = true;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->inherits("QProgressDialog") && widget->isVisible()) progressGone = false;
+            auto* button = modal->findChild<QWidget*>(QStringLiteral("ImButZamknij"));
+            if (!button || !QTest::qWaitForWindowExposed(modal))
+                return;
+            clicked = true;
+            QTest::mouseClick(button, Qt::LeftButton);
+        });
+        watch.start(20);
+        const bool listed = window->OpenPath(folder);
+        watch.stop();
+        window->SetMessageHandler([this](MessageStyle, MessageIcon, const std::string& text) { messages.push_back(text); });
+        QVERIFY(!listed);
+        QVERIFY(sawProgress);
+        QVERIFY(progressGone);
+        QVERIFY(clicked);  // and the box closed on it: OpenPath came back
     }
 
     void cleanupTestCase() { window.reset(); }
