@@ -37,8 +37,6 @@ public:
     // wait until that load has finished. So each printout shows the page as it was when it
     // was asked for.
     void LoadAfterPrintouts(std::function<void()> load);
-    // True while a printout is being made or waits.
-    bool Busy() const { return busy_; }
 
 private:
     struct Request {
