@@ -97,6 +97,23 @@ bool SameFile(const std::string& first, const std::string& second) {
            a.st_ino == b.st_ino;
 }
 
+namespace {
+
+// Another reader holds its lock for the moment of a read: it is waited for that long, no
+// longer, so that two programs opening one report at once both get it.
+constexpr int kLockPatienceMs = 200;
+
+bool LockWithin(int fd, int patienceMs) {
+    constexpr int kStepMs = 10;
+    for (int waited = 0;; waited += kStepMs) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+        if (errno != EWOULDBLOCK || waited >= patienceMs) return false;
+        ::usleep(kStepMs * 1000);
+    }
+}
+
+}  // namespace
+
 std::string ReadFileExclusive(const std::string& path, std::uintmax_t sizeLimit) {
     // O_NONBLOCK so that a FIFO under a report's name cannot hang the program.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -106,7 +123,7 @@ std::string ReadFileExclusive(const std::string& path, std::uintmax_t sizeLimit)
     if (!S_ISREG(st.st_mode)) throw FileOpenError(path + ": not a regular file");
     const auto size = static_cast<std::uintmax_t>(st.st_size);
     if (size > sizeLimit) throw FileTooLarge(path, size);
-    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) throw FileOpenError(Reason(path));
+    if (!LockWithin(fd.get(), kLockPatienceMs)) throw FileOpenError(Reason(path));
 
     std::string bytes(static_cast<size_t>(size), '\0');
     size_t got = 0;

@@ -43,7 +43,7 @@ bool FileExists(const std::string& path);
 bool SameFile(const std::string& first, const std::string& second);
 
 // Opens read-only, takes an exclusive lock for the length of the read (a second reader that
-// locks is refused with FileOpenError) and returns every byte. A file of more than `sizeLimit`
+// locks waits a moment for it, and is then refused with FileOpenError) and returns every byte. A file of more than `sizeLimit`
 // bytes raises FileTooLarge before anything is read; the size is the opened file's, so that
 // nothing put under the name in the meantime can slip past.
 std::string ReadFileExclusive(const std::string& path,
