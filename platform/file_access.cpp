@@ -148,22 +148,33 @@ void WriteAllTo(int fd, std::string_view bytes, const std::string& name) {
     }
 }
 
+namespace {
+
+bool IsDeviceOrPipe(mode_t mode) {
+    return S_ISFIFO(mode) || S_ISCHR(mode) || S_ISBLK(mode) || S_ISSOCK(mode);
+}
+
+}  // namespace
+
 void WriteFileReplacing(const std::string& path, std::string_view bytes, NewMode newMode) {
-    struct stat existing {};
-    const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists && (S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode) || S_ISBLK(existing.st_mode) ||
-                   S_ISSOCK(existing.st_mode)))
-        return WriteInto(path, bytes);
-    if (exists && S_ISDIR(existing.st_mode)) {
+    // The name itself is looked at, not what a link leads to: a link is replaced, never written
+    // through. A private file is never fed to a pipe or device either: whoever reads it there
+    // would read pupils' data.
+    struct stat named {};
+    const bool exists = ::lstat(path.c_str(), &named) == 0;
+    if (exists && IsDeviceOrPipe(named.st_mode) && newMode != NewMode::OwnerOnly) return WriteInto(path, bytes);
+    if (exists && S_ISDIR(named.st_mode)) {
         errno = EISDIR;
         FailWriting(path);
     }
+    struct stat old {};
+    const bool oldFile = exists && ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     std::string scratch;
     Descriptor fd = CreateScratch(path, scratch);
     try {
         WriteAllTo(fd.get(), bytes, scratch);
         const mode_t mode = newMode == NewMode::OwnerOnly ? S_IRUSR | S_IWUSR
-                            : exists                      ? existing.st_mode & 07777
+                            : oldFile                     ? old.st_mode & 07777
                                                           : NewFileMode();
         if (::fchmod(fd.get(), mode) != 0) FailWriting(scratch);
         CloseChecked(fd, scratch);

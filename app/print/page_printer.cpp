@@ -13,6 +13,7 @@
 #include "cups_submission.h"
 #include "file_access.h"
 #include "page_range_dialog.h"
+#include "print_delivery.h"
 #include "pdf_stamp.h"
 #include "print_messages.h"
 #include "printout.h"
@@ -40,36 +41,11 @@ bool SamePaper(const QPageLayout& a, const QPageLayout& b) {
     return a.pageSize().isEquivalentTo(b.pageSize()) && a.orientation() == b.orientation();
 }
 
-std::vector<PageRange> ChosenPages(const QPrinter& printer) {
-    std::vector<PageRange> ranges;
-    for (const QPageRanges::Range& range : printer.pageRanges().toRangeList())
-        ranges.push_back({range.from, range.to});
-    return ranges;
-}
-
-std::string SidesOf(QPrinter::DuplexMode duplex) {
-    switch (duplex) {
-    case QPrinter::DuplexNone: return "one-sided";
-    case QPrinter::DuplexLongSide: return "two-sided-long-edge";
-    case QPrinter::DuplexShortSide: return "two-sided-short-edge";
-    default: return "";  // the printer's own default
-    }
-}
-
 int PagesOf(const QByteArray& printout) {
     try {
         return CountPages(printout.toStdString());
     } catch (const std::exception&) {
         return 0;
-    }
-}
-
-bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
-    try {
-        WriteFileReplacing(QFile::encodeName(path).toStdString(), std::string_view(bytes.data(), bytes.size()));
-        return true;
-    } catch (const std::exception&) {
-        return false;
     }
 }
 
@@ -102,12 +78,6 @@ void PagePrinter::LoadAfterPrintouts(std::function<void()> load) {
     maker_->LoadAfterPrintouts(std::move(load));
 }
 
-// Whatever the options held before, every printout has an empty header and the page footer.
-void PagePrinter::ResetPageLines() {
-    options_.header = kPrintHeader;
-    options_.footer = kPrintFooter;
-}
-
 bool PagePrinter::HasPage() const { return page_ && !page_->url().isEmpty(); }
 
 void PagePrinter::Say(std::string_view text) {
@@ -119,7 +89,6 @@ void PagePrinter::Finish(PrintOutcome outcome) { emit finished(outcome); }
 // The printout is made before any dialog: the printer dialog needs its number of pages for
 // its page field, and a long printout is asked about before it goes to the printer.
 void PagePrinter::Print(bool showDialog) {
-    ResetPageLines();
     if (!HasPage()) return Finish(PrintOutcome::NoPage);
     const QPrinterInfo target = TargetPrinter();
     if (target.isNull()) {
@@ -158,7 +127,7 @@ void PagePrinter::PrintAtOnce(const PrinterPtr& printer, const QByteArray& print
 void PagePrinter::OpenPrintDialog(const PrinterPtr& printer, const QByteArray& printout) {
     auto* dialog = new PageRangeDialog(printer.get(), PagesOf(printout), shell_, parent_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (makeAllReports_) dialog->OfferAllReports(allReports_);
+    if (!allReports_.empty()) dialog->OfferAllReports(int(allReports_.size()));
     const QPageLayout madeFor = printer->pageLayout();
     connect(dialog, &QDialog::finished, this, [this, dialog, printer, printout, madeFor](int result) {
         if (result != QDialog::Accepted) return Finish(PrintOutcome::Cancelled);
@@ -170,52 +139,60 @@ void PagePrinter::OpenPrintDialog(const PrinterPtr& printer, const QByteArray& p
     dialog->open();
 }
 
+// Every report of the list in a page of its own, never the window's; the list's folder is not
+// followed meanwhile (allReportsBusy), and what could not be printed is named once, at the end.
 void PagePrinter::PrintAllReports(const PrinterPtr& printer) {
-    const QByteArray all = makeAllReports_ ? makeAllReports_() : QByteArray();
-    if (all.isEmpty()) {
+    allReportsPrintout_ = std::make_unique<AllReportsPrintout>(allReports_, options_, printer->pageLayout());
+    emit allReportsBusy(true);
+    allReportsPrintout_->Start([this, printer](const AllReportsResult& result) {
+        // Deleted from the event loop: this is its own call.
+        allReportsPrintout_.release()->deleteLater();
+        emit allReportsBusy(false);
+        AllReportsPrinted(printer, result);
+    });
+}
+
+void PagePrinter::AllReportsPrinted(const PrinterPtr& printer, const AllReportsResult& result) {
+    if (result.pdf.empty()) {
         Say(print_messages::kNoReportPrinted);
         return Finish(PrintOutcome::Failed);
     }
-    Deliver(printer, all, QString::fromUtf8(kAllReportsJobTitle));
+    if (!result.leftOut.empty()) {
+        std::vector<std::string> names;
+        for (const std::string& path : result.leftOut) names.push_back(FileNameOf(path));
+        Say(print_messages::ReportsLeftOut(names));
+    }
+    Deliver(printer, QByteArray::fromStdString(result.pdf), QString::fromUtf8(kAllReportsJobTitle));
 }
 
+// Which pages (the printer's range of the printout), then where they go (the dialog's file or
+// a CUPS job); the outcome's message is print_delivery's.
 void PagePrinter::Deliver(const PrinterPtr& printer, const QByteArray& printout, const QString& title) {
     if (printout.isEmpty()) {
         Say(print_messages::kPrintoutFailed);
         return Finish(PrintOutcome::Failed);
     }
-    std::string pages = printout.toStdString();
-    try {
-        // The pages are numbered as in the whole printout, so the range is cut from it.
-        if (printer->printRange() == QPrinter::PageRange) pages = KeepPages(pages, ChosenPages(*printer));
-        if (CountPages(pages) == 0) pages.clear();
-    } catch (const std::exception&) {
-        pages.clear();
-    }
+    std::string pages = PagesToPrint(printout.toStdString(), *printer);
     if (pages.empty()) {
-        Say(print_messages::kNoPagesInRange);
+        Say(MessageFor(Delivery{DeliveryKind::NoPagesInRange, {}}));
         return Finish(PrintOutcome::Failed);
     }
-    if (!printer->outputFileName().isEmpty()) {
-        if (WriteWholeFile(printer->outputFileName(), QByteArray::fromStdString(pages)))
-            return Finish(PrintOutcome::Printed);
-        Say(print_messages::kCannotWritePdf);
-        return Finish(PrintOutcome::Failed);
-    }
+    if (printer->outputFileName().isEmpty()) return SendToCups(printer, std::move(pages), title);
+    const Delivery written = WriteToFile(printer->outputFileName(), pages);
+    if (written.kind != DeliveryKind::Done) Say(MessageFor(written));
+    Finish(written.kind == DeliveryKind::Done ? PrintOutcome::Printed : PrintOutcome::Failed);
+}
+
+void PagePrinter::SendToCups(const PrinterPtr& printer, std::string pages, const QString& title) {
     const QString named = !title.isEmpty() ? title : jobTitle_.isEmpty() ? QString::fromLatin1(kUntitledJob) : jobTitle_;
-    CupsJob job{printer->printerName().toStdString(), named.toStdString(), printer->copyCount(),
-                printer->collateCopies(), SidesOf(printer->duplex())};
-    SubmitToCups(std::move(job), std::move(pages), jobTimeLimitMs_, this, [this](const CupsOutcome& outcome) {
-        if (outcome.sent) return Finish(PrintOutcome::Printed);
-        Say(std::string(print_messages::kPrintFailed) +
-            (outcome.timedOut ? std::string(print_messages::kPrintingSystemSilent)
-                              : WideToAnsi(Utf8ToWide(outcome.error))));
-        Finish(PrintOutcome::Failed);
+    SubmitToCups(JobFor(*printer, named), std::move(pages), jobTimeLimitMs_, this, [this](const CupsOutcome& outcome) {
+        const Delivery sent = DeliveryOf(outcome);
+        if (sent.kind != DeliveryKind::Done) Say(MessageFor(sent));
+        Finish(sent.kind == DeliveryKind::Done ? PrintOutcome::Printed : PrintOutcome::Failed);
     });
 }
 
 void PagePrinter::Preview() {
-    ResetPageLines();
     if (!HasPage()) return;
     const QPrinterInfo target = TargetPrinter();
     auto printer = target.isNull() ? std::make_shared<QPrinter>(QPrinter::HighResolution)
@@ -270,11 +247,10 @@ void PagePrinter::PaintRequested(const std::shared_ptr<PreviewState>& state, con
 }
 
 void PagePrinter::WritePdf(const QString& path, std::function<void(bool written)> done) {
-    ResetPageLines();
     if (!HasPage()) return done(false);
     const QPageLayout layout =
         PrintLayout(options_, QPageSize(QPageSize::A4), QtOrientation(options_.orientation));
     maker_->Make(options_, layout, [path, done](const QByteArray& printout) {
-        done(!printout.isEmpty() && WriteWholeFile(path, printout));
+        done(!printout.isEmpty() && WriteToFile(path, printout.toStdString()).kind == DeliveryKind::Done);
     });
 }

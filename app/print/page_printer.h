@@ -12,6 +12,7 @@
 #include <QString>
 #include <Qt>
 
+#include "all_reports_printout.h"
 #include "print_options.h"
 
 class PrintoutMaker;
@@ -38,16 +39,12 @@ public:
     PagePrinter(QWebEnginePage* page, QWidget* parent, Shell& shell);
     ~PagePrinter() override;
 
-    PrintOptions& Options() { return options_; }
     // The name the print queue shows for the jobs of the page shown now.
     void SetJobTitle(const QString& title) { jobTitle_ = title; }
-    // On a list of reports, how many there are and how every one of them is printed into one
-    // printout (empty when none could be); a count of 0 when the page shown is no list.
-    using AllReportsPrintout = std::function<QByteArray()>;
-    void SetAllReports(int count, AllReportsPrintout make) {
-        allReports_ = count;
-        makeAllReports_ = std::move(make);
-    }
+    // On a list of reports, its reports, which the printer dialog offers to print all at once;
+    // none when the page shown is no list. Kept as they are now: a list that changes while
+    // they print changes nothing of the printout.
+    void SetAllReports(std::vector<ListedReport> reports) { allReports_ = std::move(reports); }
     // How long CUPS may take to accept a job before the print is given up as failed.
     void SetJobTimeLimit(int ms) { jobTimeLimitMs_ = ms; }
 
@@ -66,12 +63,13 @@ public:
 
 signals:
     void finished(PrintOutcome outcome);
+    // Every report of a list is being printed (true), or is done with (false).
+    void allReportsBusy(bool busy);
 
 private:
     struct PreviewState;
     using PrinterPtr = std::shared_ptr<QPrinter>;
 
-    void ResetPageLines();
     bool HasPage() const;
     void Say(std::string_view text);
     void Finish(PrintOutcome outcome);
@@ -79,17 +77,20 @@ private:
     void OpenPrintDialog(const PrinterPtr& printer, const QByteArray& printout);
     void MakeFor(const PrinterPtr& printer, std::function<void(const QByteArray&)> then);
     void Deliver(const PrinterPtr& printer, const QByteArray& printout, const QString& title = {});
+    void SendToCups(const PrinterPtr& printer, std::string pages, const QString& title);
     void PrintAllReports(const PrinterPtr& printer);
+    void AllReportsPrinted(const PrinterPtr& printer, const AllReportsResult& result);
     void OpenPreview(const PrinterPtr& printer, const QByteArray& printout);
     void PaintRequested(const std::shared_ptr<PreviewState>& state, const PrinterPtr& printer);
 
     QPointer<QWebEnginePage> page_;
     QPointer<QWidget> parent_;
     Shell& shell_;
-    PrintOptions options_;
+    // Every printout has the page footer and an empty header, whatever the page asks.
+    const PrintOptions options_;
     QString jobTitle_;
     int jobTimeLimitMs_;
-    int allReports_ = 0;
-    AllReportsPrintout makeAllReports_;
+    std::vector<ListedReport> allReports_;
+    std::unique_ptr<AllReportsPrintout> allReportsPrintout_;  // while they print
     PrintoutMaker* maker_;
 };

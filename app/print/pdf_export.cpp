@@ -2,163 +2,114 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <iostream>
 
-#include <QEventLoop>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QUrl>
-#include <QWebEnginePage>
+#include <QPageSize>
 
+#include "all_reports_printout.h"
 #include "code_page.h"
 #include "exit_codes.h"
 #include "file_access.h"
-#include "pdf_binder.h"
-#include "report_search.h"
-#include "utf8.h"
-#include "page_printer.h"
+#include "open_path.h"
+#include "print_delivery.h"
 #include "print_messages.h"
-#include "qt_locale.h"
-#include "terminal_shell.h"
+#include "printout.h"
+#include "report_page.h"
+#include "report_search.h"
+#include "shell.h"
+#include "utf8.h"
+#include "viewer_messages.h"
 
 namespace {
 
-// Builds the page file as the viewer would show it.
-int BuildPage(ProgramState& state, Shell& shell, const std::string& input) {
-    QtLocale locale;
-    std::error_code ignored;
-    if (std::filesystem::is_directory(input, ignored))
-        return ExitCodeOf(FolderLister(state, shell, locale).ListReceivedReports(input));
-    return ExitCodeOf(ReportOpener(state, shell, locale).OpenChosenFile(input));
-}
+PrintOptions PdfOptions() { return PrintOptions{}; }
 
-bool Load(QWebEnginePage& page, const std::string& path, const LoadPageFile& load) {
-    QEventLoop loop;
-    bool loaded = false;
-    const auto done = [&](bool ok) {
-        loaded = ok;
-        loop.quit();
-    };
-    const QString file = QFile::decodeName(path.c_str());
-    if (load) {
-        load(page, file, done);
-    } else {
-        QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, done);
-        page.load(QUrl::fromLocalFile(file));
-    }
-    loop.exec();
-    return loaded;
-}
-
-bool Write(QWebEnginePage& page, const std::string& outputPath, Shell& shell) {
-    PagePrinter printer(&page, nullptr, shell);
-    QEventLoop loop;
-    bool written = false;
-    printer.WritePdf(QFile::decodeName(outputPath.c_str()), [&](bool ok) {
-        written = ok;
-        loop.quit();
-    });
-    loop.exec();
-    return written;
-}
-
-void LeftOut(Shell& shell, const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
-    shell.ShowMessageBox(StyleZamknij, IconInformacja,
-                         std::string(print_messages::kReportLeftOut) + WideToAnsi(Utf8ToWide(name)));
-}
-
-std::string ReadWhole(const std::string& path) {
-    try {
-        return ReadFileExclusive(path);
-    } catch (const std::exception&) {
-        return {};
-    }
+QPageLayout PdfLayout() {
+    const PrintOptions options = PdfOptions();
+    return PrintLayout(options, QPageSize(QPageSize::A4), QtOrientation(options.orientation));
 }
 
 }  // namespace
 
-AllReports PrintAllReports(QWebEnginePage& page, const std::vector<std::string>& files,
-                           const std::vector<std::string>& lines, Shell& shell, const LoadPageFile& load) {
-    AllReports all;
-    const QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        all.leftOut = files;
-        return all;
+PdfExport::PdfExport(Shell& shell, QObject* parent) : QObject(parent), shell_(shell) {}
+
+PdfExport::~PdfExport() = default;
+
+bool PdfExport::Prepare(const std::string& output, Done done) {
+    done_ = std::move(done);
+    output_ = output;
+    if (!scratch_.isValid()) {
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
+        Finish(kDamaged);
+        return false;
     }
-    ProgramState state;
-    state.PageFilePath = QFile::encodeName(scratch.filePath("Temp.htm")).toStdString();
-    const std::string partPath = QFile::encodeName(scratch.filePath("report.pdf")).toStdString();
-    QtLocale locale;
-    ReportOpener opener(state, shell, locale);
-    std::vector<BoundPrintout> printouts;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        std::string printout;
-        // Each report is printed on its own, so its footer counts its own pages.
-        if (opener.OpenChosenFile(files[i]) == ReportOutcome::Shown && Load(page, state.PageFilePath, load) &&
-            Write(page, partPath, shell))
-            printout = ReadWhole(partPath);
-        if (printout.empty())
-            all.leftOut.push_back(files[i]);
-        else
-            printouts.push_back({std::move(printout), AnsiToUtf8(i < lines.size() ? lines[i] : std::string())});
-    }
-    if (!printouts.empty()) {
-        try {
-            all.pdf = BindPrintouts(printouts);
-        } catch (const std::exception&) {
-            all.leftOut = files;
-        }
-    }
-    return all;
+    state_.PageFilePath = QFile::encodeName(scratch_.filePath(QStringLiteral("Temp.htm"))).toStdString();
+    return true;
 }
 
-int ExportAllReportsPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& folder,
-                        const LoadPageFile& load) {
-    TerminalShell shell(std::cerr);
-    ProgramState state;
-    const QTemporaryDir scratch;
-    state.PageFilePath = QFile::encodeName(scratch.filePath("Temp.htm")).toStdString();
-    QtLocale locale;
-    const int listed = ExitCodeOf(FolderLister(state, shell, locale).ListReceivedReports(folder));
-    if (listed != kDone) return listed;
-    bool leftOut = false;
+void PdfExport::ExportPage(const std::string& output, const std::string& input, Done done) {
+    if (!Prepare(output, std::move(done))) return;
+    ReportOpener opener(state_, shell_, locale_);
+    FolderLister lister(state_, shell_, locale_);
+    const PathOpened opened = OpenReportOrFolder(opener, lister, input);
+    if (!opened.Shown()) return Finish(opened.ExitCode());
+    page_ = new ReportPage(this);
+    connect(page_, &ReportPage::DocumentComplete, this, &PdfExport::PageShown);
+    // Why a page could not be shown is told here; the export says only that it was not written.
+    connect(page_, &ReportPage::Failed, this, [this](PageFailure why) {
+        shell_.ShowMessageBox(StyleZamknij, IconUwaga,
+                              std::string(why == PageFailure::Crashed ? viewer_messages::kPageCrashed
+                                                                      : viewer_messages::kPageTimedOut));
+        PageShown(false);
+    });
+    page_->LoadFile(QFile::decodeName(state_.PageFilePath.c_str()));
+}
+
+void PdfExport::PageShown(bool ok) {
+    page_->disconnect(this);
+    if (!ok) return Write({}, kDamaged);
+    auto* maker = new PrintoutMaker(page_, page_);
+    maker->Make(PdfOptions(), PdfLayout(), [this](const QByteArray& pdf) { Write(pdf.toStdString(), kDone); });
+}
+
+void PdfExport::ExportAllReports(const std::string& output, const std::string& folder, Done done) {
+    if (!Prepare(output, std::move(done))) return;
+    const ListOutcome listed = FolderLister(state_, shell_, locale_).ListReceivedReports(folder);
+    if (listed != ListOutcome::Shown) return Finish(ExitCodeOf(listed));
+    std::vector<ListedReport> reports;
+    for (std::size_t i = 0; i < state_.FolderFiles.size(); ++i)
+        reports.push_back({state_.FolderFiles[i], state_.FolderSummary[i]});
     // The list leaves out without a word the files nobody can read; here they are named.
+    std::vector<std::string> unlisted;
     for (const std::string& path : FindReportFiles(folder))
-        if (std::find(state.FolderFiles.begin(), state.FolderFiles.end(), path) == state.FolderFiles.end()) {
-            LeftOut(shell, path);
-            leftOut = true;
+        if (std::find(state_.FolderFiles.begin(), state_.FolderFiles.end(), path) == state_.FolderFiles.end())
+            unlisted.push_back(path);
+    all_ = std::make_unique<AllReportsPrintout>(std::move(reports), PdfOptions(), PdfLayout());
+    all_->Start([this, unlisted](const AllReportsResult& result) {
+        std::vector<std::string> names;
+        for (const auto* files : {&unlisted, &result.leftOut})
+            for (const std::string& path : *files) names.push_back(FileNameOf(path));
+        if (result.pdf.empty()) {
+            shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kNoReportPrinted));
+            return Finish(kDamaged);
         }
-    const AllReports all = PrintAllReports(page, state.FolderFiles, state.FolderSummary, shell, load);
-    for (const std::string& path : all.leftOut) LeftOut(shell, path);
-    if (all.pdf.empty()) {
-        shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kNoReportPrinted));
-        return kDamaged;
-    }
-    try {
-        WriteFileReplacing(outputPath, all.pdf);
-    } catch (const std::exception&) {
-        shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
-        return kDamaged;
-    }
-    return leftOut || !all.leftOut.empty() ? kDamagedFolder : kDone;
+        if (!names.empty())
+            shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::ReportsLeftOut(names));
+        Write(result.pdf, names.empty() ? kDone : kDamagedFolder);
+    });
 }
 
-int ExportPdf(QWebEnginePage& page, const std::string& outputPath, const std::string& input,
-              const LoadPageFile& load) {
-    TerminalShell shell(std::cerr);
-    const QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
-        return kDamaged;
+void PdfExport::Write(const std::string& pdf, int exitCode) {
+    try {
+        if (pdf.empty()) throw FileWriteError(output_, "no printout");
+        WriteFileReplacing(output_, pdf);
+    } catch (const std::exception&) {
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
+        return Finish(kDamaged);
     }
-    ProgramState state;
-    state.PageFilePath = QFile::encodeName(scratch.filePath("Temp.htm")).toStdString();
-    const int built = BuildPage(state, shell, input);
-    if (built != kDone) return built;
-    if (!Load(page, state.PageFilePath, load) || !Write(page, outputPath, shell)) {
-        shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
-        return kDamaged;
-    }
-    return kDone;
+    Finish(exitCode);
+}
+
+void PdfExport::Finish(int exitCode) {
+    if (done_) std::exchange(done_, {})(exitCode);
 }

@@ -2,8 +2,16 @@
 // The texts of the print, copy and help messages, in Windows-1250 like every message.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace print_messages {
+
+// Polish counts take one of three forms: 1 strona, 2-4 (22-24, ...) strony, 5-21 (25, ...) stron.
+inline std::string_view PluralOf(int count, std::string_view one, std::string_view few, std::string_view many) {
+    const int tens = count % 100, units = count % 10;
+    if (count == 1) return one;
+    return units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? few : many;
+}
 
 inline constexpr std::string_view kNoPrinter =
     "Brak drukarki w systemie.\rZainstaluj drukark\xEA, aby drukowa\xE6.";
@@ -18,9 +26,8 @@ inline constexpr std::string_view kPrintingSystemSilent = "System drukowania nie
 
 // "Wydruk ma N stron. Drukowa\xE6?", with the plural Polish wants for N.
 inline std::string LongPrintoutQuestion(int pages) {
-    const int tens = pages % 100, units = pages % 10;
-    const bool few = units >= 2 && units <= 4 && (tens < 12 || tens > 14);
-    return "Wydruk ma " + std::to_string(pages) + (few ? " strony" : " stron") + ". Drukowa\xE6?";
+    return "Wydruk ma " + std::to_string(pages) + " " + std::string(PluralOf(pages, "strona", "strony", "stron")) +
+           ". Drukowa\xE6?";
 }
 
 // The printer dialog's "Pages" field holds something other than pages of the printout.
@@ -31,10 +38,17 @@ inline std::string WrongPageList(int pages) {
 
 inline constexpr std::string_view kCannotWritePdf = "Nie uda\xB3o si\xEA zapisa\xE6 pliku PDF.";
 
-// A report of the list that could not be put into the printout of all of them; the file's name follows.
-inline constexpr std::string_view kReportLeftOut = "Pomini\xEAto sprawozdanie z pliku: ";
-// Followed by the file names, a line each.
-inline constexpr std::string_view kReportsLeftOut = "Pomini\xEAto sprawozdania z plik\xF3w:";
+// The reports of a list that could not be put into the printout of all of them, named by
+// their files (Windows-1250): one on the message's line, several a line each under it.
+inline std::string ReportsLeftOut(const std::vector<std::string>& names) {
+    if (names.size() == 1) return "Pomini\xEAto sprawozdanie z pliku: " + names.front();
+    const int count = int(names.size());
+    std::string text = "Pomini\xEAto " + std::to_string(count) + " " +
+                       std::string(PluralOf(count, "sprawozdanie", "sprawozdania", "sprawozda\xF1")) +
+                       " z plik\xF3w:";
+    for (const std::string& name : names) text += "\r" + name;
+    return text;
+}
 inline constexpr std::string_view kNoReportPrinted = "\xAF" "adne sprawozdanie z listy nie da\xB3o si\xEA wydrukowa\xE6.";
 
 inline constexpr std::string_view kNoPageToCopy = "Brak strony do skopiowania.";

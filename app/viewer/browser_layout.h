@@ -4,6 +4,9 @@
 #include <QRect>
 #include <QSize>
 #include <array>
+#include <optional>
+
+#include "window_commands.h"
 
 namespace browser_layout {
 
@@ -23,17 +26,19 @@ struct HotAreaPlace {
     const char* objectName;
     QRect rect;
     const char* word;  // the word drawn on the button, for screen readers and UI tests
+    // What a click runs; Drukuj has none, for its press chooses how to print.
+    std::optional<WindowCommand> command;
 };
 
 inline constexpr std::array<HotAreaPlace, 8> kHotAreas = {{
-    {HotArea::Copiuj, "LCopiuj", QRect(20, 110, 71, 17), "Kopiuj"},
-    {HotArea::Drukuj, "LDrukuj", QRect(19, 140, 71, 16), "Drukuj"},
-    {HotArea::Open, "LOpen", QRect(21, 333, 71, 16), "Otw\u00f3rz"},
-    {HotArea::Ponow, "LPonow", QRect(21, 365, 71, 16), "Pon\u00f3w"},
-    {HotArea::ListaPlikow, "LListaPlikow", QRect(21, 395, 71, 16), "Lista"},
-    {HotArea::Pomoc, "LPomoc", QRect(540, 10, 17, 17), "Pomoc"},
-    {HotArea::Minimize, "LMinimize", QRect(569, 10, 17, 17), "Minimalizuj"},
-    {HotArea::Close, "LClose", QRect(600, 11, 17, 17), "Zamknij"},
+    {HotArea::Copiuj, "LCopiuj", QRect(20, 110, 71, 17), "Kopiuj", WindowCommand::Copy},
+    {HotArea::Drukuj, "LDrukuj", QRect(19, 140, 71, 16), "Drukuj", std::nullopt},
+    {HotArea::Open, "LOpen", QRect(21, 333, 71, 16), "Otw\u00f3rz", WindowCommand::Open},
+    {HotArea::Ponow, "LPonow", QRect(21, 365, 71, 16), "Pon\u00f3w", WindowCommand::Reopen},
+    {HotArea::ListaPlikow, "LListaPlikow", QRect(21, 395, 71, 16), "Lista", WindowCommand::List},
+    {HotArea::Pomoc, "LPomoc", QRect(540, 10, 17, 17), "Pomoc", WindowCommand::Help},
+    {HotArea::Minimize, "LMinimize", QRect(569, 10, 17, 17), "Minimalizuj", WindowCommand::Minimize},
+    {HotArea::Close, "LClose", QRect(600, 11, 17, 17), "Zamknij", WindowCommand::Close},
 }};
 
 }  // namespace browser_layout

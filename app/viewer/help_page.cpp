@@ -1,18 +1,14 @@
 #include "help_page.h"
 
 #include "local_file_interceptor.h"
-#include "report_page.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QWebEngineSettings>
 
-HelpPage::HelpPage(QWebEngineProfile* profile, LocalFileInterceptor* interceptor, QObject* parent)
-    : QWebEnginePage(profile, parent),
-      interceptor_(interceptor)
+HelpPage::HelpPage(QObject* parent) : SafePage(parent)
 {
-    ApplyReportSettings(this);
     // A help page that is not there says so, instead of leaving the window blank.
     settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
 }
@@ -21,7 +17,7 @@ void HelpPage::ShowFile(const QString& path)
 {
     const QFileInfo file(path);
     folder_ = QDir::cleanPath(file.absolutePath());
-    interceptor_->SetAllowedFolder(folder_);
+    Interceptor()->SetAllowedFolder(folder_);
     load(QUrl::fromLocalFile(file.absoluteFilePath()));
 }
 
@@ -39,9 +35,4 @@ bool HelpPage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
     if (type == NavigationTypeLinkClicked && !url.isLocalFile())
         QDesktopServices::openUrl(url);
     return false;
-}
-
-QWebEnginePage* HelpPage::createWindow(WebWindowType)
-{
-    return nullptr;
 }

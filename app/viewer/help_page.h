@@ -4,28 +4,23 @@
 // another page of the help. A link elsewhere (a web site, an e-mail address) is handed to the
 // desktop and never loaded here.
 #include <QString>
-#include <QWebEnginePage>
 
-class LocalFileInterceptor;
-class QWebEngineProfile;
+#include "safe_page.h"
 
-class HelpPage : public QWebEnginePage {
+class HelpPage : public SafePage {
     Q_OBJECT
 
 public:
-    // The profile must outlive the page; `interceptor` is the profile's.
-    HelpPage(QWebEngineProfile* profile, LocalFileInterceptor* interceptor, QObject* parent = nullptr);
+    explicit HelpPage(QObject* parent = nullptr);
 
     // Shows a page of the help; its folder is the help from now on.
     void ShowFile(const QString& path);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
-    QWebEnginePage* createWindow(WebWindowType type) override;
 
 private:
     bool InHelp(const QUrl& url) const;
 
-    LocalFileInterceptor* interceptor_;
     QString folder_;
 };

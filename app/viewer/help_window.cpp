@@ -1,8 +1,6 @@
 #include "help_window.h"
 
 #include "help_page.h"
-#include "local_file_interceptor.h"
-#include "report_page.h"
 
 namespace {
 constexpr QSize kHelpSize(760, 600);
@@ -15,9 +13,7 @@ HelpWindow::HelpWindow(QWidget* owner)
     setObjectName(QStringLiteral("FPomoc"));
     setWindowTitle(QStringLiteral("Ulnik \u2013 pomoc"));
     resize(kHelpSize);
-    LocalFileInterceptor* interceptor = nullptr;
-    profile_ = CreateReportProfile(this, &interceptor);
-    page_ = new HelpPage(profile_, interceptor, this);
+    page_ = new HelpPage(this);
     setPage(page_);
     // Dropped files would be taken for a page to show; the help shows only itself.
     setAcceptDrops(false);
@@ -26,12 +22,6 @@ HelpWindow::HelpWindow(QWidget* owner)
         if (!title.isEmpty())
             setWindowTitle(title);
     });
-}
-
-HelpWindow::~HelpWindow()
-{
-    // The page has to go before its profile.
-    delete page_;
 }
 
 void HelpWindow::ShowHelp(const QString& path)

@@ -4,7 +4,6 @@
 #include <QWebEngineView>
 
 class HelpPage;
-class QWebEngineProfile;
 
 class HelpWindow : public QWebEngineView {
     Q_OBJECT
@@ -12,12 +11,10 @@ class HelpWindow : public QWebEngineView {
 public:
     // A window of its own, kept above `owner` and closed with it.
     explicit HelpWindow(QWidget* owner);
-    ~HelpWindow() override;
 
     // Shows the help page `path` (the folder it lies in is the help), and brings the window up.
     void ShowHelp(const QString& path);
 
 private:
-    QWebEngineProfile* profile_;
     HelpPage* page_;
 };

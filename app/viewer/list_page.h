@@ -2,7 +2,7 @@
 // The list of received reports while the view shows it: its entry lines can be clicked to open
 // their reports, its scroll position is kept across a visit to a report and a refresh, and its
 // folder is watched so that the list follows the reports that arrive or go. The page itself
-// stays as it was written; the program's own scripts only find the lines and show the pointer.
+// stays as it was written; the program's own scripts only find the entries and show the pointer.
 #include <QObject>
 #include <QPointF>
 #include <QString>
@@ -30,6 +30,8 @@ public:
     QPointF ScrollPosition() const;
     // The view has loaded a page.
     void PageLoaded();
+    // Changes of the folder wait while it is paused (its reports being printed).
+    void SetWatchPaused(bool paused);
 
 signals:
     // A click on the entry of FolderFiles[index].

@@ -4,7 +4,6 @@
 #include "command_line.h"
 #include "exit_codes.h"
 #include "file_access.h"
-#include "html_view.h"
 #include "message_box.h"
 #include "pdf_export.h"
 #include "program_files.h"
@@ -14,7 +13,7 @@
 #include "screenshot.h"
 #include "terminal_shell.h"
 #include "tfbrowser.h"
-#include "viewer_messages.h"
+#include "safe_page.h"
 #include "ulnik_version.h"
 
 #include <QApplication>
@@ -28,6 +27,7 @@ namespace {
 
 void PrepareEnvironment(const CommandLine& command)
 {
+    EnableScreenReaders();
     const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (command.mode == CommandLine::Mode::Pdf && !platformChosen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -45,36 +45,45 @@ bool WritesOverItsInput(const CommandLine& command)
 
 int RunViewer(QApplication& app, const CommandLine& command)
 {
-    TFBrowser window;
-    CreateWarningDialog(&window);
     const QuitOnSignals quitOnSignals;
-    window.show();
     const QString input = QFile::decodeName(QByteArray::fromStdString(command.input));
     if (command.mode == CommandLine::Mode::Screenshot) {
+        // Nobody is there to close a message dialog: messages go to the terminal.
+        TerminalShell terminal(std::cerr);
+        TFBrowser window(&terminal);
+        window.show();
         Screenshot screenshot(window, QFile::decodeName(QByteArray::fromStdString(command.output)), input);
         QTimer::singleShot(0, &screenshot, &Screenshot::Begin);
         return app.exec();
     }
+    TFBrowser window;
+    CreateWarningDialog(&window);
+    window.show();
     if (!input.isEmpty())
         QTimer::singleShot(0, &window, [&window, input] { RunCommand([&] { window.OpenPath(input); }); });
     return app.exec();
 }
 
-// The page is loaded into the viewer's own safe view, never shown.
-int WritePdf(const CommandLine& command)
+// The page is loaded into a page of the viewer's own safe kind, never shown. A run ended by a
+// signal writes nothing, and its scratch page goes with it.
+int WritePdf(QApplication& app, const CommandLine& command)
 {
-    HtmlView view;
-    const auto exportPdf = command.allReports ? ExportAllReportsPdf : ExportPdf;
-    // Why a page could not be shown is told here; the export says only that it was not written.
-    QObject::connect(&view, &HtmlView::Failed, &view, [](PageFailure why) {
-        std::cerr << MessageForTerminal(std::string(why == PageFailure::Crashed ? viewer_messages::kPageCrashed
-                                                                                : viewer_messages::kPageTimedOut))
-                  << '\n';
+    const QuitOnSignals quitOnSignals;
+    TerminalShell terminal(std::cerr);
+    PdfExport exporter(terminal);
+    int code = kDamaged;
+    const auto done = [&app, &code](int exitCode) {
+        code = exitCode;
+        app.quit();
+    };
+    QTimer::singleShot(0, &exporter, [&] {
+        if (command.allReports)
+            exporter.ExportAllReports(command.output, command.input, done);
+        else
+            exporter.ExportPage(command.output, command.input, done);
     });
-    return exportPdf(*view.page(), command.output, command.input,
-                     [&view](QWebEnginePage&, const QString& path, std::function<void(bool)> done) {
-                         view.NavigateThen(path, std::move(done));
-                     });
+    app.exec();
+    return code;
 }
 
 int Run(int argc, char* argv[])
@@ -102,7 +111,7 @@ int Run(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Ulnik"));
     LoadQtTranslations(app);
     if (command.mode == CommandLine::Mode::Pdf)
-        return WritePdf(command);
+        return WritePdf(app, command);
     return RunViewer(app, command);
 }
 

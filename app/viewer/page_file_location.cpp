@@ -1,9 +1,11 @@
 #include "page_file_location.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -11,10 +13,11 @@ namespace {
 constexpr auto kPageFileName = "Temp.htm";
 // Beside an installed program's folder (bin) lies its data folder.
 constexpr auto kInstalledDataFolder = "../share/ulnik";
+constexpr auto kRunFolderPattern = "/ulnik-XXXXXX";
 
 bool CanWriteInto(const QString& folder)
 {
-    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+    return !folder.isEmpty() && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
 // Root may write into /usr/bin, but a page file has no business among the system's programs.
@@ -23,13 +26,56 @@ bool IsInstalled(const QString& executableFolder)
     return QFileInfo(QDir(executableFolder).filePath(QString::fromLatin1(kInstalledDataFolder))).isDir();
 }
 
+QString UserDataFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// A new folder that only this user may enter; empty when none could be made there.
+QString MakeRunFolder(const QString& parent)
+{
+    if (!CanWriteInto(parent))
+        return {};
+    QByteArray pattern = QFile::encodeName(parent) + kRunFolderPattern;
+    return ::mkdtemp(pattern.data()) ? QFile::decodeName(pattern) : QString();
+}
+
 }  // namespace
 
-QString ChoosePageFilePath(const QString& executableFolder)
+QString PageFileHome(const QString& executableFolder)
 {
     if (CanWriteInto(executableFolder) && !IsInstalled(executableFolder))
-        return QDir(executableFolder).filePath(QString::fromLatin1(kPageFileName));
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(userFolder);
-    return QDir(userFolder).filePath(QString::fromLatin1(kPageFileName));
+        return executableFolder;
+    return UserDataFolder();
+}
+
+PageFileFolder::PageFileFolder(const QString& executableFolder)
+{
+    for (const QString& parent : {qEnvironmentVariable("XDG_RUNTIME_DIR"), PageFileHome(executableFolder),
+                                  UserDataFolder(), QDir::tempPath()}) {
+        folder_ = MakeRunFolder(parent);
+        if (!folder_.isEmpty())
+            return;
+    }
+    // Nowhere to write: every page then fails to be written, and says so.
+    folder_ = QDir(PageFileHome(executableFolder)).filePath(QStringLiteral("ulnik-brak"));
+}
+
+PageFileFolder::~PageFileFolder()
+{
+    Remove();
+}
+
+QString PageFileFolder::PageFile() const
+{
+    return QDir(folder_).filePath(QString::fromLatin1(kPageFileName));
+}
+
+void PageFileFolder::Remove() const
+{
+    // unlink, not QFile::remove: whatever stands under the name goes, and nothing is opened.
+    ::unlink(QFile::encodeName(PageFile()).constData());
+    ::rmdir(QFile::encodeName(folder_).constData());
 }

@@ -3,52 +3,21 @@
 #include "local_file_interceptor.h"
 
 #include <QFileInfo>
-#include <QKeyEvent>
-#include <QWebEngineProfile>
 #include <QWebEngineScript>
-#include <QWebEngineSettings>
 
 #include <csignal>
 
 namespace {
 
-constexpr auto kRemoveBodyBorder = "if (document.body) document.body.style.borderStyle = 'none';";
+// A page loaded under the name of the one before would open where that one was scrolled to.
+constexpr auto kPrepareShownPage =
+    "if (document.body) document.body.style.borderStyle = 'none'; window.scrollTo(0, 0);";
 const QUrl kBlank(QStringLiteral("about:blank"));
-
-bool IsCtrlN(QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    return key->key() == Qt::Key_N && key->modifiers() == Qt::ControlModifier;
-}
 
 }  // namespace
 
-QWebEngineProfile* CreateReportProfile(QObject* parent, LocalFileInterceptor** interceptor)
+ReportPage::ReportPage(QObject* parent) : SafePage(parent)
 {
-    // Screen readers read the page too. On Linux, Chromium builds a page's accessibility tree
-    // only where this is set, and then only while an assistive technology is running. It is
-    // read once, when the first profile starts the web engine.
-    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
-        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
-    auto* profile = new QWebEngineProfile(parent);  // no storage name: off the record
-    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    auto* filter = new LocalFileInterceptor(profile);
-    profile->setUrlRequestInterceptor(filter);
-    if (interceptor)
-        *interceptor = filter;
-    return profile;
-}
-
-// The profile is the page's child: QObject deletes children after the page itself is gone,
-// as a profile must outlive its pages.
-ReportPage::ReportPage(QObject* parent)
-    : QWebEnginePage(CreateReportProfile(nullptr, &interceptor_), parent)
-{
-    profile()->setParent(this);
-    ApplyReportSettings(this);
     deadline_.setSingleShot(true);
     deadline_.setInterval(kLoadDeadlineMs);
     stopGrace_.setSingleShot(true);
@@ -63,12 +32,10 @@ ReportPage::ReportPage(QObject* parent)
     connect(this, &QWebEnginePage::renderProcessTerminated, this, &ReportPage::RenderProcessTerminated);
 }
 
-ReportPage::~ReportPage() = default;
-
 void ReportPage::LoadFile(const QString& path)
 {
     const QFileInfo info(path);
-    interceptor_->SetAllowedFolder(info.absolutePath());
+    Interceptor()->SetAllowedFolder(info.absolutePath());
     file_ = QUrl::fromLocalFile(info.absoluteFilePath());
     reloadedAfterCrash_ = false;
     failed_ = false;
@@ -79,6 +46,8 @@ void ReportPage::Load(const QUrl& url)
 {
     allowedLoad_ = url;
     if (url != kBlank) {
+        completed_ = false;
+        refused_ = false;
         stopGrace_.stop();
         deadline_.start();
     }
@@ -92,14 +61,17 @@ void ReportPage::LoadFinished(bool ok)
         return;
     }
     // A load that another one took over ends too, and so does one whose render process died:
-    // only the last one counts, or the one after the crash.
-    if (failed_ || isLoading() || renderProcessPid() <= 0)
+    // only the last one counts, or the one after the crash, and only once.
+    if (failed_ || completed_ || isLoading() || renderProcessPid() <= 0)
         return;
+    completed_ = true;
     deadline_.stop();
-    if (!ok)
+    // A navigation the page asked for ends as a failed load when it is refused; the page
+    // itself is still there.
+    if (!ok && !refused_)
         return emit DocumentComplete(false);
     // The page's own scripts are off; the program's run in a world of their own.
-    runJavaScript(QString::fromLatin1(kRemoveBodyBorder), QWebEngineScript::ApplicationWorld,
+    runJavaScript(QString::fromLatin1(kPrepareShownPage), QWebEngineScript::ApplicationWorld,
                   [this](const QVariant&) { emit DocumentComplete(true); });
 }
 
@@ -140,38 +112,10 @@ void ReportPage::Fail(PageFailure why)
 
 bool ReportPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame)
 {
-    if (!isMainFrame || allowedLoad_.isEmpty() || url.adjusted(QUrl::RemoveFragment) != allowedLoad_)
+    if (!isMainFrame || allowedLoad_.isEmpty() || url.adjusted(QUrl::RemoveFragment) != allowedLoad_) {
+        refused_ = refused_ || isMainFrame;
         return false;
+    }
     allowedLoad_.clear();
     return true;
-}
-
-QWebEnginePage* ReportPage::createWindow(WebWindowType)
-{
-    return nullptr;
-}
-
-bool ReportPage::eventFilter(QObject* watched, QEvent* event)
-{
-    // Ctrl+N would ask for a new browser window.
-    if (IsCtrlN(event)) {
-        event->accept();
-        return true;
-    }
-    return QWebEnginePage::eventFilter(watched, event);
-}
-
-void ApplyReportSettings(QWebEnginePage* page)
-{
-    QWebEngineSettings* settings = page->settings();
-    using S = QWebEngineSettings;
-    for (const S::WebAttribute off :
-         {S::JavascriptEnabled, S::JavascriptCanOpenWindows, S::JavascriptCanAccessClipboard,
-          S::JavascriptCanPaste, S::PluginsEnabled, S::PdfViewerEnabled, S::LocalStorageEnabled,
-          S::LocalContentCanAccessRemoteUrls, S::NavigateOnDropEnabled, S::DnsPrefetchEnabled,
-          S::HyperlinkAuditingEnabled, S::FullScreenSupportEnabled, S::ScreenCaptureEnabled,
-          S::WebGLEnabled, S::ErrorPageEnabled, S::FocusOnNavigationEnabled})
-        settings->setAttribute(off, false);
-    // Pictures lying beside the page file may be shown; the interceptor keeps it to those.
-    settings->setAttribute(S::LocalContentCanAccessFileUrls, true);
 }

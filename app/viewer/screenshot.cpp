@@ -3,7 +3,6 @@
 #include "file_access.h"
 #include "html_view.h"
 #include "paint_watch.h"
-#include "terminal_shell.h"
 #include "tfbrowser.h"
 #include "window_outline.h"
 
@@ -24,10 +23,6 @@ constexpr int kSettleMs = 100;
 Screenshot::Screenshot(TFBrowser& window, QString output, QString input)
     : window_(window), output_(std::move(output)), input_(std::move(input))
 {
-    // Nobody is there to close a message dialog: messages go to the terminal.
-    window_.SetMessageHandler([](MessageStyle, MessageIcon, const std::string& text) {
-        std::cerr << MessageForTerminal(text) << '\n';
-    });
 }
 
 void Screenshot::Begin()

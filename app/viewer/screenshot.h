@@ -15,7 +15,6 @@ public:
     void Begin();
 
 private:
-    void WaitForPaint();
     void Save();
     void Fail(const QString& why);
 

@@ -132,6 +132,24 @@ TEST_F(Replacing, APipeIsWrittenIntoNotReplacedAndNeverWaitedOn) {
     EXPECT_EQ(Names(), std::vector<std::string>{"pipe"});
 }
 
+// A pipe reached through a link is not the named file: the link is replaced. A private file
+// (the page file) is never fed to a pipe, even one being read: the pipe is replaced.
+TEST_F(Replacing, NeitherALinkToAPipeNorAPrivateFileFeedsIt) {
+    const std::string fifo = dir.PathOf("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_EQ(::symlink(fifo.c_str(), dir.PathOf("out.pdf").c_str()), 0);
+    WriteFileReplacing(dir.PathOf("out.pdf"), "pdf");
+    WriteFileReplacing(fifo, "page", NewMode::OwnerOnly);
+    char got[8] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 0);
+    ::close(reader);
+    EXPECT_EQ(ReadFileExclusive(dir.PathOf("out.pdf")), "pdf");
+    EXPECT_EQ(ReadFileExclusive(fifo), "page");
+    EXPECT_TRUE(std::filesystem::is_regular_file(fifo));
+}
+
 // Every failure names what could not be written and the system's reason, and leaves the old
 // file whole with no scratch file beside it.
 TEST_F(Replacing, FailuresSayWhereAndWhy) {

@@ -1,0 +1,37 @@
+#pragma once
+// The three steps of a print after the printout is made: which pages of it are printed (the
+// printer's page range), where they go (the file chosen in the printer dialog, or a CUPS job),
+// and the one message each outcome is told with.
+#include <string>
+
+#include <QString>
+
+#include "cups_submission.h"
+
+class QPrinter;
+
+enum class DeliveryKind {
+    Done,            // handed to CUPS, or written to the file
+    NoPagesInRange,  // the range chosen holds no page of the printout
+    CannotWriteFile,
+    Refused,         // CUPS refused or failed the job; its reason is kept
+    PrinterSilent,   // CUPS gave no answer in time; the job was given up
+};
+
+struct Delivery {
+    DeliveryKind kind = DeliveryKind::Done;
+    std::string reason;  // CUPS's own words (UTF-8), for Refused
+};
+
+// The pages of the printout in the printer's range, numbered as in the whole printout; empty
+// when none is left (or the printout cannot be read).
+std::string PagesToPrint(const std::string& printout, const QPrinter& printer);
+Delivery WriteToFile(const QString& path, const std::string& pages);
+// The job the printer's settings ask for, under this title.
+CupsJob JobFor(const QPrinter& printer, const QString& title);
+Delivery DeliveryOf(const CupsOutcome& outcome);
+
+// The message for an outcome that went wrong (Windows-1250); empty for Done.
+std::string MessageFor(const Delivery& delivery);
+// A file's name as messages name it (Windows-1250).
+std::string FileNameOf(const std::string& path);

@@ -1,0 +1,241 @@
+#include "workspace.h"
+
+#include "file_access.h"
+#include "folder_progress_dialog.h"
+#include "html_view.h"
+#include "list_page.h"
+#include "load_warning.h"
+#include "page_printer.h"
+#include "page_writer.h"
+#include "viewer_messages.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTimer>
+
+namespace {
+
+constexpr auto kFolderListJobTitle = "Lista otrzymanych sprawozda\u0144";
+
+std::string FileSystemPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString FromFileSystem(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+}  // namespace
+
+Workspace::Workspace(HtmlView* view, PagePrinter* printer, Shell& messages, QWidget* window)
+    : QObject(window),
+      opener_(state_, *this, locale_),
+      lister_(state_, *this, locale_),
+      pageFolder_(QCoreApplication::applicationDirPath()),
+      view_(view),
+      printer_(printer),
+      messages_(messages),
+      window_(window),
+      list_(new ListPage(view, state_, this))
+{
+    state_.PageFilePath = FileSystemPath(pageFolder_.PageFile());
+    // The page file holds pupils' names and grades: it goes however the program ends, a
+    // logout too, which may end the program without a quit.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { pageFolder_.Remove(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { pageFolder_.Remove(); });
+    connect(view_, &HtmlView::DocumentComplete, this, &Workspace::PageLoaded);
+    connect(view_, &HtmlView::Failed, this, &Workspace::PageFailedToShow);
+    connect(list_, &ListPage::EntryClicked, this, &Workspace::OpenListEntry);
+    connect(list_, &ListPage::FolderChanged, this, &Workspace::RefreshList);
+    // Printing every report of the list reads the files it was given; the list waits for it.
+    connect(printer_, &PagePrinter::allReportsBusy, list_, &ListPage::SetWatchPaused);
+}
+
+Workspace::~Workspace() = default;
+
+// --- the pipeline's shell ----------------------------------------------------------------------
+
+MessageChoice Workspace::ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text)
+{
+    // A modal progress window left over the message would take its clicks.
+    if (progress_)
+        progress_->Close();
+    return messages_.ShowMessageBox(style, icon, text);
+}
+
+void Workspace::Navigate(const std::string& path)
+{
+    // Printouts already asked for print the page they were asked for.
+    printer_->LoadAfterPrintouts([this, page = FromFileSystem(path)] { view_->Navigate(page); });
+}
+
+// --- opening -----------------------------------------------------------------------------------
+
+bool Workspace::OpenPath(const QString& path)
+{
+    // Kept whole, so that the open and folder dialogs start in its folder, not wherever the
+    // command line was typed.
+    return Open(FileSystemPath(QFileInfo(path).absoluteFilePath()), NamedBy::Choice, Origin::Named);
+}
+
+void Workspace::OpenChosenReport(const QString& path)
+{
+    // A folder typed into the open dialog is still a report to the pipeline, which says so.
+    PathOpened opened;
+    opened.report = opener_.OpenChosenFile(FileSystemPath(path));
+    if (opened.Shown())
+        ReportShown(Origin::Named, list_->Shown() ? std::optional(ListReturn{list_->Folder(), list_->ScrollPosition()})
+                                                  : std::nullopt);
+}
+
+void Workspace::ListChosenFolder(const QString& folder)
+{
+    Open(FileSystemPath(folder), NamedBy::Choice, Origin::Named);
+}
+
+void Workspace::Drop(const QString& path)
+{
+    Open(FileSystemPath(path), NamedBy::Drop, Origin::Named);
+}
+
+void Workspace::Retry()
+{
+    Open(state_.CurrentReportPath, NamedBy::Choice, Origin::Retried);
+}
+
+bool Workspace::Open(const std::string& path, NamedBy namedBy, Origin origin, QPointF listScroll)
+{
+    // Where the list was before anything else is loaded over it.
+    const std::optional<ListReturn> from =
+        list_->Shown() ? std::optional(ListReturn{list_->Folder(), list_->ScrollPosition()}) : std::nullopt;
+    const PathOpened opened = Run(path, namedBy, origin);
+    if (!opened.Shown())
+        return false;
+    if (opened.folder)
+        ListShown(FromFileSystem(path), listScroll);
+    else
+        ReportShown(origin, from);
+    return true;
+}
+
+PathOpened Workspace::Run(const std::string& path, NamedBy namedBy, Origin origin)
+{
+    if (origin == Origin::Retried) {
+        PathOpened retried;
+        retried.report = opener_.Retry();
+        return retried;
+    }
+    // Nothing pops up over the user's work for a listing the program started itself.
+    if (origin == Origin::Refreshed)
+        return OpenReportOrFolder(opener_, lister_, path, namedBy, nullptr, ListMessages::Quiet);
+    FolderProgressDialog progress(window_);
+    progress_ = &progress;
+    const PathOpened opened = OpenReportOrFolder(opener_, lister_, path, namedBy, &progress);
+    progress_ = nullptr;
+    return opened;
+}
+
+// A report opened over the list, from it or otherwise, leads back to it; a report retried
+// keeps the way back it had.
+void Workspace::ReportShown(Origin origin, const std::optional<ListReturn>& from)
+{
+    if (from)
+        returnTo_ = from;
+    else if (origin != Origin::Retried)
+        returnTo_.reset();
+    list_->Left();
+    pendingBreak_ = opener_.LastBreak();
+    printer_->SetAllReports({});
+    // Print jobs are named after what they print, so that they can be told apart in the queue.
+    printer_->SetJobTitle(QFileInfo(FromFileSystem(state_.CurrentReportPath)).fileName());
+}
+
+void Workspace::ListShown(const QString& folder, QPointF scroll)
+{
+    returnTo_.reset();
+    list_->Showing(folder, scroll);
+    printer_->SetJobTitle(QString::fromUtf8(kFolderListJobTitle));
+    std::vector<ListedReport> reports;
+    for (std::size_t i = 0; i < state_.FolderFiles.size(); ++i)
+        reports.push_back({state_.FolderFiles[i], state_.FolderSummary[i]});
+    printer_->SetAllReports(std::move(reports));
+}
+
+void Workspace::OpenListEntry(int index)
+{
+    const ListReturn from{list_->Folder(), list_->ScrollPosition()};
+    const ReportOutcome outcome = opener_.OpenChosenFile(state_.FolderFiles.at(std::size_t(index)));
+    if (outcome == ReportOutcome::Shown)
+        return ReportShown(Origin::Named, from);
+    // The page file still holds the list, shown again: back to where it was.
+    if (outcome != ReportOutcome::Damaged)
+        list_->Showing(from.folder, from.scroll);
+}
+
+void Workspace::BackToList()
+{
+    if (returnTo_ && !list_->Shown()) {
+        const ListReturn back = *returnTo_;
+        Open(FileSystemPath(back.folder), NamedBy::Choice, Origin::Named, back.scroll);
+    }
+}
+
+// A listing the program starts itself never says anything: on any failure the last list stays
+// (shown again if the new one cannot be), and the folder is still followed.
+void Workspace::RefreshList()
+{
+    if (!list_->Shown())
+        return;
+    const QString folder = list_->Folder();
+    const QPointF scroll = list_->ScrollPosition();
+    std::optional<std::string> shown;
+    try {
+        shown = ReadFileExclusive(state_.PageFilePath);
+    } catch (const std::exception&) {
+    }
+    if (Open(FileSystemPath(folder), NamedBy::Choice, Origin::Refreshed, scroll))
+        listBeforeRefresh_ = std::move(shown);
+    else
+        list_->Showing(folder, scroll);
+}
+
+void Workspace::RestoreListAfterFailedRefresh()
+{
+    const std::string page = *std::exchange(listBeforeRefresh_, std::nullopt);
+    try {
+        WritePageFile(state_.PageFilePath, page);
+        list_->Showing(list_->Folder(), {});
+        Navigate(state_.PageFilePath);
+    } catch (const std::exception&) {
+    }
+}
+
+// --- the page's outcome ------------------------------------------------------------------------
+
+void Workspace::PageLoaded(bool ok)
+{
+    listBeforeRefresh_.reset();
+    if (ok)
+        list_->PageLoaded();
+    emit DocumentComplete(ok);
+    // A report that breaks off shows only its beginning: say so once its page is up.
+    if (ok && pendingBreak_)
+        QTimer::singleShot(0, this, [this, where = *std::exchange(pendingBreak_, std::nullopt)] {
+            ShowMessageBox(StyleZamknij, IconUwaga, IncompletePageNotice(where));
+        });
+}
+
+void Workspace::PageFailedToShow(PageFailure why)
+{
+    pendingBreak_.reset();
+    if (listBeforeRefresh_)
+        return RestoreListAfterFailedRefresh();
+    emit PageFailed();
+    ShowMessageBox(StyleZamknij, IconUwaga,
+                   std::string(why == PageFailure::Crashed ? viewer_messages::kPageCrashed
+                                                           : viewer_messages::kPageTimedOut));
+}

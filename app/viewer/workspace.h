@@ -1,0 +1,92 @@
+#pragma once
+// What the window shows and where it leads: opening reports and folders (the pipeline), the
+// list of a folder and the way back to it, the list following its folder, what the printer is
+// told about the page shown (its job title, the list's reports), the page file of this window,
+// and the messages of all that. The window only asks; the workspace never reaches back into it.
+#include <QObject>
+#include <QPointF>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+#include "folder_summary.h"
+#include "open_path.h"
+#include "page_file_location.h"
+#include "program_state.h"
+#include "qt_locale.h"
+#include "report_opener.h"
+#include "report_page.h"
+#include "shell.h"
+
+class FolderProgressDialog;
+class HtmlView;
+class ListPage;
+class PagePrinter;
+class QWidget;
+
+class Workspace : public QObject, private Shell {
+    Q_OBJECT
+
+public:
+    // Messages go to `messages`; pages to `view`, once the printouts asked for have been made.
+    // `window` is the parent of the listing's progress window.
+    Workspace(HtmlView* view, PagePrinter* printer, Shell& messages, QWidget* window);
+    ~Workspace() override;
+
+    const ProgramState& State() const { return state_; }
+
+    // A report or folder named on the command line (relative to the working folder). True when
+    // its page was written and shown.
+    bool OpenPath(const QString& path);
+    // A report named in the open dialog, a folder chosen in the folder dialog, a drop.
+    void OpenChosenReport(const QString& path);
+    void ListChosenFolder(const QString& folder);
+    void Drop(const QString& path);
+    void Retry();
+    // From a report opened over the list back to that list, where it was scrolled.
+    void BackToList();
+
+signals:
+    // The view finished loading a page and its border is gone.
+    void DocumentComplete(bool ok);
+    // The page could not be shown (its render process kept dying, or it never loaded).
+    void PageFailed();
+
+private:
+    struct ListReturn {
+        QString folder;
+        QPointF scroll;
+    };
+    enum class Origin { Named, Retried, Refreshed };
+
+    // Shell, for the pipeline.
+    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
+    void Navigate(const std::string& path) override;
+
+    bool Open(const std::string& path, NamedBy namedBy, Origin origin, QPointF listScroll = {});
+    PathOpened Run(const std::string& path, NamedBy namedBy, Origin origin);
+    void ReportShown(Origin origin, const std::optional<ListReturn>& from);
+    void ListShown(const QString& folder, QPointF scroll);
+    void OpenListEntry(int index);
+    void RefreshList();
+    void PageLoaded(bool ok);
+    void PageFailedToShow(PageFailure why);
+    void RestoreListAfterFailedRefresh();
+
+    ProgramState state_;
+    QtLocale locale_;
+    ReportOpener opener_;
+    FolderLister lister_;
+    PageFileFolder pageFolder_;
+    HtmlView* view_;
+    PagePrinter* printer_;
+    Shell& messages_;
+    QWidget* window_;
+    ListPage* list_;
+    FolderProgressDialog* progress_ = nullptr;  // while a folder is being listed
+    std::optional<XmlBreak> pendingBreak_;      // where the report being shown breaks off
+    std::optional<ListReturn> returnTo_;        // the list a report was opened over
+    // While a refreshed list loads: the list shown before it, shown again if the new one fails.
+    std::optional<std::string> listBeforeRefresh_;
+};
