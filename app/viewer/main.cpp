@@ -45,12 +45,12 @@ bool WritesOverItsInput(const CommandLine& command)
 
 int RunViewer(QApplication& app, const CommandLine& command)
 {
-    const QuitOnSignals quitOnSignals;
     const QString input = QFile::decodeName(QByteArray::fromStdString(command.input));
     if (command.mode == CommandLine::Mode::Screenshot) {
         // Nobody is there to close a message dialog: messages go to the terminal.
         TerminalShell terminal(std::cerr);
         TFBrowser window(&terminal);
+        const QuitOnSignals quitOnSignals;
         window.show();
         Screenshot screenshot(window, QFile::decodeName(QByteArray::fromStdString(command.output)), input);
         QTimer::singleShot(0, &screenshot, &Screenshot::Begin);
@@ -58,6 +58,7 @@ int RunViewer(QApplication& app, const CommandLine& command)
     }
     TFBrowser window;
     CreateWarningDialog(&window);
+    const QuitOnSignals quitOnSignals;
     window.show();
     if (!input.isEmpty())
         QTimer::singleShot(0, &window, [&window, input] { RunCommand([&] { window.OpenPath(input); }); });

@@ -73,9 +73,14 @@ QString PageFileFolder::PageFile() const
     return QDir(folder_).filePath(QString::fromLatin1(kPageFileName));
 }
 
-void PageFileFolder::Remove() const
+void PageFileFolder::RemovePage() const
 {
     // unlink, not QFile::remove: whatever stands under the name goes, and nothing is opened.
     ::unlink(QFile::encodeName(PageFile()).constData());
+}
+
+void PageFileFolder::Remove() const
+{
+    RemovePage();
     ::rmdir(QFile::encodeName(folder_).constData());
 }

@@ -20,7 +20,9 @@ public:
     PageFileFolder& operator=(const PageFileFolder&) = delete;
 
     QString PageFile() const;
-    // Deletes the page file (whatever stands under its name) and the folder, if they are there.
+    // Deletes the page file (whatever stands under its name), if it is there.
+    void RemovePage() const;
+    // The same, and the folder.
     void Remove() const;
 
 private:

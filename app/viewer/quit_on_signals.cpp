@@ -33,12 +33,22 @@ QuitOnSignals::QuitOnSignals(QObject* parent) : QObject(parent)
         }
         QCoreApplication::quit();
     });
+    InstallHandlers();
+    connect(&check_, &QTimer::timeout, this, &QuitOnSignals::InstallHandlers);
+    check_.start(kCheckMs);
+}
+
+void QuitOnSignals::InstallHandlers()
+{
     struct sigaction action {};
     action.sa_handler = WriteSignalByte;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : kSignals)
-        ::sigaction(signal, &action, nullptr);
+    for (const int signal : kSignals) {
+        struct sigaction now {};
+        if (::sigaction(signal, nullptr, &now) != 0 || now.sa_handler != WriteSignalByte)
+            ::sigaction(signal, &action, nullptr);
+    }
 }
 
 QuitOnSignals::~QuitOnSignals()

@@ -214,9 +214,9 @@ void TFBrowser::LListaPlikowClick()
         workspace_->ListChosenFolder(folder);
 }
 
-// The page file goes with the quit (the workspace's).
 void TFBrowser::LCloseClick()
 {
+    workspace_->RemovePageFile();
     QApplication::quit();
 }
 

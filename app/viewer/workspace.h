@@ -46,6 +46,8 @@ public:
     void Retry();
     // From a report opened over the list back to that list, where it was scrolled.
     void BackToList();
+    // The window closes: its page goes (a quit takes it too, but a close may come first).
+    void RemovePageFile() { pageFolder_.RemovePage(); }
 
 signals:
     // The view finished loading a page and its border is gone.

@@ -3,9 +3,11 @@
 // the list showing it (the quiet period of 500 ms included). Run under xvfb-run.
 #include <benchmark/benchmark.h>
 
+#include "terminal_shell.h"
 #include "tfbrowser.h"
 
 #include <QApplication>
+#include <sstream>
 #include <QEventLoop>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -54,8 +56,9 @@ void BM_ListRefreshAfterAReportLands(benchmark::State& state)
     const QTemporaryDir scratch;
     const fs::path folder(scratch.path().toStdString());
     FillFolder(folder, 30);
-    TFBrowser window;
-    window.SetMessageHandler([](MessageStyle, MessageIcon, const std::string&) {});
+    std::ostringstream unread;
+    TerminalShell quiet(unread);
+    TFBrowser window(&quiet);
     window.show();
     QSignalSpy loaded(&window, &TFBrowser::DocumentComplete);
     window.OpenPath(scratch.path());

@@ -5,9 +5,11 @@
 
 #include "html_view.h"
 #include "paint_watch.h"
+#include "terminal_shell.h"
 #include "tfbrowser.h"
 
 #include <QApplication>
+#include <sstream>
 #include <QEventLoop>
 #include <QTest>
 
@@ -71,8 +73,9 @@ BENCHMARK(BM_StartToPage)->UseManualTime()->Iterations(5)->Repetitions(3)->Unit(
 
 void BM_DropToPage(benchmark::State& state)
 {
-    TFBrowser window;
-    window.SetMessageHandler([](MessageStyle, MessageIcon, const std::string&) {});
+    std::ostringstream unread;
+    TerminalShell quiet(unread);
+    TFBrowser window(&quiet);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("no window");

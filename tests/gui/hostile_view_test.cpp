@@ -3,6 +3,8 @@
 // and nothing lost. Also the page file, which goes however the program ends.
 #include "html_view.h"
 #include "message_box.h"
+#include "message_recorder.h"
+#include "quit_on_signals.h"
 #include "report_page.h"
 #include "tfbrowser.h"
 #include "utf8.h"
@@ -48,9 +50,8 @@ class HostileViewTest : public QObject {
 private slots:
     void initTestCase()
     {
-        window = std::make_unique<TFBrowser>();
+        window = std::make_unique<TFBrowser>(&recorder);
         CreateWarningDialog(window.get());
-        window->SetMessageHandler([this](MessageStyle, MessageIcon, const std::string& text) { messages.push_back(text); });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QVERIFY(QDir(scratch.path()).mkpath(QStringLiteral("bin")));
@@ -146,11 +147,12 @@ private slots:
     void pageFileGoesOnEveryEnd()
     {
         QFETCH(int, signal);
-        const QString pageFile = scratch.filePath(QStringLiteral("bin/Temp.htm"));
+        const QDir bin(scratch.filePath(QStringLiteral("bin")));
         QProcess running;
         running.setProcessEnvironment(Environment());
         running.start(viewer, {QStringLiteral(ULNIK_SOURCE_DIR "/samples/z_karty.xml")});
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pageFile), kRunMs);
+        QString pageFile;
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pageFile = PageFileIn(bin)), kRunMs);
         struct stat info {};
         QCOMPARE(::stat(QFile::encodeName(pageFile).constData(), &info), 0);
         QCOMPARE(info.st_mode & 0777, mode_t(0600));
@@ -158,6 +160,46 @@ private slots:
         QVERIFY(running.waitForFinished(kRunMs));
         QCOMPARE(running.exitStatus(), QProcess::NormalExit);
         QVERIFY(!QFile::exists(pageFile));
+        QVERIFY(!QFileInfo::exists(QFileInfo(pageFile).path()));
+    }
+
+    // `--pdf` ended by a signal while its page loads writes nothing and leaves nothing behind.
+    void pdfEndedBySignalLeavesNothing()
+    {
+        const QDir temporary(scratch.filePath(QStringLiteral("tmp")));
+        QVERIFY(temporary.mkpath(QStringLiteral(".")));
+        QProcessEnvironment env = Environment();
+        env.insert(QStringLiteral("TMPDIR"), temporary.path());
+        QProcess running;
+        running.setProcessEnvironment(env);
+        const QString output = scratch.filePath(QStringLiteral("signalled.pdf"));
+        running.start(viewer, {QStringLiteral("--pdf"), output,
+                               Write("slow.xml", ReportHolding(QByteArray("<b><i><u><s><em><strong><font><a>x").repeated(3000)))});
+        QTRY_VERIFY_WITH_TIMEOUT(!PageFileIn(temporary).isEmpty(), kRunMs);
+        QTest::qWait(QuitOnSignals::kCheckMs * 2);
+        ::kill(static_cast<pid_t>(running.processId()), SIGTERM);
+        QVERIFY(running.waitForFinished(kRunMs));
+        QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+        QVERIFY(running.exitCode() != 0);
+        QVERIFY(!QFile::exists(output));
+        QCOMPARE(temporary.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+
+    // A report that asks to be taken elsewhere is refused, and stays shown: every time.
+    void metaRefreshLeavesThePageShown()
+    {
+        const QString report = Write("refresh.xml", ReportHolding("<meta http-equiv=refresh content=\"0;url=http://127.0.0.1:9/\">Zostaje"));
+        messages.clear();
+        QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(window->OpenPath(report));
+            QVERIFY(loaded.wait(kRunMs));
+            QCOMPARE(loaded.takeLast().constFirst().toBool(), true);
+        }
+        QTest::qWait(500);
+        QVERIFY(loaded.isEmpty());
+        QCOMPARE(window->View()->page()->url().fileName(), QStringLiteral("Temp.htm"));
+        QVERIFY(messages.empty());
     }
 
     // A folder slow to list shows its progress; a damaged file in it ends in a message, which
@@ -177,7 +219,7 @@ private slots:
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("<Szkola><Doc>Nieznany</Doc></Szkola>") > 0);
         damaged.close();
 
-        window->SetMessageHandler({});
+        recorder.showDialog = true;
         bool sawProgress = false, progressGone = false, clicked = false;
         QTimer watch;
         connect(&watch, &QTimer::timeout, this, [&] {
@@ -198,7 +240,7 @@ private slots:
         watch.start(20);
         const bool listed = window->OpenPath(folder);
         watch.stop();
-        window->SetMessageHandler([this](MessageStyle, MessageIcon, const std::string& text) { messages.push_back(text); });
+        recorder.showDialog = false;
         QVERIFY(!listed);
         QVERIFY(sawProgress);
         QVERIFY(progressGone);
@@ -222,9 +264,20 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // The page file a viewer run has made in its own folder under `parent`; empty if none yet.
+    static QString PageFileIn(const QDir& parent)
+    {
+        for (const QString& folder : parent.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (QFile::exists(parent.filePath(folder + QStringLiteral("/Temp.htm"))))
+                return parent.filePath(folder + QStringLiteral("/Temp.htm"));
+        return {};
+    }
+
     static QProcessEnvironment Environment()
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // The page file then lies beside the program.
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         return env;
     }
@@ -244,6 +297,7 @@ private:
     QString viewer;
     QString crashing;
     std::vector<std::string> messages;
+    MessageRecorder recorder{messages};
 };
 
 QTEST_MAIN(HostileViewTest)

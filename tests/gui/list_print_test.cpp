@@ -2,6 +2,7 @@
 // job, each report from a new page with its own page numbers. Jobs go to the private queue of
 // scripts/cups-test-printer (./test starts it); without it the test is skipped.
 #include "message_box.h"
+#include "message_recorder.h"
 #include "page_range_dialog.h"
 #include "tfbrowser.h"
 
@@ -9,6 +10,8 @@
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include "html_view.h"
 #include <QTest>
 
 class ListPrintTest : public QObject {
@@ -20,12 +23,24 @@ private slots:
         const QDir jobs(qEnvironmentVariable("ULNIK_TEST_PRINTER_JOBS"));
         if (jobs.path() == QStringLiteral("."))
             QSKIP("no private print queue: run under scripts/cups-test-printer, as ./test does");
-        const QDir folder(QStringLiteral(ULNIK_SOURCE_DIR "/samples/odebrane"));
-        const int reports = int(folder.entryList({QStringLiteral("*.xml")}, QDir::Files).size());
-        TFBrowser window;
-        CreateWarningDialog(&window);
+        // The received reports, and one whose page crashes: it alone is left out, and named.
+        const QDir samples(QStringLiteral(ULNIK_SOURCE_DIR "/samples/odebrane"));
+        const QTemporaryDir copy;
+        const QDir folder(copy.path());
+        const QStringList names = samples.entryList({QStringLiteral("*.xml")}, QDir::Files);
+        for (const QString& name : names)
+            QVERIFY(QFile::copy(samples.filePath(name), folder.filePath(name)));
+        QFile crashing(folder.filePath(QStringLiteral("zz_crash.xml")));
+        QVERIFY(crashing.open(QIODevice::WriteOnly));
+        crashing.write("<Szkola><Doc>Inne informacje</Doc><Date>2026-12-01</Date><Belfer>Zych Jan</Belfer><Dotyczy>T</Dotyczy>"
+                       "<Info><IloscWierszy>1</IloscWierszy><w0>" +
+                       QByteArray("&lt;table&gt;&lt;tr&gt;&lt;td&gt;").repeated(2000) + "</w0></Info></Szkola>");
+        crashing.close();
+        const int reports = int(names.size());
         std::vector<std::string> messages;
-        window.SetMessageHandler([&](MessageStyle, MessageIcon, const std::string& text) { messages.push_back(text); });
+        MessageRecorder recorder(messages);
+        TFBrowser window(&recorder);
+        CreateWarningDialog(&window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy shown(&window, &TFBrowser::DocumentComplete);
@@ -40,7 +55,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((dialog = window.findChild<PageRangeDialog*>()), 30000);
         auto* all = dialog->findChild<QCheckBox*>(QStringLiteral("allReports"));
         QVERIFY(all);
-        QCOMPARE(all->text(), QString::fromUtf8("Wszystkie sprawozdania z listy (%1)").arg(reports));
+        QCOMPARE(all->text(), QString::fromUtf8("Wszystkie sprawozdania z listy (%1)").arg(reports + 1));
         all->setChecked(true);
         dialog->accept();
 
@@ -56,7 +71,11 @@ private slots:
         QCOMPARE(pdftotext.readAllStandardError(), QByteArray());
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         QCOMPARE(int(text.count(QStringLiteral("- Str. 1 -"))), reports);
-        QVERIFY(messages.empty());
+        QCOMPARE(messages, std::vector<std::string>{"Pomini\xEAto sprawozdanie z pliku: zz_crash.xml"});
+        // The list is still shown, and leads to its reports.
+        QVERIFY(shown.count() == 1);
+        QCOMPARE(QString::fromStdString(window.State().CurrentReportPath), QString());
+        QVERIFY(window.View()->page()->url().fileName() == QStringLiteral("Temp.htm"));
     }
 };
 

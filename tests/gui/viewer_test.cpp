@@ -18,7 +18,11 @@
 #include "tfbrowser.h"
 #include "code_page.h"
 #include "utf8.h"
-#include "window_keys.h"
+#include "window_commands.h"
+#include "message_recorder.h"
+#include "long_report.h"
+#include "folder_watch.h"
+#include "safe_page.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -47,6 +51,8 @@
 #include <QWheelEvent>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -167,6 +173,10 @@ private slots:
     void listEntriesOpenTheirReportsAndBackKeepsTheScroll_data();
     void listEntriesOpenTheirReportsAndBackKeepsTheScroll();
     void listFollowsItsFolder();
+    void twoWindowsKeepTheirOwnPages();
+    void pageFileIsNeverFedToAPipeOrALink_data();
+    void pageFileIsNeverFedToAPipeOrALink();
+    void newReportOpensAtItsTop();
 
 private:
     // Opens a folder's list and waits for it.
@@ -186,18 +196,17 @@ private:
     std::unique_ptr<TFBrowser> window;
     QTemporaryDir scratch;
     std::vector<std::string> messages;
+    MessageRecorder recorder{messages};
 };
 
 void ViewerTest::initTestCase()
 {
     // The settings of the user running the tests are neither read nor changed.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+    EnableScreenReaders();
     LoadQtTranslations(*QCoreApplication::instance());
-    window = std::make_unique<TFBrowser>();
+    window = std::make_unique<TFBrowser>(&recorder);
     CreateWarningDialog(window.get());
-    window->SetMessageHandler([this](MessageStyle, MessageIcon, const std::string& text) {
-        messages.push_back(text);
-    });
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
@@ -885,9 +894,9 @@ void ViewerTest::installedProgramKeepsItsPageWithTheUser()
     QTemporaryDir prefix;
     QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
     const QString bin = prefix.filePath(QStringLiteral("bin"));
-    QCOMPARE(ChoosePageFilePath(bin), bin + QStringLiteral("/Temp.htm"));
+    QCOMPARE(PageFileHome(bin), bin);
     QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/ulnik")));
-    QVERIFY(!ChoosePageFilePath(bin).startsWith(prefix.path()));
+    QVERIFY(!PageFileHome(bin).startsWith(prefix.path()));
 }
 
 void ViewerTest::screenshotOfAPageThatCannotBeShownFails()
@@ -946,9 +955,9 @@ void ViewerTest::screenshotOnATwiceDenseScreenIsDrawnForIt()
 void ViewerTest::retryBeforeAnyFileIsWrongType()
 {
     // A fresh window: nothing has been named yet.
-    TFBrowser fresh;
     std::vector<std::string> seen;
-    fresh.SetMessageHandler([&](MessageStyle, MessageIcon, const std::string& text) { seen.push_back(text); });
+    MessageRecorder recorder(seen);
+    TFBrowser fresh(&recorder);
     fresh.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fresh));
     QTest::mouseClick(fresh.findChild<HotLabel*>(QStringLiteral("LPonow")), Qt::LeftButton);
@@ -1017,6 +1026,8 @@ void ViewerTest::listEntriesOpenTheirReportsAndBackKeepsTheScroll()
         const char* teacher;
         const char* subject;
     } reports[] = {
+        // A value with markup breaks its entry's line in two: the entries after it still open.
+        {"adamska.xml", "Adamska&lt;br&gt;Ewa", "kolo"},
         {"lacki.xml", "\u0141\u0105cki Jan", "kolo"},
         {"lis.xml", "Lis Ewa", "kolo"},
         {"nowak_b.xml", "Nowak Anna", "wycieczki"},
@@ -1039,6 +1050,7 @@ void ViewerTest::listEntriesOpenTheirReportsAndBackKeepsTheScroll()
     QVERIFY(loaded.wait(kLoadTimeoutMs));
     QCOMPARE(QFile::decodeName(QByteArray::fromStdString(window->State().CurrentReportPath)), folder.filePath(file));
     QVERIFY(!Shown().contains(QStringLiteral("LISTA OTRZYMANYCH")));
+    QTRY_COMPARE(page->scrollPosition(), QPointF());
 
     QTest::keyClick(window.get(), Qt::Key_Backspace);
     QVERIFY(loaded.wait(kLoadTimeoutMs));
@@ -1084,6 +1096,99 @@ void ViewerTest::listFollowsItsFolder()
     QVERIFY(QFile::remove(folder.filePath(QStringLiteral("obce.xml"))));
     QVERIFY(loaded.wait(kLoadTimeoutMs));
     QVERIFY(messages.empty());
+
+    // A report whose name crashes the list's page: the list before it is shown again, quietly.
+    WriteFile(folder.filePath(QStringLiteral("d.xml")),
+              ListedReport(QStringLiteral("Dudek") + QStringLiteral("&lt;table&gt;&lt;tr&gt;&lt;td&gt;").repeated(2000), "kolo"));
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && loaded.last().constFirst().toBool() && Shown().contains(QStringLiteral("Cicha Maria")), 30000);
+    QVERIFY(!Shown().contains(QStringLiteral("Dudek")));
+    QVERIFY(messages.empty());
+    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("d.xml"))));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+
+    // A folder deleted and made again is followed again.
+    QVERIFY(QDir(folder.path()).removeRecursively());
+    QTest::qWait(2 * FolderWatch::kQuietMs);
+    QVERIFY(QDir().mkpath(folder.path()));
+    WriteFile(folder.filePath(QStringLiteral("e.xml")), ListedReport(QStringLiteral("Ernest Jan"), "kolo"));
+    QTRY_VERIFY_WITH_TIMEOUT(Shown().contains(QStringLiteral("Ernest Jan")), kLoadTimeoutMs);
+    QVERIFY(!Shown().contains(QStringLiteral("Cicha")));
+    QVERIFY(messages.empty());
+}
+
+// Two windows at once: each has a page of its own, in a folder of its own, and closing one
+// leaves the other's.
+void ViewerTest::twoWindowsKeepTheirOwnPages()
+{
+    Drop({Sample("z_karty.xml")}, true);
+    std::vector<std::string> seen;
+    MessageRecorder other(seen);
+    auto second = std::make_unique<TFBrowser>(&other);
+    second->show();
+    QVERIFY(QTest::qWaitForWindowExposed(second.get()));
+    const QString theirs = QFile::decodeName(QByteArray::fromStdString(second->State().PageFilePath));
+    QVERIFY(theirs != PageFile());
+    QCOMPARE(QFileInfo(theirs).fileName(), QStringLiteral("Temp.htm"));
+    for (const QString& page : {PageFile(), theirs}) {
+        struct stat folder {};
+        QCOMPARE(::stat(QFile::encodeName(QFileInfo(page).path()).constData(), &folder), 0);
+        QCOMPARE(folder.st_mode & 0777, mode_t(0700));
+    }
+    // The second fails to open a file that is not there: nothing of the first's page shows.
+    QVERIFY(!second->OpenPath(scratch.filePath(QStringLiteral("brak.xml"))));
+    QTest::qWait(300);
+    QVERIFY(!PageText(second->View()->page()).contains(QStringLiteral("REALIZACJA")));
+    second.reset();
+    QVERIFY(QFile::exists(PageFile()));
+    QVERIFY(Shown().contains(QStringLiteral("REALIZACJA")));
+}
+
+void ViewerTest::pageFileIsNeverFedToAPipeOrALink_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("a pipe") << true;
+    QTest::newRow("a link") << false;
+}
+
+// Whatever is planted under the page file's name is replaced, never written into or through:
+// a pipe would hand the page to whoever reads it (or hang the window), a link would write over
+// its target.
+void ViewerTest::pageFileIsNeverFedToAPipeOrALink()
+{
+    QFETCH(bool, pipe);
+    const QString victim = scratch.filePath(QStringLiteral("victim.txt"));
+    WriteFile(victim, "cenne");
+    QFile::remove(PageFile());
+    const QByteArray planted = QFile::encodeName(PageFile());
+    QCOMPARE(pipe ? ::mkfifo(planted.constData(), 0600) : ::symlink(QFile::encodeName(victim).constData(), planted.constData()), 0);
+    const int reader = pipe ? ::open(planted.constData(), O_RDONLY | O_NONBLOCK) : -1;
+    Drop({Sample("z_karty.xml")}, true);
+    QVERIFY(Shown().contains(QStringLiteral("REALIZACJA")));
+    QVERIFY(QFileInfo(PageFile()).isFile() && !QFileInfo(PageFile()).isSymLink());
+    QFile kept(victim);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("cenne"));
+    if (reader >= 0) {
+        char byte;
+        QCOMPARE(::read(reader, &byte, 1), ssize_t(0));
+        ::close(reader);
+    }
+}
+
+// A page shown under the name of the one before opened where that one was scrolled to, its
+// title out of sight.
+void ViewerTest::newReportOpensAtItsTop()
+{
+    const QString longReport = scratch.filePath(QStringLiteral("dlugie.xml"));
+    WriteFile(longReport, QByteArray::fromStdString(LongReport(150)));
+    Drop({longReport}, true);
+    QWebEnginePage* page = window->View()->page();
+    RunScript(page, QStringLiteral("window.scrollTo(0, 800)"));
+    QTRY_VERIFY(page->scrollPosition().y() > 0);
+    Drop({Sample("z_karty.xml")}, true);
+    QTRY_COMPARE(page->scrollPosition(), QPointF());
+    Drop({longReport}, true);
+    QTRY_COMPARE(page->scrollPosition(), QPointF());
 }
 
 QTEST_MAIN(ViewerTest)

@@ -1,8 +1,11 @@
 // The footer codes and the choice of print route: pure functions, table-driven.
 #include <QTest>
 
+#include "code_page.h"
 #include "page_codes.h"
 #include "press_route.h"
+#include "print_messages.h"
+#include "utf8.h"
 
 Q_DECLARE_METATYPE(PrintRoute)
 
@@ -29,6 +32,28 @@ private slots:
         QFETCH(QString, right);
         const PageLine expected{left.toStdString(), centre.toStdString(), right.toStdString()};
         QCOMPARE(ExpandPageCodes(codes.toStdString(), 7, 9), expected);
+    }
+
+    // Left-out reports are named in one message, counted as Polish counts them.
+    void namesLeftOutReports_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("one") << 1 << QString::fromUtf8("Pominięto sprawozdanie z pliku: r0.xml");
+        QTest::newRow("few") << 3 << QString::fromUtf8("Pominięto 3 sprawozdania z plików:");
+        QTest::newRow("many") << 5 << QString::fromUtf8("Pominięto 5 sprawozdań z plików:");
+        QTest::newRow("teens") << 12 << QString::fromUtf8("Pominięto 12 sprawozdań z plików:");
+        QTest::newRow("few past twenty") << 22 << QString::fromUtf8("Pominięto 22 sprawozdania z plików:");
+    }
+    void namesLeftOutReports() {
+        QFETCH(int, count);
+        QFETCH(QString, first);
+        std::vector<std::string> names;
+        for (int i = 0; i < count; ++i) names.push_back("r" + std::to_string(i) + ".xml");
+        const QStringList lines =
+            QString::fromStdString(AnsiToUtf8(print_messages::ReportsLeftOut(names))).split(QLatin1Char('\r'));
+        QCOMPARE(lines.first(), first);
+        QCOMPARE(lines.size(), count == 1 ? 1 : count + 1);
+        QCOMPARE(lines.last(), QStringLiteral("r%1.xml").arg(count - 1));
     }
 
     void routesPresses_data() {
