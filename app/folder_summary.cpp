@@ -1,5 +1,6 @@
 #include "folder_summary.h"
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <stdexcept>
@@ -13,6 +14,7 @@
 #include "report_file.h"
 #include "report_search.h"
 #include "school_value.h"
+#include "utf8.h"
 
 namespace {
 
@@ -20,6 +22,38 @@ class EmptySummaryLine : public std::runtime_error {
 public:
     EmptySummaryLine() : std::runtime_error("a report file gave an empty summary line") {}
 };
+
+// Straight from the tree's UTF-16, so that no character is lost to Windows-1250. The values
+// that are there, joined as the line joins them.
+std::string Concerns(const DocumentType* type, TpkXML& document) {
+    if (!type) return "";
+    std::u16string text;
+    for (std::string_view field : type->summaryFields) {
+        const std::u16string value = field.empty() ? u"" : SchoolText(field, document);
+        if (!value.empty()) text += (text.empty() ? u"" : u" - ") + value;
+    }
+    return WideToUtf8(text);
+}
+
+// The rows in the order their lines sort into; rows of equal lines keep the folder's order.
+std::vector<ListRow> InLineOrder(std::vector<ListRow> rows, LocaleServices& locale) {
+    std::vector<std::string> lines;
+    lines.reserve(rows.size());
+    std::map<std::string, std::deque<ListRow*>> rowsOfLine;
+    for (ListRow& row : rows) {
+        lines.push_back(row.line);
+        rowsOfLine[row.line].push_back(&row);
+    }
+    locale.SortIgnoringCase(lines);
+    std::vector<ListRow> ordered;
+    ordered.reserve(rows.size());
+    for (const std::string& line : lines) {
+        std::deque<ListRow*>& candidates = rowsOfLine.at(line);
+        ordered.push_back(std::move(*candidates.front()));
+        candidates.pop_front();
+    }
+    return ordered;
+}
 
 }  // namespace
 
@@ -32,77 +66,92 @@ std::string SummarySuffix(const std::string& documentType, TpkXML& document) {
     return suffix;
 }
 
-bool SummariseReportFile(const std::string& path, std::string& line, std::string& documentType) {
+std::optional<ListRow> ReadListRow(const std::string& path) {
     try {
         // The search found it: one gone since is a file that cannot be opened, not an empty one.
         const std::unique_ptr<ReportFile> report = ReadReportFile(path, MissingFile::CannotBeOpened);
-        documentType = report->Value("Doc");
-        line = report->Value("Belfer") + SummarySuffix(documentType, report->document());
-        return true;
+        TpkXML& document = report->document();
+        ListRow row;
+        row.file = path;
+        row.documentType = report->Value("Doc");
+        row.line = report->Value("Belfer") + SummarySuffix(row.documentType, document);
+        row.teacher = WideToUtf8(SchoolText("Belfer", document));
+        row.concerns = Concerns(FindDocumentType(row.documentType), document);
+        row.date = WideToUtf8(SchoolText("Date", document));
+        return row;
     } catch (const FileTooLarge&) {
         throw;  // no report is that large: a damaged file, which spoils the list
     } catch (...) {
-        return false;  // a file nobody can read is left out of the list without a word
+        return std::nullopt;  // a file nobody can read is left out of the list without a word
     }
-}
-
-std::vector<std::string> FilesInLineOrder(const std::vector<std::string>& sortedLines,
-                                          const std::vector<std::string>& lines,
-                                          const std::vector<std::string>& files) {
-    std::map<std::string, std::deque<const std::string*>> filesOfLine;
-    for (std::size_t i = 0; i < lines.size(); ++i) filesOfLine[lines[i]].push_back(&files[i]);
-    std::vector<std::string> ordered;
-    ordered.reserve(sortedLines.size());
-    for (const std::string& line : sortedLines) {
-        std::deque<const std::string*>& candidates = filesOfLine.at(line);
-        ordered.push_back(*candidates.front());
-        candidates.pop_front();
-    }
-    return ordered;
 }
 
 FolderLister::FolderLister(ProgramState& state, Shell& shell, LocaleServices& locale)
     : state_(state), shell_(shell), locale_(locale) {}
 
-ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderProgress* progress,
-                                              ListMessages messages) {
-    state_.LastFolder = folder;
+ListOutcome FolderLister::ReadRows(const std::string& folder, FolderProgress* progress, ListMessages messages,
+                                   std::vector<ListRow>& rows) {
     const std::vector<std::string> files = FindReportFiles(folder);
     if (files.empty()) {
         if (messages == ListMessages::Shown)
             shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kNoReportFiles));
         return ListOutcome::NoFiles;
     }
-    // Built aside, so that a cancelled listing leaves the summary and the type as they were.
-    std::vector<std::string> summary;
-    std::vector<std::string> summarised;  // the file of each line
-    std::string documentType = state_.DocumentType;
+    std::vector<ListRow> read;
     try {
         for (std::size_t i = 0; i < files.size(); ++i) {
             if (progress && !progress->Advance(i, files.size())) return ListOutcome::Cancelled;
-            std::string line;
-            if (SummariseReportFile(files[i], line, documentType)) {
-                summary.push_back(std::move(line));
-                summarised.push_back(files[i]);
-            }
+            if (std::optional<ListRow> row = ReadListRow(files[i])) read.push_back(std::move(*row));
         }
     } catch (const FileTooLarge&) {
         return Damaged(messages);
     }
     if (progress && !progress->Advance(files.size(), files.size())) return ListOutcome::Cancelled;
-    std::vector<std::string> sorted = summary;
-    locale_.SortIgnoringCase(sorted);
+    read = InLineOrder(std::move(read), locale_);
+    // A report with neither a teacher nor a known type gives an empty line, which the page,
+    // grouping lines by their first letter, cannot place: every form of the list refuses it alike.
+    if (std::any_of(read.begin(), read.end(), [](const ListRow& row) { return row.line.empty(); }))
+        return Damaged(messages);
+    rows = std::move(read);
+    return ListOutcome::Shown;
+}
+
+ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderProgress* progress,
+                                              ListMessages messages) {
+    state_.LastFolder = folder;
+    std::vector<ListRow> rows;
+    const ListOutcome read = ReadRows(folder, progress, messages, rows);
+    if (read != ListOutcome::Shown) return read;
+    std::vector<std::string> summary;
+    std::vector<std::string> files;
+    summary.reserve(rows.size());
+    files.reserve(rows.size());
+    for (ListRow& row : rows) {
+        summary.push_back(std::move(row.line));
+        files.push_back(std::move(row.file));
+    }
     // A failed build below leaves the shown list and its files as they were.
-    std::vector<std::string> previousSummary = std::exchange(state_.FolderSummary, std::move(sorted));
-    state_.DocumentType = std::move(documentType);
+    std::vector<std::string> previousSummary = std::exchange(state_.FolderSummary, std::move(summary));
     try {
         BuildFolderListPage();
     } catch (...) {
         state_.FolderSummary = std::move(previousSummary);
         return Damaged(messages);
     }
-    state_.FolderFiles = FilesInLineOrder(state_.FolderSummary, summary, summarised);
+    state_.FolderFiles = std::move(files);
     shell_.Navigate(state_.PageFilePath);
+    return ListOutcome::Shown;
+}
+
+ListOutcome FolderLister::ListRows(const std::string& folder, const RowWriter& write, ListMessages messages) {
+    std::vector<ListRow> rows;
+    const ListOutcome read = ReadRows(folder, nullptr, messages, rows);
+    if (read != ListOutcome::Shown) return read;
+    try {
+        write(rows);
+    } catch (...) {
+        return Damaged(messages);
+    }
     return ListOutcome::Shown;
 }
 

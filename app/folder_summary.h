@@ -2,6 +2,8 @@
 // The list of received reports: one line per report file of a folder (who made it and what it
 // is), sorted by teacher, grouped by initial, and stamped with the date and time of listing.
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,20 @@ enum class ListOutcome {
     Cancelled,  // stopped by the user: everything as it was
 };
 
+// One report of a listed folder, read once for every form the list takes.
+struct ListRow {
+    std::string file;          // as the folder search found it
+    std::string line;          // the list's line, Windows-1250: the teacher and the type's suffix
+    std::string documentType;  // `Szkola`/`Doc`
+    // UTF-8 straight from the tree, for output that can carry every character.
+    std::string teacher;   // `Belfer`
+    std::string concerns;  // the type's summary fields that are there, joined as the line joins them
+    std::string date;      // `Date`
+};
+
+// Writes a list's rows out in some form; a failure is thrown.
+using RowWriter = std::function<void(const std::vector<ListRow>& rows)>;
+
 // Whether the listing's failures are told to the user. A listing the program starts by itself
 // (the folder changed) keeps quiet and leaves the list shown as it was.
 enum class ListMessages { Shown, Quiet };
@@ -37,6 +53,10 @@ public:
     // Lists the chosen folder (the folder dialog's answer), with progress when given.
     ListOutcome ListReceivedReports(const std::string& folder, FolderProgress* progress = nullptr,
                                     ListMessages messages = ListMessages::Shown);
+    // The same list in another form: `write` gets its rows in the list's order, and a write
+    // that throws is a damaged folder, as a failed page write is. The state is left alone.
+    ListOutcome ListRows(const std::string& folder, const RowWriter& write,
+                         ListMessages messages = ListMessages::Shown);
     // Fills ThePage with the list of FolderSummary and writes it to the page file.
     void BuildFolderListPage();
 
@@ -44,6 +64,10 @@ public:
     void SetPageWriter(PageWriter writer) { writer_ = std::move(writer); }
 
 private:
+    // The one place that decides which files of the folder are rows, which are left out without
+    // a word, and which spoil the whole folder. Shown when there are rows to write, in `rows`.
+    ListOutcome ReadRows(const std::string& folder, FolderProgress* progress, ListMessages messages,
+                         std::vector<ListRow>& rows);
     ListOutcome Damaged(ListMessages messages);
 
     ProgramState& state_;
@@ -52,12 +76,8 @@ private:
     PageWriter writer_ = WritePageFile;
 };
 
-// The teacher and type line of one report file; false when the file could not be read (or is
-// gone), FileTooLarge for a file too large to be a report.
-bool SummariseReportFile(const std::string& path, std::string& line, std::string& documentType);
+// The row of one report file; nothing when the file could not be read (or is gone), and
+// FileTooLarge for a file too large to be a report.
+std::optional<ListRow> ReadListRow(const std::string& path);
 // What follows the teacher's name for a document type; empty for a type outside the table.
 std::string SummarySuffix(const std::string& documentType, TpkXML& document);
-// The file of each sorted line: lines that compare equal keep the order of their files.
-std::vector<std::string> FilesInLineOrder(const std::vector<std::string>& sortedLines,
-                                          const std::vector<std::string>& lines,
-                                          const std::vector<std::string>& files);

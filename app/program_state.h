@@ -8,7 +8,7 @@
 
 struct ProgramState {
     std::string CurrentReportPath;  // the report named last; retry opens it again
-    std::string DocumentType;       // `Szkola`/`Doc` of the file identified last
+    std::string DocumentType;       // `Szkola`/`Doc` of the report identified last
     std::string CreationDate;       // `Szkola`/`Date` of the file identified last
     HtmlPage ThePage;               // every page is built here
     std::string PageFilePath;       // where every page is written and shown from

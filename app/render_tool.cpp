@@ -150,9 +150,9 @@ ListOutcome ListAsPage(const std::string& folder, const std::string& path, Shell
 
 ListOutcome ListAsSpreadsheet(const std::string& folder, const std::string& path, Shell& shell,
                               LocaleServices& locale, PageWriter writer) {
-    SpreadsheetLister lister(shell, locale);
-    lister.SetWriter(std::move(writer));
-    return lister.List(folder, path);
+    ProgramState state;
+    FolderLister lister(state, shell, locale);
+    return lister.ListRows(folder, [&](const std::vector<ListRow>& rows) { writer(path, Spreadsheet(rows)); });
 }
 
 int ListFolder(const std::string& folder, const std::optional<std::string>& out, bool csv) {

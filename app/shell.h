@@ -10,7 +10,7 @@ class Shell {
 public:
     virtual ~Shell() = default;
 
-    // Text is Windows-1250; "\r" starts a new line. Returns the button chosen (DialogResult).
+    // Text is Windows-1250; "\r" starts a new line. Returns the button chosen.
     virtual MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) = 0;
     // Shows the page file at this path.
     virtual void Navigate(const std::string& path) = 0;

@@ -42,15 +42,15 @@ int main(int argc, char* argv[])
 
     if (screenshots)
         ScreenshotNextDialog(folder.filePath(QStringLiteral("style1.png")));
-    ShowMessageBox(StyleZamknij, IconUwaga,
-                   QStringLiteral("Wystąpiły problemy z otwarciem pliku.\rBłędny typ pliku."));
-    std::printf("Style 1: DialogResult %d\n", DialogResult);
+    const int one = ShowMessageBox(StyleZamknij, IconUwaga,
+                                   QStringLiteral("Wystąpiły problemy z otwarciem pliku.\rBłędny typ pliku."));
+    std::printf("Style 1: DialogResult %d\n", one);
 
     if (screenshots)
         ScreenshotNextDialog(folder.filePath(QStringLiteral("style3.png")));
-    ShowMessageBox(StyleTakNieAnuluj, IconPytanie,
-                   QStringLiteral("Czy dołączyć do wydruku listę uczniów?\r"
-                                  "Wybierz „Nie”, aby wydrukować samo podsumowanie."));
-    std::printf("Style 3: DialogResult %d\n", DialogResult);
+    const int three = ShowMessageBox(StyleTakNieAnuluj, IconPytanie,
+                                     QStringLiteral("Czy dołączyć do wydruku listę uczniów?\r"
+                                                    "Wybierz „Nie”, aby wydrukować samo podsumowanie."));
+    std::printf("Style 3: DialogResult %d\n", three);
     return 0;
 }

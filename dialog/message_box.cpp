@@ -1,7 +1,6 @@
 #include "message_box.h"
 
 #include "tfwarning.h"
-#include "warning_state.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -33,8 +32,6 @@ int ShowMessageBox(int style, int icon, const QString& text)
     FWarning->ShowButtons(style);
     FWarning->SetText(text);
     FWarning->ShowDialogIcon(icon);
-    DialogResult = ChoiceNie;
     FWarning->CentreOnScreen();
-    FWarning->exec();
-    return DialogResult;
+    return FWarning->ShowModal();
 }

@@ -1,13 +1,18 @@
 #include "tab_filter.h"
 
-#include "warning_state.h"
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
 
 namespace {
+
+// The one event object goes from the window to the focused widget and up its parents: its
+// class marks it as a Tab all the way.
+class TabStandIn final : public QKeyEvent {
+public:
+    using QKeyEvent::QKeyEvent;
+};
 
 bool IsTabKey(const QEvent* event)
 {
@@ -47,26 +52,17 @@ bool TabFilter::Covers(QObject* receiver) const
 
 bool TabFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    // The key-0 event sent below passes through this filter too; it must reach its widget
-    // with TabPressed still set.
-    if (substituting_)
+    if (!IsTabKey(event) || !Covers(watched))
         return false;
-    if (!IsTabKey(event) || !Covers(watched)) {
-        TabPressed = false;
-        return false;
-    }
 
-    TabPressed = true;
     // Only the press is handed on, as key 0 without text: nothing takes it for a focus move
-    // or a typed character, and the dialog's key handler sees TabPressed. The release and
+    // or a typed character, and the dialog's key handler knows it for a Tab. The release and
     // the shortcut check are eaten, which keeps Tab away from every shortcut and focus chain.
     if (event->type() == QEvent::KeyPress) {
         const auto* tab = static_cast<QKeyEvent*>(event);
-        QKeyEvent keyZero(QEvent::KeyPress, 0, tab->modifiers(), tab->nativeScanCode(),
-                          tab->nativeVirtualKey(), tab->nativeModifiers(), QString(), tab->isAutoRepeat());
-        substituting_ = true;
+        TabStandIn keyZero(QEvent::KeyPress, 0, tab->modifiers(), tab->nativeScanCode(), tab->nativeVirtualKey(),
+                           tab->nativeModifiers(), QString(), tab->isAutoRepeat());
         QCoreApplication::sendEvent(watched, &keyZero);
-        substituting_ = false;
     }
     return true;
 }
@@ -79,4 +75,9 @@ void InstallTabFilter(QWidget* window)
         qApp->installEventFilter(filter);
     }
     filter->Cover(window ? window->window() : nullptr);
+}
+
+bool IsTabStandIn(const QKeyEvent* event)
+{
+    return dynamic_cast<const TabStandIn*>(event) != nullptr;
 }

@@ -1,10 +1,10 @@
 #include "tfwarning.h"
 
 #include "hot_label.h"
+#include "message_kinds.h"
 #include "resource_image.h"
 #include "tab_filter.h"
 #include "warning_pictures.h"
-#include "warning_state.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -121,7 +121,7 @@ void TFWarning::LoadButton(int button, bool highlighted)
 {
     static HotLabel* TFWarning::*const images[] = {&TFWarning::ImButTak, &TFWarning::ImButNie,
                                                    &TFWarning::ImButAnuluj, &TFWarning::ImButZamknij};
-    LoadResourceImage(ButtonPicture(button, highlighted), this->*images[button - ButTak]);
+    LoadResourceImage(ButtonPicture(button, highlighted, InPolish()), this->*images[button - ButTak]);
 }
 
 void TFWarning::PrepareDialogImages(int style)
@@ -142,11 +142,11 @@ void TFWarning::PrepareDialogImages(int style)
 // The pictures speak the dialog's language, and so do the names screen readers hear.
 void TFWarning::NameButtons()
 {
-    ImButTak->ActAsButton(ButtonWord(ButTak));
-    ImButNie->ActAsButton(ButtonWord(ButNie));
-    ImButAnuluj->ActAsButton(ButtonWord(ButAnuluj));
-    ImButZamknij->ActAsButton(ButtonWord(ButZamknij));
-    LClose->ActAsButton(CloseAreaWord());
+    ImButTak->ActAsButton(ButtonWord(ButTak, InPolish()));
+    ImButNie->ActAsButton(ButtonWord(ButNie, InPolish()));
+    ImButAnuluj->ActAsButton(ButtonWord(ButAnuluj, InPolish()));
+    ImButZamknij->ActAsButton(ButtonWord(ButZamknij, InPolish()));
+    LClose->ActAsButton(CloseAreaWord(InPolish()));
 }
 
 void TFWarning::ShowButtons(int style)
@@ -180,6 +180,13 @@ void TFWarning::CentreOnScreen()
     QRect frame(QPoint(0, 0), size());
     frame.moveCenter(screen->geometry().center());
     move(frame.topLeft());
+}
+
+int TFWarning::ShowModal()
+{
+    DialogResult = ChoiceNie;
+    exec();
+    return DialogResult;
 }
 
 // Each step loads the two pictures that change, in this order, then moves the highlight.
@@ -234,12 +241,12 @@ void TFWarning::HighlightPrevious()
 void TFWarning::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
-    FormKeyDown(event->key());
+    FormKeyDown(event->key(), IsTabStandIn(event));
 }
 
-void TFWarning::FormKeyDown(int key)
+void TFWarning::FormKeyDown(int key, bool tabPressed)
 {
-    if (TabPressed)
+    if (tabPressed)
         HighlightNext();
     if (ChooseByLetter(key))
         return;
@@ -260,7 +267,7 @@ void TFWarning::FormKeyDown(int key)
 // Anuluj and Zamknij are never shown together, so the English "C" has one meaning at a time.
 bool TFWarning::ChooseByLetter(int key)
 {
-    const bool polish = DialogLanguage == QStringLiteral("pl");
+    const bool polish = InPolish();
     struct Letter {
         const QWidget* panel;
         QString letters;
@@ -279,6 +286,11 @@ bool TFWarning::ChooseByLetter(int key)
         }
     }
     return false;
+}
+
+bool TFWarning::InPolish() const
+{
+    return DialogLanguage == QStringLiteral("pl");
 }
 
 void TFWarning::Choose(int result)

@@ -3,6 +3,10 @@
 // and picture buttons (Zamknij alone, or Tak, Nie, Anuluj). One exists for the whole run;
 // ShowMessageBox prepares and shows it.
 #include <QDialog>
+#include <QPoint>
+#include <QString>
+
+#include "dialog_button.h"
 
 class HotLabel;
 class QLabel;
@@ -12,6 +16,10 @@ class TFWarning : public QDialog {
 
 public:
     explicit TFWarning(QWidget* parent = nullptr);
+
+    // "pl" selects the Polish pictures and key letters; any other value the English ones.
+    // Takes effect with the next PrepareDialogImages.
+    void SetLanguage(const QString& language) { DialogLanguage = language; }
 
     // Reloads the face and button pictures and the highlight for `style` (1 or 3).
     void PrepareDialogImages(int style);
@@ -23,6 +31,9 @@ public:
     void ShowDialogIcon(int icon);
     // Moves the dialog to the middle of the screen it is shown on.
     void CentreOnScreen();
+    // Shows the dialog modally. Gives the choice made: 0 Zamknij, 1 Tak, 2 Nie, 3 Anuluj; 2
+    // when the dialog was closed without one.
+    int ShowModal();
 
     // Move the highlight among Tak, Nie and Anuluj, wrapping around; nothing with Zamknij.
     void HighlightNext();
@@ -32,7 +43,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FormKeyDown(int key);
+    void FormKeyDown(int key, bool tabPressed);
+    bool InPolish() const;
     bool ChooseByLetter(int key);
     void Choose(int result);
     void LoadButton(int button, bool highlighted);
@@ -59,4 +71,14 @@ private:
     HotLabel* ImButNie;
     HotLabel* ImButAnuluj;
     HotLabel* ImButZamknij;
+
+    QString DialogLanguage = QStringLiteral("pl");
+    // The choice of the display under way.
+    int DialogResult = 0;
+    // The button whose highlighted picture is shown and which Enter chooses.
+    int HighlightedButton = ButZamknij;
+    // True while the title strip is held down.
+    bool Dragging = false;
+    // The pointer's last screen position seen while dragging.
+    QPoint LastCursor;
 };

@@ -1,33 +1,33 @@
 #include "warning_pictures.h"
 
-#include "warning_state.h"
+#include "dialog_button.h"
 
-QString ButtonPicture(int button, bool highlighted)
+QString ButtonPicture(int button, bool highlighted, bool polish)
 {
-    static const char* const polish[] = {"buttak", "butnie", "butanuluj", "butzamknij"};
-    static const char* const english[] = {"butyes", "butno", "butcancel", "butclose"};
+    static const char* const polishNames[] = {"buttak", "butnie", "butanuluj", "butzamknij"};
+    static const char* const englishNames[] = {"butyes", "butno", "butcancel", "butclose"};
     Q_ASSERT(button >= ButTak && button <= ButZamknij);
 
-    const auto& names = DialogLanguage == QStringLiteral("pl") ? polish : english;
+    const auto& names = polish ? polishNames : englishNames;
     QString name = QString::fromLatin1(names[button - ButTak]);
     if (highlighted)
         name += QStringLiteral("akt");
     return name;
 }
 
-QString ButtonWord(int button)
+QString ButtonWord(int button, bool polish)
 {
-    static const char* const polish[] = {"Tak", "Nie", "Anuluj", "Zamknij"};
-    static const char* const english[] = {"Yes", "No", "Cancel", "Close"};
+    static const char* const polishWords[] = {"Tak", "Nie", "Anuluj", "Zamknij"};
+    static const char* const englishWords[] = {"Yes", "No", "Cancel", "Close"};
     Q_ASSERT(button >= ButTak && button <= ButZamknij);
-    const auto& words = DialogLanguage == QStringLiteral("pl") ? polish : english;
+    const auto& words = polish ? polishWords : englishWords;
     return QString::fromLatin1(words[button - ButTak]);
 }
 
 // Not "Zamknij" alone: with the three buttons the close area answers Anuluj.
-QString CloseAreaWord()
+QString CloseAreaWord(bool polish)
 {
-    return DialogLanguage == QStringLiteral("pl") ? QStringLiteral("Zamknij okno") : QStringLiteral("Close window");
+    return polish ? QStringLiteral("Zamknij okno") : QStringLiteral("Close window");
 }
 
 QString IconPicture(int icon)

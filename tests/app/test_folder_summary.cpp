@@ -259,10 +259,9 @@ TEST_F(FolderListTest, EachLineKeepsItsFile) {
     ASSERT_EQ(state.FolderFiles.size(), state.FolderSummary.size());
     std::vector<std::string> names;
     for (size_t i = 0; i < state.FolderFiles.size(); ++i) {
-        std::string line;
-        std::string type;
-        ASSERT_TRUE(SummariseReportFile(state.FolderFiles[i], line, type));
-        EXPECT_EQ(line, state.FolderSummary[i]);
+        const std::optional<ListRow> row = ReadListRow(state.FolderFiles[i]);
+        ASSERT_TRUE(row);
+        EXPECT_EQ(row->line, state.FolderSummary[i]);
         names.push_back(std::filesystem::path(state.FolderFiles[i]).filename().string());
     }
     std::sort(names.begin(), names.begin() + 2);  // the order of equal lines is not defined

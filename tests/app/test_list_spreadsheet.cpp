@@ -1,7 +1,10 @@
 // ulnik-render --list --csv: the list of received reports as a spreadsheet.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <vector>
 
 #include "temp_dir.h"
 #include "test_text.h"
@@ -21,6 +24,50 @@ std::string ReadBackWithPython(const std::string& sheet) {
     for (int c; (c = std::fgetc(python)) != EOF;) rows += static_cast<char>(c);
     ::pclose(python);
     return rows;
+}
+
+// What a run of --list or --list --csv comes to; rows are "teacher - type - concerns" in order.
+struct ListRun {
+    int exitCode;
+    std::string err;
+    std::vector<std::string> rows;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
+        end = std::min(text.find("\r\n", start), text.size());
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+ListRun RunAsPage(const std::string& folder) {
+    const ToolRun run = RunTool("--list " + folder);
+    std::vector<std::string> rows;
+    for (const std::string& line : Lines(run.out))
+        if (line.starts_with("    - ") && line.ends_with("<br>"))
+            rows.push_back(Utf8(line.substr(6, line.size() - 10)));
+    return {run.exitCode, run.err, rows};
+}
+
+ListRun RunAsSpreadsheet(const std::string& folder) {
+    const ToolRun run = RunTool("--list --csv " + folder);
+    std::vector<std::string> rows;
+    const std::vector<std::string> lines = Lines(run.out);
+    for (std::size_t i = 1; i < lines.size(); ++i) {  // after the header
+        std::vector<std::string> cells;
+        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+            end = lines[i].find(';', start);
+            cells.push_back(lines[i].substr(start, end - start));
+        }
+        rows.push_back(cells.at(1) + " - " + cells.at(2) + (cells.at(3).empty() ? "" : " - " + cells.at(3)));
+    }
+    return {run.exitCode, run.err, rows};
+}
+
+std::string Report(const std::string& belfer, const std::string& doc, const std::string& fields = "") {
+    return Cp1250("<Szkola><Belfer>" + belfer + "</Belfer><Doc>" + doc + "</Doc>" + fields + "</Szkola>");
 }
 
 }  // namespace
@@ -47,15 +94,59 @@ TEST(ListSpreadsheet, ASpreadsheetProgramReadsEveryCharacterBack) {
               "[\"a.xml\", \"Zofia Šimońska; \\\"Ala\\\"\", \"Inne\", \"Wycieczka\\r\\nna dwa dni\", \"2026-01-19\"]]\n");
 }
 
-TEST(ListSpreadsheet, RefusesWhatTheListRefuses) {
-    TempDir dir;
-    const ToolRun none = RunTool("--list --csv " + dir.path().string());
-    EXPECT_EQ(none.exitCode, 5);
-    EXPECT_EQ(none.err, "Brak plików z danymi we wskazanym folderze.\nProgram nie ma co przetwarzać.\n");
-    dir.Write("a.xml", ReadFileExclusive(Sample("z_karty.xml")));
-    dir.Write("obcy.xml", "<Inny/>");
-    const ToolRun damaged = RunTool("--list --csv " + dir.path().string());
-    EXPECT_EQ(damaged.exitCode, 6);
-    EXPECT_EQ(damaged.err, RunTool("--list " + dir.path().string()).err);
-    EXPECT_EQ(damaged.out, "");
+// One reading of the folder decides both forms: the same exit code, messages, rows and order.
+TEST(ListSpreadsheet, EveryOutcomeIsTheLists) {
+    const auto good = [](const TempDir& dir) {
+        dir.Write("1.xml", Report("Zieliński Jan", "Sprawozdanie dyrektora"));
+        dir.Write("2.xml", Report("bielecka Ola", "Inne informacje", "<Dotyczy>wycieczki</Dotyczy>"));
+        dir.Write("3.xml", Report("Adamski Piotr", "Sprawozdanie dyrektora"));
+        dir.Write("notatka.txt", "not a report");
+    };
+    const std::vector<std::string> goodRows = {"Adamski Piotr - Sprawozdanie dyrektora",
+                                               "bielecka Ola - Inne - wycieczki",
+                                               "Zieliński Jan - Sprawozdanie dyrektora"};
+    const auto unreadable = [](const TempDir& dir) {
+        ::symlink(dir.PathOf("gone").c_str(), dir.PathOf("dangling.xml").c_str());
+        ::symlink("loop.xml", dir.PathOf("loop.xml").c_str());
+    };
+    const struct {
+        const char* name;
+        std::function<void(const TempDir&)> fill;
+        int exitCode;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"reports and other files", good, 0, goodRows},
+        {"no reports", [](const TempDir& dir) { dir.Write("a.txt", "x"); }, 5, {}},
+        {"a file too large to be a report",
+         [&](const TempDir& dir) {
+             good(dir);
+             dir.WriteSparse("wielki.xml", 17 << 20);
+         },
+         6, {}},
+        {"a foreign file",
+         [&](const TempDir& dir) {
+             good(dir);
+             dir.Write("obcy.xml", "<Inny/>");
+         },
+         6, {}},
+        {"files that cannot be read",
+         [&](const TempDir& dir) {
+             good(dir);
+             unreadable(dir);
+         },
+         0, goodRows},
+        {"nothing readable", unreadable, 0, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        c.fill(dir);
+        const ListRun page = RunAsPage(dir.path().string());
+        EXPECT_EQ(page.exitCode, c.exitCode) << page.err;
+        EXPECT_EQ(page.rows, c.rows);
+        const ListRun sheet = RunAsSpreadsheet(dir.path().string());
+        EXPECT_EQ(sheet.exitCode, page.exitCode);
+        EXPECT_EQ(sheet.err, page.err);
+        EXPECT_EQ(sheet.rows, page.rows);
+    }
 }
