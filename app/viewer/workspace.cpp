@@ -79,7 +79,7 @@ bool Workspace::OpenPath(const QString& path)
 {
     // Kept whole, so that the open and folder dialogs start in its folder, not wherever the
     // command line was typed.
-    return Open(FileSystemPath(QFileInfo(path).absoluteFilePath()), NamedBy::Choice, Origin::Named);
+    return Open(FileSystemPath(QFileInfo(path).absoluteFilePath()), Origin::Path);
 }
 
 void Workspace::OpenChosenReport(const QString& path)
@@ -88,31 +88,31 @@ void Workspace::OpenChosenReport(const QString& path)
     PathOpened opened;
     opened.report = opener_.OpenChosenFile(FileSystemPath(path));
     if (opened.Shown())
-        ReportShown(Origin::Named, list_->Shown() ? std::optional(ListReturn{list_->Folder(), list_->ScrollPosition()})
+        ReportShown(Origin::Path, list_->Shown() ? std::optional(ListReturn{list_->Folder(), list_->ScrollPosition()})
                                                   : std::nullopt);
 }
 
 void Workspace::ListChosenFolder(const QString& folder)
 {
-    Open(FileSystemPath(folder), NamedBy::Choice, Origin::Named);
+    Open(FileSystemPath(folder), Origin::Folder);
 }
 
 void Workspace::Drop(const QString& path)
 {
-    Open(FileSystemPath(path), NamedBy::Drop, Origin::Named);
+    Open(FileSystemPath(path), Origin::Drop);
 }
 
 void Workspace::Retry()
 {
-    Open(state_.CurrentReportPath, NamedBy::Choice, Origin::Retried);
+    Open(state_.CurrentReportPath, Origin::Retried);
 }
 
-bool Workspace::Open(const std::string& path, NamedBy namedBy, Origin origin, QPointF listScroll)
+bool Workspace::Open(const std::string& path, Origin origin, QPointF listScroll)
 {
     // Where the list was before anything else is loaded over it.
     const std::optional<ListReturn> from =
         list_->Shown() ? std::optional(ListReturn{list_->Folder(), list_->ScrollPosition()}) : std::nullopt;
-    const PathOpened opened = Run(path, namedBy, origin);
+    const PathOpened opened = Run(path, origin);
     if (!opened.Shown())
         return false;
     if (opened.folder)
@@ -122,19 +122,22 @@ bool Workspace::Open(const std::string& path, NamedBy namedBy, Origin origin, QP
     return true;
 }
 
-PathOpened Workspace::Run(const std::string& path, NamedBy namedBy, Origin origin)
+PathOpened Workspace::Run(const std::string& path, Origin origin)
 {
-    if (origin == Origin::Retried) {
-        PathOpened retried;
-        retried.report = opener_.Retry();
-        return retried;
-    }
+    PathOpened opened;
+    opened.folder = origin == Origin::Folder || origin == Origin::Refreshed;
+    switch (origin) {
+    case Origin::Retried: opened.report = opener_.Retry(); return opened;
     // Nothing pops up over the user's work for a listing the program started itself.
-    if (origin == Origin::Refreshed)
-        return OpenReportOrFolder(opener_, lister_, path, namedBy, nullptr, ListMessages::Quiet);
+    case Origin::Refreshed: opened.list = lister_.ListReceivedReports(path, nullptr, ListMessages::Quiet); return opened;
+    default: break;
+    }
     FolderProgressDialog progress(window_);
     progress_ = &progress;
-    const PathOpened opened = OpenReportOrFolder(opener_, lister_, path, namedBy, &progress);
+    if (opened.folder)
+        opened.list = lister_.ListReceivedReports(path, &progress);
+    else
+        opened = OpenReportOrFolder(opener_, lister_, path, origin == Origin::Drop ? NamedBy::Drop : NamedBy::Choice, &progress);
     progress_ = nullptr;
     return opened;
 }
@@ -170,7 +173,7 @@ void Workspace::OpenListEntry(int index)
     const ListReturn from{list_->Folder(), list_->ScrollPosition()};
     const ReportOutcome outcome = opener_.OpenChosenFile(state_.FolderFiles.at(std::size_t(index)));
     if (outcome == ReportOutcome::Shown)
-        return ReportShown(Origin::Named, from);
+        return ReportShown(Origin::Path, from);
     // The page file still holds the list, shown again: back to where it was.
     if (outcome != ReportOutcome::Damaged)
         list_->Showing(from.folder, from.scroll);
@@ -180,7 +183,7 @@ void Workspace::BackToList()
 {
     if (returnTo_ && !list_->Shown()) {
         const ListReturn back = *returnTo_;
-        Open(FileSystemPath(back.folder), NamedBy::Choice, Origin::Named, back.scroll);
+        Open(FileSystemPath(back.folder), Origin::Folder, back.scroll);
     }
 }
 
@@ -197,7 +200,7 @@ void Workspace::RefreshList()
         shown = ReadFileExclusive(state_.PageFilePath);
     } catch (const std::exception&) {
     }
-    if (Open(FileSystemPath(folder), NamedBy::Choice, Origin::Refreshed, scroll))
+    if (Open(FileSystemPath(folder), Origin::Refreshed, scroll))
         listBeforeRefresh_ = std::move(shown);
     else
         list_->Showing(folder, scroll);

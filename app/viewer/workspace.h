@@ -60,14 +60,17 @@ private:
         QString folder;
         QPointF scroll;
     };
-    enum class Origin { Named, Retried, Refreshed };
+    // How what is opened was named: a path that may be a report or a folder (the command line,
+    // a drop), a folder (the folder dialog, the way back), the report named last, or the folder
+    // listed, read again by the program itself.
+    enum class Origin { Path, Drop, Folder, Retried, Refreshed };
 
     // Shell, for the pipeline.
     MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
     void Navigate(const std::string& path) override;
 
-    bool Open(const std::string& path, NamedBy namedBy, Origin origin, QPointF listScroll = {});
-    PathOpened Run(const std::string& path, NamedBy namedBy, Origin origin);
+    bool Open(const std::string& path, Origin origin, QPointF listScroll = {});
+    PathOpened Run(const std::string& path, Origin origin);
     void ReportShown(Origin origin, const std::optional<ListReturn>& from);
     void ListShown(const QString& folder, QPointF scroll);
     void OpenListEntry(int index);

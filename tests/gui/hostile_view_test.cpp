@@ -182,7 +182,10 @@ private slots:
         QCOMPARE(running.exitStatus(), QProcess::NormalExit);
         QVERIFY(running.exitCode() != 0);
         QVERIFY(!QFile::exists(output));
-        QCOMPARE(temporary.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+        // Qt's own stand-in for a missing runtime folder may stay; nothing of the report does.
+        QCOMPARE(temporary.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).filter(QStringLiteral("Ulnik")),
+                 QStringList());
+        QVERIFY(PageFileIn(temporary).isEmpty());
     }
 
     // A report that asks to be taken elsewhere is refused, and stays shown: every time.
