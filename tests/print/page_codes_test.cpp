@@ -53,7 +53,7 @@ private slots:
             QString::fromStdString(AnsiToUtf8(print_messages::ReportsLeftOut(names))).split(QLatin1Char('\r'));
         QCOMPARE(lines.first(), first);
         QCOMPARE(lines.size(), count == 1 ? 1 : count + 1);
-        QCOMPARE(lines.last(), QStringLiteral("r%1.xml").arg(count - 1));
+        QVERIFY(lines.last().endsWith(QStringLiteral("r%1.xml").arg(count - 1)));
     }
 
     void routesPresses_data() {
