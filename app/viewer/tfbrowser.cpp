@@ -1,6 +1,7 @@
 #include "tfbrowser.h"
 
 #include "browser_layout.h"
+#include "choose_dialogs.h"
 #include "command_guard.h"
 #include "copy_all.h"
 #include "help.h"
@@ -9,8 +10,9 @@
 #include "html_view.h"
 #include "page_printer.h"
 #include "page_zoom.h"
-#include "resource_image.h"
+#include "picture_drag.h"
 #include "tab_filter.h"
+#include "window_face.h"
 #include "window_outline.h"
 #include "workspace.h"
 
@@ -18,13 +20,8 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QMimeData>
 #include <QScreen>
-#include <QWindow>
 
 #include <functional>
 #include <utility>
@@ -33,30 +30,7 @@ namespace layout = browser_layout;
 
 namespace {
 
-constexpr auto kBackgroundPictureName = "tlo";
 constexpr auto kPrintHint = "Shift - podgl\u0105d wydruku\nAlt - wyb\u00f3r drukarki";
-constexpr auto kOpenTitle = "Wska\u017c plik";
-constexpr auto kOpenFilter = "Pliki sprawozda\u0144 (*.xml)";
-constexpr auto kFolderTitle = "Wska\u017c folder";
-
-QString FromFileSystem(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-QWidget* Panel(QWidget* parent, const char* name, QRect rect)
-{
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setGeometry(rect);
-    return panel;
-}
-
-// Only X11 lets a program place its own windows; elsewhere the window manager moves it.
-bool CanPlaceWindows()
-{
-    return QGuiApplication::platformName() != QLatin1String("wayland");
-}
 
 }  // namespace
 
@@ -66,13 +40,10 @@ TFBrowser::TFBrowser(Shell* messages, QWidget* parent)
 {
     setObjectName(QStringLiteral("FBrowser"));
     setWindowTitle(QStringLiteral("Ulnik"));
-    setFixedSize(layout::kClientSize);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
     setAcceptDrops(true);
-    CreateControls();
+    face_ = BuildWindowFace(this);
+    WebBrowser = face_.WebBrowser;
+    drag_ = new PictureDrag(face_.ImTlo, this);
     printer_ = new PagePrinter(WebBrowser->page(), this, messages_);
     workspace_ = new Workspace(WebBrowser, printer_, messages_, this);
     connect(workspace_, &Workspace::DocumentComplete, this, &TFBrowser::DocumentComplete);
@@ -92,34 +63,6 @@ const ProgramState& TFBrowser::State() const
 bool TFBrowser::OpenPath(const QString& path)
 {
     return workspace_->OpenPath(path);
-}
-
-void TFBrowser::CreateControls()
-{
-    PPodTlo = Panel(this, "PPodTlo", layout::kBackgroundPanel);
-
-    ImTlo = new HotLabel(PPodTlo);
-    ImTlo->setObjectName(QStringLiteral("ImTlo"));
-    ImTlo->setGeometry(layout::kBackgroundPicture);
-    ImTlo->setPixmap(QPixmap::fromImage(
-        LoadResourceImage(QString::fromLatin1(kBackgroundPictureName), ImTlo->devicePixelRatioF())));
-    connect(ImTlo, &HotLabel::pressed, this, &TFBrowser::ImTloMouseDown);
-    connect(ImTlo, &HotLabel::moved, this, &TFBrowser::ImTloMouseMove);
-    connect(ImTlo, &HotLabel::released, this, &TFBrowser::ImTloMouseUp);
-
-    PPodWebbrowser = Panel(PPodTlo, "PPodWebbrowser", layout::kViewPanel);
-    PPodWebbrowser->setAutoFillBackground(true);
-    WebBrowser = new HtmlView(PPodWebbrowser);
-    WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
-    WebBrowser->setGeometry(QRect(QPoint(0, 0), layout::kViewPanel.size()));
-
-    for (const layout::HotAreaPlace& place : layout::kHotAreas) {
-        auto* label = new HotLabel(PPodTlo);
-        label->setObjectName(QString::fromLatin1(place.objectName));
-        label->setGeometry(place.rect);
-        label->setCursor(Qt::PointingHandCursor);
-        label->ActAsButton(QString::fromUtf8(place.word));
-    }
 }
 
 // One action per command, whatever runs it: its keys work wherever the focus is in the window,
@@ -151,12 +94,11 @@ void TFBrowser::WireCommands()
         actions_[command] = action;
     }
     for (const layout::HotAreaPlace& place : layout::kHotAreas) {
-        auto* label = PPodTlo->findChild<HotLabel*>(QString::fromLatin1(place.objectName));
         if (place.command)
-            connect(label, &HotLabel::clicked, actions_.at(*place.command), &QAction::trigger);
+            connect(face_.HotAreaOf(place.area), &HotLabel::clicked, actions_.at(*place.command), &QAction::trigger);
     }
     // A press on Drukuj chooses how to print by its button and keys (LDrukujMouseDown).
-    connect(PPodTlo->findChild<HotLabel*>(QStringLiteral("LDrukuj")), &HotLabel::pressedWithState, this,
+    connect(face_.HotAreaOf(layout::HotArea::Drukuj), &HotLabel::pressedWithState, this,
             [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick) {
                 RunCommand([&] { printer_->Press(buttons, modifiers, doubleClick); });
             });
@@ -171,9 +113,9 @@ void TFBrowser::showEvent(QShowEvent* event)
 
 void TFBrowser::FormShow()
 {
-    DragActive = false;
+    drag_->Reset();
     ShapeWindow(*this);
-    PPodTlo->findChild<HotLabel*>(QStringLiteral("LDrukuj"))->setToolTip(QString::fromUtf8(kPrintHint));
+    face_.HotAreaOf(layout::HotArea::Drukuj)->setToolTip(QString::fromUtf8(kPrintHint));
     CentreOnScreen();
 }
 
@@ -187,17 +129,8 @@ void TFBrowser::CentreOnScreen()
 
 void TFBrowser::LOpenClick()
 {
-    QFileDialog dialog(this, QString::fromUtf8(kOpenTitle));
-    dialog.setNameFilter(QString::fromUtf8(kOpenFilter));
-    dialog.setDefaultSuffix(QStringLiteral("xml"));
-    // A typed name for a file that does not exist is taken: the pipeline says what is wrong.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setSizeGripEnabled(true);
-    if (!State().CurrentReportPath.empty())
-        dialog.selectFile(FromFileSystem(State().CurrentReportPath));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        workspace_->OpenChosenReport(dialog.selectedFiles().constFirst());
+    if (const QString report = ChooseReport(this, State().CurrentReportPath); !report.isEmpty())
+        workspace_->OpenChosenReport(report);
 }
 
 void TFBrowser::LPonowClick()
@@ -207,10 +140,7 @@ void TFBrowser::LPonowClick()
 
 void TFBrowser::LListaPlikowClick()
 {
-    const QString start = State().LastFolder.empty() ? QCoreApplication::applicationDirPath()
-                                                     : FromFileSystem(State().LastFolder);
-    const QString folder = QFileDialog::getExistingDirectory(this, QString::fromUtf8(kFolderTitle), start);
-    if (!folder.isEmpty())
+    if (const QString folder = ChooseFolder(this, State().LastFolder); !folder.isEmpty())
         workspace_->ListChosenFolder(folder);
 }
 
@@ -239,7 +169,7 @@ void TFBrowser::LPomocClick()
     help_->ShowHelp(HelpFilePath());
 }
 
-// --- drops and dragging by the picture ---------------------------------------------------------
+// --- drops -------------------------------------------------------------------------------------
 
 void TFBrowser::dragEnterEvent(QDragEnterEvent* event)
 {
@@ -253,28 +183,4 @@ void TFBrowser::dropEvent(QDropEvent* event)
     const QList<QUrl> urls = event->mimeData()->urls();
     if (!urls.isEmpty())
         RunCommand([&] { workspace_->Drop(urls.constFirst().toLocalFile()); });
-}
-
-void TFBrowser::ImTloMouseDown(QPoint screenPos)
-{
-    QCoreApplication::processEvents();
-    if (!CanPlaceWindows()) {
-        windowHandle()->startSystemMove();
-        return;
-    }
-    DragActive = true;
-    DragLastCursor = screenPos;
-}
-
-void TFBrowser::ImTloMouseMove(QPoint screenPos)
-{
-    if (!DragActive)
-        return;
-    move(x() + screenPos.x() - DragLastCursor.x(), y() + screenPos.y() - DragLastCursor.y());
-    DragLastCursor = screenPos;
-}
-
-void TFBrowser::ImTloMouseUp()
-{
-    DragActive = false;
 }

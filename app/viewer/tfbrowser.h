@@ -2,7 +2,6 @@
 // The main window: a borderless, picture-skinned face with hot areas over its drawn buttons and
 // the web view in the middle. Every command is one of its actions (window_commands.h), run by
 // keys and hot areas alike; what the commands open and show is the workspace's.
-#include <QPoint>
 #include <QWidget>
 
 #include <map>
@@ -10,12 +9,13 @@
 
 #include "dialog_shell.h"
 #include "program_state.h"
+#include "window_face.h"
 #include "window_commands.h"
 
 class HelpWindow;
-class HotLabel;
 class HtmlView;
 class PagePrinter;
+class PictureDrag;
 class PageZoom;
 class QAction;
 class Workspace;
@@ -57,28 +57,20 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void CreateControls();
     void WireCommands();
     void FormShow();
     void CentreOnScreen();
 
-    void ImTloMouseDown(QPoint screenPos);
-    void ImTloMouseMove(QPoint screenPos);
-    void ImTloMouseUp();
-
     DialogShell dialogShell_;
     Shell& messages_;
     bool shown_ = false;
-    bool DragActive = false;
-    QPoint DragLastCursor;
     std::map<WindowCommand, QAction*> actions_;
 
-    QWidget* PPodTlo;
-    HotLabel* ImTlo;
-    QWidget* PPodWebbrowser;
+    WindowFace face_;
     HtmlView* WebBrowser;
     PagePrinter* printer_;
     Workspace* workspace_;
     PageZoom* zoom_;
+    PictureDrag* drag_;
     HelpWindow* help_ = nullptr;
 };
