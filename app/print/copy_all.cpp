@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QEventLoop>
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
@@ -18,49 +17,71 @@
 
 namespace {
 
-// Chromium copies from its renderer, so the clipboard changes a moment after the command.
+// How long Chromium may take to put the copy on the clipboard.
 constexpr int kCopyWaitMs = 3000;
 
 [[noreturn]] void Fail(std::string_view message) { throw std::runtime_error(std::string(message)); }
 
-bool CopyAndWait(QWebEnginePage& page) {
-    QEventLoop loop;
-    bool changed = false;
-    const auto connection = QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, &loop,
-                                             [&] {
-                                                 changed = true;
-                                                 loop.quit();
-                                             });
-    QTimer::singleShot(kCopyWaitMs, &loop, &QEventLoop::quit);
-    page.triggerAction(QWebEnginePage::Copy);
-    if (!changed) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    QObject::disconnect(connection);
-    return changed;
-}
+// One copy under way: it lives with the view, and goes when it has ended.
+class PageCopy : public QObject {
+public:
+    enum class What { Everything, Selection };
 
-// Select All in a text field selects the field's text alone: the field gives up the focus first.
-void LeaveTextField(QWebEnginePage& page) {
-    QEventLoop loop;
-    const QPointer<QEventLoop> waiting(&loop);
-    QTimer::singleShot(kCopyWaitMs, &loop, &QEventLoop::quit);
-    page.runJavaScript(QStringLiteral("if (document.activeElement) document.activeElement.blur();"),
-                       QWebEngineScript::ApplicationWorld, [waiting](const QVariant&) {
-                           if (waiting) waiting->quit();
-                       });
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
+    PageCopy(QWebEngineView* view, What what, CopyDone done)
+        : QObject(view), view_(view), what_(what), done_(std::move(done)), before_(QApplication::focusWidget()) {
+        deadline_.setSingleShot(true);
+        deadline_.setInterval(kCopyWaitMs);
+        connect(&deadline_, &QTimer::timeout, this, [this] { End(false); });
+    }
 
-// Runs `copy` with the focus on the view, and gives the focus back to whoever held it.
-template <typename Copy>
-void WithViewFocused(QWebEngineView* view, Copy copy) {
+    void Start() {
+        if (what_ == What::Selection) return Copy();
+        // Select All in a text field selects the field's text alone: the field gives up the focus first.
+        QPointer<PageCopy> self(this);
+        deadline_.start();
+        view_->page()->runJavaScript(QStringLiteral("if (document.activeElement) document.activeElement.blur();"),
+                                     QWebEngineScript::ApplicationWorld, [self](const QVariant&) {
+                                         if (self) self->Copy();
+                                     });
+    }
+
+private:
+    void Copy() {
+        if (what_ == What::Everything) view_->page()->triggerAction(QWebEnginePage::SelectAll);
+        connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { End(true); });
+        deadline_.start();
+        view_->page()->triggerAction(QWebEnginePage::Copy);
+    }
+
+    void End(bool copied) {
+        if (std::exchange(ended_, true)) return;
+        deadline_.stop();
+        disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+        // Cleared even after a failed copy: a stray selection helps nobody.
+        if (what_ == What::Everything) view_->page()->triggerAction(QWebEnginePage::Unselect);
+        if (before_ && before_ != view_ && !view_->isAncestorOf(before_)) before_->setFocus(Qt::OtherFocusReason);
+        if (copied) MakeClipboardSafe();
+        deleteLater();
+        if (done_) done_(copied ? std::string() : std::string(print_messages::kCopyFailed));
+    }
+
+    QWebEngineView* view_;
+    What what_;
+    CopyDone done_;
+    QPointer<QWidget> before_;
+    QTimer deadline_;
+    bool ended_ = false;
+};
+
+void StartCopy(QWebEngineView* view, PageCopy::What what, CopyDone done) {
     if (!view || !view->page() || view->url().isEmpty()) Fail(print_messages::kNoPageToCopy);
-    const QPointer<QWidget> before = QApplication::focusWidget();
+    auto* copy = new PageCopy(view, what, std::move(done));
     view->setFocus(Qt::OtherFocusReason);
-    if (!view->hasFocus()) Fail(print_messages::kCopyNoFocus);
-    const bool copied = copy(*view->page());
-    if (before && before != view && !view->isAncestorOf(before)) before->setFocus(Qt::OtherFocusReason);
-    if (!copied) Fail(print_messages::kCopyFailed);
-    MakeClipboardSafe();
+    if (!view->hasFocus()) {
+        delete copy;
+        Fail(print_messages::kCopyNoFocus);
+    }
+    copy->Start();
 }
 
 }  // namespace
@@ -75,18 +96,9 @@ void MakeClipboardSafe() {
     clipboard->setMimeData(safe);
 }
 
-void CopyAll(QWebEngineView* view) {
-    WithViewFocused(view, [](QWebEnginePage& page) {
-        LeaveTextField(page);
-        page.triggerAction(QWebEnginePage::SelectAll);
-        const bool copied = CopyAndWait(page);
-        // Cleared even after a failed copy: a stray selection helps nobody.
-        page.triggerAction(QWebEnginePage::Unselect);
-        return copied;
-    });
-}
+void CopyAll(QWebEngineView* view, CopyDone done) { StartCopy(view, PageCopy::What::Everything, std::move(done)); }
 
-void CopySelectionOrAll(QWebEngineView* view) {
-    if (!view || !view->page() || !view->page()->hasSelection()) return CopyAll(view);
-    WithViewFocused(view, [](QWebEnginePage& page) { return CopyAndWait(page); });
+void CopySelectionOrAll(QWebEngineView* view, CopyDone done) {
+    const bool selected = view && view->page() && view->page()->hasSelection();
+    StartCopy(view, selected ? PageCopy::What::Selection : PageCopy::What::Everything, std::move(done));
 }

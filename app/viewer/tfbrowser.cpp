@@ -24,6 +24,7 @@
 #include <QScreen>
 
 #include <functional>
+#include <stdexcept>
 #include <utility>
 
 namespace layout = browser_layout;
@@ -31,6 +32,13 @@ namespace layout = browser_layout;
 namespace {
 
 constexpr auto kPrintHint = "Shift - podgl\u0105d wydruku\nAlt - wyb\u00f3r drukarki";
+
+// A copy that fails once under way is told as one that cannot start.
+void TellCopyFailure(const std::string& failure)
+{
+    if (!failure.empty())
+        ShowDefaultError(std::make_exception_ptr(std::runtime_error(failure)));
+}
 
 }  // namespace
 
@@ -71,7 +79,7 @@ void TFBrowser::WireCommands()
 {
     using C = WindowCommand;
     const std::map<WindowCommand, std::function<void()>> run = {
-        {C::Copy, [this] { CopySelectionOrAll(WebBrowser); }},
+        {C::Copy, [this] { CopySelectionOrAll(WebBrowser, TellCopyFailure); }},
         {C::Print, [this] { printer_->Print(true); }},
         {C::Preview, [this] { printer_->Preview(); }},
         {C::Open, [this] { LOpenClick(); }},
@@ -157,7 +165,7 @@ void TFBrowser::LMinimizeClick()
 
 void TFBrowser::LCopiujClick()
 {
-    CopyAll(WebBrowser);
+    CopyAll(WebBrowser, TellCopyFailure);
 }
 
 // The program's own window, not the desktop's browser: with no browser, or nothing to start

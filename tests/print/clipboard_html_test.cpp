@@ -58,7 +58,9 @@ private slots:
             "<IloscWierszy>1</IloscWierszy><w0>&lt;img src=\"http://127.0.0.1:9/a.png\"&gt;"
             "&lt;a href=\"file:///etc/passwd\"&gt;odno\x9Cnik&lt;/a&gt;</w0></Info></Szkola>");
         QVERIFY(ShowReport(*view.page(), report, scratch.PathOf("Temp.htm")));
-        CopyAll(&view);
+        bool ended = false;
+        CopyAll(&view, [&](const std::string&) { ended = true; });
+        QTRY_VERIFY(ended);
         const QMimeData* copied = QApplication::clipboard()->mimeData();
         QVERIFY(copied->text().contains(QString::fromUtf8("odnośnik")));
         const QString html = copied->html();

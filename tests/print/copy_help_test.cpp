@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QStringDecoder>
 #include <QTest>
+#include <optional>
 #include <QVBoxLayout>
 #include <QWebEngineScript>
 #include <QWebEngineView>
@@ -39,7 +40,10 @@ private slots:
         field->setFocus();
         QApplication::clipboard()->setText("przedtem");
 
-        CopyAll(view);
+        std::optional<std::string> failure;
+        CopyAll(view, [&](const std::string& failed) { failure = failed; });
+        QTRY_VERIFY(failure.has_value());
+        QCOMPARE(*failure, std::string());
 
         const QMimeData* copied = QApplication::clipboard()->mimeData();
         QVERIFY(copied->text().contains(QString::fromUtf8("Sikora Paweł")));
@@ -52,7 +56,7 @@ private slots:
     void copyWithoutAPageFails() {
         QWebEngineView view;
         try {
-            CopyAll(&view);
+            CopyAll(&view, {});
             QFAIL("no error");
         } catch (const std::runtime_error& error) {
             QCOMPARE(std::string(error.what()), std::string(print_messages::kNoPageToCopy));
