@@ -32,3 +32,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         return {Mode::View, "", first};
     return {Mode::Usage, "", ""};
 }
+
+const char* const kNoDisplay =
+    "ulnik: przegl\u0105darka potrzebuje sesji graficznej, a tu nie ma ekranu (DISPLAY ani WAYLAND_DISPLAY); "
+    "bez niej dzia\u0142aj\u0105 ulnik --pdf oraz ulnik-render.\n";

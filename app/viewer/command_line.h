@@ -15,3 +15,5 @@ struct CommandLine {
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 extern const char* const kViewerUsage;
+// Told when the viewer is started where there is no screen to show it on.
+extern const char* const kNoDisplay;

@@ -37,6 +37,14 @@ void PrepareEnvironment(const CommandLine& command)
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+// Without a display Qt would abort with its list of plugins: say what is wrong, in the user's
+// language, and what works without one.
+bool NeedsADisplayItHasNot(const CommandLine& command)
+{
+    return command.mode != CommandLine::Mode::Pdf && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 bool WritesOverItsInput(const CommandLine& command)
 {
     const bool writes = command.mode == CommandLine::Mode::Pdf || command.mode == CommandLine::Mode::Screenshot;
@@ -98,6 +106,10 @@ int Run(int argc, char* argv[])
     }
     if (WritesOverItsInput(command)) {
         std::cerr << "ulnik: refusing to write over the report itself: " << command.output << '\n';
+        return kUsageError;
+    }
+    if (NeedsADisplayItHasNot(command)) {
+        std::cerr << kNoDisplay;
         return kUsageError;
     }
     PrepareEnvironment(command);

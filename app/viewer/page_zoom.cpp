@@ -1,7 +1,8 @@
 #include "page_zoom.h"
 
+#include "viewer_settings.h"
+
 #include <QChildEvent>
-#include <QSettings>
 #include <QWebEngineView>
 #include <QWheelEvent>
 
@@ -15,18 +16,12 @@ constexpr std::array<qreal, 13> kSteps = {0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1
 constexpr qreal kTolerance = 0.001;
 // One notch of a wheel, in eighths of a degree; touchpads send a notch in many small parts.
 constexpr int kWheelNotch = 120;
-constexpr auto kSettingName = "PageZoom";
-
-QSettings Settings()
-{
-    return QSettings(QStringLiteral("Ulnik"), QStringLiteral("Ulnik"));
-}
 
 // A value edited by hand into something else than a factor in the steps' range is not used.
 qreal KeptFactor()
 {
     bool ok = false;
-    const qreal factor = Settings().value(QLatin1String(kSettingName)).toDouble(&ok);
+    const qreal factor = ViewerSettings().value(QLatin1String(kPageZoomSetting)).toDouble(&ok);
     return ok && factor >= kSteps.front() && factor <= kSteps.back() ? factor : 1.0;
 }
 
@@ -74,7 +69,7 @@ void PageZoom::Reset()
 void PageZoom::Set(qreal factor)
 {
     view_->setZoomFactor(factor);
-    Settings().setValue(QLatin1String(kSettingName), factor);
+    ViewerSettings().setValue(QLatin1String(kPageZoomSetting), factor);
 }
 
 bool PageZoom::eventFilter(QObject* watched, QEvent* event)

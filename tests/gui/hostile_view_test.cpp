@@ -188,6 +188,23 @@ private slots:
         QVERIFY(PageFileIn(temporary).isEmpty());
     }
 
+    // Started where there is no screen (over SSH), the viewer says so in a sentence and ends.
+    void withoutADisplayItSaysSo()
+    {
+        QProcessEnvironment env = Environment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(viewer, {QStringLiteral(ULNIK_SOURCE_DIR "/samples/z_karty.xml")});
+        QVERIFY(process.waitForFinished(kRunMs));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        const QString said = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(said.contains(QString::fromUtf8("potrzebuje sesji graficznej")) && said.count(QLatin1Char('\n')) == 1,
+                 qPrintable(said));
+    }
+
     // A report that asks to be taken elsewhere is refused, and stays shown: every time.
     void metaRefreshLeavesThePageShown()
     {

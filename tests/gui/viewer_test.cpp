@@ -20,6 +20,7 @@
 #include "utf8.h"
 #include "window_commands.h"
 #include "message_recorder.h"
+#include "viewer_settings.h"
 #include "long_report.h"
 #include "folder_watch.h"
 #include "safe_page.h"
@@ -162,6 +163,7 @@ private slots:
     void openDialogTakesATypedMissingName();
     void folderDialogListsTheChosenFolder();
     void dialogsStartWhereTheCommandLinePathLies();
+    void dialogsStartInTheFolderUsedLast();
     void escapingErrorIsShownAndProgramGoesOn();
     void unwritableProgramFolderStillShowsReport();
     void installedProgramKeepsItsPageWithTheUser();
@@ -837,6 +839,40 @@ void ViewerTest::dialogsStartWhereTheCommandLinePathLies()
     QVERIFY(window->OpenPath(QStringLiteral("odebrane")));
     QVERIFY(loaded.wait(kLoadTimeoutMs));
     QCOMPARE(startsIn("LListaPlikow"), folder);
+}
+
+// The next run's dialogs start where the last run's left off; the first ever, in the home
+// folder, never among the program's files.
+void ViewerTest::dialogsStartInTheFolderUsedLast()
+{
+    ViewerSettings().remove(QLatin1String(kLastFolderSetting));
+    const QString received = QStringLiteral(ULNIK_SOURCE_DIR "/samples/odebrane");
+    std::vector<std::string> seen;
+    MessageRecorder quiet(seen);
+    const auto startsIn = [](TFBrowser& run, const char* hotArea, const QString& choose) {
+        QString start;
+        AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+            start = dialog.directory().absolutePath();
+            if (choose.isEmpty())
+                return static_cast<QDialog&>(dialog).reject();
+            dialog.setDirectory(choose);
+            static_cast<QDialog&>(dialog).accept();
+        });
+        QTest::mouseClick(run.findChild<HotLabel*>(QString::fromLatin1(hotArea)), Qt::LeftButton);
+        return start;
+    };
+    {
+        TFBrowser first(&quiet);
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        QCOMPARE(startsIn(first, "LOpen", {}), QDir::homePath());
+        QCOMPARE(startsIn(first, "LListaPlikow", received), QDir::homePath());
+    }
+    TFBrowser next(&quiet);
+    next.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&next));
+    QCOMPARE(startsIn(next, "LListaPlikow", {}), received);
+    QCOMPARE(startsIn(next, "LOpen", {}), received);
 }
 
 void ViewerTest::escapingErrorIsShownAndProgramGoesOn()
