@@ -34,7 +34,24 @@ public:
         connect(&deadline_, &QTimer::timeout, this, [this] { End(false); });
     }
 
+    // The view's edit actions need its focus, which comes only once its window is active: a
+    // window the desktop has not activated yet is asked to be, and waited for.
     void Start() {
+        view_->window()->activateWindow();
+        view_->setFocus(Qt::OtherFocusReason);
+        if (view_->hasFocus()) return Focused();
+        failure_ = print_messages::kCopyNoFocus;
+        deadline_.start();
+        connect(qApp, &QApplication::focusChanged, this, [this] {
+            if (!view_->hasFocus()) return;
+            disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+            failure_ = print_messages::kCopyFailed;
+            Focused();
+        });
+    }
+
+private:
+    void Focused() {
         if (what_ == What::Selection) return Copy();
         // Select All in a text field selects the field's text alone: the field gives up the focus first.
         QPointer<PageCopy> self(this);
@@ -45,7 +62,6 @@ public:
                                      });
     }
 
-private:
     void Copy() {
         if (what_ == What::Everything) view_->page()->triggerAction(QWebEnginePage::SelectAll);
         connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { End(true); });
@@ -57,31 +73,27 @@ private:
         if (std::exchange(ended_, true)) return;
         deadline_.stop();
         disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+        disconnect(qApp, nullptr, this, nullptr);
         // Cleared even after a failed copy: a stray selection helps nobody.
         if (what_ == What::Everything) view_->page()->triggerAction(QWebEnginePage::Unselect);
         if (before_ && before_ != view_ && !view_->isAncestorOf(before_)) before_->setFocus(Qt::OtherFocusReason);
         if (copied) MakeClipboardSafe();
         deleteLater();
-        if (done_) done_(copied ? std::string() : std::string(print_messages::kCopyFailed));
+        if (done_) done_(copied ? std::string() : std::string(failure_));
     }
 
     QWebEngineView* view_;
     What what_;
     CopyDone done_;
     QPointer<QWidget> before_;
+    std::string_view failure_ = print_messages::kCopyFailed;  // told if the deadline passes
     QTimer deadline_;
     bool ended_ = false;
 };
 
 void StartCopy(QWebEngineView* view, PageCopy::What what, CopyDone done) {
     if (!view || !view->page() || view->url().isEmpty()) Fail(print_messages::kNoPageToCopy);
-    auto* copy = new PageCopy(view, what, std::move(done));
-    view->setFocus(Qt::OtherFocusReason);
-    if (!view->hasFocus()) {
-        delete copy;
-        Fail(print_messages::kCopyNoFocus);
-    }
-    copy->Start();
+    (new PageCopy(view, what, std::move(done)))->Start();
 }
 
 }  // namespace

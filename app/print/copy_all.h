@@ -13,8 +13,8 @@ class QWebEngineView;
 // Windows-1250 message of what failed.
 using CopyDone = std::function<void(const std::string& failure)>;
 
-// With no page to copy, or no focus for the view, nothing starts: std::runtime_error with
-// the message, for the default error display.
+// With no page to copy nothing starts: std::runtime_error with the message, for the default
+// error display.
 void CopyAll(QWebEngineView* view, CopyDone done);
 // The selection when the page has one, else the whole page as CopyAll.
 void CopySelectionOrAll(QWebEngineView* view, CopyDone done);

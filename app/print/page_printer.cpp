@@ -179,16 +179,25 @@ void PagePrinter::Deliver(const PrinterPtr& printer, const QByteArray& printout,
     }
     if (printer->outputFileName().isEmpty()) return SendToCups(printer, std::move(pages), title);
     const Delivery written = WriteToFile(printer->outputFileName(), pages);
-    if (written.kind != DeliveryKind::Done) Say(MessageFor(written));
-    Finish(written.kind == DeliveryKind::Done ? PrintOutcome::Printed : PrintOutcome::Failed);
+    if (written.kind != DeliveryKind::Done) {
+        Say(MessageFor(written));
+        return Finish(PrintOutcome::Failed);
+    }
+    emit delivered(SavedNotice(printer->outputFileName()));
+    Finish(PrintOutcome::Printed);
 }
 
 void PagePrinter::SendToCups(const PrinterPtr& printer, std::string pages, const QString& title) {
     const QString named = !title.isEmpty() ? title : jobTitle_.isEmpty() ? QString::fromLatin1(kUntitledJob) : jobTitle_;
-    SubmitToCups(JobFor(*printer, named), std::move(pages), jobTimeLimitMs_, this, [this](const CupsOutcome& outcome) {
+    const int count = PagesOf(QByteArray::fromStdString(pages));
+    SubmitToCups(JobFor(*printer, named), std::move(pages), jobTimeLimitMs_, this, [this, count](const CupsOutcome& outcome) {
         const Delivery sent = DeliveryOf(outcome);
-        if (sent.kind != DeliveryKind::Done) Say(MessageFor(sent));
-        Finish(sent.kind == DeliveryKind::Done ? PrintOutcome::Printed : PrintOutcome::Failed);
+        if (sent.kind != DeliveryKind::Done) {
+            Say(MessageFor(sent));
+            return Finish(PrintOutcome::Failed);
+        }
+        emit delivered(SentNotice(count));
+        Finish(PrintOutcome::Printed);
     });
 }
 

@@ -63,6 +63,8 @@ public:
 
 signals:
     void finished(PrintOutcome outcome);
+    // Pages went out: a short confirmation for the window to show, e.g. "Zapisano: raport.pdf".
+    void delivered(const QString& notice);
     // Every report of a list is being printed (true), or is done with (false).
     void allReportsBusy(bool busy);
 

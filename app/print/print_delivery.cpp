@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPageRanges>
 #include <QPrinter>
 
@@ -61,6 +62,10 @@ Delivery DeliveryOf(const CupsOutcome& outcome) {
     if (outcome.timedOut) return {DeliveryKind::PrinterSilent, {}};
     return {DeliveryKind::Refused, outcome.error};
 }
+
+QString SentNotice(int pages) { return QStringLiteral("Wys\u0142ano do drukarki: %1 str.").arg(pages); }
+
+QString SavedNotice(const QString& path) { return QStringLiteral("Zapisano: %1").arg(QFileInfo(path).fileName()); }
 
 std::string MessageFor(const Delivery& delivery) {
     switch (delivery.kind) {

@@ -31,6 +31,10 @@ Delivery WriteToFile(const QString& path, const std::string& pages);
 CupsJob JobFor(const QPrinter& printer, const QString& title);
 Delivery DeliveryOf(const CupsOutcome& outcome);
 
+// The short confirmation the window shows for pages gone to the printer, or written to a file.
+QString SentNotice(int pages);
+QString SavedNotice(const QString& path);
+
 // The message for an outcome that went wrong (Windows-1250); empty for Done.
 std::string MessageFor(const Delivery& delivery);
 // A file's name as messages name it (Windows-1250).

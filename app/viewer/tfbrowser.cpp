@@ -13,6 +13,7 @@
 #include "picture_drag.h"
 #include "tab_filter.h"
 #include "window_face.h"
+#include "window_notice.h"
 #include "window_outline.h"
 #include "workspace.h"
 
@@ -21,6 +22,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPointer>
 #include <QScreen>
 
 #include <functional>
@@ -33,12 +35,7 @@ namespace {
 
 constexpr auto kPrintHint = "Shift - podgl\u0105d wydruku\nAlt - wyb\u00f3r drukarki";
 
-// A copy that fails once under way is told as one that cannot start.
-void TellCopyFailure(const std::string& failure)
-{
-    if (!failure.empty())
-        ShowDefaultError(std::make_exception_ptr(std::runtime_error(failure)));
-}
+constexpr auto kCopied = "Skopiowano";
 
 }  // namespace
 
@@ -52,10 +49,12 @@ TFBrowser::TFBrowser(Shell* messages, QWidget* parent)
     face_ = BuildWindowFace(this);
     WebBrowser = face_.WebBrowser;
     drag_ = new PictureDrag(face_.ImTlo, this);
+    notice_ = new WindowNotice(face_.PPodTlo, layout::kViewPanel);
     printer_ = new PagePrinter(WebBrowser->page(), this, messages_);
     workspace_ = new Workspace(WebBrowser, printer_, messages_, this);
     connect(workspace_, &Workspace::DocumentComplete, this, &TFBrowser::DocumentComplete);
     connect(workspace_, &Workspace::PageFailed, this, &TFBrowser::PageFailed);
+    connect(printer_, &PagePrinter::delivered, notice_, &WindowNotice::Tell);
     zoom_ = new PageZoom(WebBrowser);
     WireCommands();
     InstallTabFilter(this);
@@ -79,7 +78,7 @@ void TFBrowser::WireCommands()
 {
     using C = WindowCommand;
     const std::map<WindowCommand, std::function<void()>> run = {
-        {C::Copy, [this] { CopySelectionOrAll(WebBrowser, TellCopyFailure); }},
+        {C::Copy, [this] { CopySelectionOrAll(WebBrowser, CopyEnded()); }},
         {C::Print, [this] { printer_->Print(true); }},
         {C::Preview, [this] { printer_->Preview(); }},
         {C::Open, [this] { LOpenClick(); }},
@@ -110,6 +109,17 @@ void TFBrowser::WireCommands()
             [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick) {
                 RunCommand([&] { printer_->Press(buttons, modifiers, doubleClick); });
             });
+}
+
+// A copy that fails once under way is told as one that cannot start.
+CopyDone TFBrowser::CopyEnded()
+{
+    return [notice = QPointer<WindowNotice>(notice_)](const std::string& failure) {
+        if (!failure.empty())
+            ShowDefaultError(std::make_exception_ptr(std::runtime_error(failure)));
+        else if (notice)
+            notice->Tell(QString::fromUtf8(kCopied));
+    };
 }
 
 void TFBrowser::showEvent(QShowEvent* event)
@@ -165,7 +175,7 @@ void TFBrowser::LMinimizeClick()
 
 void TFBrowser::LCopiujClick()
 {
-    CopyAll(WebBrowser, TellCopyFailure);
+    CopyAll(WebBrowser, CopyEnded());
 }
 
 // The program's own window, not the desktop's browser: with no browser, or nothing to start

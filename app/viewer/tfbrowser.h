@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "copy_all.h"
 #include "dialog_shell.h"
 #include "program_state.h"
 #include "window_face.h"
@@ -18,6 +19,7 @@ class PagePrinter;
 class PictureDrag;
 class PageZoom;
 class QAction;
+class WindowNotice;
 class Workspace;
 
 class TFBrowser : public QWidget {
@@ -60,6 +62,7 @@ private:
     void WireCommands();
     void FormShow();
     void CentreOnScreen();
+    CopyDone CopyEnded();
 
     DialogShell dialogShell_;
     Shell& messages_;
@@ -72,5 +75,6 @@ private:
     Workspace* workspace_;
     PageZoom* zoom_;
     PictureDrag* drag_;
+    WindowNotice* notice_;
     HelpWindow* help_ = nullptr;
 };
