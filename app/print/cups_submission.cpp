@@ -1,22 +1,40 @@
 #include "cups_submission.h"
 
 #include <algorithm>
-#include <chrono>
-#include <future>
 #include <memory>
-#include <thread>
+#include <utility>
 
-#include <QElapsedTimer>
+#include <QCoreApplication>
+#include <QFutureWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <cups/cups.h>
 
 namespace {
 
-constexpr int kPollMs = 50;
+// Jobs have threads of their own, so that quitting waits for these alone. Never deleted: the
+// pool's destructor would wait without end for a job that hangs.
+QThreadPool& JobThreads() {
+    static QThreadPool* const threads = [] {
+        auto* pool = new QThreadPool;
+        // Jobs wait on the scheduler, not on the processor: one that hangs must not hold up others.
+        pool->setMaxThreadCount(8);
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QObject::connect(app, &QCoreApplication::aboutToQuit, [] { WaitForCupsJobs(kCupsQuitWaitMs); });
+        return pool;
+    }();
+    return *threads;
+}
 
-CupsOutcome Send(const CupsJob& job, const std::string& pdf, int answerSeconds) {
+CupsOutcome Send(const CupsJob& job, const std::string& pdf, int answerSeconds, CupsJobControl& control) {
+    // libcups keeps the scheduler it has found for each thread, and the pool's threads serve one
+    // job after another: each job looks for it afresh.
+    cupsSetServer(nullptr);
     try {
-        SendPdfToCups(job, pdf, answerSeconds);
+        if (SendPdfToCups(job, pdf, answerSeconds, &control) == 0) return {false, true, {}};
         return {true, false, {}};
     } catch (const std::exception& error) {
         return {false, false, error.what()};
@@ -25,30 +43,28 @@ CupsOutcome Send(const CupsJob& job, const std::string& pdf, int answerSeconds) 
 
 }  // namespace
 
+bool WaitForCupsJobs(int ms) { return JobThreads().waitForDone(ms); }
+
 void SubmitToCups(CupsJob job, std::string pdf, int limitMs, QObject* context,
                   std::function<void(const CupsOutcome&)> done) {
     // A job talks to the scheduler a few times: each answer may take a third of the whole.
     const int answerSeconds = std::max(1, limitMs / 3000);
-    // The thread owns copies of everything it uses and touches nothing of Qt's, so it may
-    // outlive the window; the GUI side only looks at the future.
-    std::packaged_task<CupsOutcome()> task(
-        [job = std::move(job), pdf = std::move(pdf), answerSeconds] { return Send(job, pdf, answerSeconds); });
-    auto outcome = std::make_shared<std::future<CupsOutcome>>(task.get_future());
-    std::thread(std::move(task)).detach();
-
-    auto* poll = new QTimer(context);
-    auto started = std::make_shared<QElapsedTimer>();
-    started->start();
-    QObject::connect(poll, &QTimer::timeout, context, [poll, outcome, started, limitMs, done] {
-        if (outcome->wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-            poll->stop();
-            poll->deleteLater();
-            done(outcome->get());
-        } else if (started->hasExpired(limitMs)) {
-            poll->stop();
-            poll->deleteLater();
-            done({false, true, {}});
-        }
+    auto control = std::make_shared<CupsJobControl>();
+    // Whichever comes first answers: the job's end or its time limit.
+    auto pending = std::make_shared<std::function<void(const CupsOutcome&)>>(std::move(done));
+    const auto answer = [pending](const CupsOutcome& outcome) {
+        if (const auto call = std::exchange(*pending, nullptr)) call(outcome);
+    };
+    // The watcher lives as long as the job, which owns copies of all it uses and touches nothing
+    // of Qt's: it may outlive `context`.
+    auto* watcher = new QFutureWatcher<CupsOutcome>;
+    QObject::connect(watcher, &QFutureWatcherBase::finished, watcher, &QObject::deleteLater);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, context,
+                     [watcher, answer] { answer(watcher->result()); });
+    QTimer::singleShot(limitMs, context, [control, answer] {
+        // A job sent meanwhile has its outcome on the way.
+        if (control->GiveUp()) answer({false, true, {}});
     });
-    poll->start(kPollMs);
+    watcher->setFuture(QtConcurrent::run(&JobThreads(), [job = std::move(job), pdf = std::move(pdf), answerSeconds,
+                                                         control] { return Send(job, pdf, answerSeconds, *control); }));
 }

@@ -10,6 +10,8 @@ class QObject;
 
 // How long a job may take over all, by default.
 inline constexpr int kCupsJobMs = 45000;
+// How long quitting waits for the jobs still being sent.
+inline constexpr int kCupsQuitWaitMs = 3000;
 
 struct CupsOutcome {
     bool sent = false;
@@ -18,6 +20,11 @@ struct CupsOutcome {
 };
 
 // `done` is called once, from the event loop, unless `context` is gone by then. A job still
-// unanswered after `limitMs` is given up (timedOut); its thread ends on its own soon after.
+// unanswered after `limitMs` is given up (timedOut): its thread cancels it as soon as it
+// learns so, even when the scheduler takes it after all. A job goes on when `context` is gone.
 void SubmitToCups(CupsJob job, std::string pdf, int limitMs, QObject* context,
                   std::function<void(const CupsOutcome&)> done);
+
+// Waits up to `ms` for the jobs still being sent; false when some are not done by then. Called
+// when the application quits, so that a job asked for just before is not dropped.
+bool WaitForCupsJobs(int ms);

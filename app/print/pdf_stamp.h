@@ -13,6 +13,8 @@ struct PageRange {
 };
 
 // The lines are placed in the middle of the top and bottom margins, within the side margins.
+// Each line of the page's text is printed whole on the page it begins on, and only there:
+// accents and descenders at a page break reach into the margin.
 std::string StampPageLines(const std::string& pdf, const PrintOptions& options);
 // Keeps the pages in the ranges, in document order; pages outside the document are ignored.
 std::string KeepPages(const std::string& pdf, const std::vector<PageRange>& ranges);

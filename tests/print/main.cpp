@@ -2,6 +2,8 @@
 
 int RunPageCodesTests(int argc, char* argv[]);
 int RunPrintRoutesTests(int argc, char* argv[]);
+int RunPageBreakInkTests(int argc, char* argv[]);
+int RunCupsSubmissionTests(int argc, char* argv[]);
 int RunCopyHelpTests(int argc, char* argv[]);
 int RunClipboardHtmlTests(int argc, char* argv[]);
 
@@ -9,6 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     int failures = RunPageCodesTests(argc, argv);
     failures += RunPrintRoutesTests(argc, argv);
+    failures += RunPageBreakInkTests(argc, argv);
+    failures += RunCupsSubmissionTests(argc, argv);
     failures += RunCopyHelpTests(argc, argv);
     failures += RunClipboardHtmlTests(argc, argv);
     return failures == 0 ? 0 : 1;
