@@ -34,6 +34,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
@@ -477,6 +478,11 @@ void ViewerTest::keys()
     QTRY_COMPARE(QApplication::clipboard()->text().contains(QStringLiteral("REALIZACJA ZAJĘĆ")), effect == KeyEffect::CopiesPage);
     QCOMPARE(Help() && Help()->isVisible(), effect == KeyEffect::OpensHelp);
     QCOMPARE(window->isMinimized(), effect == KeyEffect::Minimizes);
+    if (effect == KeyEffect::CopiesPage) {  // it says so in the window
+        auto* notice = window->findChild<QLabel*>(QStringLiteral("Notice"));
+        QTRY_VERIFY(notice && notice->isVisible());
+        QCOMPARE(notice->text(), QStringLiteral("Skopiowano"));
+    }
     if (effect == KeyEffect::CopiesPage)  // nothing is left selected
         QTRY_COMPARE(RunScript(window->View()->page(), QStringLiteral("String(window.getSelection())")).toString(), QString());
     if (Help())

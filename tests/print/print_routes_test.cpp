@@ -140,9 +140,12 @@ private slots:
     void rightPressPrintsAtOnce() {
         SKIP_WITHOUT_QUEUE();
         QSignalSpy finished(&printer_, &PagePrinter::finished);
+        QSignalSpy delivered(&printer_, &PagePrinter::delivered);
         printer_.Press(Qt::RightButton, Qt::NoModifier, false);
         QVERIFY(!OpenDialog<QPrintDialog>());
         QCOMPARE(Outcome(finished), PrintOutcome::Printed);
+        QCOMPARE(delivered.count(), 1);
+        QCOMPARE(delivered.first().first().toString(), QString::fromUtf8("Wysłano do drukarki: %1 str.").arg(printoutPages_));
         const QString job = NextJob();
         const QList<PrintedPage> pages = ReadPrintout(job);
         QCOMPARE(CheckPrintout(pages), QString());
