@@ -1,6 +1,11 @@
 #include "help_window.h"
 
 #include "help_page.h"
+#include "window_key_claim.h"
+
+#include <QAction>
+#include <QChildEvent>
+#include <QWebEngineHistory>
 
 namespace {
 constexpr QSize kHelpSize(760, 600);
@@ -22,6 +27,32 @@ HelpWindow::HelpWindow(QWidget* owner)
         if (!title.isEmpty())
             setWindowTitle(title);
     });
+    const auto onKeys = [this](QList<QKeySequence> keys, auto run) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, run);
+    };
+    onKeys({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}, [this] { close(); });
+    onKeys({QKeySequence(Qt::ALT | Qt::Key_Left)}, [this] { page_->history()->back(); });
+}
+
+// The render widget comes and goes with the render process: each one hands the window its keys.
+void HelpWindow::childEvent(QChildEvent* event)
+{
+    QWebEngineView::childEvent(event);
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (IsWindowKey(this, event)) {
+        event->ignore();
+        return true;
+    }
+    return QWebEngineView::eventFilter(watched, event);
 }
 
 void HelpWindow::ShowHelp(const QString& path)

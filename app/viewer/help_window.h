@@ -13,7 +13,12 @@ public:
     explicit HelpWindow(QWidget* owner);
 
     // Shows the help page `path` (the folder it lies in is the help), and brings the window up.
+    // Esc and Ctrl+W close it, Alt+Left goes back a page.
     void ShowHelp(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void childEvent(QChildEvent* event) override;
 
 private:
     HelpPage* page_;

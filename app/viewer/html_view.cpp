@@ -1,32 +1,13 @@
 #include "html_view.h"
 
-#include <algorithm>
+#include "window_key_claim.h"
+
 #include <memory>
 #include <utility>
 
-#include <QAction>
 #include <QChildEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 
-namespace {
-
-// A key the window has a command for is the window's, even while the page has the focus:
-// Chromium claims the keys it edits with, Ctrl+C among them, and copies nothing when nothing
-// is selected.
-bool IsWindowKey(const QWidget* window, QEvent* event)
-{
-    if (event->type() != QEvent::ShortcutOverride)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
-    const QList<QAction*> actions = window->actions();
-    return std::any_of(actions.begin(), actions.end(), [&](const QAction* action) {
-        return action->isEnabled() && action->shortcuts().contains(pressed);
-    });
-}
-
-}  // namespace
 
 HtmlView::HtmlView(QWidget* parent)
     : QWebEngineView(parent),

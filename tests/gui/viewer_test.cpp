@@ -571,8 +571,12 @@ void ViewerTest::helpListsEveryKey()
     QFile help(QStringLiteral(ULNIK_SOURCE_DIR "/pomoc/polecenia.htm"));
     QVERIFY(help.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(help.readAll());
+    // Keys are named as a Polish keyboard's user names them.
+    const auto polish = [](QString named) { return named.replace(QStringLiteral("Left"), QString::fromUtf8("Strzałka w lewo")); };
+    for (const QString& zoom : {QStringLiteral("Ctrl+plus"), QStringLiteral("Ctrl+minus"), QStringLiteral("Ctrl+0")})
+        QVERIFY2(text.contains(QStringLiteral("<kbd>") + zoom + QStringLiteral("</kbd>")), qPrintable(zoom));
     for (const WindowKey& key : kWindowKeys) {
-        const QString named = QKeySequence(key.keys).toString(QKeySequence::PortableText);
+        const QString named = polish(QKeySequence(key.keys).toString(QKeySequence::PortableText));
         QVERIFY2(text.contains(QStringLiteral("<kbd>") + named + QStringLiteral("</kbd>")), qPrintable(named));
     }
 }
@@ -617,7 +621,22 @@ void ViewerTest::helpFollowsItsOwnLinksOnly()
     QTest::qWait(300);  // it would have loaded by now
     QCOMPARE(page->url().fileName(), QStringLiteral("polecenia.htm"));
     QVERIFY(!server.hasPendingConnections());
-    Help()->close();
+
+    // Its keys, with the help page in focus: Alt+Left goes back, Esc and Ctrl+W close it.
+    Help()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Help()));
+    QWidget* onPage = Help()->focusProxy();
+    QVERIFY(onPage);
+    onPage->setFocus();
+    QTest::keyClick(onPage, Qt::Key_Left, Qt::AltModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(page->url().fileName(), QStringLiteral("index.htm"), kLoadTimeoutMs);
+    QTest::keyClick(onPage, Qt::Key_Escape);
+    QTRY_VERIFY(!Help()->isVisible());
+    QTest::mouseClick(window->findChild<HotLabel*>(QStringLiteral("LPomoc")), Qt::LeftButton);
+    QTRY_VERIFY(Help()->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(Help()));
+    QTest::keyClick(Help()->focusProxy(), Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(!Help()->isVisible());
 }
 
 void ViewerTest::zoomSizesThePageAndIsKept()

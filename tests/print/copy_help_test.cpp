@@ -14,8 +14,13 @@
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
+#include "code_page.h"
 #include "copy_all.h"
+#include "load_warning.h"
+#include "messages.h"
 #include "print_messages.h"
+#include "utf8.h"
+#include "viewer_messages.h"
 #include "printout_check.h"
 #include "temp_dir.h"
 
@@ -60,6 +65,31 @@ private slots:
             QFAIL("no error");
         } catch (const std::runtime_error& error) {
             QCOMPARE(std::string(error.what()), std::string(print_messages::kNoPageToCopy));
+        }
+    }
+
+    // Whatever the program can say, the help page on messages shows as it is said.
+    void helpShowsEveryMessage() {
+        QString page = Utf8File(ULNIK_SOURCE_DIR "/pomoc/komunikaty.htm");
+        page.remove(QRegularExpression("<[^>]*>")).replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+        page = page.simplified();
+        namespace pm = print_messages;
+        const XmlBreak cut{XmlBreakReason::ElementNotClosed, 12, 5, 0, u"Info"};
+        const std::string said[] = {
+            std::string(messages::kWrongDrop), std::string(messages::kCannotOpen), std::string(messages::kWrongType),
+            std::string(messages::kDamagedReport), messages::TooLargeReport(17 * 1024 * 1024),
+            std::string(messages::kNoReportFiles), std::string(messages::kDamagedFolder),
+            std::string(viewer_messages::kPageCrashed), std::string(viewer_messages::kPageTimedOut),
+            IncompletePageNotice(cut).substr(0, IncompletePageNotice(cut).find(':')),
+            std::string(pm::kNoPrinter), std::string(pm::kPrintoutFailed), std::string(pm::kNoPagesInRange),
+            pm::WrongPageList(3), pm::LongPrintoutQuestion(52), std::string(pm::kPrintFailed),
+            std::string(pm::kPrintFailed) + std::string(pm::kPrintingSystemSilent), std::string(pm::kCannotWritePdf),
+            pm::ReportsLeftOut({"zepsuty.xml"}), std::string(pm::kNoReportPrinted), std::string(pm::kNoPageToCopy),
+            std::string(pm::kCopyNoFocus), std::string(pm::kCopyFailed),
+        };
+        for (const std::string& message : said) {
+            const QString text = QString::fromStdString(AnsiToUtf8(message)).replace('\r', ' ').simplified();
+            QVERIFY2(page.contains(text), qPrintable(text));
         }
     }
 
