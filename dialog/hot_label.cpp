@@ -10,10 +10,12 @@ HotLabel::HotLabel(QWidget* parent)
     InstallHotLabelAccessibility();
 }
 
-void HotLabel::ActAsButton(const QString& name)
+void HotLabel::ActAsButton(const QString& name, const QString& description, const QStringList& keys)
 {
     button_ = true;
     setAccessibleName(name);
+    setAccessibleDescription(description);
+    keys_ = keys;
 }
 
 void HotLabel::Click()

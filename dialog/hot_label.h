@@ -11,8 +11,10 @@ public:
     explicit HotLabel(QWidget* parent = nullptr);
 
     // The label lies over a button drawn in the picture: screen readers are told it is a
-    // button called `name`, and may press it (hot_label_accessible.h).
-    void ActAsButton(const QString& name);
+    // button called `name`, what it does (a sentence) and its keys, and may press it
+    // (hot_label_accessible.h).
+    void ActAsButton(const QString& name, const QString& description = {}, const QStringList& keys = {});
+    const QStringList& Keys() const { return keys_; }
     bool ActsAsButton() const { return button_; }
     // What a plain left click would do: the press, the release, the click.
     void Click();
@@ -35,4 +37,5 @@ protected:
 
 private:
     bool button_ = false;
+    QStringList keys_;
 };

@@ -18,6 +18,13 @@ public:
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
 
+    QStringList keyBindingsForAction(const QString& actionName) const override
+    {
+        if (actionName == pressAction())
+            return static_cast<const HotLabel*>(widget())->Keys();
+        return QAccessibleWidget::keyBindingsForAction(actionName);
+    }
+
     void doAction(const QString& actionName) override
     {
         if (actionName == pressAction())

@@ -142,10 +142,13 @@ void TFWarning::PrepareDialogImages(int style)
 // The pictures speak the dialog's language, and so do the names screen readers hear.
 void TFWarning::NameButtons()
 {
-    ImButTak->ActAsButton(ButtonWord(ButTak, InPolish()));
-    ImButNie->ActAsButton(ButtonWord(ButNie, InPolish()));
-    ImButAnuluj->ActAsButton(ButtonWord(ButAnuluj, InPolish()));
-    ImButZamknij->ActAsButton(ButtonWord(ButZamknij, InPolish()));
+    const bool polish = InPolish();
+    // The letter that chooses each button, as ChooseByLetter reads it.
+    ImButTak->ActAsButton(ButtonWord(ButTak, polish), {}, {polish ? QStringLiteral("T") : QStringLiteral("Y")});
+    ImButNie->ActAsButton(ButtonWord(ButNie, polish), {}, {QStringLiteral("N")});
+    ImButAnuluj->ActAsButton(ButtonWord(ButAnuluj, polish), {}, {polish ? QStringLiteral("A") : QStringLiteral("C")});
+    ImButZamknij->ActAsButton(ButtonWord(ButZamknij, polish), {},
+                              {polish ? QStringLiteral("Z") : QStringLiteral("C"), QStringLiteral("Esc")});
     LClose->ActAsButton(CloseAreaWord(InPolish()));
 }
 
@@ -164,6 +167,9 @@ void TFWarning::SetText(const QString& text)
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(u'\r', u'\n');
     LTekstWarning->setText(lines);
+    // A screen reader names the dialog after what it says, as it would a standard message box.
+    setAccessibleName(lines.section(u'\n', 0, 0, QString::SectionSkipEmpty));
+    setAccessibleDescription(lines.simplified());
 }
 
 void TFWarning::ShowDialogIcon(int icon)
@@ -254,7 +260,8 @@ void TFWarning::FormKeyDown(int key, bool tabPressed)
         Choose(0);
         return;
     }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    // Space presses the highlighted button, as it presses a focused button everywhere else.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         Choose(HighlightedButton == ButZamknij ? 0 : HighlightedButton);
         return;
     }

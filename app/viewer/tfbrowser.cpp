@@ -101,7 +101,7 @@ void TFBrowser::WireCommands()
         actions_[command] = action;
     }
     for (const layout::HotAreaPlace& place : layout::kHotAreas) {
-        if (place.command)
+        if (place.command && place.area != layout::HotArea::Drukuj)
             connect(face_.HotAreaOf(place.area), &HotLabel::clicked, actions_.at(*place.command), &QAction::trigger);
     }
     // A press on Drukuj chooses how to print by its button and keys (LDrukujMouseDown).

@@ -57,7 +57,11 @@ WindowFace BuildWindowFace(QWidget* window)
         label->setObjectName(QString::fromLatin1(place.objectName));
         label->setGeometry(place.rect);
         label->setCursor(Qt::PointingHandCursor);
-        label->ActAsButton(QString::fromUtf8(place.word));
+        QStringList keys;
+        if (place.command)
+            for (const QKeySequence& shortcut : ShortcutsOf(*place.command))
+                keys << shortcut.toString(QKeySequence::NativeText);
+        label->ActAsButton(QString::fromUtf8(place.word), QString::fromUtf8(place.description), keys);
     }
     return face;
 }

@@ -63,7 +63,7 @@ Widget* Control(TFWarning& dialog, const char* name)
     return control;
 }
 
-// Steps are separated by blanks: Enter, KeypadEnter, Esc, Left, Right, Tab, Backtab, F4, Num5;
+// Steps are separated by blanks: Enter, KeypadEnter, Space, Esc, Left, Right, Tab, Backtab, F4, Num5;
 // a lower-case letter is typed as it is, Shift+X with Shift, Caps+X as Caps Lock gives it.
 void Press(QWidget* widget, const QString& steps)
 {
@@ -72,6 +72,8 @@ void Press(QWidget* widget, const QString& steps)
             QTest::keyClick(widget, Qt::Key_Return);
         else if (step == QStringLiteral("KeypadEnter"))
             QTest::keyClick(widget, Qt::Key_Enter, Qt::KeypadModifier);
+        else if (step == QStringLiteral("Space"))
+            QTest::keyClick(widget, Qt::Key_Space);
         else if (step == QStringLiteral("Esc"))
             QTest::keyClick(widget, Qt::Key_Escape);
         else if (step == QStringLiteral("Left"))
@@ -229,6 +231,8 @@ void WarningDialogTest::keys_data()
     QTest::newRow("3: right three times, Enter") << 3 << "Right Right Right Enter" << 1;
     QTest::newRow("3: left, Enter") << 3 << "Left Enter" << 3;
     QTest::newRow("3: left twice, Enter") << 3 << "Left Left Enter" << 2;
+    QTest::newRow("1: Space") << 1 << "Space" << 0;
+    QTest::newRow("3: right, Space") << 3 << "Right Space" << 2;
     QTest::newRow("3: Tab, Enter") << 3 << "Tab Enter" << 2;
     QTest::newRow("3: Tab three times, Enter") << 3 << "Tab Tab Tab Enter" << 1;
     QTest::newRow("3: Shift+Tab, Enter") << 3 << "Backtab Enter" << 2;
@@ -419,12 +423,13 @@ void WarningDialogTest::buttonsForScreenReaders_data()
     QTest::addColumn<int>("style");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("result");
-    QTest::newRow("1: Zamknij") << 1 << "Zamknij" << 0;
-    QTest::newRow("1: close area") << 1 << "Zamknij okno" << 0;
-    QTest::newRow("3: Tak") << 3 << "Tak" << 1;
-    QTest::newRow("3: Nie") << 3 << "Nie" << 2;
-    QTest::newRow("3: Anuluj") << 3 << "Anuluj" << 3;
-    QTest::newRow("3: close area") << 3 << "Zamknij okno" << 3;
+    QTest::addColumn<QString>("key");
+    QTest::newRow("1: Zamknij") << 1 << "Zamknij" << 0 << "Z";
+    QTest::newRow("1: close area") << 1 << "Zamknij okno" << 0 << "";
+    QTest::newRow("3: Tak") << 3 << "Tak" << 1 << "T";
+    QTest::newRow("3: Nie") << 3 << "Nie" << 2 << "N";
+    QTest::newRow("3: Anuluj") << 3 << "Anuluj" << 3 << "A";
+    QTest::newRow("3: close area") << 3 << "Zamknij okno" << 3 << "";
 }
 
 // A screen reader finds the buttons on show by their names, and pressing one chooses it.
@@ -433,8 +438,11 @@ void WarningDialogTest::buttonsForScreenReaders()
     QFETCH(int, style);
     QFETCH(QString, name);
     QFETCH(int, result);
-    const int got = Run(style, IconInformacja, QStringLiteral("Czytnik."), [&](TFWarning& dialog) {
+    QFETCH(QString, key);
+    const int got = Run(style, IconInformacja, QStringLiteral("Czytnik.\rDruga linia."), [&](TFWarning& dialog) {
         QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&dialog);
+        // The dialog is named after what it says, as a standard message box is.
+        QCOMPARE(root->text(QAccessible::Name), QStringLiteral("Czytnik."));
         QAccessibleInterface* found = nullptr;
         std::function<void(QAccessibleInterface*)> search = [&](QAccessibleInterface* node) {
             for (int i = 0; i < node->childCount(); ++i) {
@@ -447,6 +455,8 @@ void WarningDialogTest::buttonsForScreenReaders()
         };
         search(root);
         QVERIFY(found);
+        const QStringList keys = found->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(keys.isEmpty() ? QString() : keys.first(), key);
         found->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     });
     QCOMPARE(got, result);

@@ -772,6 +772,11 @@ void ViewerTest::hotAreasAreButtonsForScreenReaders()
         QVERIFY(button->actionInterface());
         QVERIFY(button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         QCOMPARE(window->findChild<HotLabel*>(QString::fromLatin1(place.objectName))->cursor().shape(), Qt::PointingHandCursor);
+        // A Polish sentence of what it does, and the keys that do the same.
+        const QString said = button->text(QAccessible::Description);
+        QVERIFY2(said.endsWith(QLatin1Char('.')) && said.front().isUpper(), qPrintable(said));
+        const QStringList keys = button->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(keys.isEmpty(), !place.command);
     }
     QVERIFY(!AccessibleButton(window.get(), QString()));  // the picture and the panels are no buttons
 
