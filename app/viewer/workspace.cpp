@@ -84,12 +84,7 @@ bool Workspace::OpenPath(const QString& path)
 
 void Workspace::OpenChosenReport(const QString& path)
 {
-    // A folder typed into the open dialog is still a report to the pipeline, which says so.
-    PathOpened opened;
-    opened.report = opener_.OpenChosenFile(FileSystemPath(path));
-    if (opened.Shown())
-        ReportShown(Origin::Path, list_->Shown() ? std::optional(ListReturn{list_->Folder(), list_->ScrollPosition()})
-                                                  : std::nullopt);
+    Open(FileSystemPath(path), Origin::Report);
 }
 
 void Workspace::ListChosenFolder(const QString& folder)
@@ -128,6 +123,7 @@ PathOpened Workspace::Run(const std::string& path, Origin origin)
     opened.folder = origin == Origin::Folder || origin == Origin::Refreshed;
     switch (origin) {
     case Origin::Retried: opened.report = opener_.Retry(); return opened;
+    case Origin::Report: opened.report = opener_.OpenChosenFile(path); return opened;
     // Nothing pops up over the user's work for a listing the program started itself.
     case Origin::Refreshed: opened.list = lister_.ListReceivedReports(path, nullptr, ListMessages::Quiet); return opened;
     default: break;
@@ -173,7 +169,7 @@ void Workspace::OpenListEntry(int index)
     const ListReturn from{list_->Folder(), list_->ScrollPosition()};
     const ReportOutcome outcome = opener_.OpenChosenFile(state_.FolderFiles.at(std::size_t(index)));
     if (outcome == ReportOutcome::Shown)
-        return ReportShown(Origin::Path, from);
+        return ReportShown(Origin::Report, from);
     // The page file still holds the list, shown again: back to where it was.
     if (outcome != ReportOutcome::Damaged)
         list_->Showing(from.folder, from.scroll);

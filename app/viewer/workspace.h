@@ -61,9 +61,10 @@ private:
         QPointF scroll;
     };
     // How what is opened was named: a path that may be a report or a folder (the command line,
-    // a drop), a folder (the folder dialog, the way back), the report named last, or the folder
-    // listed, read again by the program itself.
-    enum class Origin { Path, Drop, Folder, Retried, Refreshed };
+    // a drop), a report (the open dialog, where a folder typed is still a report to the
+    // pipeline, which says what is wrong), a folder (the folder dialog, the way back), the
+    // report named last, or the folder listed, read again by the program itself.
+    enum class Origin { Path, Drop, Report, Folder, Retried, Refreshed };
 
     // Shell, for the pipeline.
     MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
