@@ -69,7 +69,7 @@ std::string SummarySuffix(const std::string& documentType, TpkXML& document) {
 std::optional<ListRow> ReadListRow(const std::string& path) {
     try {
         // The search found it: one gone since is a file that cannot be opened, not an empty one.
-        const std::unique_ptr<ReportFile> report = ReadReportFile(path, MissingFile::CannotBeOpened);
+        const std::unique_ptr<ReportFile> report = ReadReportFile(path, MissingFile::Raises);
         TpkXML& document = report->document();
         ListRow row;
         row.file = path;

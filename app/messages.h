@@ -10,6 +10,8 @@ inline constexpr std::string_view kWrongDrop =
     "\rB\xB3\xEA" "dny typ pliku.\rWska\xBF plik sprawozdania.";
 inline constexpr std::string_view kCannotOpen =
     "Wyst\xB9pi\xB3y problemy z otwarciem pliku.\rPlik jest uszkodzony.";
+inline constexpr std::string_view kMissingFile =
+    "Wyst\xB9pi\xB3y problemy z otwarciem pliku.\rPlik nie istnieje.";
 inline constexpr std::string_view kWrongType =
     "Wyst\xB9pi\xB3y problemy z otwarciem pliku.\rB\xB3\xEA" "dny typ pliku.";
 inline constexpr std::string_view kDamagedReport =

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <exception>
 #include <fcntl.h>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -179,6 +180,12 @@ int ListFolder(const std::string& folder, const std::optional<std::string>& out,
 }
 
 int PrintTree(const std::string& file) {
+    // The reader takes a missing file for an empty one; the user has mistyped its name.
+    std::error_code ignored;
+    if (std::filesystem::status(file, ignored).type() == std::filesystem::file_type::not_found) {
+        SayMessage(messages::kMissingFile);
+        return kCannotOpen;
+    }
     std::string dump;
     try {
         TpkXML document;

@@ -48,11 +48,13 @@ ReportOutcome ReportOpener::Damaged(const std::string& message) {
 ReportOutcome ReportOpener::BuildReportPage() {
     BeginPage(state_.ThePage);
     ReportOutcome outcome = ReportOutcome::Shown;
-    const bool identified = IdentifyReport();
+    const Identified identified = IdentifyReport();
     // The tree lives for this build only, whatever becomes of it.
     const std::unique_ptr<ReportFile> report = std::move(report_);
-    if (!identified) {
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kCannotOpen));
+    if (identified != Identified::Yes) {
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja,
+                              std::string(identified == Identified::Missing ? messages::kMissingFile
+                                                                            : messages::kCannotOpen));
         outcome = ReportOutcome::Unreadable;
     } else if (const ReportRenderer render = FindRenderer(state_.DocumentType)) {
         render(true, state_.ThePage, *report, options_);
@@ -64,22 +66,27 @@ ReportOutcome ReportOpener::BuildReportPage() {
     return outcome;
 }
 
-bool ReportOpener::IdentifyReport() {
+ReportOpener::Identified ReportOpener::IdentifyReport() {
     report_.reset();
     lastBreak_.reset();
+    const std::string& path = state_.CurrentReportPath;
     try {
-        std::unique_ptr<ReportFile> report = ReadReportFile(state_.CurrentReportPath);
+        // Before any file was named there is nothing to miss: that reads as an empty report.
+        std::unique_ptr<ReportFile> report =
+            ReadReportFile(path, path.empty() ? MissingFile::ReadsAsEmpty : MissingFile::Raises);
         std::string type = report->Value("Doc");
         std::string date = report->Value("Date");
         lastBreak_ = report->Break();
         state_.DocumentType = std::move(type);
         state_.CreationDate = std::move(date);
         report_ = std::move(report);
-        return true;
+        return Identified::Yes;
     } catch (const FileTooLarge&) {
         throw;  // no report is that large: the file is damaged, not merely unreadable
+    } catch (const NoSuchFile&) {
+        return Identified::Missing;
     } catch (...) {
-        return false;
+        return Identified::Unreadable;
     }
 }
 

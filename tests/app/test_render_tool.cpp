@@ -57,6 +57,12 @@ TEST(RenderTool, RefusalsSayWhyOnStandardErrorWithTheirExitCodes) {
     const ToolRun deep = RunTool(dir.Write("deep.xml", nested));
     EXPECT_EQ(deep.exitCode, 3);
     EXPECT_EQ(deep.err, "Wystąpiły problemy z otwarciem pliku.\nPlik jest uszkodzony.\n");
+
+    for (const std::string& missing : {dir.PathOf("brak.xml"), "--tree " + dir.PathOf("brak.xml")}) {
+        const ToolRun run = RunTool(missing);
+        EXPECT_EQ(run.exitCode, 3) << missing;
+        EXPECT_EQ(run.err, "Wystąpiły problemy z otwarciem pliku.\nPlik nie istnieje.\n") << missing;
+    }
 }
 
 TEST(RenderTool, UsageErrorsExitWithOne) {
@@ -103,9 +109,9 @@ TEST(RenderTool, PrintsTheTree) {
                        "  element name=\"Szkola\" text=\"\"\n"
                        "    element name=\"Doc\" text=\"Zażółć\"\n"
                        "      @\"a\"=\"1\"\n");
-    const ToolRun missing = RunTool("--tree " + dir.PathOf("missing.xml"));
-    EXPECT_EQ(missing.exitCode, 0);
-    EXPECT_EQ(missing.out, "result: false\nbom: false\nroot\n");
+    const ToolRun empty = RunTool("--tree " + dir.Write("empty.xml", ""));
+    EXPECT_EQ(empty.exitCode, 0);
+    EXPECT_EQ(empty.out, "result: false\nbom: false\nroot\n");
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <filesystem>
+#include <functional>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -110,18 +112,50 @@ TEST_F(ReportOpenerTest, ElementNamesMatchWhateverTheirCase) {
 
 TEST_F(ReportOpenerTest, FilesThatAreNoReportsAreRefusedAsTheWrongType) {
     const std::vector<std::pair<std::string, std::string>> files = {
-        {"missing", ""},
         {"empty.xml", ""},
         {"noschool.xml", "<Raport><Doc>Z karty</Doc></Raport>"},
         {"nodoc.xml", "<Szkola><Date>1</Date></Szkola>"},
     };
     for (const auto& [name, bytes] : files) {
         shell.messages.clear();
-        const std::string path = name == "missing" ? dir.PathOf("missing.xml") : dir.Write(name, bytes);
-        EXPECT_EQ(opener.OpenChosenFile(path), ReportOutcome::WrongType) << name;
+        EXPECT_EQ(opener.OpenChosenFile(dir.Write(name, bytes)), ReportOutcome::WrongType) << name;
         EXPECT_EQ(Only().text, messages::kWrongType) << name;
         EXPECT_EQ(PageOnDisk(), "<none>") << name;
         EXPECT_EQ(shell.navigations.back(), state.PageFilePath) << "the view shows the page written last";
+    }
+}
+
+// A moved or mistyped file is told as missing, however it was named: the open dialog, a list
+// entry, or Ponów after the file went.
+TEST_F(ReportOpenerTest, AFileThatIsNotThereIsSaidToBeMissing) {
+    ASSERT_EQ(::symlink(dir.PathOf("gone.xml").c_str(), dir.PathOf("dangling.xml").c_str()), 0);
+    const std::string listed = dir.Write("listed.xml", kOtherInformation);
+    const std::string retried = dir.Write("retried.xml", kOtherInformation);
+    const struct {
+        const char* what;
+        std::function<ReportOutcome()> open;
+    } cases[] = {
+        {"a name nothing has", [&] { return opener.OpenChosenFile(dir.PathOf("brak.xml")); }},
+        {"a link leading nowhere", [&] { return opener.OpenChosenFile(dir.PathOf("dangling.xml")); }},
+        {"a name under a file", [&] { return opener.OpenChosenFile(listed + "/a.xml"); }},
+        {"a list entry whose file went",
+         [&] {
+             state.FolderFiles = {listed};
+             std::filesystem::remove(listed);
+             return opener.OpenChosenFile(state.FolderFiles[0]);
+         }},
+        {"Ponów after the file went",
+         [&] {
+             opener.OpenChosenFile(retried);
+             std::filesystem::remove(retried);
+             shell.messages.clear();
+             return opener.Retry();
+         }},
+    };
+    for (const auto& c : cases) {
+        shell.messages.clear();
+        EXPECT_EQ(c.open(), ReportOutcome::Unreadable) << c.what;
+        EXPECT_EQ(Only(), (Message{StyleZamknij, IconInformacja, std::string(messages::kMissingFile)})) << c.what;
     }
 }
 
