@@ -109,8 +109,7 @@ int BatchRenderer::Render(const Job& job) {
     FileOutput output;
     opener.SetPageWriter(output.AsPageWriter());
     const ReportOutcome outcome = opener.OpenChosenFile(job.report);
-    if (!shell.message.empty())
-        Tell(job.report, MessageOnOneLine(shell.message) + (output.Failure() ? " (" + *output.Failure() + ")" : ""));
+    if (!shell.message.empty()) Tell(job.report, MessageOnOneLine(shell.message));
     if (opener.LastBreak()) Tell(job.report, MessageOnOneLine(IncompleteFileWarning(*opener.LastBreak())));
     return ExitCodeOf(outcome);
 }

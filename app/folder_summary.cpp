@@ -104,14 +104,14 @@ ListOutcome FolderLister::ReadRows(const std::string& folder, FolderProgress* pr
             if (std::optional<ListRow> row = ReadListRow(files[i])) read.push_back(std::move(*row));
         }
     } catch (const FileTooLarge&) {
-        return Damaged(messages);
+        return Damaged(messages, std::string(messages::kDamagedFolder));
     }
     if (progress && !progress->Advance(files.size(), files.size())) return ListOutcome::Cancelled;
     read = InLineOrder(std::move(read), locale_);
     // A report with neither a teacher nor a known type gives an empty line, which the page,
     // grouping lines by their first letter, cannot place: every form of the list refuses it alike.
     if (std::any_of(read.begin(), read.end(), [](const ListRow& row) { return row.line.empty(); }))
-        return Damaged(messages);
+        return Damaged(messages, std::string(messages::kDamagedFolder));
     rows = std::move(read);
     return ListOutcome::Shown;
 }
@@ -134,9 +134,12 @@ ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderP
     std::vector<std::string> previousSummary = std::exchange(state_.FolderSummary, std::move(summary));
     try {
         BuildFolderListPage();
+    } catch (const FileWriteError& error) {
+        state_.FolderSummary = std::move(previousSummary);
+        return Damaged(messages, messages::CannotWrite(error.path(), error.reason()));  // the folder is sound
     } catch (...) {
         state_.FolderSummary = std::move(previousSummary);
-        return Damaged(messages);
+        return Damaged(messages, std::string(messages::kDamagedFolder));
     }
     state_.FolderFiles = std::move(files);
     shell_.Navigate(state_.PageFilePath);
@@ -149,15 +152,16 @@ ListOutcome FolderLister::ListRows(const std::string& folder, const RowWriter& w
     if (read != ListOutcome::Shown) return read;
     try {
         write(rows);
+    } catch (const FileWriteError& error) {
+        return Damaged(messages, messages::CannotWrite(error.path(), error.reason()));
     } catch (...) {
-        return Damaged(messages);
+        return Damaged(messages, std::string(messages::kDamagedFolder));
     }
     return ListOutcome::Shown;
 }
 
-ListOutcome FolderLister::Damaged(ListMessages messages) {
-    if (messages == ListMessages::Shown)
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder));
+ListOutcome FolderLister::Damaged(ListMessages messages, const std::string& message) {
+    if (messages == ListMessages::Shown) shell_.ShowMessageBox(StyleZamknij, IconInformacja, message);
     return ListOutcome::Damaged;
 }
 

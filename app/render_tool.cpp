@@ -2,6 +2,7 @@
 // for a report or for many at once, the list of a folder as a page or a spreadsheet, or the
 // parsed tree of a file.
 #include <cerrno>
+#include <clocale>
 #include <csignal>
 #include <cstring>
 #include <algorithm>
@@ -98,10 +99,6 @@ private:
     std::optional<std::string> failure_;
 };
 
-void SayWriteFailure(const FileOutput& output) {
-    if (output.Failure()) Say(*output.Failure());
-}
-
 void SayLocaleFailure(const LazyLocale& locale) {
     if (!locale.Failure().empty()) Say(locale.Failure());
 }
@@ -120,7 +117,6 @@ int RenderReport(const std::string& report, const std::optional<std::string>& ou
     FileOutput fileOutput;
     opener.SetPageWriter(out ? fileOutput.AsPageWriter() : standardOutput.AsPageWriter());
     const ReportOutcome outcome = opener.OpenChosenFile(report);
-    SayWriteFailure(fileOutput);
     SayLocaleFailure(locale);
     if (opener.LastBreak()) SayMessage(IncompleteFileWarning(*opener.LastBreak()));
     return standardOutput.Finish(ExitCodeOf(outcome));
@@ -169,7 +165,6 @@ int ListFolder(const std::string& folder, const std::optional<std::string>& out,
     const auto list = csv ? ListAsSpreadsheet : ListAsPage;
     try {
         const ListOutcome outcome = list(folder, out.value_or(""), shell, locale, std::move(writer));
-        SayWriteFailure(fileOutput);
         SayLocaleFailure(locale);
         // The folder is sound when only OUT could not be written.
         return standardOutput.Finish(fileOutput.Failure() ? kDamaged : ExitCodeOf(outcome));
@@ -225,6 +220,8 @@ int Run(const std::vector<std::string>& args) {
 
 int main(int argc, char* argv[]) {
     HoldClosedStandardDescriptors();
+    // The system's reasons (strerror) in the user's language, as the rest of the text.
+    std::setlocale(LC_ALL, "");
     // Writes past a file-size limit or into a closed pipe fail with a reason instead of killing.
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);

@@ -30,6 +30,8 @@ ReportOutcome ReportOpener::ShowReport() {
         if (outcome == ReportOutcome::Shown) writer_(state_.PageFilePath, PageBytes(state_.ThePage));
     } catch (const FileTooLarge& error) {
         return Damaged(messages::TooLargeReport(error.size()));
+    } catch (const FileWriteError& error) {
+        return Damaged(messages::CannotWrite(error.path(), error.reason()));  // the report is sound
     } catch (...) {
         return Damaged(std::string(messages::kDamagedReport));
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -217,11 +218,11 @@ TEST_F(FolderListTest, AFolderWithoutReportsSaysSoAndIsStillRemembered) {
     EXPECT_TRUE(shell.navigations.empty());
 }
 
-TEST_F(FolderListTest, AnUnwritablePageFileIsTheDamagedMessage) {
+TEST_F(FolderListTest, AnUnwritablePageFileIsNamedNotTheFolder) {
     folder.Write("a.xml", Report("Anna", "Z karty"));
     state.PageFilePath = pages.PathOf("missing/Temp.htm");
     EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
-    EXPECT_EQ(shell.messages.back().text, messages::kDamagedFolder);
+    EXPECT_EQ(shell.messages.back().text, messages::CannotWrite(state.PageFilePath, std::strerror(ENOENT)));
 }
 
 TEST_F(FolderListTest, CancellingLeavesEverythingAsItWas) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
@@ -198,10 +199,10 @@ TEST_F(ReportOpenerTest, AFileOverSixteenMegabytesIsDamagedUnread) {
     EXPECT_EQ(shell.navigations.size(), 1u) << "the view is not navigated";
 }
 
-TEST_F(ReportOpenerTest, AnUnwritablePageFileIsADamagedReportAndNoNavigation) {
+TEST_F(ReportOpenerTest, AnUnwritablePageFileIsNamedAndNotNavigatedTo) {
     state.PageFilePath = dir.PathOf("no-such-folder/Temp.htm");
     EXPECT_EQ(opener.OpenChosenFile(dir.Write("inne.xml", kOtherInformation)), ReportOutcome::Damaged);
-    EXPECT_EQ(Only().text, messages::kDamagedReport);
+    EXPECT_EQ(Only().text, "Nie mo\xBFna zapisa\xE6 pliku " + state.PageFilePath + ": " + std::strerror(ENOENT));
     EXPECT_TRUE(shell.navigations.empty());
 }
 
