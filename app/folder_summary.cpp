@@ -98,21 +98,27 @@ ListOutcome FolderLister::ReadRows(const std::string& folder, FolderProgress* pr
         return ListOutcome::NoFiles;
     }
     std::vector<ListRow> read;
-    try {
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            if (progress && !progress->Advance(i, files.size())) return ListOutcome::Cancelled;
-            if (std::optional<ListRow> row = ReadListRow(files[i])) read.push_back(std::move(*row));
+    // Every file is read even after a damaged one, so that the message can name them all.
+    std::vector<std::string> damaged;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (progress && !progress->Advance(i, files.size())) return ListOutcome::Cancelled;
+        try {
+            std::optional<ListRow> row = ReadListRow(files[i]);
+            // A report with neither a teacher nor a known type gives an empty line, which the
+            // page, grouping lines by their first letter, cannot place: every form of the list
+            // refuses it alike.
+            if (row && row->line.empty())
+                damaged.push_back(files[i]);
+            else if (row)
+                read.push_back(std::move(*row));
+        } catch (const FileTooLarge&) {
+            damaged.push_back(files[i]);
         }
-    } catch (const FileTooLarge&) {
-        return Damaged(messages, std::string(messages::kDamagedFolder));
     }
     if (progress && !progress->Advance(files.size(), files.size())) return ListOutcome::Cancelled;
-    read = InLineOrder(std::move(read), locale_);
-    // A report with neither a teacher nor a known type gives an empty line, which the page,
-    // grouping lines by their first letter, cannot place: every form of the list refuses it alike.
-    if (std::any_of(read.begin(), read.end(), [](const ListRow& row) { return row.line.empty(); }))
-        return Damaged(messages, std::string(messages::kDamagedFolder));
-    rows = std::move(read);
+    if (!damaged.empty())
+        return Damaged(messages, std::string(messages::kDamagedFolder) + "\r" + messages::DamagedFiles(damaged));
+    rows = InLineOrder(std::move(read), locale_);
     return ListOutcome::Shown;
 }
 

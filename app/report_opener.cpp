@@ -1,5 +1,7 @@
 #include "report_opener.h"
 
+#include <algorithm>
+
 #include "document_types.h"
 #include "file_access.h"
 #include "messages.h"
@@ -29,11 +31,11 @@ ReportOutcome ReportOpener::ShowReport() {
         outcome = BuildReportPage();
         if (outcome == ReportOutcome::Shown) writer_(state_.PageFilePath, PageBytes(state_.ThePage));
     } catch (const FileTooLarge& error) {
-        return Damaged(messages::TooLargeReport(error.size()));
+        return Damaged(AboutTheReport(messages::TooLargeReport(error.size())));
     } catch (const FileWriteError& error) {
         return Damaged(messages::CannotWrite(error.path(), error.reason()));  // the report is sound
     } catch (...) {
-        return Damaged(std::string(messages::kDamagedReport));
+        return Damaged(AboutTheReport(messages::kDamagedReport));
     }
     shell_.Navigate(state_.PageFilePath);
     return outcome;
@@ -54,9 +56,10 @@ ReportOutcome ReportOpener::BuildReportPage() {
     // The tree lives for this build only, whatever becomes of it.
     const std::unique_ptr<ReportFile> report = std::move(report_);
     if (identified != Identified::Yes) {
+        // A file gone is told as any other: whatever its name, it is not there.
         shell_.ShowMessageBox(StyleZamknij, IconInformacja,
-                              std::string(identified == Identified::Missing ? messages::kMissingFile
-                                                                            : messages::kCannotOpen));
+                              identified == Identified::Missing ? std::string(messages::kMissingFile)
+                                                                : AboutTheReport(messages::kCannotOpen));
         outcome = ReportOutcome::Unreadable;
     } else if (const ReportRenderer render = FindRenderer(state_.DocumentType)) {
         render(true, state_.ThePage, *report, options_);
@@ -90,6 +93,12 @@ ReportOpener::Identified ReportOpener::IdentifyReport() {
     } catch (...) {
         return Identified::Unreadable;
     }
+}
+
+std::string ReportOpener::AboutTheReport(std::string_view message) const {
+    const std::vector<std::string>& listed = state_.FolderFiles;
+    if (std::find(listed.begin(), listed.end(), state_.CurrentReportPath) == listed.end()) return std::string(message);
+    return messages::NamingTheFile(message, state_.CurrentReportPath);
 }
 
 void ReportOpener::AppendFoot() {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "locale_services.h"
 #include "page_writer.h"
@@ -50,6 +51,9 @@ private:
     void AppendFoot();
     // Says the message and drops the half-built page.
     ReportOutcome Damaged(const std::string& message);
+    // The message for the current report: one reached through the folder list is named, as
+    // the user picked a line, not a file.
+    std::string AboutTheReport(std::string_view message) const;
 
     ProgramState& state_;
     Shell& shell_;

@@ -184,21 +184,32 @@ TEST_F(FolderListTest, UnreadableFilesAreLeftOutSilently) {
     EXPECT_EQ(state.ThePage.size(), 31u);
 }
 
-TEST_F(FolderListTest, AForeignFileSpoilsTheWholeList) {
-    folder.Write("a.xml", Report("Anna", "Z karty"));
-    folder.Write("obcy.xml", "<Inny><Tekst>x</Tekst></Inny>");
-    folder.Write("pusty.xml", "");
-    EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
-    EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder)}}));
+// Foreign, empty or too large to be a report: any such file spoils the whole list, and the
+// message names them, the first few.
+TEST_F(FolderListTest, DamagedFilesSpoilTheWholeListAndAreNamed) {
+    const std::string damaged = std::string(messages::kDamagedFolder) + "\rUszkodzone pliki: ";
+    const struct {
+        std::vector<std::string> names;  // "big" ones are over the size limit, the rest foreign or empty
+        std::string named;
+    } cases[] = {
+        {{"obcy.xml", "pusty.xml"}, "obcy.xml, pusty.xml"},
+        {{"big.xml"}, "big.xml"},
+        {{"a.xml", "b.xml", "c.xml", "d.xml", "e.xml"}, "a.xml, b.xml, c.xml i 2 innych"},
+        {{"nowa\nlinia.xml"}, "nowa\\nlinia.xml"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        dir.Write("anna.xml", Report("Anna", "Z karty"));
+        for (const std::string& name : c.names)
+            if (name == "big.xml")
+                dir.WriteSparse(name, off_t{2} << 30);
+            else
+                dir.Write(name, name == "pusty.xml" ? "" : "<Inny><Tekst>x</Tekst></Inny>");
+        shell.messages.clear();
+        EXPECT_EQ(lister.ListReceivedReports(dir.path().string()), ListOutcome::Damaged) << c.named;
+        EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, damaged + c.named}}));
+    }
     EXPECT_EQ(PageOnDisk(), "<none>");
-    EXPECT_TRUE(shell.navigations.empty());
-}
-
-TEST_F(FolderListTest, AFileTooLargeToBeAReportSpoilsTheList) {
-    folder.Write("a.xml", Report("Anna", "Z karty"));
-    folder.WriteSparse("x.xml", off_t{2} << 30);
-    EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
-    EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder)}}));
     EXPECT_TRUE(shell.navigations.empty());
 }
 

@@ -95,7 +95,8 @@ TEST(RenderTool, FolderListRefusals) {
     const ToolRun damaged = RunTool("--list " + dir.path().string());
     EXPECT_EQ(damaged.exitCode, 6);
     EXPECT_EQ(damaged.err, "Co najmniej jeden z plików we wskazanym folderze jest uszkodzony.\n"
-                           "Zbadaj pliki sprawozdań korzystając z modułu Ulnik.\n");
+                           "Zbadaj pliki sprawozdań korzystając z modułu Ulnik.\n"
+                           "Uszkodzone pliki: obcy.xml\n");
     EXPECT_EQ(damaged.out, "");
 }
 

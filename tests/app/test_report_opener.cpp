@@ -160,6 +160,22 @@ TEST_F(ReportOpenerTest, AFileThatIsNotThereIsSaidToBeMissing) {
     }
 }
 
+// The user picked a line of the list, not a file: a refusal names the file behind the line.
+TEST_F(ReportOpenerTest, AListedReportThatIsRefusedIsNamed) {
+    const std::string damaged = dir.Write("uszkodzony.xml", Report("Inne informacje", "<Info><IloscWierszy>x</IloscWierszy></Info>"));
+    const std::string large = dir.WriteSparse("wielki.xml", (16 << 20) + 1);
+    for (const bool listed : {false, true}) {
+        state.FolderFiles = listed ? std::vector<std::string>{damaged, large} : std::vector<std::string>{};
+        shell.messages.clear();
+        EXPECT_EQ(opener.OpenChosenFile(damaged), ReportOutcome::Damaged);
+        EXPECT_EQ(opener.OpenChosenFile(large), ReportOutcome::Damaged);
+        const std::string tooLarge = messages::TooLargeReport((16 << 20) + 1);
+        EXPECT_EQ(shell.messages.at(0).text,
+                  std::string(messages::kDamagedReport) + (listed ? "\rPlik: uszkodzony.xml" : ""));
+        EXPECT_EQ(shell.messages.at(1).text, tooLarge + (listed ? "\rPlik: wielki.xml" : ""));
+    }
+}
+
 TEST_F(ReportOpenerTest, AFileHeldByAnotherReaderIsRefusedAsUnreadable) {
     opener.OpenChosenFile(dir.Write("inne.xml", kOtherInformation));
     const std::string before = PageOnDisk();
