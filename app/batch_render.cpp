@@ -56,7 +56,7 @@ BatchRenderer::BatchRenderer(LocaleServices& locale, std::ostream& errors, Progr
 
 int BatchRenderer::Run(const std::string& outDir, const std::vector<std::string>& inputs) {
     if (const std::optional<std::string> problem = FolderProblem(outDir)) {
-        errors_ << "ulnik-render: " << outDir << ": " << *problem << '\n';
+        errors_ << "ulnik-render: " << TerminalName(outDir) << ": " << *problem << '\n';
         return kDamaged;
     }
     int code = kDone;
@@ -99,7 +99,7 @@ std::vector<BatchRenderer::Job> BatchRenderer::Plan(const std::string& outDir, c
 
 int BatchRenderer::Render(const Job& job) {
     if (job.earlier) {
-        Tell(job.report, "not written: " + job.page + " is the page of " + *job.earlier);
+        Tell(job.report, "not written: " + TerminalName(job.page) + " is the page of " + TerminalName(*job.earlier));
         return kDamaged;
     }
     KeepingShell shell;
@@ -116,5 +116,5 @@ int BatchRenderer::Render(const Job& job) {
 
 void BatchRenderer::Tell(const std::string& name, const std::string& utf8) {
     progress_.Clear();
-    errors_ << name << ": " << utf8 << '\n';
+    errors_ << TerminalName(name) << ": " << utf8 << '\n';
 }

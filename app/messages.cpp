@@ -11,29 +11,27 @@ namespace {
 
 constexpr std::size_t kDamagedFilesNamed = 3;
 
+}  // namespace
+
 bool IsControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
-void WriteOut(char16_t c, std::string& out) {
-    switch (c) {
-    case u'\n': out += "\\n"; return;
-    case u'\r': out += "\\r"; return;
-    case u'\t': out += "\\t"; return;
+std::string WrittenOut(char16_t control) {
+    switch (control) {
+    case u'\n': return "\\n";
+    case u'\r': return "\\r";
+    case u'\t': return "\\t";
     default: break;
     }
     static constexpr char kHex[] = "0123456789ABCDEF";
-    out += "\\x";
-    out += kHex[(c >> 4) & 0xF];
-    out += kHex[c & 0xF];
+    return std::string("\\x") + kHex[(control >> 4) & 0xF] + kHex[control & 0xF];
 }
-
-}  // namespace
 
 std::string ShownText(std::u16string_view text) {
     std::string shown;
     shown.reserve(text.size());
     for (char16_t c : text)
         if (IsControl(c))
-            WriteOut(c, shown);
+            shown += WrittenOut(c);
         else
             shown += WideCharToAnsi(c);
     return shown;

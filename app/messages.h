@@ -35,6 +35,8 @@ inline constexpr std::string_view kDamagedFolder =
 // message's lines or reaches a terminal as a command. Names are the file system's bytes: UTF-8
 // as a rule, Windows-1250 when unpacked so.
 std::string ShownText(std::u16string_view text);
+bool IsControl(char16_t c);
+std::string WrittenOut(char16_t control);
 std::string ShownName(std::string_view bytes);
 // The last part of a path alone.
 std::string ShownFileName(const std::string& path);

@@ -105,7 +105,7 @@ void SayLocaleFailure(const LazyLocale& locale) {
 
 int RenderReport(const std::string& report, const std::optional<std::string>& out) {
     if (out && SameFile(*out, report)) {
-        Say("refusing to write the page over the report itself: " + *out);
+        Say("refusing to write the page over the report itself: " + TerminalName(*out));
         return kUsageError;
     }
     TerminalShell shell(std::cerr);
@@ -154,7 +154,7 @@ ListOutcome ListAsSpreadsheet(const std::string& folder, const std::string& path
 
 int ListFolder(const std::string& folder, const std::optional<std::string>& out, bool csv) {
     if (out && NamesAReportOf(*out, folder)) {
-        Say("refusing to write the list over a report of the folder: " + *out);
+        Say("refusing to write the list over a report of the folder: " + TerminalName(*out));
         return kUsageError;
     }
     TerminalShell shell(std::cerr);

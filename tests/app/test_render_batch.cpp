@@ -69,6 +69,28 @@ TEST(RenderBatch, APageNameIsNeverTakenTwice) {
     }
 }
 
+// However a file is named, each refused one is one line, and no byte of its name reaches the
+// terminal as a command.
+TEST(RenderBatch, ARefusedFileIsOneLineWhateverItsName) {
+    const struct {
+        std::string name;
+        std::string shown;
+    } cases[] = {
+        {"nowa\nlinia.xml", "nowa\\nlinia.xml"},
+        {"powrót\r.xml", "powrót\\r.xml"},
+        {"esc\x1B[2J.xml", "esc\\x1B[2J.xml"},
+        {"csi\xC2\x9B" "2J.xml", "csi\\x9B" "2J.xml"},
+        {"cp1250 \xB3\x9B.xml", "cp1250 \\xB3\\x9B.xml"},
+    };
+    for (const auto& c : cases) {
+        TempDir in, out;
+        in.Write(c.name, kDamagedReport);
+        const ToolRun run = RunTool("-d " + out.path().string() + " " + in.path().string());
+        EXPECT_EQ(run.err, in.PathOf(c.shown) + ": Wskazany plik jest uszkodzony lub nie jest plikiem sprawozdania.\n")
+            << c.shown;
+    }
+}
+
 TEST(RenderBatch, TheOutputFolderMustExist) {
     TempDir dir;
     const std::string file = dir.Write("file", "");

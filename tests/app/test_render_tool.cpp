@@ -269,4 +269,13 @@ TEST(RenderTool, WarnsOfAFileReadOnlyInPart) {
     EXPECT_EQ(utf8.exitCode, 0);
     EXPECT_EQ(utf8.err, "uwaga: plik jest niekompletny: wiersz 1, kolumna 72: plik urywa się przed </w0> (bajt 74)\n");
     EXPECT_NE(utf8.out.find(Cp1250("   Zażół<br>")), std::string::npos);
+
+    // Cut inside a name: the name as the file has it, its control characters written out.
+    for (const auto& [bytes, element] : {std::pair<std::string, std::string>{"<Szkola><P", "P"},
+                                         {"<Szkola><P\x01\x1B", "P\\x01\\x1B"}}) {
+        const ToolRun name = RunTool(dir.Write("name.xml", bytes));
+        EXPECT_EQ(name.err, "Wystąpiły problemy z otwarciem pliku.\nBłędny typ pliku.\n"
+                            "uwaga: plik jest niekompletny: wiersz 1, kolumna " + std::to_string(bytes.size() + 1) +
+                                ": plik urywa się przed </" + element + "> (bajt " + std::to_string(bytes.size()) + ")\n");
+    }
 }
