@@ -56,7 +56,7 @@ BatchRenderer::BatchRenderer(LocaleServices& locale, std::ostream& errors, Progr
 
 int BatchRenderer::Run(const std::string& outDir, const std::vector<std::string>& inputs) {
     if (const std::optional<std::string> problem = FolderProblem(outDir)) {
-        errors_ << "ulnik-render: " << TerminalName(outDir) << ": " << *problem << '\n';
+        errors_ << "ulnik-render: folder wynik\u00F3w " << TerminalName(outDir) << ": " << *problem << '\n';
         return kDamaged;
     }
     int code = kDone;
@@ -99,7 +99,7 @@ std::vector<BatchRenderer::Job> BatchRenderer::Plan(const std::string& outDir, c
 
 int BatchRenderer::Render(const Job& job) {
     if (job.earlier) {
-        Tell(job.report, "not written: " + TerminalName(job.page) + " is the page of " + TerminalName(*job.earlier));
+        Tell(job.report, "nie zapisano: " + TerminalName(job.page) + " to strona sprawozdania " + TerminalName(*job.earlier));
         return kDamaged;
     }
     KeepingShell shell;

@@ -23,11 +23,12 @@ LocaleServices& LazyLocale::Loaded() {
     module_ = ::dlopen(kModuleName, RTLD_NOW | RTLD_LOCAL);
     if (!module_) {
         const char* why = ::dlerror();
-        Fail(std::string("cannot load the locale module ") + kModuleName + ": " + (why ? why : "unknown reason"));
+        Fail(std::string("nie mo\u017Cna wczyta\u0107 modu\u0142u ustawie\u0144 regionalnych ") + kModuleName + ": " +
+             (why ? why : "przyczyna nieznana"));
     }
     using Factory = LocaleServices* (*)();
     const auto create = reinterpret_cast<Factory>(::dlsym(module_, "UlnikCreateLocaleServices"));
-    if (!create) Fail(std::string("the locale module ") + kModuleName + " lacks its factory");
+    if (!create) Fail(std::string("modu\u0142 ustawie\u0144 regionalnych ") + kModuleName + " jest niekompletny");
     services_.reset(create());
     return *services_;
 }

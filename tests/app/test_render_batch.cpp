@@ -51,7 +51,7 @@ TEST(RenderBatch, APageNameIsNeverTakenTwice) {
         int exitCode;
         std::string err;  // "OUT" stands for the output folder
     } cases[] = {
-        {x + " " + y, 4, y + ": not written: OUT/a.htm is the page of " + x + "\n"},
+        {x + " " + y, 4, y + ": nie zapisano: OUT/a.htm to strona sprawozdania " + x + "\n"},
         {in.PathOf("x") + " " + in.PathOf("x/./a.xml"), 0, ""},
         {in.PathOf("empty") + " " + x, 5,
          in.PathOf("empty") + ": Brak plików z danymi we wskazanym folderze. Program nie ma co przetwarzać.\n"},
@@ -98,7 +98,7 @@ TEST(RenderBatch, TheOutputFolderMustExist) {
                                          std::pair{file, "Not a directory"}}) {
         const ToolRun run = RunTool("-d " + folder + " " + Sample("z_karty.xml"));
         EXPECT_EQ(run.exitCode, 4);
-        EXPECT_EQ(run.err, "ulnik-render: " + folder + ": " + reason + "\n");
+        EXPECT_EQ(run.err, "ulnik-render: folder wyników " + folder + ": " + reason + "\n");
     }
     EXPECT_EQ(NamesIn(dir.path().string()), std::set<std::string>{"file"});
 }

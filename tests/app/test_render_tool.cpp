@@ -65,21 +65,56 @@ TEST(RenderTool, RefusalsSayWhyOnStandardErrorWithTheirExitCodes) {
     }
 }
 
-TEST(RenderTool, UsageErrorsExitWithOne) {
-    EXPECT_EQ(RunTool("").exitCode, 1);
-    EXPECT_EQ(RunTool("--bogus x").exitCode, 1);
-    EXPECT_EQ(RunTool("-o only-out").exitCode, 1);
-    for (const char* meaningless : {"-d out", "-d out -o page.htm a.xml", "-d out --list a", "--csv a.xml",
-                                    "--list a b", "-o a -o b c.xml", "--tree -o out a.xml"})
-        EXPECT_EQ(RunTool(meaningless).exitCode, 1) << meaningless;
+// Every refusal of the command line says in Polish what was wrong, then how the tool is used.
+TEST(RenderTool, UsageErrorsSayWhatWasWrongAndExitWithOne) {
+    const struct {
+        const char* arguments;
+        const char* problem;
+    } cases[] = {
+        {"", ""},
+        {"--bogus x", "nieznana opcja: --bogus"},
+        {"-o", "opcja -o wymaga wartości"},
+        {"-o only-out", "nie podano sprawozdania"},
+        {"-o a -o b c.xml", "opcja -o podana dwa razy"},
+        {"a.xml b.xml", "podano więcej niż jedno sprawozdanie (wiele naraz zapisuje -d)"},
+        {"--csv a.xml", "--csv działa tylko z --list"},
+        {"--list a b", "--list wymaga jednego folderu"},
+        {"-d out", "-d wymaga sprawozdań albo folderów"},
+        {"-d out -o page.htm a.xml", "-d nie łączy się z -o"},
+        {"-d out --list a", "--list nie łączy się z -d"},
+        {"--tree -o out a.xml", "--tree nie łączy się z innymi opcjami"},
+        {"--help x", "opcja --help nie łączy się z niczym innym"},
+    };
     const ToolRun help = RunTool("--help");
     EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.starts_with("Użycie:\n")) << help.out;
     EXPECT_NE(help.out.find("--list FOLDER"), std::string::npos);
+    for (const auto& c : cases) {
+        const ToolRun run = RunTool(c.arguments);
+        EXPECT_EQ(run.exitCode, 1) << c.arguments;
+        EXPECT_EQ(run.err, (*c.problem ? "ulnik-render: " + std::string(c.problem) + "\n" : "") + help.out)
+            << c.arguments;
+    }
+}
+
+// A folder where a report belongs, or a file where a folder does: the tool says what to do.
+TEST(RenderTool, AFolderAndAFileMixedUpAreToldWhatToDo) {
+    const std::string folder = Sample("odebrane"), report = Sample("z_karty.xml");
+    const ToolRun asReport = RunTool(folder);
+    EXPECT_EQ(asReport.exitCode, 2) << "a folder is no report";
+    EXPECT_EQ(asReport.err, "Wystąpiły problemy z otwarciem pliku.\nBłędny typ pliku.\nulnik-render: " + folder +
+                                " to folder: listę jego sprawozdań zapisuje ulnik-render --list " + folder +
+                                ", a ich strony ulnik-render -d FOLDER_WYNIKÓW " + folder + "\n");
+    for (const char* list : {"--list ", "--list --csv "}) {
+        const ToolRun asFolder = RunTool(list + report);
+        EXPECT_EQ(asFolder.exitCode, 1) << list;
+        EXPECT_EQ(asFolder.err, "ulnik-render: " + report + " to plik, nie folder: stronę sprawozdania zapisuje "
+                                "ulnik-render " + report + "\n") << list;
+        EXPECT_EQ(asFolder.out, "") << list;
+    }
 }
 
 TEST(RenderTool, ListsAFolder) {
-    const ToolRun run = RunTool(Sample("odebrane"));
-    EXPECT_EQ(run.exitCode, 2) << "a folder is no report";
     const ToolRun list = RunTool("--list " + Sample("odebrane"));
     EXPECT_EQ(list.exitCode, 0) << list.err;
     EXPECT_NE(list.out.find(Cp1250("LISTA OTRZYMANYCH SPRAWOZDAŃ")), std::string::npos);
@@ -133,11 +168,13 @@ TEST(RenderTool, OutputThatCannotBeWrittenIsExitFourWithTheReason) {
     for (const std::string& arguments : {report, "--list " + folder, "--tree " + report, std::string("--help")}) {
         const ToolRun full = RunTool(arguments, "", ">/dev/full");
         EXPECT_EQ(full.exitCode, 4) << arguments;
-        EXPECT_EQ(full.err, "ulnik-render: standard output: No space left on device\n") << arguments;
+        EXPECT_EQ(full.err, "ulnik-render: standardowe wyjście: No space left on device\n") << arguments;
         const ToolRun closed = RunTool(arguments, "", ">&-");
         EXPECT_EQ(closed.exitCode, 4) << arguments;
-        EXPECT_EQ(closed.err, "ulnik-render: standard output: Bad file descriptor\n") << arguments;
+        EXPECT_EQ(closed.err, "ulnik-render: standardowe wyjście: Bad file descriptor\n") << arguments;
     }
+    EXPECT_EQ(RunTool(report, "LC_ALL=pl_PL.UTF-8", ">/dev/full").err,
+              "ulnik-render: standardowe wyjście: Brak miejsca na urządzeniu\n");
 }
 
 // Standard output is written directly: no scratch file, so no temporary folder is needed.
@@ -159,11 +196,11 @@ TEST(RenderTool, NeverOverwritesTheReportOrWritesThroughALink) {
     for (const std::string& out : {report, dir.PathOf("link.xml")}) {
         const ToolRun run = RunTool("-o " + out + " " + report);
         EXPECT_EQ(run.exitCode, 1) << out;
-        EXPECT_EQ(run.err, "ulnik-render: refusing to write the page over the report itself: " + out + "\n");
+        EXPECT_EQ(run.err, "ulnik-render: strona nie zostanie zapisana na samym sprawozdaniu: " + out + "\n");
     }
     const ToolRun list = RunTool("--list --csv -o " + report + " " + dir.path().string());
     EXPECT_EQ(list.exitCode, 1);
-    EXPECT_EQ(list.err, "ulnik-render: refusing to write the list over a report of the folder: " + report + "\n");
+    EXPECT_EQ(list.err, "ulnik-render: lista nie zostanie zapisana na sprawozdaniu z folderu: " + report + "\n");
     EXPECT_EQ(ReadFileExclusive(report), original);
 
     const std::string victim = dir.Write("victim", "precious");
@@ -217,7 +254,7 @@ TEST(RenderTool, AMissingLocaleModuleIsNamed) {
     TempDir dir;
     const std::string alone = dir.PathOf("ulnik-render");
     std::filesystem::copy_file(kTool, alone);
-    const std::string module = "ulnik-render: cannot load the locale module ";
+    const std::string module = "ulnik-render: nie można wczytać modułu ustawień regionalnych ";
     const ToolRun report = RunTool(Sample("klasyfikacja_klasy_3a.xml"), "", "", alone);
     EXPECT_EQ(report.exitCode, 4);
     EXPECT_TRUE(report.err.starts_with(kDamaged + module)) << report.err;
