@@ -37,6 +37,7 @@ std::string Concerns(const DocumentType* type, TpkXML& document) {
 
 // The rows in the order their lines sort into; rows of equal lines keep the folder's order.
 std::vector<ListRow> InLineOrder(std::vector<ListRow> rows, LocaleServices& locale) {
+    if (rows.size() < 2) return rows;  // sorting may mean loading the locale services
     std::vector<std::string> lines;
     lines.reserve(rows.size());
     std::map<std::string, std::deque<ListRow*>> rowsOfLine;

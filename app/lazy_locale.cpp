@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include "c_library_locale.h"
+
 namespace {
 
 // Opened by its bare name, so that the loader looks where the executable's RUNPATH says: beside
@@ -38,7 +40,7 @@ void LazyLocale::Fail(std::string why) {
     throw LocaleUnavailable(failure_);
 }
 
-std::string LazyLocale::DecimalSeparator() { return Loaded().DecimalSeparator(); }
-std::string LazyLocale::CurrentDateText() { return Loaded().CurrentDateText(); }
-std::string LazyLocale::CurrentTimeText() { return Loaded().CurrentTimeText(); }
+std::string LazyLocale::DecimalSeparator() { return c_library_locale::DecimalSeparator(); }
+std::string LazyLocale::CurrentDateText() { return c_library_locale::DateText(c_library_locale::Now()); }
+std::string LazyLocale::CurrentTimeText() { return c_library_locale::TimeText(c_library_locale::Now()); }
 void LazyLocale::SortIgnoringCase(std::vector<std::string>& lines) { Loaded().SortIgnoringCase(lines); }
