@@ -31,11 +31,15 @@ TEST(RenderBatch, WritesEachPageAsASingleRunWouldAndNamesTheRefused) {
     TempDir in, out;
     const std::string a = Copy("z_karty.xml", in, "a.xml"), b = Copy("inne_informacje.xml", in, "b.XML");
     const std::string damaged = in.Write("c.xml", kDamagedReport);
-    const std::string single = Sample("klasyfikacja_klasy_3a.xml");  // an average: the locale is loaded
-    const ToolRun run = RunTool("-d " + out.path().string() + " " + in.path().string() + " " + single);
+    const std::string single = Sample("klasyfikacja_klasy_3a.xml");
+    TempDir other;
+    const std::string plain = Copy("z_karty.xml", other, "raport.txt");  // named, so taken whatever its name
+    const ToolRun run = RunTool("-d " + out.path().string() + " " + in.path().string() + " " + single + " " + plain);
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_EQ(run.err, damaged + ": Wskazany plik jest uszkodzony lub nie jest plikiem sprawozdania.\n");
-    EXPECT_EQ(NamesIn(out.path().string()), (std::set<std::string>{"a.htm", "b.htm", "klasyfikacja_klasy_3a.htm"}));
+    EXPECT_EQ(NamesIn(out.path().string()),
+              (std::set<std::string>{"a.htm", "b.htm", "klasyfikacja_klasy_3a.htm", "raport.txt.htm"}));
+    EXPECT_EQ(Slurp(out.PathOf("raport.txt.htm")), RunTool(plain).out);
     EXPECT_EQ(Slurp(out.PathOf("a.htm")), RunTool(a).out);
     EXPECT_EQ(Slurp(out.PathOf("b.htm")), RunTool(b).out);
     EXPECT_EQ(Slurp(out.PathOf("klasyfikacja_klasy_3a.htm")), RunTool(single).out);
