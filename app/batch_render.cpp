@@ -99,7 +99,8 @@ std::vector<BatchRenderer::Job> BatchRenderer::Plan(const std::string& outDir, c
 
 int BatchRenderer::Render(const Job& job) {
     if (job.earlier) {
-        Tell(job.report, "nie zapisano: " + TerminalName(job.page) + " to strona sprawozdania " + TerminalName(*job.earlier));
+        Tell(job.report,
+             "nie zapisano: " + TerminalName(job.page) + " to strona sprawozdania " + TerminalName(*job.earlier));
         return kDamaged;
     }
     KeepingShell shell;

@@ -53,7 +53,8 @@ std::string DamagedFiles(const std::vector<std::string>& paths) {
     std::string line = "Uszkodzone pliki: ";
     for (std::size_t i = 0; i < paths.size() && i < kDamagedFilesNamed; ++i)
         line += (i ? ", " : "") + ShownFileName(paths[i]);
-    if (paths.size() > kDamagedFilesNamed) line += " i " + std::to_string(paths.size() - kDamagedFilesNamed) + " innych";
+    if (paths.size() > kDamagedFilesNamed)
+        line += " i " + std::to_string(paths.size() - kDamagedFilesNamed) + " innych";
     return line;
 }
 

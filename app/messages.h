@@ -31,15 +31,16 @@ inline constexpr std::string_view kDamagedFolder =
     "Zbadaj pliki sprawozda\xF1 korzystaj\xB9" "c z modu\xB3u Ulnik.";
 
 // Names of files and the system's reasons, as a message shows them: Windows-1250, with every
-// control character written out as \n, \r, \t or \xNN, so that no name breaks a
-// message's lines or reaches a terminal as a command. Names are the file system's bytes: UTF-8
-// as a rule, Windows-1250 when unpacked so.
+// control character written out, so that no name breaks a message's lines or reaches a terminal
+// as a command. Names are the file system's bytes: UTF-8 as a rule, Windows-1250 when unpacked
+// so.
 std::string ShownText(std::u16string_view text);
-bool IsControl(char16_t c);
-std::string WrittenOut(char16_t control);
 std::string ShownName(std::string_view bytes);
 // The last part of a path alone.
 std::string ShownFileName(const std::string& path);
+// C0 and C1 control characters and DEL, and how one is written out: \n, \r, \t or \xNN.
+bool IsControl(char16_t c);
+std::string WrittenOut(char16_t control);
 
 // An output (a page, a list, a spreadsheet) that could not be written, by the name it was to
 // have, and the system's reason (UTF-8 or Windows-1250, as strerror gave it).

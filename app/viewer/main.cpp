@@ -106,7 +106,8 @@ int Run(int argc, char* argv[])
     default: break;
     }
     if (WritesOverItsInput(command)) {
-        std::cerr << "ulnik: wynik nie zostanie zapisany na samym sprawozdaniu: " << TerminalName(command.output) << '\n';
+        std::cerr << "ulnik: wynik nie zostanie zapisany na samym sprawozdaniu: " << TerminalName(command.output)
+                  << '\n';
         return kUsageError;
     }
     if (NeedsADisplayItHasNot(command)) {

@@ -14,7 +14,9 @@ namespace {
 // The C library's locale for the length of a test.
 class CLocale {
 public:
-    explicit CLocale(const char* name) : saved_(std::setlocale(LC_ALL, nullptr)) { set_ = std::setlocale(LC_ALL, name); }
+    explicit CLocale(const char* name) : saved_(std::setlocale(LC_ALL, nullptr)) {
+        set_ = std::setlocale(LC_ALL, name);
+    }
     ~CLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
     bool Set() const { return set_ != nullptr; }
 

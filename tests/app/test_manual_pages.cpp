@@ -45,7 +45,8 @@ TEST(ManualPages, ShowEveryOptionAndTheSizeLimit) {
         const std::string text = Page(page);
         const std::set<std::string> options = Options(usage);
         EXPECT_GE(options.size(), 5u) << page;
-        for (const std::string& option : options) EXPECT_NE(text.find(option), std::string::npos) << page << ": " << option;
+        for (const std::string& option : options)
+            EXPECT_NE(text.find(option), std::string::npos) << page << ": " << option;
         EXPECT_NE(text.find(limit), std::string::npos) << page << ": " << limit;
     }
 }

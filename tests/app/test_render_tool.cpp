@@ -313,8 +313,9 @@ TEST(RenderTool, WarnsOfAFileReadOnlyInPart) {
     for (const auto& [bytes, element] : {std::pair<std::string, std::string>{"<Szkola><P", "P"},
                                          {"<Szkola><P\x01\x1B", "P\\x01\\x1B"}}) {
         const ToolRun name = RunTool(dir.Write("name.xml", bytes));
-        EXPECT_EQ(name.err, "Wystąpiły problemy z otwarciem pliku.\nBłędny typ pliku.\n"
-                            "uwaga: plik jest niekompletny: wiersz 1, kolumna " + std::to_string(bytes.size() + 1) +
-                                ": plik urywa się przed </" + element + "> (bajt " + std::to_string(bytes.size()) + ")\n");
+        const std::string where = "wiersz 1, kolumna " + std::to_string(bytes.size() + 1);
+        EXPECT_EQ(name.err, "Wystąpiły problemy z otwarciem pliku.\nBłędny typ pliku.\nuwaga: plik jest niekompletny: " +
+                                where + ": plik urywa się przed </" + element + "> (bajt " +
+                                std::to_string(bytes.size()) + ")\n");
     }
 }

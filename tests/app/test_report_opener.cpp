@@ -162,7 +162,8 @@ TEST_F(ReportOpenerTest, AFileThatIsNotThereIsSaidToBeMissing) {
 
 // The user picked a line of the list, not a file: a refusal names the file behind the line.
 TEST_F(ReportOpenerTest, AListedReportThatIsRefusedIsNamed) {
-    const std::string damaged = dir.Write("uszkodzony.xml", Report("Inne informacje", "<Info><IloscWierszy>x</IloscWierszy></Info>"));
+    const std::string damaged =
+        dir.Write("uszkodzony.xml", Report("Inne informacje", "<Info><IloscWierszy>x</IloscWierszy></Info>"));
     const std::string large = dir.WriteSparse("wielki.xml", (16 << 20) + 1);
     for (const bool listed : {false, true}) {
         state.FolderFiles = listed ? std::vector<std::string>{damaged, large} : std::vector<std::string>{};

@@ -25,7 +25,8 @@ inline ToolRun RunTool(const std::string& arguments, const std::string& environm
     TempDir scratch;
     const std::string out = scratch.PathOf("out"), err = scratch.PathOf("err");
     const std::string command =
-        "export LC_ALL=C.UTF-8; " + environment + " " + tool + " " + arguments + " " + (output.empty() ? ">" + out : output) + " 2>" + err;
+        "export LC_ALL=C.UTF-8; " + environment + " " + tool + " " + arguments + " " +
+        (output.empty() ? ">" + out : output) + " 2>" + err;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
 }
