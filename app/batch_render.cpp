@@ -56,7 +56,7 @@ BatchRenderer::BatchRenderer(LocaleServices& locale, std::ostream& errors, Progr
 
 int BatchRenderer::Run(const std::string& outDir, const std::vector<std::string>& inputs) {
     if (const std::optional<std::string> problem = FolderProblem(outDir)) {
-        errors_ << "ulnik-render: " << outDir << ": " << *problem << '\n';
+        errors_ << "ulnik-render: folder wynik\u00F3w " << TerminalName(outDir) << ": " << *problem << '\n';
         return kDamaged;
     }
     int code = kDone;
@@ -99,7 +99,8 @@ std::vector<BatchRenderer::Job> BatchRenderer::Plan(const std::string& outDir, c
 
 int BatchRenderer::Render(const Job& job) {
     if (job.earlier) {
-        Tell(job.report, "not written: " + job.page + " is the page of " + *job.earlier);
+        Tell(job.report,
+             "nie zapisano: " + TerminalName(job.page) + " to strona sprawozdania " + TerminalName(*job.earlier));
         return kDamaged;
     }
     KeepingShell shell;
@@ -109,13 +110,12 @@ int BatchRenderer::Render(const Job& job) {
     FileOutput output;
     opener.SetPageWriter(output.AsPageWriter());
     const ReportOutcome outcome = opener.OpenChosenFile(job.report);
-    if (!shell.message.empty())
-        Tell(job.report, MessageOnOneLine(shell.message) + (output.Failure() ? " (" + *output.Failure() + ")" : ""));
+    if (!shell.message.empty()) Tell(job.report, MessageOnOneLine(shell.message));
     if (opener.LastBreak()) Tell(job.report, MessageOnOneLine(IncompleteFileWarning(*opener.LastBreak())));
     return ExitCodeOf(outcome);
 }
 
 void BatchRenderer::Tell(const std::string& name, const std::string& utf8) {
     progress_.Clear();
-    errors_ << name << ": " << utf8 << '\n';
+    errors_ << TerminalName(name) << ": " << utf8 << '\n';
 }

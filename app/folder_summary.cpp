@@ -37,6 +37,7 @@ std::string Concerns(const DocumentType* type, TpkXML& document) {
 
 // The rows in the order their lines sort into; rows of equal lines keep the folder's order.
 std::vector<ListRow> InLineOrder(std::vector<ListRow> rows, LocaleServices& locale) {
+    if (rows.size() < 2) return rows;  // sorting may mean loading the locale services
     std::vector<std::string> lines;
     lines.reserve(rows.size());
     std::map<std::string, std::deque<ListRow*>> rowsOfLine;
@@ -69,7 +70,7 @@ std::string SummarySuffix(const std::string& documentType, TpkXML& document) {
 std::optional<ListRow> ReadListRow(const std::string& path) {
     try {
         // The search found it: one gone since is a file that cannot be opened, not an empty one.
-        const std::unique_ptr<ReportFile> report = ReadReportFile(path, MissingFile::CannotBeOpened);
+        const std::unique_ptr<ReportFile> report = ReadReportFile(path, MissingFile::Raises);
         TpkXML& document = report->document();
         ListRow row;
         row.file = path;
@@ -98,21 +99,27 @@ ListOutcome FolderLister::ReadRows(const std::string& folder, FolderProgress* pr
         return ListOutcome::NoFiles;
     }
     std::vector<ListRow> read;
-    try {
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            if (progress && !progress->Advance(i, files.size())) return ListOutcome::Cancelled;
-            if (std::optional<ListRow> row = ReadListRow(files[i])) read.push_back(std::move(*row));
+    // Every file is read even after a damaged one, so that the message can name them all.
+    std::vector<std::string> damaged;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (progress && !progress->Advance(i, files.size())) return ListOutcome::Cancelled;
+        try {
+            std::optional<ListRow> row = ReadListRow(files[i]);
+            // A report with neither a teacher nor a known type gives an empty line, which the
+            // page, grouping lines by their first letter, cannot place: every form of the list
+            // refuses it alike.
+            if (row && row->line.empty())
+                damaged.push_back(files[i]);
+            else if (row)
+                read.push_back(std::move(*row));
+        } catch (const FileTooLarge&) {
+            damaged.push_back(files[i]);
         }
-    } catch (const FileTooLarge&) {
-        return Damaged(messages);
     }
     if (progress && !progress->Advance(files.size(), files.size())) return ListOutcome::Cancelled;
-    read = InLineOrder(std::move(read), locale_);
-    // A report with neither a teacher nor a known type gives an empty line, which the page,
-    // grouping lines by their first letter, cannot place: every form of the list refuses it alike.
-    if (std::any_of(read.begin(), read.end(), [](const ListRow& row) { return row.line.empty(); }))
-        return Damaged(messages);
-    rows = std::move(read);
+    if (!damaged.empty())
+        return Damaged(messages, std::string(messages::kDamagedFolder) + "\r" + messages::DamagedFiles(damaged));
+    rows = InLineOrder(std::move(read), locale_);
     return ListOutcome::Shown;
 }
 
@@ -134,9 +141,12 @@ ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderP
     std::vector<std::string> previousSummary = std::exchange(state_.FolderSummary, std::move(summary));
     try {
         BuildFolderListPage();
+    } catch (const FileWriteError& error) {
+        state_.FolderSummary = std::move(previousSummary);
+        return Damaged(messages, messages::CannotWrite(error.path(), error.reason()));  // the folder is sound
     } catch (...) {
         state_.FolderSummary = std::move(previousSummary);
-        return Damaged(messages);
+        return Damaged(messages, std::string(messages::kDamagedFolder));
     }
     state_.FolderFiles = std::move(files);
     shell_.Navigate(state_.PageFilePath);
@@ -149,15 +159,16 @@ ListOutcome FolderLister::ListRows(const std::string& folder, const RowWriter& w
     if (read != ListOutcome::Shown) return read;
     try {
         write(rows);
+    } catch (const FileWriteError& error) {
+        return Damaged(messages, messages::CannotWrite(error.path(), error.reason()));
     } catch (...) {
-        return Damaged(messages);
+        return Damaged(messages, std::string(messages::kDamagedFolder));
     }
     return ListOutcome::Shown;
 }
 
-ListOutcome FolderLister::Damaged(ListMessages messages) {
-    if (messages == ListMessages::Shown)
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder));
+ListOutcome FolderLister::Damaged(ListMessages messages, const std::string& message) {
+    if (messages == ListMessages::Shown) shell_.ShowMessageBox(StyleZamknij, IconInformacja, message);
     return ListOutcome::Damaged;
 }
 

@@ -24,7 +24,7 @@ public:
 enum class ListOutcome {
     Shown,      // the list page was written and shown
     NoFiles,    // no report files in the folder
-    Damaged,    // an empty line or a failed write: nothing written, the view left alone
+    Damaged,    // a damaged file or a failed write: nothing written, the view left alone
     Cancelled,  // stopped by the user: everything as it was
 };
 
@@ -68,7 +68,8 @@ private:
     // a word, and which spoil the whole folder. Shown when there are rows to write, in `rows`.
     ListOutcome ReadRows(const std::string& folder, FolderProgress* progress, ListMessages messages,
                          std::vector<ListRow>& rows);
-    ListOutcome Damaged(ListMessages messages);
+    // Nothing written; `message` says why, when messages are shown.
+    ListOutcome Damaged(ListMessages messages, const std::string& message);
 
     ProgramState& state_;
     Shell& shell_;

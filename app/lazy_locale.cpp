@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include "c_library_locale.h"
+
 namespace {
 
 // Opened by its bare name, so that the loader looks where the executable's RUNPATH says: beside
@@ -23,11 +25,12 @@ LocaleServices& LazyLocale::Loaded() {
     module_ = ::dlopen(kModuleName, RTLD_NOW | RTLD_LOCAL);
     if (!module_) {
         const char* why = ::dlerror();
-        Fail(std::string("cannot load the locale module ") + kModuleName + ": " + (why ? why : "unknown reason"));
+        Fail(std::string("nie mo\u017Cna wczyta\u0107 modu\u0142u ustawie\u0144 regionalnych ") + kModuleName + ": " +
+             (why ? why : "przyczyna nieznana"));
     }
     using Factory = LocaleServices* (*)();
     const auto create = reinterpret_cast<Factory>(::dlsym(module_, "UlnikCreateLocaleServices"));
-    if (!create) Fail(std::string("the locale module ") + kModuleName + " lacks its factory");
+    if (!create) Fail(std::string("modu\u0142 ustawie\u0144 regionalnych ") + kModuleName + " jest niekompletny");
     services_.reset(create());
     return *services_;
 }
@@ -37,7 +40,7 @@ void LazyLocale::Fail(std::string why) {
     throw LocaleUnavailable(failure_);
 }
 
-std::string LazyLocale::DecimalSeparator() { return Loaded().DecimalSeparator(); }
-std::string LazyLocale::CurrentDateText() { return Loaded().CurrentDateText(); }
-std::string LazyLocale::CurrentTimeText() { return Loaded().CurrentTimeText(); }
+std::string LazyLocale::DecimalSeparator() { return c_library_locale::DecimalSeparator(); }
+std::string LazyLocale::CurrentDateText() { return c_library_locale::DateText(c_library_locale::Now()); }
+std::string LazyLocale::CurrentTimeText() { return c_library_locale::TimeText(c_library_locale::Now()); }
 void LazyLocale::SortIgnoringCase(std::vector<std::string>& lines) { Loaded().SortIgnoringCase(lines); }

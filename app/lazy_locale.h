@@ -1,6 +1,7 @@
 #pragma once
-// Locale services loaded on first use from the program's locale module, so that a run
-// that never shows an average or a folder list never loads Qt.
+// The locale services of the command-line tool. The separator, date and time come from the C
+// library; only the order of the folder list needs Qt's collation, loaded on first use from the
+// program's locale module, so that a run that lists no folder never loads Qt.
 #include <memory>
 #include <stdexcept>
 #include <string>

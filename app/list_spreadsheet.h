@@ -2,7 +2,8 @@
 // The list of received reports as a spreadsheet: a header row, then one row per report (file,
 // teacher, type, what it concerns, date) in the list's order. UTF-8 with a byte-order mark and
 // ";" between fields, as a Polish spreadsheet program opens it in columns; quoted as RFC 4180
-// says, with CR LF line ends. Its rows are the list's own (FolderLister::ListRows).
+// says, with CR LF line ends; no cell reads as a formula. Its rows are the list's own
+// (FolderLister::ListRows).
 #include <string>
 #include <string_view>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "load_warning.h"
 
-#include "code_page.h"
+#include "messages.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ const char* Why(XmlBreakReason reason) {
 // "wiersz L, kolumna C: " and why.
 std::string WhereAndWhy(const XmlBreak& where) {
     std::string why = Why(where.reason);
-    if (const size_t mark = why.find('%'); mark != std::string::npos) why.replace(mark, 1, WideToAnsi(where.element));
+    if (const size_t mark = why.find('%'); mark != std::string::npos)
+        why.replace(mark, 1, messages::ShownText(where.element));
     return "wiersz " + std::to_string(where.line) + ", kolumna " + std::to_string(where.column) + ": " + why;
 }
 

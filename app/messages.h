@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace messages {
 
@@ -10,6 +11,8 @@ inline constexpr std::string_view kWrongDrop =
     "\rB\xB3\xEA" "dny typ pliku.\rWska\xBF plik sprawozdania.";
 inline constexpr std::string_view kCannotOpen =
     "Wyst\xB9pi\xB3y problemy z otwarciem pliku.\rPlik jest uszkodzony.";
+inline constexpr std::string_view kMissingFile =
+    "Wyst\xB9pi\xB3y problemy z otwarciem pliku.\rPlik nie istnieje.";
 inline constexpr std::string_view kWrongType =
     "Wyst\xB9pi\xB3y problemy z otwarciem pliku.\rB\xB3\xEA" "dny typ pliku.";
 inline constexpr std::string_view kDamagedReport =
@@ -26,5 +29,27 @@ inline constexpr std::string_view kNoReportFiles =
 inline constexpr std::string_view kDamagedFolder =
     "Co najmniej jeden z plik\xF3w we wskazanym folderze jest uszkodzony.\r"
     "Zbadaj pliki sprawozda\xF1 korzystaj\xB9" "c z modu\xB3u Ulnik.";
+
+// Names of files and the system's reasons, as a message shows them: Windows-1250, with every
+// control character written out, so that no name breaks a message's lines or reaches a terminal
+// as a command. Names are the file system's bytes: UTF-8 as a rule, Windows-1250 when unpacked
+// so.
+std::string ShownText(std::u16string_view text);
+std::string ShownName(std::string_view bytes);
+// The last part of a path alone.
+std::string ShownFileName(const std::string& path);
+// C0 and C1 control characters and DEL, and how one is written out: \n, \r, \t or \xNN.
+bool IsControl(char16_t c);
+std::string WrittenOut(char16_t control);
+
+// An output (a page, a list, a spreadsheet) that could not be written, by the name it was to
+// have, and the system's reason (UTF-8 or Windows-1250, as strerror gave it).
+std::string CannotWrite(const std::string& path, const std::string& reason);
+
+// The line naming a folder's damaged files: the first few, then how many more.
+std::string DamagedFiles(const std::vector<std::string>& paths);
+
+// A message about a file the user did not name himself (a line of the folder list): which it is.
+std::string NamingTheFile(std::string_view message, const std::string& path);
 
 }  // namespace messages

@@ -12,8 +12,8 @@ using PageWriter = std::function<void(const std::string& path, std::string_view 
 // alone.
 void WritePageFile(const std::string& path, std::string_view bytes);
 
-// Replaces a file the user named, and keeps why a write failed ("path: reason"), so that the
-// reason can be told after the pipeline's own message, which knows only that it failed.
+// Replaces a file the user named, and keeps why a write failed ("path: reason"): the pipeline
+// tells the user, and its caller learns that the output, not the report, failed.
 class FileOutput {
 public:
     PageWriter AsPageWriter();

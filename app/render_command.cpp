@@ -10,34 +10,55 @@ struct Options {
     std::vector<std::string> inputs;
 };
 
-// False on an unknown option, one given twice, or one that lacks its value.
-bool Read(const std::vector<std::string>& args, Options& options) {
+// What is wrong with the options themselves: an unknown one, one given twice, one that lacks
+// its value. Empty when nothing is.
+std::string Read(const std::vector<std::string>& args, Options& options) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         std::optional<std::string>* value = arg == "-o" ? &options.out : arg == "-d" ? &options.outDir : nullptr;
         bool* flag = arg == "--list" ? &options.list : arg == "--csv" ? &options.csv
                      : arg == "--tree" ? &options.tree : nullptr;
         if (value) {
-            if (*value || i + 1 == args.size()) return false;
+            if (*value) return "opcja " + arg + " podana dwa razy";
+            if (i + 1 == args.size()) return "opcja " + arg + " wymaga warto\u015Bci";
             *value = args[++i];
         } else if (flag) {
-            if (*flag) return false;
+            if (*flag) return "opcja " + arg + " podana dwa razy";
             *flag = true;
+        } else if (arg == "--help" || arg == "--version") {
+            return "opcja " + arg + " nie \u0142\u0105czy si\u0119 z niczym innym";
         } else if (arg.starts_with("-")) {
-            return false;
+            return "nieznana opcja: " + arg;
         } else {
             options.inputs.push_back(arg);
         }
     }
-    return true;
+    return "";
 }
 
-Action ActionOf(const Options& o) {
+// The action the options ask for, or why they ask for none.
+Action ActionOf(const Options& o, std::string& problem) {
     const size_t inputs = o.inputs.size();
-    if (o.tree) return !o.list && !o.csv && !o.out && !o.outDir && inputs == 1 ? Action::Tree : Action::Usage;
-    if (o.list) return !o.outDir && inputs == 1 ? Action::List : Action::Usage;
-    if (o.outDir) return !o.csv && !o.out && inputs >= 1 ? Action::Batch : Action::Usage;
-    return !o.csv && inputs == 1 ? Action::Report : Action::Usage;
+    const auto refuse = [&problem](std::string why) {
+        problem = std::move(why);
+        return Action::Usage;
+    };
+    if (o.tree) {
+        if (o.list || o.csv || o.out || o.outDir) return refuse("--tree nie \u0142\u0105czy si\u0119 z innymi opcjami");
+        return inputs == 1 ? Action::Tree : refuse("--tree wymaga jednego pliku");
+    }
+    if (o.list) {
+        if (o.outDir) return refuse("--list nie \u0142\u0105czy si\u0119 z -d");
+        return inputs == 1 ? Action::List : refuse("--list wymaga jednego folderu");
+    }
+    if (o.csv) return refuse("--csv dzia\u0142a tylko z --list");
+    if (o.outDir) {
+        if (o.out) return refuse("-d nie \u0142\u0105czy si\u0119 z -o");
+        return inputs >= 1 ? Action::Batch : refuse("-d wymaga sprawozda\u0144 albo folder\u00F3w");
+    }
+    if (inputs == 0) return refuse(o.out ? "nie podano sprawozdania" : "");
+    if (inputs > 1) return refuse("podano wi\u0119cej ni\u017C jedno sprawozdanie (wiele naraz zapisuje -d)");
+    return Action::Report;
 }
 
 }  // namespace
@@ -46,9 +67,11 @@ RenderCommand ParseRenderCommand(const std::vector<std::string>& args) {
     RenderCommand command;
     if (args.size() == 1 && args[0] == "--help") command.action = Action::Help;
     if (args.size() == 1 && args[0] == "--version") command.action = Action::Version;
+    if (command.action != Action::Usage) return command;
     Options options;
-    if (command.action != Action::Usage || !Read(args, options)) return command;
-    command.action = ActionOf(options);
+    command.problem = Read(args, options);
+    if (!command.problem.empty()) return command;
+    command.action = ActionOf(options, command.problem);
     command.out = std::move(options.out);
     command.outDir = options.outDir.value_or("");
     command.csv = options.csv;

@@ -11,6 +11,7 @@ struct RenderCommand {
     std::string outDir;              // -d: the folder of a batch's pages
     bool csv = false;                // --csv: the list as a spreadsheet
     std::vector<std::string> inputs;
+    std::string problem;  // Usage: what was wrong, in Polish (UTF-8); empty when nothing was asked
 };
 
 // Options may stand in any order before, between or after the inputs; anything else that

@@ -2,11 +2,13 @@
 // for a report or for many at once, the list of a folder as a page or a spreadsheet, or the
 // parsed tree of a file.
 #include <cerrno>
+#include <clocale>
 #include <csignal>
 #include <cstring>
 #include <algorithm>
 #include <exception>
 #include <fcntl.h>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -34,32 +36,35 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage:\n"
-    "  ulnik-render REPORT                write the report's page to standard output\n"
-    "  ulnik-render -o OUT REPORT         write the report's page to OUT\n"
-    "  ulnik-render -d OUTDIR REPORT|FOLDER...\n"
-    "                                     write each report's page to OUTDIR/NAME.htm,\n"
-    "                                     NAME being the report's name without .xml;\n"
-    "                                     a FOLDER stands for each of its reports\n"
-    "  ulnik-render --list FOLDER         write the list of the folder's reports\n"
-    "  ulnik-render --list --csv FOLDER   the same list as a spreadsheet (CSV, UTF-8, \";\")\n"
-    "  ulnik-render --tree FILE           print the parsed XML tree of FILE\n"
-    "  ulnik-render --help                show this text\n"
-    "  ulnik-render --version             show the program's version\n"
-    "With --list, -o OUT writes the list to OUT. Pages are Windows-1250 HTML.\n"
-    "Exit codes: 0 done, 1 usage, 2 wrong report type, 3 file cannot be opened,\n"
-    "4 damaged report or output not written, 5 no reports in folder, 6 damaged folder;\n"
-    "with -d, the highest code met.\n";
+    "U\u017Cycie:\n"
+    "  ulnik-render SPRAWOZDANIE            zapisuje stron\u0119 sprawozdania na standardowe wyj\u015Bcie\n"
+    "  ulnik-render -o WYNIK SPRAWOZDANIE   zapisuje stron\u0119 sprawozdania do pliku WYNIK\n"
+    "  ulnik-render -d FOLDER_WYNIK\u00D3W SPRAWOZDANIE|FOLDER...\n"
+    "                                       zapisuje stron\u0119 ka\u017Cdego sprawozdania jako\n"
+    "                                       FOLDER_WYNIK\u00D3W/NAZWA.htm, gdzie NAZWA to nazwa\n"
+    "                                       sprawozdania bez .xml; FOLDER oznacza ka\u017Cde\n"
+    "                                       z jego sprawozda\u0144\n"
+    "  ulnik-render --list FOLDER           zapisuje list\u0119 sprawozda\u0144 z folderu\n"
+    "  ulnik-render --list --csv FOLDER     t\u0119 sam\u0105 list\u0119 jako arkusz (CSV, UTF-8, \";\")\n"
+    "  ulnik-render --tree PLIK             wypisuje drzewo XML odczytane z pliku\n"
+    "  ulnik-render --help                  pokazuje ten tekst\n"
+    "  ulnik-render --version               pokazuje wersj\u0119 programu\n"
+    "Z --list opcja -o WYNIK zapisuje list\u0119 do pliku WYNIK. Strony s\u0105 w HTML, w kodowaniu\n"
+    "Windows-1250; sprawozdanie wi\u0119ksze ni\u017C 16 MB jest uszkodzone.\n"
+    "Kody wyj\u015Bcia: 0 gotowe, 1 b\u0142\u0119dne wywo\u0142anie, 2 b\u0142\u0119dny typ pliku, 3 nie mo\u017Cna\n"
+    "otworzy\u0107 pliku, 4 uszkodzone sprawozdanie albo nie zapisano wyniku, 5 brak sprawozda\u0144\n"
+    "w folderze, 6 uszkodzony plik w folderze; z -d najwy\u017Cszy napotkany kod.\n";
 
-const std::string kStandardOutput = "standard output";
+const std::string kStandardOutput = "standardowe wyj\u015Bcie";
 
 void Say(const std::string& line) { std::cerr << "ulnik-render: " << line << '\n'; }
 
 void SayMessage(std::string_view ansi) { std::cerr << MessageForTerminal(std::string(ansi)) << '\n'; }
 
-int Usage(std::ostream& out, int code) {
-    out << kUsage;
-    return code;
+int Usage(const std::string& problem) {
+    if (!problem.empty()) Say(problem);
+    std::cerr << kUsage;
+    return kUsageError;
 }
 
 // A standard descriptor that was closed when the program started is held by a read-only
@@ -97,17 +102,18 @@ private:
     std::optional<std::string> failure_;
 };
 
-void SayWriteFailure(const FileOutput& output) {
-    if (output.Failure()) Say(*output.Failure());
-}
-
 void SayLocaleFailure(const LazyLocale& locale) {
     if (!locale.Failure().empty()) Say(locale.Failure());
 }
 
+bool IsFolder(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::is_directory(path, ignored);
+}
+
 int RenderReport(const std::string& report, const std::optional<std::string>& out) {
     if (out && SameFile(*out, report)) {
-        Say("refusing to write the page over the report itself: " + *out);
+        Say("strona nie zostanie zapisana na samym sprawozdaniu: " + TerminalName(*out));
         return kUsageError;
     }
     TerminalShell shell(std::cerr);
@@ -119,9 +125,13 @@ int RenderReport(const std::string& report, const std::optional<std::string>& ou
     FileOutput fileOutput;
     opener.SetPageWriter(out ? fileOutput.AsPageWriter() : standardOutput.AsPageWriter());
     const ReportOutcome outcome = opener.OpenChosenFile(report);
-    SayWriteFailure(fileOutput);
     SayLocaleFailure(locale);
     if (opener.LastBreak()) SayMessage(IncompleteFileWarning(*opener.LastBreak()));
+    if (outcome == ReportOutcome::WrongType && IsFolder(report)) {
+        const std::string name = TerminalName(report);
+        Say(name + " to folder: list\u0119 jego sprawozda\u0144 zapisuje ulnik-render --list " + name +
+            ", a ich strony ulnik-render -d FOLDER_WYNIK\u00D3W " + name);
+    }
     return standardOutput.Finish(ExitCodeOf(outcome));
 }
 
@@ -156,8 +166,13 @@ ListOutcome ListAsSpreadsheet(const std::string& folder, const std::string& path
 }
 
 int ListFolder(const std::string& folder, const std::optional<std::string>& out, bool csv) {
+    if (FileExists(folder)) {
+        const std::string name = TerminalName(folder);
+        Say(name + " to plik, nie folder: stron\u0119 sprawozdania zapisuje ulnik-render " + name);
+        return kUsageError;
+    }
     if (out && NamesAReportOf(*out, folder)) {
-        Say("refusing to write the list over a report of the folder: " + *out);
+        Say("lista nie zostanie zapisana na sprawozdaniu z folderu: " + TerminalName(*out));
         return kUsageError;
     }
     TerminalShell shell(std::cerr);
@@ -168,7 +183,6 @@ int ListFolder(const std::string& folder, const std::optional<std::string>& out,
     const auto list = csv ? ListAsSpreadsheet : ListAsPage;
     try {
         const ListOutcome outcome = list(folder, out.value_or(""), shell, locale, std::move(writer));
-        SayWriteFailure(fileOutput);
         SayLocaleFailure(locale);
         // The folder is sound when only OUT could not be written.
         return standardOutput.Finish(fileOutput.Failure() ? kDamaged : ExitCodeOf(outcome));
@@ -179,6 +193,12 @@ int ListFolder(const std::string& folder, const std::optional<std::string>& out,
 }
 
 int PrintTree(const std::string& file) {
+    // The reader takes a missing file for an empty one; the user has mistyped its name.
+    std::error_code ignored;
+    if (std::filesystem::status(file, ignored).type() == std::filesystem::file_type::not_found) {
+        SayMessage(messages::kMissingFile);
+        return kCannotOpen;
+    }
     std::string dump;
     try {
         TpkXML document;
@@ -211,24 +231,26 @@ int Run(const std::vector<std::string>& args) {
     case RenderCommand::Action::Report: return RenderReport(command.inputs[0], command.out);
     case RenderCommand::Action::Usage: break;
     }
-    return Usage(std::cerr, kUsageError);
+    return Usage(command.problem);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     HoldClosedStandardDescriptors();
+    // The system's reasons (strerror) in the user's language, as the rest of the text.
+    std::setlocale(LC_ALL, "");
     // Writes past a file-size limit or into a closed pipe fail with a reason instead of killing.
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::bad_alloc&) {
-        Say("out of memory");
+        Say("brak pami\u0119ci");
     } catch (const std::exception& error) {
-        Say(error.what());
+        Say(std::string("nieoczekiwany b\u0142\u0105d: ") + error.what());
     } catch (...) {
-        Say("unexpected failure");
+        Say("nieoczekiwany b\u0142\u0105d");
     }
     return kDamaged;
 }

@@ -1,5 +1,7 @@
 #include "report_opener.h"
 
+#include <algorithm>
+
 #include "document_types.h"
 #include "file_access.h"
 #include "messages.h"
@@ -29,9 +31,11 @@ ReportOutcome ReportOpener::ShowReport() {
         outcome = BuildReportPage();
         if (outcome == ReportOutcome::Shown) writer_(state_.PageFilePath, PageBytes(state_.ThePage));
     } catch (const FileTooLarge& error) {
-        return Damaged(messages::TooLargeReport(error.size()));
+        return Damaged(AboutTheReport(messages::TooLargeReport(error.size())));
+    } catch (const FileWriteError& error) {
+        return Damaged(messages::CannotWrite(error.path(), error.reason()));  // the report is sound
     } catch (...) {
-        return Damaged(std::string(messages::kDamagedReport));
+        return Damaged(AboutTheReport(messages::kDamagedReport));
     }
     shell_.Navigate(state_.PageFilePath);
     return outcome;
@@ -48,11 +52,14 @@ ReportOutcome ReportOpener::Damaged(const std::string& message) {
 ReportOutcome ReportOpener::BuildReportPage() {
     BeginPage(state_.ThePage);
     ReportOutcome outcome = ReportOutcome::Shown;
-    const bool identified = IdentifyReport();
+    const Identified identified = IdentifyReport();
     // The tree lives for this build only, whatever becomes of it.
     const std::unique_ptr<ReportFile> report = std::move(report_);
-    if (!identified) {
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kCannotOpen));
+    if (identified != Identified::Yes) {
+        // A file gone is told as any other: whatever its name, it is not there.
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja,
+                              identified == Identified::Missing ? std::string(messages::kMissingFile)
+                                                                : AboutTheReport(messages::kCannotOpen));
         outcome = ReportOutcome::Unreadable;
     } else if (const ReportRenderer render = FindRenderer(state_.DocumentType)) {
         render(true, state_.ThePage, *report, options_);
@@ -64,23 +71,34 @@ ReportOutcome ReportOpener::BuildReportPage() {
     return outcome;
 }
 
-bool ReportOpener::IdentifyReport() {
+ReportOpener::Identified ReportOpener::IdentifyReport() {
     report_.reset();
     lastBreak_.reset();
+    const std::string& path = state_.CurrentReportPath;
     try {
-        std::unique_ptr<ReportFile> report = ReadReportFile(state_.CurrentReportPath);
+        // Before any file was named there is nothing to miss: that reads as an empty report.
+        std::unique_ptr<ReportFile> report =
+            ReadReportFile(path, path.empty() ? MissingFile::ReadsAsEmpty : MissingFile::Raises);
         std::string type = report->Value("Doc");
         std::string date = report->Value("Date");
         lastBreak_ = report->Break();
         state_.DocumentType = std::move(type);
         state_.CreationDate = std::move(date);
         report_ = std::move(report);
-        return true;
+        return Identified::Yes;
     } catch (const FileTooLarge&) {
         throw;  // no report is that large: the file is damaged, not merely unreadable
+    } catch (const NoSuchFile&) {
+        return Identified::Missing;
     } catch (...) {
-        return false;
+        return Identified::Unreadable;
     }
+}
+
+std::string ReportOpener::AboutTheReport(std::string_view message) const {
+    const std::vector<std::string>& listed = state_.FolderFiles;
+    if (std::find(listed.begin(), listed.end(), state_.CurrentReportPath) == listed.end()) return std::string(message);
+    return messages::NamingTheFile(message, state_.CurrentReportPath);
 }
 
 void ReportOpener::AppendFoot() {

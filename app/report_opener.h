@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "locale_services.h"
 #include "page_writer.h"
@@ -14,7 +15,7 @@
 enum class ReportOutcome {
     Shown,       // the page was written and shown
     WrongType,   // not one of the nine types: the page file was left alone
-    Unreadable,  // the file exists but could not be read: the page file was left alone
+    Unreadable,  // the file is gone or could not be read: the page file was left alone
     Damaged,     // rendering or writing failed: nothing written, the view left alone
     Ignored,     // a dropped file that is not an .xml file: nothing happened
 };
@@ -34,10 +35,12 @@ public:
     ReportOutcome ShowReport();
     // Fills ThePage with the whole page; Shown when a renderer ran.
     ReportOutcome BuildReportPage();
-    // Reads and parses CurrentReportPath once and sets DocumentType and CreationDate; false
-    // when the file could not be read (or memory ran out), FileTooLarge for a file too large
-    // to be a report. The parsed report is kept for the renderer of the build under way.
-    bool IdentifyReport();
+    enum class Identified { Yes, Missing, Unreadable };
+    // Reads and parses CurrentReportPath once and sets DocumentType and CreationDate; Missing
+    // when nothing has the name, Unreadable when the file could not be read (or memory ran
+    // out), FileTooLarge for a file too large to be a report. The parsed report is kept for
+    // the renderer of the build under way.
+    Identified IdentifyReport();
 
     // Where pages go; the page file by default.
     void SetPageWriter(PageWriter writer) { writer_ = std::move(writer); }
@@ -48,6 +51,9 @@ private:
     void AppendFoot();
     // Says the message and drops the half-built page.
     ReportOutcome Damaged(const std::string& message);
+    // The message for the current report: one reached through the folder list is named, as
+    // the user picked a line, not a file.
+    std::string AboutTheReport(std::string_view message) const;
 
     ProgramState& state_;
     Shell& shell_;

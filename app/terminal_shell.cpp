@@ -1,8 +1,11 @@
 #include "terminal_shell.h"
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 
+#include "code_page.h"
+#include "messages.h"
 #include "utf8.h"
 
 MessageChoice TerminalShell::ShowMessageBox(MessageStyle style, MessageIcon, const std::string& text) {
@@ -10,16 +13,37 @@ MessageChoice TerminalShell::ShowMessageBox(MessageStyle style, MessageIcon, con
     return style == StyleZamknij ? ChoiceZamknij : ChoiceAnuluj;
 }
 
-std::string MessageForTerminal(const std::string& text) {
-    std::string utf8 = AnsiToUtf8(text);
-    for (char& c : utf8)
-        if (c == '\r') c = '\n';
-    return utf8;
+namespace {
+
+// UTF-16 to UTF-8 with every control character written out, line breaks made `lineBreak`.
+std::string Printable(std::u16string_view text, std::optional<char> lineBreak = std::nullopt) {
+    std::u16string kept;
+    kept.reserve(text.size());
+    for (char16_t c : text)
+        if (c == u'\r' && lineBreak)
+            kept += char16_t(*lineBreak);
+        else if (messages::IsControl(c))
+            kept += Utf8ToWide(messages::WrittenOut(c));
+        else
+            kept += c;
+    return WideToUtf8(kept);
 }
 
+}  // namespace
+
+std::string MessageForTerminal(const std::string& text) { return Printable(AnsiToWide(text), '\n'); }
+
 std::string MessageOnOneLine(const std::string& text) {
-    std::string utf8 = AnsiToUtf8(text);
-    for (char& c : utf8)
-        if (c == '\r') c = ' ';
+    const std::string utf8 = Printable(AnsiToWide(text), ' ');
     return utf8.substr(std::min(utf8.find_first_not_of(' '), utf8.size()));
+}
+
+std::string TerminalName(std::string_view bytes) {
+    if (IsStrictUtf8(bytes)) return Printable(Utf8ToWide(bytes));
+    std::string shown;
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        shown += byte >= 0x80 || messages::IsControl(byte) ? messages::WrittenOut(byte) : std::string(1, c);
+    }
+    return shown;
 }

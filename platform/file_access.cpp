@@ -64,7 +64,7 @@ Descriptor CreateScratch(const std::string& path, std::string& scratch) {
         scratch = path + "." + RandomSuffix() + ".new";
         const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) return Descriptor(fd);
-        if (errno != EEXIST || attempt == 100) FailWriting(scratch);
+        if (errno != EEXIST || attempt == 100) FailWriting(path);
     }
 }
 
@@ -171,13 +171,14 @@ void WriteFileReplacing(const std::string& path, std::string_view bytes, NewMode
     const bool oldFile = exists && ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     std::string scratch;
     Descriptor fd = CreateScratch(path, scratch);
+    // Failures name the file the caller asked for: the scratch name means nothing to anyone.
     try {
-        WriteAllTo(fd.get(), bytes, scratch);
+        WriteAllTo(fd.get(), bytes, path);
         const mode_t mode = newMode == NewMode::OwnerOnly ? S_IRUSR | S_IWUSR
                             : oldFile                     ? old.st_mode & 07777
                                                           : NewFileMode();
-        if (::fchmod(fd.get(), mode) != 0) FailWriting(scratch);
-        CloseChecked(fd, scratch);
+        if (::fchmod(fd.get(), mode) != 0) FailWriting(path);
+        CloseChecked(fd, path);
         if (::rename(scratch.c_str(), path.c_str()) != 0) FailWriting(path);
     } catch (...) {
         ::unlink(scratch.c_str());

@@ -24,7 +24,8 @@ private:
     std::uintmax_t size_;
 };
 
-// What could not be written, and the system's reason.
+// What could not be written, by the name the caller gave (never a scratch file's), and the
+// system's reason.
 class FileWriteError : public std::runtime_error {
 public:
     FileWriteError(std::string path, std::string reason);

@@ -1,5 +1,7 @@
 #include "report_file.h"
 
+#include <filesystem>
+
 #include "count_conversion.h"
 #include "file_access.h"
 #include "school_value.h"
@@ -8,10 +10,27 @@ ReportFile::ReportFile(std::string_view bytes) : fileSize_(bytes.size()), budget
     document_.LoadFromMemory(bytes);
 }
 
+namespace {
+
+bool NothingNamed(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
+}
+
+}  // namespace
+
 std::unique_ptr<ReportFile> ReadReportFile(const std::string& path, MissingFile missing) {
-    if (missing == MissingFile::ReadsAsEmpty && !FileExists(path))
+    std::error_code error;
+    const bool folder = std::filesystem::is_directory(path, error);
+    if (folder || (missing == MissingFile::ReadsAsEmpty && !FileExists(path)))
         return std::make_unique<ReportFile>(std::string_view());
-    return std::make_unique<ReportFile>(ReadFileExclusive(path, kMaxReportFileSize));
+    try {
+        return std::make_unique<ReportFile>(ReadFileExclusive(path, kMaxReportFileSize));
+    } catch (const FileOpenError&) {
+        // Asked only now, so that a file removed between a look and the read is told as gone.
+        if (NothingNamed(path)) throw NoSuchFile(path);
+        throw;
+    }
 }
 
 std::string ReportFile::Value(std::string_view name) { return SchoolValue(name, document_); }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "file_access.h"
 #include "pkxml.h"
 
 // How a report is rendered apart from its own content.
@@ -73,9 +74,16 @@ private:
 // exhaust memory.
 inline constexpr std::uintmax_t kMaxReportFileSize = 16 * 1024 * 1024;
 
-// What a name that leads to no file reads as: an empty report for a name the user gave, but a
-// file that a folder search found and that is gone by the time it is read cannot be opened.
-enum class MissingFile { ReadsAsEmpty, CannotBeOpened };
+// Nothing has the name (or a link under it leads nowhere): a file moved away or mistyped, which
+// the user is told apart from one that is there but cannot be read.
+class NoSuchFile : public FileOpenError {
+public:
+    explicit NoSuchFile(const std::string& path) : FileOpenError(path + ": no such file") {}
+};
+
+// What a name that leads to no file reads as: an empty report, as nothing named yet reads, or
+// NoSuchFile. A folder is never a report file: it reads as an empty report, of no known type.
+enum class MissingFile { ReadsAsEmpty, Raises };
 
 // Reads the file once, under the exclusive lock, and parses it. A file that exists but cannot
 // be opened raises FileOpenError; one over kMaxReportFileSize raises FileTooLarge unread.

@@ -67,6 +67,9 @@ bool Parser::Stop(XmlBreakReason reason, std::u16string_view element, std::size_
 }
 
 void Parser::StopAtEnd(XmlBreakReason reason, std::u16string_view element) {
+    // A name cut off by the end keeps the end-of-text character in the tree; where the break is
+    // told, the name is the file's own.
+    if (element.ends_with(u'\0')) element.remove_suffix(1);
     if (!stop_) stop_ = ParseStop{reason, state_.Length(), std::u16string(element)};
 }
 

@@ -1,12 +1,16 @@
 #include "command_line.h"
 
 const char* const kViewerUsage =
-    "Usage:\n"
-    "  ulnik [FILE|FOLDER]                        open a report, or list a folder's reports\n"
-    "  ulnik --screenshot OUT.png [FILE|FOLDER]   save a picture of the window and exit\n"
-    "  ulnik --pdf OUT.pdf FILE|FOLDER            write the page as it would print, and exit\n"
-    "  ulnik --pdf OUT.pdf --all FOLDER           write every report of the folder's list, and exit\n"
-    "  ulnik --version | --help\n";
+    "U\u017Cycie:\n"
+    "  ulnik [PLIK|FOLDER]                  otwiera sprawozdanie albo list\u0119 sprawozda\u0144 z folderu\n"
+    "  ulnik -- PLIK                        to samo dla pliku, kt\u00F3rego nazwa zaczyna si\u0119 od \"-\"\n"
+    "  ulnik --screenshot OBRAZ.png [PLIK|FOLDER]\n"
+    "                                       zapisuje obraz okna i ko\u0144czy prac\u0119\n"
+    "  ulnik --pdf WYNIK.pdf PLIK|FOLDER    zapisuje stron\u0119 tak, jak zosta\u0142aby wydrukowana,\n"
+    "                                       i ko\u0144czy prac\u0119\n"
+    "  ulnik --pdf WYNIK.pdf --all FOLDER   zapisuje w jednym PDF ka\u017Cde sprawozdanie z listy\n"
+    "                                       folderu i ko\u0144czy prac\u0119\n"
+    "  ulnik --version | --help             pokazuje wersj\u0119 programu albo ten tekst\n";
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args)
 {
@@ -31,6 +35,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
     if (n == 1 && !first.starts_with("-"))
         return {Mode::View, "", first};
     return {Mode::Usage, "", ""};
+}
+
+std::string UsageProblem(const std::vector<std::string>& args)
+{
+    for (const std::string& arg : args) {
+        const bool known = arg == "--screenshot" || arg == "--pdf" || arg == "--all" || arg == "--version" ||
+                           arg == "--help" || arg == "--";
+        if (arg.size() > 1 && arg.starts_with("-") && !known)
+            return "ulnik: nieznana opcja: " + arg + "\n";
+    }
+    return args.empty() ? "" : "ulnik: te argumenty nie pasuj\u0105 do \u017Cadnego u\u017Cycia\n";
 }
 
 const char* const kNoDisplay =

@@ -15,5 +15,7 @@ struct CommandLine {
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 extern const char* const kViewerUsage;
+// Why arguments that parse to Usage are wrong, naming an unknown option; a line of its own.
+std::string UsageProblem(const std::vector<std::string>& args);
 // Told when the viewer is started where there is no screen to show it on.
 extern const char* const kNoDisplay;

@@ -97,15 +97,17 @@ int WritePdf(QApplication& app, const CommandLine& command)
 
 int Run(int argc, char* argv[])
 {
-    const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const CommandLine command = ParseCommandLine(args);
     switch (command.mode) {
     case CommandLine::Mode::Version: std::cout << "ulnik " << ULNIK_VERSION << '\n'; return 0;
     case CommandLine::Mode::Help: std::cout << kViewerUsage; return 0;
-    case CommandLine::Mode::Usage: std::cerr << kViewerUsage; return 1;
+    case CommandLine::Mode::Usage: std::cerr << UsageProblem(args) << kViewerUsage; return 1;
     default: break;
     }
     if (WritesOverItsInput(command)) {
-        std::cerr << "ulnik: refusing to write over the report itself: " << command.output << '\n';
+        std::cerr << "ulnik: wynik nie zostanie zapisany na samym sprawozdaniu: " << TerminalName(command.output)
+                  << '\n';
         return kUsageError;
     }
     if (NeedsADisplayItHasNot(command)) {

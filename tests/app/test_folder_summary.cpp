@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -183,21 +184,32 @@ TEST_F(FolderListTest, UnreadableFilesAreLeftOutSilently) {
     EXPECT_EQ(state.ThePage.size(), 31u);
 }
 
-TEST_F(FolderListTest, AForeignFileSpoilsTheWholeList) {
-    folder.Write("a.xml", Report("Anna", "Z karty"));
-    folder.Write("obcy.xml", "<Inny><Tekst>x</Tekst></Inny>");
-    folder.Write("pusty.xml", "");
-    EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
-    EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder)}}));
+// Foreign, empty or too large to be a report: any such file spoils the whole list, and the
+// message names them, the first few.
+TEST_F(FolderListTest, DamagedFilesSpoilTheWholeListAndAreNamed) {
+    const std::string damaged = std::string(messages::kDamagedFolder) + "\rUszkodzone pliki: ";
+    const struct {
+        std::vector<std::string> names;  // "big" ones are over the size limit, the rest foreign or empty
+        std::string named;
+    } cases[] = {
+        {{"obcy.xml", "pusty.xml"}, "obcy.xml, pusty.xml"},
+        {{"big.xml"}, "big.xml"},
+        {{"a.xml", "b.xml", "c.xml", "d.xml", "e.xml"}, "a.xml, b.xml, c.xml i 2 innych"},
+        {{"nowa\nlinia.xml"}, "nowa\\nlinia.xml"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        dir.Write("anna.xml", Report("Anna", "Z karty"));
+        for (const std::string& name : c.names)
+            if (name == "big.xml")
+                dir.WriteSparse(name, off_t{2} << 30);
+            else
+                dir.Write(name, name == "pusty.xml" ? "" : "<Inny><Tekst>x</Tekst></Inny>");
+        shell.messages.clear();
+        EXPECT_EQ(lister.ListReceivedReports(dir.path().string()), ListOutcome::Damaged) << c.named;
+        EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, damaged + c.named}}));
+    }
     EXPECT_EQ(PageOnDisk(), "<none>");
-    EXPECT_TRUE(shell.navigations.empty());
-}
-
-TEST_F(FolderListTest, AFileTooLargeToBeAReportSpoilsTheList) {
-    folder.Write("a.xml", Report("Anna", "Z karty"));
-    folder.WriteSparse("x.xml", off_t{2} << 30);
-    EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
-    EXPECT_EQ(shell.messages, (std::vector<Message>{{StyleZamknij, IconInformacja, std::string(messages::kDamagedFolder)}}));
     EXPECT_TRUE(shell.navigations.empty());
 }
 
@@ -217,11 +229,11 @@ TEST_F(FolderListTest, AFolderWithoutReportsSaysSoAndIsStillRemembered) {
     EXPECT_TRUE(shell.navigations.empty());
 }
 
-TEST_F(FolderListTest, AnUnwritablePageFileIsTheDamagedMessage) {
+TEST_F(FolderListTest, AnUnwritablePageFileIsNamedNotTheFolder) {
     folder.Write("a.xml", Report("Anna", "Z karty"));
     state.PageFilePath = pages.PathOf("missing/Temp.htm");
     EXPECT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Damaged);
-    EXPECT_EQ(shell.messages.back().text, messages::kDamagedFolder);
+    EXPECT_EQ(shell.messages.back().text, messages::CannotWrite(state.PageFilePath, std::strerror(ENOENT)));
 }
 
 TEST_F(FolderListTest, CancellingLeavesEverythingAsItWas) {
@@ -248,12 +260,14 @@ TEST_F(FolderListTest, ProgressIsReportedForEveryFile) {
     EXPECT_EQ(never.calls, 4);
 }
 
-// The list's lines lead to their files: sorted with them, equal lines to different files.
+// The list's lines lead to their files: sorted with them, equal lines to different files. The
+// files are named against the teachers' order, so that a file list left in the folder's order
+// would lead a line to another teacher's report.
 TEST_F(FolderListTest, EachLineKeepsItsFile) {
-    folder.Write("c.xml", Report("Celina", "Z karty"));
-    folder.Write("a1.xml", Report("Anna", "Z karty"));
-    folder.Write("b.xml", Report("Bogdan", "Z karty"));
-    folder.Write("a2.xml", Report("Anna", "Z karty"));
+    folder.Write("a.xml", Report("Celina", "Z karty"));
+    folder.Write("b1.xml", Report("Anna", "Z karty"));
+    folder.Write("c.xml", Report("Bogdan", "Z karty"));
+    folder.Write("b2.xml", Report("Anna", "Z karty"));
     folder.Write("foreign.txt", "not a report");
     ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
     ASSERT_EQ(state.FolderFiles.size(), state.FolderSummary.size());
@@ -265,7 +279,7 @@ TEST_F(FolderListTest, EachLineKeepsItsFile) {
         names.push_back(std::filesystem::path(state.FolderFiles[i]).filename().string());
     }
     std::sort(names.begin(), names.begin() + 2);  // the order of equal lines is not defined
-    EXPECT_EQ(names, (std::vector<std::string>{"a1.xml", "a2.xml", "b.xml", "c.xml"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"b1.xml", "b2.xml", "c.xml", "a.xml"}));
 }
 
 // A listing the program starts by itself says nothing and leaves the shown list alone.

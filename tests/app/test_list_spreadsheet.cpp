@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "list_spreadsheet.h"
 #include "temp_dir.h"
 #include "test_text.h"
 #include "tool_run.h"
@@ -80,7 +81,7 @@ TEST(ListSpreadsheet, ASpreadsheetProgramReadsEveryCharacterBack) {
     in.Write("b.xml", Cp1250("<Szkola><Belfer>Adam Bąk</Belfer><Doc>Realizacja programu z przedmiotu nauczania</Doc>"
                              "<Przedmiot>fizyka</Przedmiot><Klasy>1a; 1b</Klasy></Szkola>"));
     in.Write("c.xml", "<Szkola><Belfer>Celina Nowak</Belfer><Doc>Uzasadnienie oceny niedostatecznej</Doc>"
-                      "<Przedmiot>chemia</Przedmiot></Szkola>");
+                      "<Przedmiot>=HYPERLINK(\"http://a\")</Przedmiot></Szkola>");
     const ToolRun run = RunTool("--list --csv " + in.path().string());
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("\xEF\xBB\xBFPlik;Nauczyciel;Rodzaj;Dotyczy;Data\r\n"));
@@ -90,8 +91,34 @@ TEST(ListSpreadsheet, ASpreadsheetProgramReadsEveryCharacterBack) {
     EXPECT_EQ(ReadBackWithPython(out.PathOf("lista.csv")),
               "[[\"Plik\", \"Nauczyciel\", \"Rodzaj\", \"Dotyczy\", \"Data\"], "
               "[\"b.xml\", \"Adam Bąk\", \"Realizacja programu nauczania\", \"fizyka - 1a; 1b\", \"\"], "
-              "[\"c.xml\", \"Celina Nowak\", \"Uzasadnienie Ndst\", \"chemia\", \"\"], "
+              "[\"c.xml\", \"Celina Nowak\", \"Uzasadnienie Ndst\", \"'=HYPERLINK(\\\"http://a\\\")\", \"\"], "
               "[\"a.xml\", \"Zofia Šimońska; \\\"Ala\\\"\", \"Inne\", \"Wycieczka\\r\\nna dwa dni\", \"2026-01-19\"]]\n");
+}
+
+// A cell a spreadsheet program would evaluate is made text with a leading apostrophe, in every
+// column; the rest stay as they are.
+TEST(ListSpreadsheet, NoCellReadsAsAFormula) {
+    const struct {
+        std::string text;
+        std::string cell;
+    } cases[] = {
+        {"=HYPERLINK(\"http://a\")", "\"'=HYPERLINK(\"\"http://a\"\")\""},
+        {"+1+1", "\"'+1+1\""},
+        {"-2+3", "\"'-2+3\""},
+        {"@SUM(1)", "\"'@SUM(1)\""},
+        {"\t=1", "\"'\t=1\""},
+        {"\r=1", "\"'\r=1\""},
+        {"a=1+2", "a=1+2"},
+        {"Anna - Nowak", "Anna - Nowak"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string sheet = Spreadsheet({ListRow{"/x/a.xml", "", "", c.text, c.text, c.text}});
+        EXPECT_EQ(sheet.substr(sheet.find("\r\n") + 2), "a.xml;" + c.cell + ";;" + c.cell + ";" + c.cell + "\r\n")
+            << testing::PrintToString(c.text);
+    }
+    const std::string named = Spreadsheet({ListRow{"/x/=cmd.xml", "", "", "a", "", ""}});
+    EXPECT_TRUE(named.ends_with("\r\n\"'=cmd.xml\";a;;;\r\n")) << named;
 }
 
 // One reading of the folder decides both forms: the same exit code, messages, rows and order.

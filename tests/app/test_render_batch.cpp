@@ -31,11 +31,15 @@ TEST(RenderBatch, WritesEachPageAsASingleRunWouldAndNamesTheRefused) {
     TempDir in, out;
     const std::string a = Copy("z_karty.xml", in, "a.xml"), b = Copy("inne_informacje.xml", in, "b.XML");
     const std::string damaged = in.Write("c.xml", kDamagedReport);
-    const std::string single = Sample("klasyfikacja_klasy_3a.xml");  // an average: the locale is loaded
-    const ToolRun run = RunTool("-d " + out.path().string() + " " + in.path().string() + " " + single);
+    const std::string single = Sample("klasyfikacja_klasy_3a.xml");
+    TempDir other;
+    const std::string plain = Copy("z_karty.xml", other, "raport.txt");  // named, so taken whatever its name
+    const ToolRun run = RunTool("-d " + out.path().string() + " " + in.path().string() + " " + single + " " + plain);
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_EQ(run.err, damaged + ": Wskazany plik jest uszkodzony lub nie jest plikiem sprawozdania.\n");
-    EXPECT_EQ(NamesIn(out.path().string()), (std::set<std::string>{"a.htm", "b.htm", "klasyfikacja_klasy_3a.htm"}));
+    EXPECT_EQ(NamesIn(out.path().string()),
+              (std::set<std::string>{"a.htm", "b.htm", "klasyfikacja_klasy_3a.htm", "raport.txt.htm"}));
+    EXPECT_EQ(Slurp(out.PathOf("raport.txt.htm")), RunTool(plain).out);
     EXPECT_EQ(Slurp(out.PathOf("a.htm")), RunTool(a).out);
     EXPECT_EQ(Slurp(out.PathOf("b.htm")), RunTool(b).out);
     EXPECT_EQ(Slurp(out.PathOf("klasyfikacja_klasy_3a.htm")), RunTool(single).out);
@@ -51,7 +55,7 @@ TEST(RenderBatch, APageNameIsNeverTakenTwice) {
         int exitCode;
         std::string err;  // "OUT" stands for the output folder
     } cases[] = {
-        {x + " " + y, 4, y + ": not written: OUT/a.htm is the page of " + x + "\n"},
+        {x + " " + y, 4, y + ": nie zapisano: OUT/a.htm to strona sprawozdania " + x + "\n"},
         {in.PathOf("x") + " " + in.PathOf("x/./a.xml"), 0, ""},
         {in.PathOf("empty") + " " + x, 5,
          in.PathOf("empty") + ": Brak plików z danymi we wskazanym folderze. Program nie ma co przetwarzać.\n"},
@@ -69,6 +73,28 @@ TEST(RenderBatch, APageNameIsNeverTakenTwice) {
     }
 }
 
+// However a file is named, each refused one is one line, and no byte of its name reaches the
+// terminal as a command.
+TEST(RenderBatch, ARefusedFileIsOneLineWhateverItsName) {
+    const struct {
+        std::string name;
+        std::string shown;
+    } cases[] = {
+        {"nowa\nlinia.xml", "nowa\\nlinia.xml"},
+        {"powrót\r.xml", "powrót\\r.xml"},
+        {"esc\x1B[2J.xml", "esc\\x1B[2J.xml"},
+        {"csi\xC2\x9B" "2J.xml", "csi\\x9B" "2J.xml"},
+        {"cp1250 \xB3\x9B.xml", "cp1250 \\xB3\\x9B.xml"},
+    };
+    for (const auto& c : cases) {
+        TempDir in, out;
+        in.Write(c.name, kDamagedReport);
+        const ToolRun run = RunTool("-d " + out.path().string() + " " + in.path().string());
+        EXPECT_EQ(run.err, in.PathOf(c.shown) + ": Wskazany plik jest uszkodzony lub nie jest plikiem sprawozdania.\n")
+            << c.shown;
+    }
+}
+
 TEST(RenderBatch, TheOutputFolderMustExist) {
     TempDir dir;
     const std::string file = dir.Write("file", "");
@@ -76,7 +102,7 @@ TEST(RenderBatch, TheOutputFolderMustExist) {
                                          std::pair{file, "Not a directory"}}) {
         const ToolRun run = RunTool("-d " + folder + " " + Sample("z_karty.xml"));
         EXPECT_EQ(run.exitCode, 4);
-        EXPECT_EQ(run.err, "ulnik-render: " + folder + ": " + reason + "\n");
+        EXPECT_EQ(run.err, "ulnik-render: folder wyników " + folder + ": " + reason + "\n");
     }
     EXPECT_EQ(NamesIn(dir.path().string()), std::set<std::string>{"file"});
 }

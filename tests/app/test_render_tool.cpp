@@ -57,23 +57,64 @@ TEST(RenderTool, RefusalsSayWhyOnStandardErrorWithTheirExitCodes) {
     const ToolRun deep = RunTool(dir.Write("deep.xml", nested));
     EXPECT_EQ(deep.exitCode, 3);
     EXPECT_EQ(deep.err, "Wystąpiły problemy z otwarciem pliku.\nPlik jest uszkodzony.\n");
+
+    for (const std::string& missing : {dir.PathOf("brak.xml"), "--tree " + dir.PathOf("brak.xml")}) {
+        const ToolRun run = RunTool(missing);
+        EXPECT_EQ(run.exitCode, 3) << missing;
+        EXPECT_EQ(run.err, "Wystąpiły problemy z otwarciem pliku.\nPlik nie istnieje.\n") << missing;
+    }
 }
 
-TEST(RenderTool, UsageErrorsExitWithOne) {
-    EXPECT_EQ(RunTool("").exitCode, 1);
-    EXPECT_EQ(RunTool("--bogus x").exitCode, 1);
-    EXPECT_EQ(RunTool("-o only-out").exitCode, 1);
-    for (const char* meaningless : {"-d out", "-d out -o page.htm a.xml", "-d out --list a", "--csv a.xml",
-                                    "--list a b", "-o a -o b c.xml", "--tree -o out a.xml"})
-        EXPECT_EQ(RunTool(meaningless).exitCode, 1) << meaningless;
+// Every refusal of the command line says in Polish what was wrong, then how the tool is used.
+TEST(RenderTool, UsageErrorsSayWhatWasWrongAndExitWithOne) {
+    const struct {
+        const char* arguments;
+        const char* problem;
+    } cases[] = {
+        {"", ""},
+        {"--bogus x", "nieznana opcja: --bogus"},
+        {"-o", "opcja -o wymaga wartości"},
+        {"-o only-out", "nie podano sprawozdania"},
+        {"-o a -o b c.xml", "opcja -o podana dwa razy"},
+        {"a.xml b.xml", "podano więcej niż jedno sprawozdanie (wiele naraz zapisuje -d)"},
+        {"--csv a.xml", "--csv działa tylko z --list"},
+        {"--list a b", "--list wymaga jednego folderu"},
+        {"-d out", "-d wymaga sprawozdań albo folderów"},
+        {"-d out -o page.htm a.xml", "-d nie łączy się z -o"},
+        {"-d out --list a", "--list nie łączy się z -d"},
+        {"--tree -o out a.xml", "--tree nie łączy się z innymi opcjami"},
+        {"--help x", "opcja --help nie łączy się z niczym innym"},
+    };
     const ToolRun help = RunTool("--help");
     EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.starts_with("Użycie:\n")) << help.out;
     EXPECT_NE(help.out.find("--list FOLDER"), std::string::npos);
+    for (const auto& c : cases) {
+        const ToolRun run = RunTool(c.arguments);
+        EXPECT_EQ(run.exitCode, 1) << c.arguments;
+        EXPECT_EQ(run.err, (*c.problem ? "ulnik-render: " + std::string(c.problem) + "\n" : "") + help.out)
+            << c.arguments;
+    }
+}
+
+// A folder where a report belongs, or a file where a folder does: the tool says what to do.
+TEST(RenderTool, AFolderAndAFileMixedUpAreToldWhatToDo) {
+    const std::string folder = Sample("odebrane"), report = Sample("z_karty.xml");
+    const ToolRun asReport = RunTool(folder);
+    EXPECT_EQ(asReport.exitCode, 2) << "a folder is no report";
+    EXPECT_EQ(asReport.err, "Wystąpiły problemy z otwarciem pliku.\nBłędny typ pliku.\nulnik-render: " + folder +
+                                " to folder: listę jego sprawozdań zapisuje ulnik-render --list " + folder +
+                                ", a ich strony ulnik-render -d FOLDER_WYNIKÓW " + folder + "\n");
+    for (const char* list : {"--list ", "--list --csv "}) {
+        const ToolRun asFolder = RunTool(list + report);
+        EXPECT_EQ(asFolder.exitCode, 1) << list;
+        EXPECT_EQ(asFolder.err, "ulnik-render: " + report + " to plik, nie folder: stronę sprawozdania zapisuje "
+                                "ulnik-render " + report + "\n") << list;
+        EXPECT_EQ(asFolder.out, "") << list;
+    }
 }
 
 TEST(RenderTool, ListsAFolder) {
-    const ToolRun run = RunTool(Sample("odebrane"));
-    EXPECT_EQ(run.exitCode, 2) << "a folder is no report";
     const ToolRun list = RunTool("--list " + Sample("odebrane"));
     EXPECT_EQ(list.exitCode, 0) << list.err;
     EXPECT_NE(list.out.find(Cp1250("LISTA OTRZYMANYCH SPRAWOZDAŃ")), std::string::npos);
@@ -89,7 +130,8 @@ TEST(RenderTool, FolderListRefusals) {
     const ToolRun damaged = RunTool("--list " + dir.path().string());
     EXPECT_EQ(damaged.exitCode, 6);
     EXPECT_EQ(damaged.err, "Co najmniej jeden z plików we wskazanym folderze jest uszkodzony.\n"
-                           "Zbadaj pliki sprawozdań korzystając z modułu Ulnik.\n");
+                           "Zbadaj pliki sprawozdań korzystając z modułu Ulnik.\n"
+                           "Uszkodzone pliki: obcy.xml\n");
     EXPECT_EQ(damaged.out, "");
 }
 
@@ -103,9 +145,9 @@ TEST(RenderTool, PrintsTheTree) {
                        "  element name=\"Szkola\" text=\"\"\n"
                        "    element name=\"Doc\" text=\"Zażółć\"\n"
                        "      @\"a\"=\"1\"\n");
-    const ToolRun missing = RunTool("--tree " + dir.PathOf("missing.xml"));
-    EXPECT_EQ(missing.exitCode, 0);
-    EXPECT_EQ(missing.out, "result: false\nbom: false\nroot\n");
+    const ToolRun empty = RunTool("--tree " + dir.Write("empty.xml", ""));
+    EXPECT_EQ(empty.exitCode, 0);
+    EXPECT_EQ(empty.out, "result: false\nbom: false\nroot\n");
 }
 
 namespace {
@@ -126,11 +168,13 @@ TEST(RenderTool, OutputThatCannotBeWrittenIsExitFourWithTheReason) {
     for (const std::string& arguments : {report, "--list " + folder, "--tree " + report, std::string("--help")}) {
         const ToolRun full = RunTool(arguments, "", ">/dev/full");
         EXPECT_EQ(full.exitCode, 4) << arguments;
-        EXPECT_EQ(full.err, "ulnik-render: standard output: No space left on device\n") << arguments;
+        EXPECT_EQ(full.err, "ulnik-render: standardowe wyjście: No space left on device\n") << arguments;
         const ToolRun closed = RunTool(arguments, "", ">&-");
         EXPECT_EQ(closed.exitCode, 4) << arguments;
-        EXPECT_EQ(closed.err, "ulnik-render: standard output: Bad file descriptor\n") << arguments;
+        EXPECT_EQ(closed.err, "ulnik-render: standardowe wyjście: Bad file descriptor\n") << arguments;
     }
+    EXPECT_EQ(RunTool(report, "LC_ALL=pl_PL.UTF-8", ">/dev/full").err,
+              "ulnik-render: standardowe wyjście: Brak miejsca na urządzeniu\n");
 }
 
 // Standard output is written directly: no scratch file, so no temporary folder is needed.
@@ -152,11 +196,11 @@ TEST(RenderTool, NeverOverwritesTheReportOrWritesThroughALink) {
     for (const std::string& out : {report, dir.PathOf("link.xml")}) {
         const ToolRun run = RunTool("-o " + out + " " + report);
         EXPECT_EQ(run.exitCode, 1) << out;
-        EXPECT_EQ(run.err, "ulnik-render: refusing to write the page over the report itself: " + out + "\n");
+        EXPECT_EQ(run.err, "ulnik-render: strona nie zostanie zapisana na samym sprawozdaniu: " + out + "\n");
     }
     const ToolRun list = RunTool("--list --csv -o " + report + " " + dir.path().string());
     EXPECT_EQ(list.exitCode, 1);
-    EXPECT_EQ(list.err, "ulnik-render: refusing to write the list over a report of the folder: " + report + "\n");
+    EXPECT_EQ(list.err, "ulnik-render: lista nie zostanie zapisana na sprawozdaniu z folderu: " + report + "\n");
     EXPECT_EQ(ReadFileExclusive(report), original);
 
     const std::string victim = dir.Write("victim", "precious");
@@ -168,48 +212,59 @@ TEST(RenderTool, NeverOverwritesTheReportOrWritesThroughALink) {
     EXPECT_EQ(ReadFileExclusive(out), RunTool(report).out);
 }
 
-// The pipeline's own message, then what could not be written and why.
-TEST(RenderTool, WriteFailuresNameThePathAndTheReason) {
+// An output that cannot be written is named with the system's reason; the report, sound, is not
+// blamed, and no scratch file's name shows.
+TEST(RenderTool, WriteFailuresNameTheOutputAndTheReason) {
     TempDir dir;
     std::filesystem::create_directory(dir.PathOf("folder"));
+    std::filesystem::create_directory(dir.PathOf("pages"));
+    std::filesystem::create_directory(dir.PathOf("pages/z_karty.htm"));
+    const std::string report = Sample("z_karty.xml"), folder = Sample("odebrane");
     const struct {
-        std::string out;
-        std::string reason;
+        std::string arguments;
+        std::string err;
+        std::string environment = "";
     } cases[] = {
-        {dir.PathOf("no/page.htm"), "No such file or directory"},
-        {dir.PathOf("folder"), "Is a directory"},
-        {dir.PathOf(std::string(250, 'n')), "File name too long"},
+        {"-o " + dir.PathOf("no/page.htm") + " " + report,
+         "Nie można zapisać pliku " + dir.PathOf("no/page.htm") + ": No such file or directory\n"},
+        {"-o " + dir.PathOf("folder") + " " + report,
+         "Nie można zapisać pliku " + dir.PathOf("folder") + ": Is a directory\n"},
+        {"-o " + dir.PathOf(std::string(250, 'n')) + " " + report,
+         "Nie można zapisać pliku " + dir.PathOf(std::string(250, 'n')) + ": File name too long\n"},
+        {"-o " + dir.PathOf("page.htm") + " " + report,
+         "Nie można zapisać pliku " + dir.PathOf("page.htm") + ": File too large\n", "ulimit -f 1;"},
+        {"-o " + dir.PathOf("no/page.htm") + " " + report,
+         "Nie można zapisać pliku " + dir.PathOf("no/page.htm") + ": Nie ma takiego pliku ani katalogu\n",
+         "LC_ALL=pl_PL.UTF-8"},
+        {"--list -o " + dir.PathOf("no/list") + " " + folder,
+         "Nie można zapisać pliku " + dir.PathOf("no/list") + ": No such file or directory\n"},
+        {"--list --csv -o " + dir.PathOf("no/list") + " " + folder,
+         "Nie można zapisać pliku " + dir.PathOf("no/list") + ": No such file or directory\n"},
+        {"-d " + dir.PathOf("pages") + " " + report,
+         report + ": Nie można zapisać pliku " + dir.PathOf("pages/z_karty.htm") + ": Is a directory\n"},
     };
     for (const auto& c : cases) {
-        const ToolRun run = RunTool("-o " + c.out + " " + Sample("z_karty.xml"));
-        EXPECT_EQ(run.exitCode, 4) << c.out;
-        EXPECT_TRUE(run.err.starts_with(kDamaged + "ulnik-render: " + c.out)) << run.err;
-        EXPECT_TRUE(run.err.ends_with(": " + c.reason + "\n")) << run.err;
+        const ToolRun run = RunTool(c.arguments, c.environment);
+        EXPECT_EQ(run.exitCode, 4) << c.arguments;
+        EXPECT_EQ(run.err, c.err) << c.arguments;
     }
-    for (const char* list : {"--list", "--list --csv"}) {
-        const ToolRun run = RunTool(std::string(list) + " -o " + dir.PathOf("no/list") + " " + Sample("odebrane"));
-        EXPECT_EQ(run.exitCode, 4) << list;
-        EXPECT_NE(run.err.find("\nulnik-render: " + dir.PathOf("no/list")), std::string::npos) << run.err;
-        EXPECT_TRUE(run.err.ends_with(": No such file or directory\n")) << run.err;
-    }
-    const ToolRun limited = RunTool("-o " + dir.PathOf("page.htm") + " " + Sample("z_karty.xml"), "ulimit -f 1;");
-    EXPECT_EQ(limited.exitCode, 4);
-    EXPECT_TRUE(limited.err.ends_with(": File too large\n")) << limited.err;
 }
 
-TEST(RenderTool, AMissingLocaleModuleIsNamed) {
+// Only the order of the folder list needs the locale module (and Qt): a page with an average
+// is made without it, with the user's separator.
+TEST(RenderTool, OnlyTheFolderListNeedsTheLocaleModule) {
     TempDir dir;
     const std::string alone = dir.PathOf("ulnik-render");
     std::filesystem::copy_file(kTool, alone);
-    const std::string module = "ulnik-render: cannot load the locale module ";
-    const ToolRun report = RunTool(Sample("klasyfikacja_klasy_3a.xml"), "", "", alone);
-    EXPECT_EQ(report.exitCode, 4);
-    EXPECT_TRUE(report.err.starts_with(kDamaged + module)) << report.err;
-    EXPECT_NE(report.err.find("libulnik_locale.so: "), std::string::npos) << report.err;
+    const std::string report = Sample("klasyfikacja_klasy_3a.xml");
+    const ToolRun page = RunTool(report, "LC_ALL=pl_PL.UTF-8", "", alone);
+    EXPECT_EQ(page.exitCode, 0) << page.err;
+    EXPECT_EQ(page.out, RunTool(report, "LC_ALL=pl_PL.UTF-8").out);
+    EXPECT_NE(page.out.find(" - 4,75</li>"), std::string::npos);
     const ToolRun list = RunTool("--list " + Sample("odebrane"), "", "", alone);
     EXPECT_EQ(list.exitCode, 6);
-    EXPECT_TRUE(list.err.starts_with(module)) << list.err;
-    EXPECT_EQ(RunTool(Sample("z_karty.xml"), "", "", alone).exitCode, 0) << "no average, no locale needed";
+    EXPECT_TRUE(list.err.starts_with("ulnik-render: nie można wczytać modułu ustawień regionalnych ")) << list.err;
+    EXPECT_NE(list.err.find("libulnik_locale.so: "), std::string::npos) << list.err;
 }
 
 // Under an address-space limit the page of a report asking for four million missing lines
@@ -253,4 +308,14 @@ TEST(RenderTool, WarnsOfAFileReadOnlyInPart) {
     EXPECT_EQ(utf8.exitCode, 0);
     EXPECT_EQ(utf8.err, "uwaga: plik jest niekompletny: wiersz 1, kolumna 72: plik urywa się przed </w0> (bajt 74)\n");
     EXPECT_NE(utf8.out.find(Cp1250("   Zażół<br>")), std::string::npos);
+
+    // Cut inside a name: the name as the file has it, its control characters written out.
+    for (const auto& [bytes, element] : {std::pair<std::string, std::string>{"<Szkola><P", "P"},
+                                         {"<Szkola><P\x01\x1B", "P\\x01\\x1B"}}) {
+        const ToolRun name = RunTool(dir.Write("name.xml", bytes));
+        const std::string where = "wiersz 1, kolumna " + std::to_string(bytes.size() + 1);
+        EXPECT_EQ(name.err, "Wystąpiły problemy z otwarciem pliku.\nBłędny typ pliku.\nuwaga: plik jest niekompletny: " +
+                                where + ": plik urywa się przed </" + element + "> (bajt " +
+                                std::to_string(bytes.size()) + ")\n");
+    }
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <functional>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -110,18 +113,67 @@ TEST_F(ReportOpenerTest, ElementNamesMatchWhateverTheirCase) {
 
 TEST_F(ReportOpenerTest, FilesThatAreNoReportsAreRefusedAsTheWrongType) {
     const std::vector<std::pair<std::string, std::string>> files = {
-        {"missing", ""},
         {"empty.xml", ""},
         {"noschool.xml", "<Raport><Doc>Z karty</Doc></Raport>"},
         {"nodoc.xml", "<Szkola><Date>1</Date></Szkola>"},
     };
     for (const auto& [name, bytes] : files) {
         shell.messages.clear();
-        const std::string path = name == "missing" ? dir.PathOf("missing.xml") : dir.Write(name, bytes);
-        EXPECT_EQ(opener.OpenChosenFile(path), ReportOutcome::WrongType) << name;
+        EXPECT_EQ(opener.OpenChosenFile(dir.Write(name, bytes)), ReportOutcome::WrongType) << name;
         EXPECT_EQ(Only().text, messages::kWrongType) << name;
         EXPECT_EQ(PageOnDisk(), "<none>") << name;
         EXPECT_EQ(shell.navigations.back(), state.PageFilePath) << "the view shows the page written last";
+    }
+}
+
+// A moved or mistyped file is told as missing, however it was named: the open dialog, a list
+// entry, or Ponów after the file went.
+TEST_F(ReportOpenerTest, AFileThatIsNotThereIsSaidToBeMissing) {
+    ASSERT_EQ(::symlink(dir.PathOf("gone.xml").c_str(), dir.PathOf("dangling.xml").c_str()), 0);
+    const std::string listed = dir.Write("listed.xml", kOtherInformation);
+    const std::string retried = dir.Write("retried.xml", kOtherInformation);
+    const struct {
+        const char* what;
+        std::function<ReportOutcome()> open;
+    } cases[] = {
+        {"a name nothing has", [&] { return opener.OpenChosenFile(dir.PathOf("brak.xml")); }},
+        {"a link leading nowhere", [&] { return opener.OpenChosenFile(dir.PathOf("dangling.xml")); }},
+        {"a name under a file", [&] { return opener.OpenChosenFile(listed + "/a.xml"); }},
+        {"a list entry whose file went",
+         [&] {
+             state.FolderFiles = {listed};
+             std::filesystem::remove(listed);
+             return opener.OpenChosenFile(state.FolderFiles[0]);
+         }},
+        {"Ponów after the file went",
+         [&] {
+             opener.OpenChosenFile(retried);
+             std::filesystem::remove(retried);
+             shell.messages.clear();
+             return opener.Retry();
+         }},
+    };
+    for (const auto& c : cases) {
+        shell.messages.clear();
+        EXPECT_EQ(c.open(), ReportOutcome::Unreadable) << c.what;
+        EXPECT_EQ(Only(), (Message{StyleZamknij, IconInformacja, std::string(messages::kMissingFile)})) << c.what;
+    }
+}
+
+// The user picked a line of the list, not a file: a refusal names the file behind the line.
+TEST_F(ReportOpenerTest, AListedReportThatIsRefusedIsNamed) {
+    const std::string damaged =
+        dir.Write("uszkodzony.xml", Report("Inne informacje", "<Info><IloscWierszy>x</IloscWierszy></Info>"));
+    const std::string large = dir.WriteSparse("wielki.xml", (16 << 20) + 1);
+    for (const bool listed : {false, true}) {
+        state.FolderFiles = listed ? std::vector<std::string>{damaged, large} : std::vector<std::string>{};
+        shell.messages.clear();
+        EXPECT_EQ(opener.OpenChosenFile(damaged), ReportOutcome::Damaged);
+        EXPECT_EQ(opener.OpenChosenFile(large), ReportOutcome::Damaged);
+        const std::string tooLarge = messages::TooLargeReport((16 << 20) + 1);
+        EXPECT_EQ(shell.messages.at(0).text,
+                  std::string(messages::kDamagedReport) + (listed ? "\rPlik: uszkodzony.xml" : ""));
+        EXPECT_EQ(shell.messages.at(1).text, tooLarge + (listed ? "\rPlik: wielki.xml" : ""));
     }
 }
 
@@ -164,10 +216,10 @@ TEST_F(ReportOpenerTest, AFileOverSixteenMegabytesIsDamagedUnread) {
     EXPECT_EQ(shell.navigations.size(), 1u) << "the view is not navigated";
 }
 
-TEST_F(ReportOpenerTest, AnUnwritablePageFileIsADamagedReportAndNoNavigation) {
+TEST_F(ReportOpenerTest, AnUnwritablePageFileIsNamedAndNotNavigatedTo) {
     state.PageFilePath = dir.PathOf("no-such-folder/Temp.htm");
     EXPECT_EQ(opener.OpenChosenFile(dir.Write("inne.xml", kOtherInformation)), ReportOutcome::Damaged);
-    EXPECT_EQ(Only().text, messages::kDamagedReport);
+    EXPECT_EQ(Only().text, "Nie mo\xBFna zapisa\xE6 pliku " + state.PageFilePath + ": " + std::strerror(ENOENT));
     EXPECT_TRUE(shell.navigations.empty());
 }
 

@@ -17,15 +17,16 @@ inline std::string Slurp(const std::string& path) { return FileExists(path) ? Re
 
 inline const std::string kTool = ULNIK_BINARY_DIR "/app/ulnik-render";
 
-// Runs ulnik-render with the arguments (already quoted for the shell). `environment` comes
-// before the command: variables, or shell commands ended by ";". `output` redirects standard
-// output elsewhere than to the captured file.
+// Runs ulnik-render with the arguments (already quoted for the shell), in the C locale unless
+// `environment` says otherwise: it comes before the command, variables or shell commands ended
+// by ";". `output` redirects standard output elsewhere than to the captured file.
 inline ToolRun RunTool(const std::string& arguments, const std::string& environment = "",
                        const std::string& output = "", const std::string& tool = kTool) {
     TempDir scratch;
     const std::string out = scratch.PathOf("out"), err = scratch.PathOf("err");
     const std::string command =
-        environment + " " + tool + " " + arguments + " " + (output.empty() ? ">" + out : output) + " 2>" + err;
+        "export LC_ALL=C.UTF-8; " + environment + " " + tool + " " + arguments + " " +
+        (output.empty() ? ">" + out : output) + " 2>" + err;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
 }

@@ -823,7 +823,7 @@ void ViewerTest::openDialogTakesATypedMissingName()
     QCOMPARE(filters, QStringList{QStringLiteral("Pliki sprawozda\u0144 (*.xml)")});
     // The default suffix is added to a name typed without one.
     QCOMPARE(QFile::decodeName(QByteArray::fromStdString(window->State().CurrentReportPath)), scratch.filePath(QStringLiteral("brak.xml")));
-    QCOMPARE(messages, std::vector<std::string>{std::string(messages::kWrongType)});
+    QCOMPARE(messages, std::vector<std::string>{std::string(messages::kMissingFile)});
 }
 
 void ViewerTest::folderDialogListsTheChosenFolder()
@@ -976,7 +976,7 @@ void ViewerTest::screenshotOfAPageThatCannotBeShownFails()
                  {QStringLiteral("--screenshot"), picture, scratch.filePath(QStringLiteral("brak.xml"))});
     QVERIFY(viewer.waitForFinished(60000));
     QVERIFY(viewer.exitCode() != 0);
-    QVERIFY(QString::fromUtf8(viewer.readAllStandardError()).contains(QStringLiteral("B\u0142\u0119dny typ pliku.")));
+    QVERIFY(QString::fromUtf8(viewer.readAllStandardError()).contains(QStringLiteral("Plik nie istnieje.")));
     QVERIFY(!QFile::exists(picture));
 }
 

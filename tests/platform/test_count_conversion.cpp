@@ -23,7 +23,7 @@ TEST(CountConversion, HexadecimalAfterEachPrefix) {
 
 TEST(CountConversion, RefusesWhatIsNotAWholeNumber) {
     for (const char* text : {"", " ", "-", "+", "$", "0x", "x", "4.75", "4,75", "12a", "1 2", " 12",
-                             "12 ", "-$10", "+0x1", "0x1G", "--1", "abc"})
+                             "12 ", "-$10", "+0x1", "0x1G", "x1g", "--1", "abc"})
         EXPECT_THROW(StrToInt(text), ConversionError) << '"' << text << '"';
 }
 

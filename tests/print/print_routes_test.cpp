@@ -424,6 +424,7 @@ private slots:
         QTest::newRow("report") << samples + "zachowanie_3a.xml" << out << 0;
         QTest::newRow("folder") << samples + "odebrane" << out << 0;
         QTest::newRow("wrong type") << samples + "README.md" << out << 2;
+        QTest::newRow("missing file") << samples + "brak.xml" << out << 3;
         QTest::newRow("no reports") << QString::fromStdString(scratch_.path().string()) + "/none" << out << 5;
         QTest::newRow("cannot write") << samples + "z_karty.xml"
                                       << QString::fromStdString(scratch_.PathOf("no/such/folder.pdf")) << 4;

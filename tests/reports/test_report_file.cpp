@@ -65,11 +65,13 @@ TEST(ReportFileCount, TheCountsOfAReportShareOneBudgetOfItsSize) {
     }
 }
 
-TEST(ReportFile, AMissingFileIsAnEmptyReportOfNoSize) {
+TEST(ReportFile, AMissingFileIsAnEmptyReportOfNoSizeOrRaises) {
     TempDir dir;
     const auto report = ReadReportFile(dir.PathOf("gone.xml"));
     EXPECT_EQ(report->Size(), 0u);
     EXPECT_EQ(report->Value("Doc"), "");
+    EXPECT_THROW(ReadReportFile(dir.PathOf("gone.xml"), MissingFile::Raises), NoSuchFile);
+    EXPECT_EQ(ReadReportFile(dir.path().string(), MissingFile::Raises)->Size(), 0u) << "a folder is no report";
 }
 
 // A missing field reads as empty text, however deep, and leaves the tree as it was: millions of

@@ -22,6 +22,7 @@ TEST(Breaks, SayWhereAndWhyTheReaderStopped) {
         {"<?xml a=\"1\"? x>", false, XmlBreakReason::InstructionNotClosed, 1, 13, 12, u"xml"},
         {"<a><!-x", false, XmlBreakReason::ShortMarkup, 1, 8, 7, u""},
         {"<Szkola>\n<Doc>Z kar", true, XmlBreakReason::ElementNotClosed, 2, 11, 19, u"Doc"},
+        {"<Szkola><P", true, XmlBreakReason::ElementNotClosed, 1, 11, 10, u"P"},
         {"<a><!-- uwaga", true, XmlBreakReason::CommentNotClosed, 1, 14, 13, u""},
         {"<a><![CDATA[x", true, XmlBreakReason::CDataNotClosed, 1, 14, 13, u""},
         // Bytes, not characters: two per character in UTF-16 after the mark, and a Polish

@@ -76,7 +76,9 @@ TEST(Encodings, MarksDecideThenWellFormedUtf8ThenTheCodePage) {
          "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"windows-1250\"?>" + utf8, "Zażółć ?", true},
         {"UTF-8 without a mark", utf8, "Zażółć ?", false},
         {"UTF-8 declared as such", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + utf8, "Zażółć ?", false},
+        {"UTF-8 declared by its alias", "<?xml version=\"1.0\" encoding=\"utf8\"?>" + utf8, "Zażółć ?", false},
         {"Windows-1250", cp1250, "Zażółć", false},
+        {"Windows-1250 whose only high byte is the euro sign", "<a>5 \x80</a>", "5 €", false},
         {"Windows-1250 declared so, valid UTF-8 by chance",
          "<?xml version=\"1.0\" encoding=\"windows-1250\"?><a>\xC5\x82</a>", "Ĺ‚", false},
         {"an overlong form is no UTF-8", "<a>\xC0\xAF</a>", "ŔŻ", false},
@@ -149,6 +151,17 @@ TEST(Attributes, BlanksAroundEqualsAndNoneBetweenAttributes) {
     ASSERT_EQ(file.Top(0).Attrs.Count(), 2);
     EXPECT_EQ(file.Top(0).Attrs[1].Name, u"c");
     EXPECT_EQ(file.Top(0).Attrs[1].Value, u"2");
+}
+
+// Space, tab, CR and LF alike end a name and may stand around "=" and before ">".
+TEST(Attributes, EveryBlankSeparatesAlike) {
+    for (const std::string blank : {" ", "\t", "\r", "\n"}) {
+        Loaded file("<a" + blank + "b" + blank + "=" + blank + "\"1\"" + blank + ">x</a" + blank + ">");
+        EXPECT_TRUE(file.result) << testing::PrintToString(blank);
+        EXPECT_EQ(file.Top(0).Name, u"a") << testing::PrintToString(blank);
+        ASSERT_EQ(file.Top(0).Attrs.Count(), 1) << testing::PrintToString(blank);
+        EXPECT_EQ(file.Top(0).Attrs[0].Name, u"b") << testing::PrintToString(blank);
+    }
 }
 
 TEST(Attributes, DuplicateAndEmptyNamesStayInOrder) {
