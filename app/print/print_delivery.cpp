@@ -9,6 +9,7 @@
 
 #include "code_page.h"
 #include "file_access.h"
+#include "messages.h"
 #include "pdf_stamp.h"
 #include "print_messages.h"
 #include "utf8.h"
@@ -80,6 +81,4 @@ std::string MessageFor(const Delivery& delivery) {
     return {};
 }
 
-std::string FileNameOf(const std::string& path) {
-    return WideToAnsi(Utf8ToWide(std::filesystem::path(path).filename().string()));
-}
+std::string FileNameOf(const std::string& path) { return messages::ShownFileName(path); }
