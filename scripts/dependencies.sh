@@ -3,7 +3,7 @@
 ulnik_packages=(
     cmake ninja-build g++ clang pkg-config
     qt6-base-dev qt6-webengine-dev qt6-pdf-dev libgl-dev libxext-dev qt6-translations-l10n
-    libgtest-dev libbenchmark-dev libpugixml-dev
+    libgtest-dev libbenchmark-dev libpugixml-dev libgumbo-dev
     libturbojpeg0-dev libjpeg62-turbo-dev
     xvfb xauth xsltproc
     fonts-dejavu-core fonts-liberation2 fonts-wine fontconfig

@@ -1,209 +1,247 @@
 #include "clipboard_html.h"
 
+#include <gumbo.h>
+
 #include <algorithm>
 #include <array>
-#include <cctype>
+#include <memory>
 #include <vector>
+
+#include "clipboard_rules.h"
 
 namespace {
 
-// Dropped with everything up to their end tag.
-constexpr std::array kDroppedWithContent = {"script", "style", "iframe", "frame", "frameset", "object",
-                                            "embed", "applet", "noscript", "noembed", "noframes",
-                                            "template", "title", "svg", "math", "video", "audio", "canvas"};
-// Dropped alone: they load something, or show nothing without it.
-constexpr std::array kDroppedAlone = {"link", "meta", "base", "img", "image", "input", "source", "track",
-                                      "param", "picture", "area", "map", "form", "button", "head"};
-// Attributes that name another resource.
-constexpr std::array kReferences = {"src", "href", "srcset", "action", "formaction", "poster", "background",
-                                    "lowsrc", "dynsrc", "cite", "longdesc", "usemap", "data", "codebase",
-                                    "archive", "classid", "profile", "manifest", "ping", "xlink:href",
-                                    "imagesrcset", "itemtype", "attributionsrc"};
+using namespace clipboard_rules;
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    return lower;
-}
+enum class Kind { Unwrapped, Kept, Void, Hidden, Verbatim };
 
 template <std::size_t N>
-bool OneOf(const std::string& name, const std::array<const char*, N>& names) {
-    return std::find_if(names.begin(), names.end(), [&](const char* n) { return name == n; }) != names.end();
+bool OneOf(std::string_view name, const std::array<std::string_view, N>& names) {
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-bool IsNameChar(char c) { return !IsSpace(c) && c != '>' && c != '/' && c != '=' && c != '\0'; }
-
-// Removes the CSS functions that load something: url(...) and image-set(...), quotes and nested
-// parentheses included.
-std::string WithoutCssReferences(std::string_view css) {
-    std::string out;
-    const std::string lower = Lower(css);
-    std::size_t at = 0;
-    while (at < css.size()) {
-        std::size_t next = std::string::npos, nameLength = 0;
-        for (const char* function : {"url(", "image-set(", "-webkit-image-set(", "expression("}) {
-            const std::size_t found = lower.find(function, at);
-            if (found < next) {
-                next = found;
-                nameLength = std::string_view(function).size();
-            }
+// Every tag gumbo knows, looked up in the rules once: an unknown tag is never kept.
+Kind KindOf(const GumboElement& element) {
+    static const auto kinds = [] {
+        std::array<Kind, GUMBO_TAG_LAST + 1> table{};
+        for (int tag = 0; tag < GUMBO_TAG_UNKNOWN; ++tag) {
+            const std::string_view name = gumbo_normalized_tagname(static_cast<GumboTag>(tag));
+            table[tag] = OneOf(name, kVoidElements)       ? Kind::Void
+                         : OneOf(name, kElements)         ? Kind::Kept
+                         : OneOf(name, kHiddenElements)   ? Kind::Hidden
+                         : OneOf(name, kVerbatimElements) ? Kind::Verbatim
+                                                          : Kind::Unwrapped;
         }
-        if (next == std::string::npos) break;
-        out.append(css.substr(at, next - at));
-        int depth = 1;
+        return table;
+    }();
+    // MathML and SVG share some names with HTML (style, title, font...) but not their meaning.
+    if (element.tag_namespace == GUMBO_NAMESPACE_SVG) return Kind::Hidden;
+    if (element.tag_namespace != GUMBO_NAMESPACE_HTML) return Kind::Unwrapped;
+    return kinds[element.tag];
+}
+
+bool IsCssSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsCssSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsCssSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool IsNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+}
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// A value passes when nothing in it can fetch, run or escape: anything unusual fails it
+// rather than being understood.
+bool SafeCssValue(std::string_view value) {
+    std::size_t nameStart = 0;  // of the identifier that ends where we are
+    int depth = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '"' || c == '\'') {
+            const std::size_t end = value.find(c, i + 1);
+            if (end == std::string_view::npos) return false;
+            for (const char inside : value.substr(i + 1, end - i - 1))
+                if (inside == '\\' || inside == '\n' || inside == '\r' || inside == '\f') return false;
+            i = end;
+            nameStart = i + 1;
+            continue;
+        }
+        if (c == '(') {
+            std::string function;
+            for (const char n : value.substr(nameStart, i - nameStart)) function += Lower(n);
+            if (!OneOf(std::string_view(function), kCssFunctions)) return false;
+            ++depth;
+        } else if (c == ')') {
+            if (--depth < 0) return false;
+        } else if (c == '\\' || c == '@' || c == '&' || c == '<' || c == '>' || c == '{' || c == '}' || c == ';' ||
+                   (c == '/' && i + 1 < value.size() && value[i + 1] == '*') ||
+                   (static_cast<unsigned char>(c) < 0x20 && !IsCssSpace(c))) {
+            return false;
+        }
+        if (!IsNameChar(c)) nameStart = i + 1;
+    }
+    return depth == 0;
+}
+
+// The declarations of a style attribute that pass, written anew.
+std::string SafeStyle(std::string_view style) {
+    std::string safe;
+    std::size_t start = 0;
+    while (start <= style.size()) {
+        // A ";" inside a string or parentheses does not end the declaration.
+        std::size_t end = start;
         char quote = 0;
-        std::size_t end = next + nameLength;
-        for (; end < css.size() && depth > 0; ++end) {
-            const char c = css[end];
+        int depth = 0;
+        for (; end < style.size(); ++end) {
+            const char c = style[end];
             if (quote) {
-                if (c == '\\') ++end;
-                else if (c == quote) quote = 0;
+                if (c == quote) quote = 0;
             } else if (c == '"' || c == '\'') {
                 quote = c;
             } else if (c == '(') {
                 ++depth;
             } else if (c == ')') {
-                --depth;
+                depth = std::max(0, depth - 1);
+            } else if (c == ';' && depth == 0) {
+                break;
             }
         }
-        out += "none";
-        at = end;
+        const std::string_view declaration = style.substr(start, end - start);
+        start = end + 1;
+        const std::size_t colon = declaration.find(':');
+        if (colon == std::string_view::npos) continue;
+        const std::string_view name = Trimmed(declaration.substr(0, colon));
+        const std::string_view value = Trimmed(declaration.substr(colon + 1));
+        std::string property;
+        for (const char c : name) property += Lower(c);
+        if (value.empty() || !OneOf(std::string_view(property), kCssProperties) || !SafeCssValue(value)) continue;
+        if (!safe.empty()) safe += "; ";
+        safe += property;
+        safe += ": ";
+        safe += value;
     }
-    out.append(css.substr(std::min(at, css.size())));
-    return out;
+    return safe;
 }
 
-struct Attribute {
-    std::string name;
-    std::string value;
-    bool hasValue = false;
-};
+// Escaped as the HTML serialisation of a tree escapes, so that text stays text.
+void AppendEscaped(std::string& out, std::string_view text, bool attribute) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        switch (const char c = text[i]) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += attribute ? "&quot;" : "\""; break;
+        case '\xC2':
+            if (i + 1 < text.size() && text[i + 1] == '\xA0') {
+                out += "&nbsp;";
+                ++i;
+                break;
+            }
+            [[fallthrough]];
+        default: out += c;
+        }
+    }
+}
 
-class Scanner {
+void AppendAttributes(std::string& out, const GumboVector& attributes) {
+    for (unsigned i = 0; i < attributes.length; ++i) {
+        const auto* attribute = static_cast<const GumboAttribute*>(attributes.data[i]);
+        if (attribute->attr_namespace != GUMBO_ATTR_NAMESPACE_NONE) continue;
+        const std::string_view name = attribute->name;
+        if (!OneOf(name, kAttributes)) continue;
+        std::string style;
+        std::string_view value = attribute->value;
+        if (name == "style") {
+            style = SafeStyle(value);
+            if (style.empty()) continue;
+            value = style;
+        }
+        out += ' ';
+        out += name;
+        out += "=\"";
+        AppendEscaped(out, value, true);
+        out += '"';
+    }
+}
+
+// The tree written out again, with a stack of our own: a copy may nest deeper than the
+// call stack would go.
+class Writer {
 public:
-    explicit Scanner(std::string_view html) : html_(html) {}
-
-    std::string Run() {
-        while (at_ < html_.size()) {
-            const std::size_t tag = html_.find('<', at_);
-            out_.append(html_.substr(at_, tag == std::string::npos ? std::string::npos : tag - at_));
-            if (tag == std::string::npos) break;
-            at_ = tag;
-            Tag();
+    std::string Write(const GumboNode& root) {
+        stack_.push_back({&root.v.element.children, 0, {}});
+        while (!stack_.empty()) {
+            Step& step = stack_.back();
+            if (step.next < step.children->length) {
+                Node(*static_cast<const GumboNode*>(step.children->data[step.next++]));
+                continue;
+            }
+            if (!step.endTag.empty()) {
+                out_ += "</";
+                out_ += step.endTag;
+                out_ += '>';
+            }
+            stack_.pop_back();
         }
         return std::move(out_);
     }
 
 private:
-    void Skip(std::string_view until) {
-        const std::size_t end = html_.find(until, at_);
-        at_ = end == std::string::npos ? html_.size() : end + until.size();
-    }
+    struct Step {
+        const GumboVector* children;
+        unsigned next;
+        std::string_view endTag;  // empty: the element itself was left out
+    };
 
-    void Tag() {
-        const std::string_view rest = html_.substr(at_);
-        if (rest.starts_with("<!--")) return Skip("-->");
-        if (rest.starts_with("<!") || rest.starts_with("<?")) return Skip(">");
-        const bool closing = rest.starts_with("</");
-        std::size_t p = at_ + (closing ? 2 : 1);
-        const std::size_t nameStart = p;
-        while (p < html_.size() && IsNameChar(html_[p])) ++p;
-        if (p == nameStart) {  // a lone "<" is text
-            out_ += "&lt;";
-            ++at_;
+    void Node(const GumboNode& node) {
+        switch (node.type) {
+        case GUMBO_NODE_TEXT:
+        case GUMBO_NODE_CDATA:
+        case GUMBO_NODE_WHITESPACE: {
+            const std::string_view text = node.v.text.text;
+            // A parser drops a line feed right after <pre>: the text's own must survive it.
+            if (out_.size() == afterPre_ && text.starts_with('\n')) out_ += '\n';
+            return AppendEscaped(out_, text, false);
+        }
+        case GUMBO_NODE_ELEMENT: return Element(node.v.element);
+        default:  // comments and templates
             return;
         }
-        const std::string name = Lower(html_.substr(nameStart, p - nameStart));
-        at_ = p;
-        std::vector<Attribute> attributes = Attributes();
-        const bool selfClosing = at_ >= 2 && html_[at_ - 2] == '/';
-        if (OneOf(name, kDroppedWithContent)) {
-            if (!closing && !selfClosing) SkipPast("</" + name);
-            return;
-        }
-        if (OneOf(name, kDroppedAlone)) return;
-        out_ += closing ? "</" : "<";
-        out_ += name;
-        if (!closing) WriteAttributes(attributes);
-        out_ += selfClosing && !closing ? " />" : ">";
     }
 
-    // Past the end tag, whatever its case.
-    void SkipPast(const std::string& endTag) {
-        const std::string lower = Lower(html_.substr(at_));
-        const std::size_t end = lower.find(endTag);
-        if (end == std::string::npos) {
-            at_ = html_.size();
-            return;
+    void Element(const GumboElement& element) {
+        const Kind kind = KindOf(element);
+        if (kind == Kind::Hidden) return;
+        std::string_view name;
+        if (kind != Kind::Unwrapped) {
+            name = kind == Kind::Verbatim ? "pre" : gumbo_normalized_tagname(element.tag);
+            out_ += '<';
+            out_ += name;
+            AppendAttributes(out_, element.attributes);
+            out_ += '>';
+            if (kind == Kind::Void) return;
+            if (name == "pre") afterPre_ = out_.size();
         }
-        at_ += end;
-        Skip(">");
+        stack_.push_back({&element.children, 0, name});
     }
 
-    std::vector<Attribute> Attributes() {
-        std::vector<Attribute> attributes;
-        while (at_ < html_.size() && html_[at_] != '>') {
-            if (IsSpace(html_[at_]) || html_[at_] == '/') {
-                ++at_;
-                continue;
-            }
-            Attribute attribute;
-            const std::size_t start = at_;
-            while (at_ < html_.size() && IsNameChar(html_[at_])) ++at_;
-            if (at_ == start) {  // a stray "=": no name to give it
-                ++at_;
-                continue;
-            }
-            attribute.name = Lower(html_.substr(start, at_ - start));
-            while (at_ < html_.size() && IsSpace(html_[at_])) ++at_;
-            if (at_ < html_.size() && html_[at_] == '=') {
-                ++at_;
-                while (at_ < html_.size() && IsSpace(html_[at_])) ++at_;
-                attribute.hasValue = true;
-                attribute.value = Value();
-            }
-            attributes.push_back(std::move(attribute));
-        }
-        if (at_ < html_.size()) ++at_;  // the ">"
-        return attributes;
-    }
-
-    // An attribute's value as written, quotes left out.
-    std::string Value() {
-        if (at_ < html_.size() && (html_[at_] == '"' || html_[at_] == '\'')) {
-            const char quote = html_[at_++];
-            const std::size_t end = html_.find(quote, at_);
-            const std::size_t stop = end == std::string::npos ? html_.size() : end;
-            std::string value(html_.substr(at_, stop - at_));
-            at_ = std::min(html_.size(), stop + 1);
-            return value;
-        }
-        const std::size_t start = at_;
-        while (at_ < html_.size() && !IsSpace(html_[at_]) && html_[at_] != '>') ++at_;
-        return std::string(html_.substr(start, at_ - start));
-    }
-
-    void WriteAttributes(const std::vector<Attribute>& attributes) {
-        for (const Attribute& attribute : attributes) {
-            if (attribute.name.starts_with("on") || OneOf(attribute.name, kReferences)) continue;
-            if (attribute.name.find(':') != std::string::npos) continue;  // xlink:, xml: and the like
-            out_ += ' ';
-            out_ += attribute.name;
-            if (!attribute.hasValue) continue;
-            std::string value = attribute.name == "style" ? WithoutCssReferences(attribute.value) : attribute.value;
-            // Written between double quotes, so a double quote inside must not end it.
-            std::string quoted;
-            for (const char c : value) quoted += c == '"' ? std::string("&quot;") : std::string(1, c);
-            out_ += "=\"" + quoted + "\"";
-        }
-    }
-
-    std::string_view html_;
-    std::size_t at_ = 0;
+    std::vector<Step> stack_;
     std::string out_;
+    std::size_t afterPre_ = std::string::npos;
 };
 
 }  // namespace
 
-std::string SafeClipboardHtml(std::string_view html) { return Scanner(html).Run(); }
+std::string SafeClipboardHtml(std::string_view html) {
+    GumboOptions options = kGumboDefaultOptions;
+    options.fragment_context = GUMBO_TAG_BODY;  // what a copy is: the content of a page's body
+    options.max_errors = 0;                     // nobody reads them
+    const std::unique_ptr<GumboOutput, void (*)(GumboOutput*)> parsed(
+        gumbo_parse_with_options(&options, html.data(), html.size()),
+        [](GumboOutput* output) { gumbo_destroy_output(&kGumboDefaultOptions, output); });
+    return Writer().Write(*parsed->root);
+}
