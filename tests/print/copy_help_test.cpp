@@ -77,6 +77,8 @@ private slots:
         const XmlBreak cut{XmlBreakReason::ElementNotClosed, 12, 5, 0, u"Info"};
         const std::string said[] = {
             std::string(messages::kWrongDrop), std::string(messages::kCannotOpen), std::string(messages::kWrongType),
+            std::string(messages::kMissingFile), messages::DamagedFiles({"a.xml", "b.xml", "c.xml", "d.xml", "e.xml"}),
+            messages::CannotWrite("/brak/x.htm", "Nie ma takiego pliku ani katalogu"),
             std::string(messages::kDamagedReport), messages::TooLargeReport(17 * 1024 * 1024),
             std::string(messages::kNoReportFiles), std::string(messages::kDamagedFolder),
             std::string(viewer_messages::kPageCrashed), std::string(viewer_messages::kPageTimedOut),
