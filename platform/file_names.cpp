@@ -54,5 +54,5 @@ std::string InFolder(const std::string& folder, const std::string& name) {
     if (!kBackslashes) return folder + "/" + name;
     if (folder.size() == 2 && folder[1] == ':') return folder + name;
     const size_t last = folder.find_last_of("/\\");
-    return folder + (last == std::string::npos ? '\\' : folder[last]) + name;
+    return folder + (last == std::string::npos ? '/' : folder[last]) + name;
 }

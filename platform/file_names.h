@@ -13,9 +13,10 @@ bool IsFolder(const std::string& path);
 // The last part of the name: what follows its last separator.
 std::string FileNameOf(const std::string& path);
 
-// `name` inside `folder`, spelled as the folder is: its own separator (on Windows the one it
-// already uses, a backslash when it has none), none after one it ends with or after a bare
-// drive ("C:"). The messages name a folder's reports in the user's own spelling.
+// `name` inside `folder`, spelled as the folder is: on Windows with the separator the folder
+// already uses (C:\raporty gives C:\raporty\a.xml), '/' as everywhere else when it uses
+// none; no separator after one it ends with or after a bare drive ("C:"). The messages name a
+// folder's reports as the user spelled the folder, alike on both systems.
 std::string InFolder(const std::string& folder, const std::string& name);
 
 // The form in which the file system tells names apart: the name itself, or on Windows, where

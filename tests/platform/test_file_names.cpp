@@ -16,14 +16,14 @@ TEST(FileNames, AReportInAFolderIsSpelledAsTheFolderIs) {
     const struct {
         std::string folder, windows;
     } cases[] = {
-        {"raporty", "raporty\\a.xml"},
+        {"raporty", "raporty/a.xml"},
         {"raporty/", "raporty/a.xml"},
         {"samples/odebrane", "samples/odebrane/a.xml"},
         {"C:\\szkoła\\raporty", "C:\\szkoła\\raporty\\a.xml"},
         {"C:\\szkoła/raporty", "C:\\szkoła/raporty/a.xml"},
         {"C:\\", "C:\\a.xml"},
         {"C:", "C:a.xml"},
-        {".", ".\\a.xml"},
+        {".", "./a.xml"},
         {"/", "/a.xml"},
         {"", "a.xml"},
     };
