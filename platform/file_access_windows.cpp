@@ -254,12 +254,14 @@ void WriteAllTo(int fd, std::string_view bytes, const std::string& name) {
 
 void WriteFileReplacing(const std::string& path, std::string_view bytes, NewMode newMode) {
     const std::wstring target = Win32Path(path);
+    bool nothingThere = false;
     {
         // The name itself is looked at, not what a link leads to. A device or pipe (NUL, COM1,
         // \\.\pipe\...) is fed, with the very handle that found it; a private file never is:
         // whoever reads it there would read pupils' data, and a device cannot be replaced.
         Handle named(::CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                    OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        nothingThere = !named && (::GetLastError() == ERROR_FILE_NOT_FOUND || ::GetLastError() == ERROR_PATH_NOT_FOUND);
         if (named && ::GetFileType(named.get()) != FILE_TYPE_DISK) {
             if (newMode == NewMode::OwnerOnly) FailWriting(path, ERROR_ACCESS_DENIED);
             WriteAllToHandle(named.get(), bytes, path);
@@ -267,7 +269,9 @@ void WriteFileReplacing(const std::string& path, std::string_view bytes, NewMode
             return;
         }
     }
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    // A fresh name is not looked up twice: under Wine each look for a name that is not there
+    // reads the whole folder, which a batch fills with a thousand pages.
+    const DWORD attributes = nothingThere ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     const bool link = exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
     // What Windows itself says of a folder where a file was asked for.
