@@ -24,7 +24,9 @@ class Handle {
 public:
     explicit Handle(HANDLE handle) : handle_(handle) {}
     Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-    ~Handle() { if (*this) ::CloseHandle(handle_); }
+    ~Handle() {
+        if (*this) ::CloseHandle(handle_);
+    }
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
     explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
@@ -100,8 +102,8 @@ public:
 private:
     std::unique_ptr<unsigned char[]> user_;
     std::unique_ptr<unsigned char[]> acl_;
-    SECURITY_DESCRIPTOR descriptor_ {};
-    SECURITY_ATTRIBUTES attributes_ {};
+    SECURITY_DESCRIPTOR descriptor_{};
+    SECURITY_ATTRIBUTES attributes_{};
     bool ready_ = false;
 };
 
@@ -120,14 +122,16 @@ Handle CreateScratch(const std::string& path, std::string& scratch, NewMode mode
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) return file;
         const DWORD error = ::GetLastError();
-        if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt == 100) FailWriting(scratch, error);
+        if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt == 100)
+            FailWriting(scratch, error);
     }
 }
 
 // The old file's access list given to the new one, as the old file's mode is on POSIX: the
-// entries it has and no others, so that the new file lets in just whom the old one did. ReplaceFileW would carry the list over on Windows itself, but not under Wine,
-// which keeps lists as modes and only moves the file. An old file whose list cannot be read
-// leaves the new one the folder's, as a file that cannot be examined gets the umask's on POSIX.
+// entries it has and no others, so that the new file lets in just whom the old one did.
+// ReplaceFileW carries the list over on Windows itself, but not under Wine, which keeps lists
+// as modes and only moves the file. An old file whose list cannot be read leaves the new one
+// the folder's, as a file that cannot be examined gets the umask's on POSIX.
 void TakeAccessListOf(const std::wstring& old, HANDLE scratch) {
     const Handle file(::CreateFileW(old.c_str(), READ_CONTROL, kShareAll, nullptr, OPEN_EXISTING,
                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
@@ -139,6 +143,16 @@ void TakeAccessListOf(const std::wstring& old, HANDLE scratch) {
     // Set as it stands: Wine's SetSecurityInfo would add the folder's entries to it.
     ::SetKernelObjectSecurity(scratch, DACL_SECURITY_INFORMATION, descriptor);
     ::LocalFree(descriptor);
+}
+
+// A failed write whose scratch file is the only copy left of the bytes: it is not deleted.
+class ScratchKept : public FileWriteError {
+public:
+    using FileWriteError::FileWriteError;
+};
+
+bool Exists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES || ::GetLastError() != ERROR_FILE_NOT_FOUND;
 }
 
 // Whether the old file can be moved aside at all: a program holding it open without
@@ -172,10 +186,15 @@ void PutInPlace(const std::string& scratch, const std::string& path, bool keepOl
                            REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr))
             return;
         if (error == ERROR_SUCCESS) error = ::GetLastError();
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT && !Exists(to)) {
+            // Without a backup name ReplaceFileW can fail after the old file is gone, the new one
+            // still under its scratch name: it goes under the name, or stays where it is.
+            if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
+            throw ScratchKept(path, SystemMessage(::GetLastError()) + " (the new file is " + scratch + ")");
+        }
         if (error != ERROR_FILE_NOT_FOUND) FailWriting(path, error);  // gone meanwhile: a new name after all
     }
-    if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        FailWriting(path);
+    if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) FailWriting(path);
 }
 
 // Another reader holds its lock for the moment of a read: it is waited for that long, no
@@ -186,7 +205,7 @@ constexpr int kLockPatienceMs = 200;
 bool LockWithin(HANDLE file, int patienceMs) {
     constexpr int kStepMs = 10;
     for (int waited = 0;; waited += kStepMs) {
-        OVERLAPPED whole {};
+        OVERLAPPED whole{};
         if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &whole))
             return true;
         if (::GetLastError() != ERROR_LOCK_VIOLATION || waited >= patienceMs) return false;
@@ -200,7 +219,7 @@ bool FileExists(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesW(Win32Path(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    BY_HANDLE_FILE_INFORMATION target {};  // a link: what it leads to, if anything
+    BY_HANDLE_FILE_INFORMATION target{};  // a link: what it leads to, if anything
     return Identify(path, target) && !(target.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -213,7 +232,7 @@ std::optional<std::string> WhyNotAFolder(const std::string& path) {
 
 // st_ino means nothing here: the volume's serial number and the file's index on it do.
 bool SameFile(const std::string& first, const std::string& second) {
-    BY_HANDLE_FILE_INFORMATION a {}, b {};
+    BY_HANDLE_FILE_INFORMATION a{}, b{};
     return Identify(first, a) && Identify(second, b) && a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
            a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
 }
@@ -225,7 +244,7 @@ std::string ReadFileExclusive(const std::string& path, std::uintmax_t sizeLimit)
     // A pipe, console or other device under a report's name is refused before it is read from,
     // so that it cannot hang the program.
     if (::GetFileType(file.get()) != FILE_TYPE_DISK) throw FileOpenError(path + ": not a regular file");
-    LARGE_INTEGER size {};
+    LARGE_INTEGER size{};
     if (!::GetFileSizeEx(file.get(), &size)) throw FileOpenError(Reason(path));
     if (static_cast<std::uintmax_t>(size.QuadPart) > sizeLimit)
         throw FileTooLarge(path, static_cast<std::uintmax_t>(size.QuadPart));
@@ -241,7 +260,7 @@ std::string ReadFileExclusive(const std::string& path, std::uintmax_t sizeLimit)
         got += n;
     }
     // Released at once rather than whenever the system gets round to it after the close.
-    OVERLAPPED whole {};
+    OVERLAPPED whole{};
     ::UnlockFileEx(file.get(), 0, MAXDWORD, MAXDWORD, &whole);
     return bytes;
 }
@@ -284,6 +303,8 @@ void WriteFileReplacing(const std::string& path, std::string_view bytes, NewMode
         if (keepOld) TakeAccessListOf(target, file.get());
         if (!file.Close()) FailWriting(scratch);
         PutInPlace(scratch, path, keepOld);
+    } catch (const ScratchKept&) {
+        throw;
     } catch (...) {
         if (file) file.Close();
         ::DeleteFileW(Win32Path(scratch).c_str());
