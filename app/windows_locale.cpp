@@ -31,7 +31,8 @@ std::wstring Filled(const std::function<int(wchar_t*, int)>& call) {
 const wchar_t* WindowsLocale::Name() const { return name_.empty() ? LOCALE_NAME_USER_DEFAULT : name_.c_str(); }
 
 std::string WindowsLocale::DecimalSeparator() {
-    return ToAnsi(Filled([&](wchar_t* text, int size) { return ::GetLocaleInfoEx(Name(), LOCALE_SDECIMAL, text, size); }));
+    return ToAnsi(
+        Filled([&](wchar_t* text, int size) { return ::GetLocaleInfoEx(Name(), LOCALE_SDECIMAL, text, size); }));
 }
 
 std::string WindowsLocale::CurrentDateText() {
@@ -59,9 +60,8 @@ void WindowsLocale::SortIgnoringCase(std::vector<std::string>& lines) {
     for (auto& line : lines) keyed.push_back({FromAnsi(line), std::move(line)});
     const wchar_t* name = Name();
     std::stable_sort(keyed.begin(), keyed.end(), [name](const Keyed& a, const Keyed& b) {
-        return ::CompareStringEx(name, NORM_IGNORECASE, a.wide.data(), static_cast<int>(a.wide.size()),
-                                 b.wide.data(), static_cast<int>(b.wide.size()), nullptr, nullptr,
-                                 0) == CSTR_LESS_THAN;
+        return ::CompareStringEx(name, NORM_IGNORECASE, a.wide.data(), static_cast<int>(a.wide.size()), b.wide.data(),
+                                 static_cast<int>(b.wide.size()), nullptr, nullptr, 0) == CSTR_LESS_THAN;
     });
     for (size_t i = 0; i < lines.size(); ++i) lines[i] = std::move(keyed[i].line);
 }

@@ -33,10 +33,9 @@ protected:
         const size_t whole = pending_.size() - CutSequenceLength(pending_);
         const std::u16string text = Utf8ToWide(std::string_view(pending_).substr(0, whole));
         pending_.erase(0, whole);
+        if (text.empty()) return 0;
         DWORD written = 0;
-        return text.empty() || ::WriteConsoleW(console_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr)
-                   ? 0
-                   : -1;
+        return ::WriteConsoleW(console_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ? 0 : -1;
     }
 
 private:

@@ -27,8 +27,9 @@ std::string FileNameKey(const std::string& name) {
     const std::wstring wide = WideOf(name);
     if (wide.empty()) return name;
     std::wstring upper(wide.size(), L'\0');
-    const int length = ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.data(), static_cast<int>(wide.size()),
-                                       upper.data(), static_cast<int>(upper.size()), nullptr, nullptr, 0);
+    const int length =
+        ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.data(), static_cast<int>(wide.size()),
+                        upper.data(), static_cast<int>(upper.size()), nullptr, nullptr, 0);
     if (length <= 0) return name;
     upper.resize(static_cast<size_t>(length));
     return Utf8Of(upper);

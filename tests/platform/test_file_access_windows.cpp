@@ -26,7 +26,9 @@ class OtherProgram {
 public:
     OtherProgram(const std::string& path, DWORD access, DWORD share)
         : handle_(::CreateFileW(Win32Path(path).c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~OtherProgram() { if (opened()) ::CloseHandle(handle_); }
+    ~OtherProgram() {
+        if (opened()) ::CloseHandle(handle_);
+    }
     OtherProgram(const OtherProgram&) = delete;
     OtherProgram& operator=(const OtherProgram&) = delete;
     bool opened() const { return handle_ != INVALID_HANDLE_VALUE; }
@@ -62,8 +64,8 @@ std::vector<std::wstring> AllowedSids(const std::string& path) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     std::vector<std::wstring> sids;
     std::wstring wide = Win32Path(path);
-    if (::GetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &acl,
-                                nullptr, &descriptor) != ERROR_SUCCESS)
+    if (::GetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &acl, nullptr,
+                                &descriptor) != ERROR_SUCCESS)
         return sids;
     for (DWORD i = 0; acl && i < acl->AceCount; ++i) {
         void* ace = nullptr;
@@ -195,8 +197,8 @@ TEST(WindowsFiles, AccessListsOfNewAndReplacedFiles) {
     for (const auto& c : cases) {
         const std::string named = dir.Write("out.htm", "old");
         PSECURITY_DESCRIPTOR descriptor = nullptr;
-        ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorW(c.acl.c_str(), SDDL_REVISION_1,
-                                                                           &descriptor, nullptr));
+        ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorW(c.acl.c_str(), SDDL_REVISION_1, &descriptor,
+                                                                           nullptr));
         ASSERT_TRUE(::SetFileSecurityW(Win32Path(named).c_str(), DACL_SECURITY_INFORMATION, descriptor));
         ::LocalFree(descriptor);
         WriteFileReplacing(named, "new");

@@ -16,10 +16,10 @@ class LockedByAnotherReader {
 public:
     explicit LockedByAnotherReader(const std::string& path) {
 #ifdef _WIN32
-        handle_ = ::CreateFileW(Win32Path(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
-        OVERLAPPED whole {};
+        handle_ =
+            ::CreateFileW(Win32Path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          nullptr, OPEN_EXISTING, 0, nullptr);
+        OVERLAPPED whole{};
         locked_ = handle_ != INVALID_HANDLE_VALUE &&
                   ::LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole);
 #else

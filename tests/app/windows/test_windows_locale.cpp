@@ -20,9 +20,9 @@ std::vector<std::string> Sorted(std::vector<std::string> utf8Lines) {
 
 // The order Qt gives the Linux tool's list, for Polish letters and double surnames.
 TEST(WindowsFolderListOrder, PolishLettersSortAfterTheirBaseLetterIgnoringCase) {
-    EXPECT_EQ(Sorted({"Żak", "Zawada", "łuczak", "Lis", "bielecka", "Bąk", "Adamski", "Ćwik", "Cebula"}),
-              (std::vector<std::string>{"Adamski", "Bąk", "bielecka", "Cebula", "Ćwik", "Lis", "łuczak", "Zawada",
-                                        "Żak"}));
+    EXPECT_EQ(
+        Sorted({"Żak", "Zawada", "łuczak", "Lis", "bielecka", "Bąk", "Adamski", "Ćwik", "Cebula"}),
+        (std::vector<std::string>{"Adamski", "Bąk", "bielecka", "Cebula", "Ćwik", "Lis", "łuczak", "Zawada", "Żak"}));
     EXPECT_EQ(Sorted({"Nowakowska Ewa", "Nowak-Jeziorańska Anna", "nowak adam", "Ńa"}),
               (std::vector<std::string>{"nowak adam", "Nowak-Jeziorańska Anna", "Nowakowska Ewa", "Ńa"}));
 }
