@@ -30,7 +30,7 @@ public:
 }  // namespace
 
 std::string PageNameOf(const std::string& report) {
-    std::string name = FileNameOf(report);
+    std::string name = PathFileName(report);
     if (HasReportExtension(name)) name.resize(name.size() - 4);
     return name + ".htm";
 }

@@ -11,7 +11,7 @@ constexpr std::string_view kHeader = "Plik;Nauczyciel;Rodzaj;Dotyczy;Data\r\n";
 
 // File names are the file system's bytes: UTF-8 as a rule, Windows-1250 when unpacked so.
 std::string FileNameCell(const std::string& path) {
-    const std::string name = FileNameOf(path);
+    const std::string name = PathFileName(path);
     return IsStrictUtf8(name) ? name : AnsiToUtf8(name);
 }
 

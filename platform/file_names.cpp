@@ -48,7 +48,7 @@ bool IsFolder(const std::string& path) {
     return std::filesystem::is_directory(FsPath(path), ignored);
 }
 
-std::string FileNameOf(const std::string& path) { return Utf8Path(FsPath(path).filename()); }
+std::string PathFileName(const std::string& path) { return Utf8Path(FsPath(path).filename()); }
 
 std::string InFolder(const std::string& folder, const std::string& name) {
     if (folder.empty() || IsSeparator(folder.back())) return folder + name;

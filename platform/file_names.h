@@ -11,7 +11,7 @@ std::string Utf8Path(const std::filesystem::path& path);
 bool IsFolder(const std::string& path);
 
 // The last part of the name: what follows its last separator.
-std::string FileNameOf(const std::string& path);
+std::string PathFileName(const std::string& path);
 
 // `name` inside `folder`, spelled as the folder is: on Windows with the separator the folder
 // already uses (C:\raporty gives C:\raporty\a.xml), '/' as everywhere else when it uses

@@ -38,9 +38,9 @@ TEST(FileNames, PolishLettersSurviveTheWayThroughTheFileSystemLibrary) {
     EXPECT_EQ(Utf8Path(FsPath(name)), name);
     const std::u8string held = FsPath(name).u8string();  // from the path's own characters
     EXPECT_EQ(std::string(held.begin(), held.end()), name);
-    EXPECT_EQ(FileNameOf("odebrane/" + name), name);
+    EXPECT_EQ(PathFileName("odebrane/" + name), name);
     if (kWindows) {
-        EXPECT_EQ(FileNameOf("C:\\odebrane\\" + name), name);
+        EXPECT_EQ(PathFileName("C:\\odebrane\\" + name), name);
     }
 }
 
