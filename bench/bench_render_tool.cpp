@@ -3,9 +3,13 @@
 // 1,000 reports: one ulnik-render -d against a shell loop of xsltproc, and how many times as long
 // the loop takes. The folders are made under TMPDIR: on a disk file system that has just deleted
 // many files, creating the pages can cost more than rendering them (TMPDIR=/dev/shm leaves it out).
+//
+// ULNIK_RENDER_UNDER_TEST names another ulnik-render to measure: scripts/ulnik-render-wine, for
+// the Windows build under Wine.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -56,7 +60,12 @@ void EveryFile(benchmark::State& run, const std::vector<std::string>& command) {
                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void UlnikRender(benchmark::State& run) { EveryFile(run, {ULNIK_RENDER}); }
+std::string Tool() {
+    const char* other = std::getenv("ULNIK_RENDER_UNDER_TEST");
+    return other ? other : ULNIK_RENDER;
+}
+
+void UlnikRender(benchmark::State& run) { EveryFile(run, {Tool()}); }
 void Xsltproc(benchmark::State& run) {
     EveryFile(run, {"/usr/bin/xsltproc", ULNIK_SOURCE_DIR "/bench/report.xsl"});
 }
@@ -101,7 +110,7 @@ void EveryPageOfTheFolder(benchmark::State& run, const std::vector<std::string>&
 }
 
 void UlnikRenderBatch(benchmark::State& run) {
-    EveryPageOfTheFolder(run, {ULNIK_RENDER, "-d", PageFolder().string(), ReportFolder().string()});
+    EveryPageOfTheFolder(run, {Tool(), "-d", PageFolder().string(), ReportFolder().string()});
 }
 
 void XsltprocLoop(benchmark::State& run) {
