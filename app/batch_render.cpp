@@ -1,16 +1,13 @@
 #include "batch_render.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <optional>
 #include <ostream>
-#include <sys/stat.h>
 #include <unordered_map>
 
 #include "exit_codes.h"
 #include "file_access.h"
+#include "file_names.h"
 #include "load_warning.h"
 #include "messages.h"
 #include "report_opener.h"
@@ -30,23 +27,10 @@ public:
     std::string message;
 };
 
-// Why no page can go into the folder, if anything stops it.
-std::optional<std::string> FolderProblem(const std::string& folder) {
-    struct stat st {};
-    if (::stat(folder.c_str(), &st) != 0) return std::strerror(errno);
-    if (!S_ISDIR(st.st_mode)) return std::strerror(ENOTDIR);
-    return std::nullopt;
-}
-
-bool IsFolder(const std::string& path) {
-    std::error_code ignored;
-    return std::filesystem::is_directory(path, ignored);
-}
-
 }  // namespace
 
 std::string PageNameOf(const std::string& report) {
-    std::string name = std::filesystem::path(report).filename().string();
+    std::string name = PathFileName(report);
     if (HasReportExtension(name)) name.resize(name.size() - 4);
     return name + ".htm";
 }
@@ -55,7 +39,8 @@ BatchRenderer::BatchRenderer(LocaleServices& locale, std::ostream& errors, Progr
     : locale_(locale), errors_(errors), progress_(progress) {}
 
 int BatchRenderer::Run(const std::string& outDir, const std::vector<std::string>& inputs) {
-    if (const std::optional<std::string> problem = FolderProblem(outDir)) {
+    // Why no page can go into the folder, if anything stops it.
+    if (const std::optional<std::string> problem = WhyNotAFolder(outDir)) {
         errors_ << "ulnik-render: folder wynik\u00F3w " << TerminalName(outDir) << ": " << *problem << '\n';
         return kDamaged;
     }
@@ -70,16 +55,17 @@ int BatchRenderer::Run(const std::string& outDir, const std::vector<std::string>
 }
 
 // Only names are gathered here, so that a page that would take another report's name is known
-// before anything is written: the first report named keeps it, the later one is refused.
+// before anything is written: the first report named keeps it, the later one is refused. Names
+// that differ in case alone are one page where the file system ignores case.
 std::vector<BatchRenderer::Job> BatchRenderer::Plan(const std::string& outDir, const std::vector<std::string>& inputs,
                                                     int& code) {
     std::vector<Job> jobs;
     std::unordered_map<std::string, std::string> pageOwners;
     const auto add = [&](const std::string& report) {
         const std::string name = PageNameOf(report);
-        const auto [owner, fresh] = pageOwners.try_emplace(name, report);
+        const auto [owner, fresh] = pageOwners.try_emplace(FileNameKey(name), report);
         if (!fresh && (owner->second == report || SameFile(owner->second, report))) return;  // one page is enough
-        jobs.push_back({report, (std::filesystem::path(outDir) / name).string(),
+        jobs.push_back({report, InFolder(outDir, name),
                         fresh ? std::nullopt : std::optional(owner->second)});
     };
     for (const std::string& input : inputs) {

@@ -1,8 +1,7 @@
 #include "list_spreadsheet.h"
 
-#include <filesystem>
-
 #include "document_types.h"
+#include "file_names.h"
 #include "utf8.h"
 
 namespace {
@@ -12,7 +11,7 @@ constexpr std::string_view kHeader = "Plik;Nauczyciel;Rodzaj;Dotyczy;Data\r\n";
 
 // File names are the file system's bytes: UTF-8 as a rule, Windows-1250 when unpacked so.
 std::string FileNameCell(const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
+    const std::string name = PathFileName(path);
     return IsStrictUtf8(name) ? name : AnsiToUtf8(name);
 }
 

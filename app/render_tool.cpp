@@ -33,6 +33,15 @@
 #include "tree_dump.h"
 #include "ulnik_version.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "windows_streams.h"
+#include "windows_text.h"
+#endif
+
 namespace {
 
 constexpr const char* kUsage =
@@ -70,9 +79,35 @@ int Usage(const std::string& problem) {
 // A standard descriptor that was closed when the program started is held by a read-only
 // /dev/null, so that no file opened later takes its number and writing to it fails as it
 // should.
+// (Windows has no such reuse to fear: files are opened as handles, never as descriptors.)
 void HoldClosedStandardDescriptors() {
+#ifndef _WIN32
     for (int fd = 0; fd <= 2; ++fd)
         if (::fcntl(fd, F_GETFD) < 0) ::open("/dev/null", O_RDONLY);
+#endif
+}
+
+bool ErrorsGoToATerminal() {
+#ifdef _WIN32
+    return StandardErrorIsConsole();
+#else
+    return ::isatty(STDERR_FILENO) == 1;
+#endif
+}
+
+// The arguments as typed, in UTF-8. On Windows main() gets them in the ANSI code page, which
+// loses every Polish letter outside it: they are read again as UTF-16.
+std::vector<std::string> Arguments(int argc, char* argv[]) {
+#ifdef _WIN32
+    int count = 0;
+    if (wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        std::vector<std::string> args;
+        for (int i = 1; i < count; ++i) args.push_back(Utf8Of(wide[i]));
+        ::LocalFree(wide);
+        return args;
+    }
+#endif
+    return std::vector<std::string>(argv + 1, argv + argc);
 }
 
 // Standard output, every write and the final close checked. A failure is kept, not thrown, so
@@ -137,7 +172,7 @@ int RenderReport(const std::string& report, const std::optional<std::string>& ou
 
 int RenderBatch(const std::string& outDir, const std::vector<std::string>& inputs) {
     LazyLocale locale;  // loaded once for the whole batch, when a page first needs it
-    ProgressLine progress(std::cerr, ::isatty(STDERR_FILENO) == 1);
+    ProgressLine progress(std::cerr, ErrorsGoToATerminal());
     BatchRenderer batch(locale, std::cerr, progress);
     const int code = batch.Run(outDir, inputs);
     SayLocaleFailure(locale);
@@ -240,11 +275,15 @@ int main(int argc, char* argv[]) {
     HoldClosedStandardDescriptors();
     // The system's reasons (strerror) in the user's language, as the rest of the text.
     std::setlocale(LC_ALL, "");
+#ifdef _WIN32
+    PrepareStandardStreams();
+#else
     // Writes past a file-size limit or into a closed pipe fail with a reason instead of killing.
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
+#endif
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        return Run(Arguments(argc, argv));
     } catch (const std::bad_alloc&) {
         Say("brak pami\u0119ci");
     } catch (const std::exception& error) {

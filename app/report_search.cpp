@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "file_names.h"
+
 namespace {
 
 bool EndsWithXmlIgnoringCase(const std::string& name) {
@@ -18,11 +20,13 @@ bool EndsWithXmlIgnoringCase(const std::string& name) {
 std::vector<std::string> FindReportFiles(const std::string& folder) {
     std::vector<std::string> paths;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (!EndsWithXmlIgnoringCase(it->path().filename().string())) continue;
+    for (std::filesystem::directory_iterator it(FsPath(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = Utf8Path(it->path().filename());
+        if (!EndsWithXmlIgnoringCase(name)) continue;
         std::error_code ignored;
         if (it->is_directory(ignored)) continue;
-        paths.push_back(it->path().string());
+        paths.push_back(InFolder(folder, name));
     }
     std::sort(paths.begin(), paths.end());  // the same order every time
     return paths;

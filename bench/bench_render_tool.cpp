@@ -5,10 +5,14 @@
 // 1,000 reports: one ulnik-render -d against a shell loop of xsltproc, and how many times as long
 // the loop takes. The folders are made under TMPDIR: on a disk file system that has just deleted
 // many files, creating the pages can cost more than rendering them (TMPDIR=/dev/shm leaves it out).
+//
+// ULNIK_RENDER_UNDER_TEST names another ulnik-render to measure: scripts/ulnik-render-wine, for
+// the Windows build under Wine.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -58,7 +62,13 @@ void EachOf(benchmark::State& run, const std::vector<std::string>& command, cons
                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-const std::vector<std::string> kUlnikRender = {ULNIK_RENDER};
+// Another build of the tool may be measured the same way (the Windows one under Wine).
+std::string Tool() {
+    const char* other = std::getenv("ULNIK_RENDER_UNDER_TEST");
+    return other ? other : ULNIK_RENDER;
+}
+
+const std::vector<std::string> kUlnikRender = {Tool()};
 const std::vector<std::string> kXsltproc = {"/usr/bin/xsltproc", ULNIK_SOURCE_DIR "/bench/report.xsl"};
 const std::vector<std::string> kAverage = {ULNIK_SOURCE_DIR "/samples/klasyfikacja_klasy_3a.xml"};
 
@@ -130,7 +140,7 @@ void EveryPageOfTheFolder(benchmark::State& run, const std::vector<std::string>&
 }
 
 void UlnikRenderBatch(benchmark::State& run) {
-    EveryPageOfTheFolder(run, {ULNIK_RENDER, "-d", PageFolder().string(), ReportFolder().string()});
+    EveryPageOfTheFolder(run, {Tool(), "-d", PageFolder().string(), ReportFolder().string()});
 }
 
 void XsltprocLoop(benchmark::State& run) {

@@ -80,15 +80,16 @@ void WriteInto(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
-FileTooLarge::FileTooLarge(const std::string& path, std::uintmax_t size)
-    : std::runtime_error(path + ": " + std::to_string(size) + " bytes is too large"), size_(size) {}
-
-FileWriteError::FileWriteError(std::string path, std::string reason)
-    : std::runtime_error(path + ": " + reason), path_(std::move(path)), reason_(std::move(reason)) {}
-
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+std::optional<std::string> WhyNotAFolder(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::strerror(errno);
+    if (!S_ISDIR(st.st_mode)) return std::strerror(ENOTDIR);
+    return std::nullopt;
 }
 
 bool SameFile(const std::string& first, const std::string& second) {

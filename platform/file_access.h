@@ -3,6 +3,7 @@
 // nobody else may be reading at the same time, and a write that never leaves half a file.
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -40,6 +41,9 @@ private:
 // True when something other than a directory has this name.
 bool FileExists(const std::string& path);
 
+// Why nothing can be put in `path` as a folder (the system's reason), or nothing when it is one.
+std::optional<std::string> WhyNotAFolder(const std::string& path);
+
 // True when both names lead to one existing file (links followed).
 bool SameFile(const std::string& first, const std::string& second);
 
@@ -61,5 +65,6 @@ std::string ReadFileExclusive(const std::string& path,
 enum class NewMode { LikeOld, OwnerOnly };
 void WriteFileReplacing(const std::string& path, std::string_view bytes, NewMode mode = NewMode::LikeOld);
 
-// Writes every byte to an open descriptor; `name` says what it is in the error.
+// Writes every byte to an open descriptor (on Windows, the C runtime's, written through its
+// handle: never text mode); `name` says what it is in the error.
 void WriteAllTo(int fd, std::string_view bytes, const std::string& name);

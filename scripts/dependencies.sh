@@ -11,6 +11,10 @@ ulnik_packages=(
     libqpdf-dev libcups2-dev cups-daemon cups-client
 )
 
+# The Windows build (scripts/build-windows): the cross-compiler, GoogleTest's sources to build
+# with it, and Wine to run what it builds.
+ulnik_windows_packages=(g++-mingw-w64-x86-64-posix googletest wine wine64)
+
 # With extra package names, installs those too (scripts/package needs the packaging tools).
 ulnik_install_dependencies() {
     local missing=()

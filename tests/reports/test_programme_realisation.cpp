@@ -2,17 +2,13 @@
 // headers and block headings, and where a damaged count stops the page.
 #include <gtest/gtest.h>
 
-#include <sys/file.h>
-
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <string>
 #include <vector>
 
 #include "count_conversion.h"
 #include "file_access.h"
 #include "free_text_report.h"
+#include "held_file.h"
 
 namespace {
 
@@ -158,11 +154,10 @@ TEST_F(ProgrammeReport, AnEmptyFileShowsTheHeaderThenFailsAtTheFirstCount) {
 
 TEST_F(ProgrammeReport, AFileHeldByAnotherReaderFailsBeforeAnyLine) {
     const std::string path = dir_.Write("held.xml", Cp1250("<Szkola>" + Block("Ogolne", "0") + "</Szkola>"));
-    const int held = ::open(path.c_str(), O_RDONLY);
-    ASSERT_GE(held, 0);
-    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    LockedByAnotherReader holder(path);
+    ASSERT_TRUE(holder.locked());
     EXPECT_THROW(RenderUpbringingProgramme(true, page_, *ReadReportFile(path)), FileOpenError);
-    ::close(held);
+    holder.LetGo();
     EXPECT_TRUE(page_.empty());
 }
 

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sstream>
-#include <sys/file.h>
-#include <unistd.h>
 
 #include "file_access.h"
+#include "held_file.h"
 #include "temp_dir.h"
 #include "xml_test_support.h"
 
@@ -43,11 +41,10 @@ TEST(LoadFromFile, FileHeldLockedRaisesAndLeavesTheTree) {
     const std::string path = dir.Write("r.xml", kSchool);
     TpkXML doc;
     ASSERT_TRUE(doc.LoadFromFile(path));
-    const int holder = ::open(path.c_str(), O_RDONLY);
-    ASSERT_GE(holder, 0);
-    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    LockedByAnotherReader holder(path);
+    ASSERT_TRUE(holder.locked());
     EXPECT_THROW(doc.LoadFromFile(path), FileOpenError);
-    ::close(holder);
+    holder.LetGo();
     EXPECT_EQ(doc.Root.ChildCount(), 1);
 }
 
