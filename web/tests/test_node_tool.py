@@ -16,11 +16,15 @@ NATIVE, NODE_TOOL, SOURCE = (pathlib.Path(a).resolve() for a in sys.argv[1:4])
 SAMPLES = SOURCE / 'samples'
 
 
-def run(tool, args, cwd, locale='pl_PL.UTF-8'):
+def run(tool, args, cwd, locale='pl_PL.UTF-8', output=None):
+    """`output`: 'closed' or 'full' for a standard output that cannot be written."""
     environment = dict(os.environ, LC_ALL=locale)
     command = ['node', str(NODE_TOOL)] if tool == 'node' else [str(NATIVE)]
-    done = subprocess.run(command + [str(a) for a in args], cwd=cwd, env=environment, capture_output=True, timeout=120)
-    return done.returncode, done.stdout, done.stderr
+    stdout = {None: subprocess.PIPE, 'full': open('/dev/full', 'wb'), 'closed': subprocess.DEVNULL}[output]
+    closing = (lambda: os.close(1)) if output == 'closed' else None
+    done = subprocess.run(command + [str(a) for a in args], cwd=cwd, env=environment, stdout=stdout,
+                          stderr=subprocess.PIPE, preexec_fn=closing, timeout=120)
+    return done.returncode, done.stdout or b'', done.stderr
 
 
 def comparable(output):
@@ -38,12 +42,12 @@ class NodeTool(unittest.TestCase):
     def tearDown(self):
         self.scratch.cleanup()
 
-    def same(self, args, locale='pl_PL.UTF-8', files=()):
+    def same(self, args, locale='pl_PL.UTF-8', files=(), output=None):
         """Both tools, one after the other, in the scratch folder; the files named are compared
         too, and removed after each run."""
         results = []
         for tool in ('native', 'node'):
-            code, out, err = run(tool, args, self.dir, locale)
+            code, out, err = run(tool, args, self.dir, locale, output)
             written = {}
             for name in files:
                 path = self.dir / name
@@ -94,6 +98,13 @@ class NodeTool(unittest.TestCase):
         for args in cases:
             with self.subTest(args=args):
                 self.same(args)
+
+    def test_output_that_cannot_be_written(self):
+        for output in ('full', 'closed'):
+            for args in ([SAMPLES / 'z_karty.xml'], ['--list', SAMPLES / 'odebrane'], ['--help'],
+                         ['-o', 'n' * 300, SAMPLES / 'z_karty.xml'], ['-o', '.', SAMPLES / 'z_karty.xml']):
+                with self.subTest(output=output, args=args):
+                    self.same(args, output=output)
 
     def test_files_written(self):
         pages = self.dir / 'strony'
