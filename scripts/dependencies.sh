@@ -10,6 +10,8 @@ ulnik_packages=(
     locales desktop-file-utils appstream man-db file poppler-utils python3
     libqpdf-dev libcups2-dev cups-daemon cups-client
 )
+# The web page: emscripten builds it, node runs its command-line tool, Chromium tests it.
+ulnik_packages+=(emscripten nodejs chromium chromium-driver python3-selenium)
 
 # With extra package names, installs those too (scripts/package needs the packaging tools).
 ulnik_install_dependencies() {
