@@ -1,25 +1,5 @@
-// Where node and emscripten's file system meet the operating system otherwise than the
-// native tool does, the node build is brought back to the native behaviour.
-
-// A standard descriptor that was closed when the tool was started is one node has opened
-// /dev/null under, for reading and writing; no shell redirection opens it so. The native tool
-// holds such a descriptor with a read-only /dev/null, so that writing to it fails as it should
-// (a page written nowhere is no success): the same here.
-(function() {
-  var fs = require('fs');
-  for (var fd = 0; fd <= 2; ++fd) {
-    try {
-      if (fs.readlinkSync('/proc/self/fd/' + fd) !== '/dev/null') continue;
-      var flags = /flags:\s*([0-7]+)/.exec(fs.readFileSync('/proc/self/fdinfo/' + fd, 'utf8'));
-      if (!flags || (parseInt(flags[1], 8) & 3) !== 2) continue;
-      fs.closeSync(fd);
-      var held = fs.openSync('/dev/null', 'r');
-      if (held !== fd) fs.closeSync(held);
-    } catch (e) {
-      // No /proc: nothing to tell by.
-    }
-  }
-})();
+// Where emscripten's file system meets the operating system otherwise than the native tool
+// does, the node build is brought back to the native behaviour.
 
 // emscripten's open() on the real file system cuts each part of a path to 255 characters
 // instead of failing: a page written under too long a name would be created under another

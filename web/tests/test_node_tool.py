@@ -3,6 +3,8 @@ and in the files written, the same messages and the same exit codes, for every s
 seed and for each way the tool is used or refused.
 
     test_node_tool.py NATIVE_TOOL NODE_TOOL SOURCE_DIR
+
+NODE_TOOL is build/web/ulnik-render-node, which runs ulnik-render.js under node.
 """
 import os
 import pathlib
@@ -19,7 +21,7 @@ SAMPLES = SOURCE / 'samples'
 def run(tool, args, cwd, locale='pl_PL.UTF-8', output=None):
     """`output`: 'closed' or 'full' for a standard output that cannot be written."""
     environment = dict(os.environ, LC_ALL=locale)
-    command = ['node', str(NODE_TOOL)] if tool == 'node' else [str(NATIVE)]
+    command = [str(NODE_TOOL if tool == 'node' else NATIVE)]
     stdout = {None: subprocess.PIPE, 'full': open('/dev/full', 'wb'), 'closed': subprocess.DEVNULL}[output]
     closing = (lambda: os.close(1)) if output == 'closed' else None
     done = subprocess.run(command + [str(a) for a in args], cwd=cwd, env=environment, stdout=stdout,
