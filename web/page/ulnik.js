@@ -95,7 +95,7 @@
   // A file over the pipeline's limit is refused unread, as on the desktop: the file system
   // gives its size alone. One the browser will not read stands there unreadable, so that the
   // pipeline says what it says of any file it cannot open; false then.
-  async function put(path, file) {
+  async function put(path, file, read = null) {
     const FS = core.FS;
     if (FS.analyzePath(path).exists) FS.unlink(path);
     chosen.set(path, file);
@@ -104,9 +104,9 @@
       FS.lookupPath(path).node.usedBytes = file.size;
       return true;
     }
-    let bytes;
+    let bytes = read;
     try {
-      bytes = new Uint8Array(await file.arrayBuffer());
+      if (!bytes) bytes = new Uint8Array(await file.arrayBuffer());
     } catch (error) {
       FS.writeFile(path, new Uint8Array(0));
       FS.chmod(path, 0);
@@ -114,6 +114,24 @@
     }
     FS.writeFile(path, bytes);
     return true;
+  }
+
+  // A folder's files are read as one: a thousand reads of their own take several times as
+  // long. When one of them cannot be read, nothing is had this way and each is read alone.
+  async function contentsOf(files) {
+    const small = files.filter((file) => file.size <= core._ulnik_max_report_size());
+    const contents = new Map();
+    try {
+      const all = new Uint8Array(await new Blob(small).arrayBuffer());
+      let at = 0;
+      for (const file of small) {
+        contents.set(file, all.subarray(at, at + file.size));
+        at += file.size;
+      }
+    } catch (error) {
+      contents.clear();
+    }
+    return contents;
   }
 
   // Drops the folders that nothing shown or reachable reads any more.
@@ -167,7 +185,8 @@
 
   async function listFolder(files) {
     const folder = newFolder();
-    await Promise.all(files.map((file) => put(folder + '/' + file.name, file)));
+    const contents = await contentsOf(files);
+    await Promise.all(files.map((file) => put(folder + '/' + file.name, file, contents.get(file))));
     await call(() => withText(folder, (at) => core._ulnik_list(at)),
                (outcome) => outcome === SHOWN && listShown(folder, {x: 0, y: 0}));
     performance.measure('ulnik: folder → lista', 'ulnik: wybrano');
