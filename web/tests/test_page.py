@@ -125,6 +125,13 @@ class Page(unittest.TestCase):
         ActionChains(self.driver).move_to_element_with_offset(
             frame, int(x - size['width'] / 2), int(y - size['height'] / 2)).click().perform()
 
+    def test_one_file_that_lets_nothing_in(self):
+        html = PAGE.read_text(encoding='utf-8')
+        self.assertLess(len(html.encode('utf-8')), 600 * 1024)
+        policy = re.search(r'http-equiv="Content-Security-Policy" content="([^"]*)"', html).group(1)
+        self.assertIn("default-src 'none'", policy)
+        self.assertNotIn("'unsafe-inline'", re.search(r'script-src([^;]*)', policy).group(1))
+
     def test_every_sample_shows_the_desktop_page(self):
         for path in sorted(SAMPLES.glob('*.xml')) + sorted((SAMPLES / 'odebrane').glob('*.xml')):
             with self.subTest(path.name):
