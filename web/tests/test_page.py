@@ -164,6 +164,20 @@ class Page(unittest.TestCase):
         where = re.search(r'(wiersz \d+, kolumna \d+: .*) \(bajt', native(cut)[1]).group(1)
         self.assertEqual((icon, text), ('uwaga', f'Plik jest niekompletny: {where}.\nPokazano tylko jego początek.'))
 
+    def test_ponow_reads_the_file_again_while_the_browser_lets_it(self):
+        report = self.write('z_karty.xml', (SAMPLES / 'z_karty.xml').read_bytes())
+        self.choose(report)
+        self.shows(native(report)[0])
+        self.js('document.getElementById("strona").srcdoc = ""')
+        ActionChains(self.driver).send_keys(Keys.F5).perform()
+        self.shows(native(report)[0])
+        report.write_bytes(report.read_bytes() + b'\r\n')
+        self.driver.find_element(By.ID, 'ponow').click()
+        icon, text = self.message()
+        self.assertEqual(icon, 'informacja')
+        self.assertTrue(text.startswith('Plik zmienił się albo zniknął'), text)
+        self.shows(native(report)[0])
+
     def test_dropped_files(self):
         drop = '''const [target, name, data] = arguments;
             const transfer = new DataTransfer();
