@@ -25,10 +25,12 @@ def data_url(path):
 
 def picture(folder, name):
     """A skin picture as CSS: with its double-size drawing beside it, for screens that scale
-    (Windows laptops commonly run at 125 to 200 %), an image-set of both."""
+    (Windows laptops commonly run at 125 to 200 %), an image-set of both. Prefixed, as every
+    Chrome and Edge reads it: the plain image-set() needs Chrome 113, and Chrome 109 is the
+    last for Windows 7."""
     plain = data_url(folder / (name + '.jpg'))
     double = folder / (name + '@2x.jpg')
-    return f'image-set({plain} 1x, {data_url(double)} 2x)' if double.exists() else plain
+    return f'-webkit-image-set({plain} 1x, {data_url(double)} 2x)' if double.exists() else plain
 
 
 def pictures_in(css, folder):
