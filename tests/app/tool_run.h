@@ -15,7 +15,11 @@ struct ToolRun {
 
 inline std::string Slurp(const std::string& path) { return FileExists(path) ? ReadFileExclusive(path) : ""; }
 
-inline const std::string kTool = ULNIK_BINARY_DIR "/app/ulnik-render";
+// This build's tool, or the one ULNIK_RENDER names (the node build behind a wrapper, for one).
+inline const std::string kTool = [] {
+    const char* other = std::getenv("ULNIK_RENDER");
+    return std::string(other && *other ? other : ULNIK_BINARY_DIR "/app/ulnik-render");
+}();
 
 // Runs ulnik-render with the arguments (already quoted for the shell), in the C locale unless
 // `environment` says otherwise: it comes before the command, variables or shell commands ended

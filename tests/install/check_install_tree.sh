@@ -31,6 +31,9 @@ for program in ulnik-render ulnik; do
     [ "$("$root/$bindir/$program" --version)" = "$program $version" ] || fail "$program --version"
 done
 [ -s "$root/$datadir/ulnik/pomoc/index.htm" ] || fail "the help pages are not installed"
+# The page to hand on to others, when emscripten built it.
+[ ! -f "$build/web/ulnik.html" ] || cmp -s "$build/web/ulnik.html" "$root/$datadir/ulnik/ulnik.html" ||
+    fail "ulnik.html is not installed"
 
 desktop-file-validate "$root/$datadir/applications/ulnik.desktop" || fail "desktop-file-validate"
 for metainfo in "$root/$datadir"/metainfo/*.metainfo.xml; do

@@ -1,0 +1,17 @@
+# The sources of the pipeline shared by the viewer and the command-line tool, in one list for
+# every build of the core (native, Windows, WebAssembly). Each build adds its locale services.
+set(ulnik_core_sources
+    batch_render.cpp
+    document_types.cpp
+    folder_summary.cpp
+    list_spreadsheet.cpp
+    load_warning.cpp
+    messages.cpp
+    open_path.cpp
+    page_writer.cpp
+    progress_line.cpp
+    report_opener.cpp
+    report_search.cpp
+    terminal_shell.cpp
+)
+list(TRANSFORM ulnik_core_sources PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

@@ -1,0 +1,699 @@
+'use strict';
+// The page around the core: it hands the files the user gives it to the pipeline (through the
+// module's memory file system), shows the pages the pipeline writes in a frame that runs
+// nothing and loads nothing, and does what the desktop window does around them: messages,
+// the list and the way back to it, copying, printing and help. Commands run one at a time.
+(() => {
+  const $ = (id) => document.getElementById(id);
+  const frame = $('strona');
+  const helpFrame = $('strona-pomocy');
+  const curtain = $('zaslona');
+  const pageText = new TextDecoder('windows-1250');
+
+  // The pipeline's outcomes (ReportOutcome and ListOutcome start alike), the page's own
+  // messages (ulnik_say) and the dialog's icons.
+  const SHOWN = 0;
+  const NO_PAGE_TO_COPY = 0;
+  const COPY_FAILED = 1;
+  const FILE_CHANGED = 2;
+  const ICONS = {1: 'informacja', 3: 'uwaga'};
+
+  let core = null;
+  let said = [];         // [icon, text] of the messages of the core call under way
+  let written = null;    // the page it wrote
+  let shown = false;     // a page stands in the frame
+  let list = null;       // while the list is shown: its folder and the entries found on it
+  let returnTo = null;   // the list a report was opened over: {folder, scroll}
+  let serial = 0;        // names a folder of the file system for each file or folder given
+  const chosen = new Map();  // path in the file system → the browser's file, for Ponów
+  let closeDialog = null;
+
+  // ---- the core ----------------------------------------------------------------------------
+
+  async function loadCore() {
+    const packed = Uint8Array.from(atob($('modul').textContent.trim()), (c) => c.charCodeAt(0));
+    const inflated = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
+    core = await UlnikCore({
+      wasmBinary: await new Response(inflated).arrayBuffer(),
+      onPage: (bytes) => { written = bytes; },
+      onMessage: (icon, text) => { said.push([icon, pageText.decode(text)]); },
+    });
+  }
+
+  function withText(text, use) {
+    const size = core.lengthBytesUTF8(text) + 1;
+    const at = core._malloc(size);
+    try {
+      core.stringToUTF8(text, at, size);
+      return use(at, size - 1);
+    } finally {
+      core._free(at);
+    }
+  }
+
+  // Runs one call of the core, then shows the page it wrote (and runs `onShown` on it) and
+  // then its messages, as the desktop shows a message over the page it has opened.
+  async function call(run, onShown) {
+    said = [];
+    written = null;
+    const outcome = run();
+    const page = written;
+    const messages = said;
+    if (page) {
+      await show(page);
+      if (onShown) onShown(outcome);
+    }
+    for (const [icon, text] of messages) await tell(icon, text);
+    return outcome;
+  }
+
+  let queue = Promise.resolve();
+  function command(run) {
+    queue = queue.then(async () => {
+      if (!core) return;
+      document.body.dataset.stan = 'pracuje';
+      try {
+        await run();
+      } catch (error) {
+        console.error(error);
+      } finally {
+        document.body.dataset.stan = 'gotowy';
+      }
+    });
+  }
+
+  function currentReport() { return core.UTF8ToString(core._ulnik_current_report()); }
+
+  // ---- files into the file system ---------------------------------------------------------
+
+  function newFolder() {
+    const folder = '/p' + ++serial;
+    core.FS.mkdir(folder);
+    return folder;
+  }
+
+  // A file over the pipeline's limit is refused unread, as on the desktop: the file system
+  // gives its size alone. One the browser will not read stands there unreadable, so that the
+  // pipeline says what it says of any file it cannot open; false then.
+  async function put(path, file, read = null) {
+    const FS = core.FS;
+    if (FS.analyzePath(path).exists) FS.unlink(path);
+    chosen.set(path, file);
+    if (file.size > core._ulnik_max_report_size()) {
+      FS.writeFile(path, new Uint8Array(0));
+      FS.lookupPath(path).node.usedBytes = file.size;
+      return true;
+    }
+    let bytes = read;
+    try {
+      if (!bytes) bytes = new Uint8Array(await file.arrayBuffer());
+    } catch (error) {
+      FS.writeFile(path, new Uint8Array(0));
+      FS.chmod(path, 0);
+      return false;
+    }
+    FS.writeFile(path, bytes);
+    return true;
+  }
+
+  // A folder's files are read as one: a thousand reads of their own take several times as
+  // long. When one of them cannot be read, nothing is had this way and each is read alone.
+  async function contentsOf(files) {
+    const small = files.filter((file) => file.size <= core._ulnik_max_report_size());
+    const contents = new Map();
+    try {
+      const all = new Uint8Array(await new Blob(small).arrayBuffer());
+      let at = 0;
+      for (const file of small) {
+        contents.set(file, all.subarray(at, at + file.size));
+        at += file.size;
+      }
+    } catch (error) {
+      contents.clear();
+    }
+    return contents;
+  }
+
+  // Drops the folders that nothing shown or reachable reads any more.
+  function tidy() {
+    const FS = core.FS;
+    const report = currentReport();
+    const kept = new Set([report.slice(0, report.lastIndexOf('/')), list && list.folder, returnTo && returnTo.folder]);
+    for (const name of FS.readdir('/')) {
+      const folder = '/' + name;
+      if (!/^\/p\d+$/.test(folder) || kept.has(folder)) continue;
+      for (const file of FS.readdir(folder)) {
+        if (file === '.' || file === '..') continue;
+        FS.unlink(folder + '/' + file);
+        chosen.delete(folder + '/' + file);
+      }
+      FS.rmdir(folder);
+    }
+  }
+
+  const isReportName = (name) => /\.xml$/i.test(name);
+
+  // How long the file or folder given took to show, for the browser's performance tools.
+  function measure(name) {
+    if (performance.getEntriesByName('ulnik: wybrano').length) performance.measure(name, 'ulnik: wybrano');
+  }
+
+  // ---- opening ------------------------------------------------------------------------------
+
+  function listPlace() { return list ? {folder: list.folder, scroll: scrollOf()} : null; }
+
+  // A report opened over the list leads back to it; one opened again keeps the way back it had.
+  function reportShown(from, again) {
+    if (from) returnTo = from;
+    else if (!again) returnTo = null;
+    list = null;
+  }
+
+  async function openFile(file, dropped) {
+    const path = newFolder() + '/' + file.name;
+    // A dropped file of another name is refused by its name alone: it is not even read.
+    if (!dropped || withText(file.name, (at) => core._ulnik_has_report_extension(at))) await put(path, file);
+    const from = listPlace();
+    const outcome = await call(() => withText(path, (at) => core._ulnik_open(at, dropped ? 1 : 0)));
+    if (outcome === SHOWN) reportShown(from, false);
+    tidy();
+    measure('ulnik: plik → strona');
+  }
+
+  async function retry() {
+    const path = currentReport();
+    if (chosen.has(path) && !(await put(path, chosen.get(path)))) return call(() => core._ulnik_say(FILE_CHANGED));
+    const from = listPlace();
+    if ((await call(() => core._ulnik_retry())) === SHOWN) reportShown(from, true);
+    tidy();
+  }
+
+  async function listFolder(files) {
+    const folder = newFolder();
+    const contents = await contentsOf(files);
+    await Promise.all(files.map((file) => put(folder + '/' + file.name, file, contents.get(file))));
+    await call(() => withText(folder, (at) => core._ulnik_list(at)),
+               (outcome) => outcome === SHOWN && listShown(folder, {x: 0, y: 0}));
+    tidy();
+    measure('ulnik: folder → lista');
+  }
+
+  async function openEntry(index) {
+    const from = listPlace();
+    if ((await call(() => core._ulnik_open_entry(index))) === SHOWN) reportShown(from, false);
+    tidy();
+  }
+
+  async function back() {
+    if (!returnTo || list) return;
+    const {folder, scroll} = returnTo;
+    await call(() => withText(folder, (at) => core._ulnik_list(at)),
+               (outcome) => outcome === SHOWN && listShown(folder, scroll));
+    tidy();
+  }
+
+  // ---- the page in its frame -----------------------------------------------------------------
+
+  function show(bytes) {
+    return new Promise((resolve) => {
+      frame.addEventListener('load', () => {
+        shown = true;
+        const doc = frame.contentDocument;
+        // Links lead nowhere (the click is refused below), and pointed at they would have
+        // Chromium open a connection to their host in advance.
+        const inert = doc.createElement('style');
+        inert.textContent = 'a[href], area[href] { pointer-events: none; }';
+        (doc.head || doc.documentElement).appendChild(inert);
+        watch(doc, true);
+        resolve();
+      }, {once: true});
+      frame.srcdoc = pageText.decode(bytes);
+    });
+  }
+
+  function scrollOf() {
+    const view = frame.contentWindow;
+    return {x: view.scrollX, y: view.scrollY};
+  }
+
+  // The page runs no script of its own; these listeners are the page's, not the frame's.
+  function watch(doc, isPage) {
+    doc.addEventListener('click', (event) => {
+      // Links lead nowhere: the page stays, as on the desktop.
+      if (event.target.closest && event.target.closest('a[href], area[href]')) event.preventDefault();
+      if (isPage) clickOnPage(event);
+      else helpLink(event);
+    });
+    doc.addEventListener('submit', (event) => event.preventDefault());
+    doc.addEventListener('keydown', keyDown);
+    doc.addEventListener('dragover', dragOver);
+    doc.addEventListener('drop', dropped);
+    if (isPage) doc.addEventListener('copy', copySelection);
+  }
+
+  // The text lines of the list: the lines between the <br>s of the paragraph after the title,
+  // the blank ones (the group breaks) left out, each with its text as shown.
+  function listLines(doc) {
+    const title = [...doc.querySelectorAll('p')].find((p) => p.getAttribute('align') === 'center');
+    let paragraph = null;
+    for (let p = title ? title.nextElementSibling : null; p && !paragraph; p = p.nextElementSibling)
+      if (p.tagName === 'P' && p.querySelector(':scope > br')) paragraph = p;
+    if (!paragraph) return [];
+    const lines = [];
+    let nodes = [];
+    for (const node of [...paragraph.childNodes]) {
+      if (node.nodeName !== 'BR') {
+        nodes.push(node);
+        continue;
+      }
+      const text = nodes.map((n) => n.textContent).join('').replace(/\s+/g, ' ').trim();
+      if (text) lines.push({nodes, text});
+      nodes = [];
+    }
+    return lines;
+  }
+
+  // The core knows the text of every entry, in order; a line is an entry only where it reads
+  // as one. A report's values reach the page unescaped and can add or split lines, so a line
+  // that reads as no entry is passed over, and the ones after it are still found.
+  function listShown(folder, scroll) {
+    const doc = frame.contentDocument;
+    const expected = [];
+    for (let i = 0, n = core._ulnik_list_size(); i < n; ++i)
+      expected.push(core.UTF8ToString(core._ulnik_list_line(i)).replace(/\s+/g, ' ').trim());
+    const entries = [];
+    let next = 0;
+    for (const line of listLines(doc)) {
+      const index = expected.indexOf(line.text, next);
+      if (index < 0) continue;
+      next = index + 1;
+      const span = doc.createElement('span');
+      span.style.cursor = 'pointer';
+      line.nodes[0].parentNode.insertBefore(span, line.nodes[0]);
+      for (const node of line.nodes) span.appendChild(node);
+      entries.push({index, span});
+    }
+    list = {folder, entries};
+    returnTo = null;
+    frame.contentWindow.scrollTo(scroll.x, scroll.y);
+  }
+
+  // The whole width of an entry's line is its target.
+  function clickOnPage(event) {
+    if (!list || event.button !== 0) return;
+    for (const entry of list.entries) {
+      for (const box of entry.span.getClientRects()) {
+        if (box.height > 0 && event.clientY >= box.top && event.clientY < box.bottom) {
+          command(() => openEntry(entry.index));
+          return;
+        }
+      }
+    }
+  }
+
+  // ---- the message dialog ---------------------------------------------------------------------
+
+  function tell(icon, text) {
+    return new Promise((resolve) => {
+      $('ikona').className = ICONS[icon] || ICONS[1];
+      $('tekst-komunikatu').textContent = text.replace(/\r/g, '\n');
+      $('komunikat').style.transform = '';
+      const before = document.activeElement;
+      curtain.hidden = false;
+      $('przycisk-zamknij').focus();
+      closeDialog = () => {
+        curtain.hidden = true;
+        closeDialog = null;
+        if (before && before.focus) before.focus();
+        resolve();
+      };
+    });
+  }
+
+  // As the desktop dialog: Enter, Esc and the button's letter close it, and no other key
+  // reaches anything while it is up.
+  function dialogKey(event) {
+    event.preventDefault();
+    event.stopPropagation();
+    if (['Enter', 'Escape', ' '].includes(event.key) || event.code === 'KeyZ') closeDialog();
+  }
+
+  $('przycisk-zamknij').addEventListener('click', () => closeDialog && closeDialog());
+  $('zamknij-komunikat').addEventListener('click', () => closeDialog && closeDialog());
+
+  // The dialog is dragged by its title strip.
+  $('listwa').addEventListener('pointerdown', (event) => {
+    const box = $('komunikat');
+    const start = {x: event.clientX, y: event.clientY};
+    const [, x0 = 0, y0 = 0] = /translate\((-?[\d.]+)px, (-?[\d.]+)px\)/.exec(box.style.transform) || [];
+    const move = (e) => { box.style.transform = `translate(${+x0 + e.clientX - start.x}px, ${+y0 + e.clientY - start.y}px)`; };
+    const up = () => {
+      $('listwa').removeEventListener('pointermove', move);
+      $('listwa').removeEventListener('pointerup', up);
+    };
+    $('listwa').setPointerCapture(event.pointerId);
+    $('listwa').addEventListener('pointermove', move);
+    $('listwa').addEventListener('pointerup', up);
+  });
+
+  function say(what) { command(() => call(() => core._ulnik_say(what))); }
+
+  // ---- copying ------------------------------------------------------------------------------
+
+  // The styles a pasted copy keeps of the page, written on each element as Chromium's own copy
+  // writes them, since the page's style sheet does not go along.
+  const COPIED_STYLES = ['font-family', 'font-size', 'font-weight', 'font-style', 'text-decoration-line', 'color',
+                         'text-align'];
+  const EMPTY_ELEMENTS = new Set(['br', 'hr', 'img', 'input', 'wbr', 'col', 'area', 'embed', 'source', 'track', 'meta',
+                                  'link', 'base', 'param']);
+  const escapeText = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+  const escapeValue = (text) => escapeText(text).replace(/"/g, '&quot;');
+
+  function styledHtml(range) {
+    const view = frame.contentWindow;
+    const out = [];
+    const copy = (node) => {
+      if (!range.intersectsNode(node)) return;
+      if (node.nodeType === Node.TEXT_NODE) {
+        const end = node === range.endContainer ? range.endOffset : node.data.length;
+        const start = node === range.startContainer ? range.startOffset : 0;
+        out.push(escapeText(node.data.slice(start, end)));
+        return;
+      }
+      if (node.nodeType !== Node.ELEMENT_NODE || node.localName === 'head') return;
+      const style = view.getComputedStyle(node);
+      let tag = '<' + node.localName;
+      for (const attribute of node.attributes)
+        if (attribute.name !== 'style') tag += ` ${attribute.name}="${escapeValue(attribute.value)}"`;
+      tag += ` style="${escapeValue(COPIED_STYLES.map((p) => `${p}: ${style.getPropertyValue(p)}`).join('; '))}">`;
+      out.push(tag);
+      if (EMPTY_ELEMENTS.has(node.localName)) return;
+      for (const child of node.childNodes) copy(child);
+      out.push(`</${node.localName}>`);
+    };
+    copy(range.commonAncestorContainer);
+    return out.join('');
+  }
+
+  // The desktop copy's rules (clipboard_rules.h), applied the same way: the copy is parsed by
+  // the browser's own HTML5 parser and written out again from the tree, only what the
+  // allow-lists name kept, every text and value escaped, no raw-text element written.
+  let copyRules = null;
+  function rules() {
+    if (!copyRules) {
+      const lists = JSON.parse(core.UTF8ToString(core._ulnik_clipboard_rules()));
+      copyRules = Object.fromEntries(Object.entries(lists).map(([name, names]) => [name, new Set(names)]));
+    }
+    return copyRules;
+  }
+
+  // A declaration's value: no escape, comment, string left open or markup character, and no
+  // "(" but right after a colour function: whatever fetches in CSS is a function.
+  function safeCssValue(value) {
+    if (/[\\@&<>{}\r\n]|\/\*/.test(value)) return false;
+    let depth = 0, quote = null;
+    for (let i = 0; i < value.length; ++i) {
+      const c = value[i];
+      if (quote) { if (c === quote) quote = null; continue; }
+      if (c === '"' || c === "'") { quote = c; continue; }
+      if (c === '(') {
+        const name = /([A-Za-z-]+)$/.exec(value.slice(0, i));
+        if (!name || !rules().functions.has(name[1].toLowerCase())) return false;
+        ++depth;
+      } else if (c === ')' && --depth < 0) {
+        return false;
+      }
+    }
+    return !quote && depth === 0;
+  }
+
+  function safeStyle(style) {
+    const kept = [];
+    for (const declaration of style.split(';')) {
+      const colon = declaration.indexOf(':');
+      if (colon < 0) continue;
+      const property = declaration.slice(0, colon).trim().toLowerCase();
+      const value = declaration.slice(colon + 1).trim();
+      if (rules().properties.has(property) && value && safeCssValue(value)) kept.push(`${property}: ${value}`);
+    }
+    return kept.join('; ');
+  }
+
+  function safeHtml(html) {
+    const HTML = 'http://www.w3.org/1999/xhtml';
+    const r = rules();
+    const body = new DOMParser().parseFromString('<!DOCTYPE html><body>' + html, 'text/html').body;
+    const out = [];
+    const write = (node) => {
+      if (node.nodeType === Node.TEXT_NODE) return void out.push(escapeText(node.data).replace(/\u00a0/g, '&nbsp;'));
+      if (node.nodeType !== Node.ELEMENT_NODE) return;
+      const name = node.localName;
+      if (r.hidden.has(name) || (node.namespaceURI !== HTML && name === 'svg')) return;
+      if (node.namespaceURI === HTML && r.verbatim.has(name))
+        return void out.push('<pre>' + escapeText(node.textContent) + '</pre>');
+      if (node.namespaceURI !== HTML || !r.elements.has(name)) return void node.childNodes.forEach(write);
+      let tag = '<' + name;
+      for (const attribute of node.attributes) {
+        if (!r.attributes.has(attribute.name)) continue;
+        const value = attribute.name === 'style' ? safeStyle(attribute.value) : attribute.value;
+        if (attribute.name !== 'style' || value) tag += ` ${attribute.name}="${escapeValue(value)}"`;
+      }
+      out.push(tag + '>');
+      if (r.voids.has(name)) return;
+      node.childNodes.forEach(write);
+      out.push(`</${name}>`);
+    };
+    body.childNodes.forEach(write);
+    return out.join('');
+  }
+
+  // The text and the HTML, made safe to paste by the desktop copy's own rules.
+  function clipboardOf(range, text) {
+    return {text, html: safeHtml(styledHtml(range))};
+  }
+
+  function pageRange(selectionOnly) {
+    const doc = shown && frame.contentDocument;
+    if (!doc || !doc.body) return null;
+    const selection = frame.contentWindow.getSelection();
+    if (selectionOnly && selection.rangeCount && !selection.isCollapsed)
+      return {range: selection.getRangeAt(0), text: selection.toString()};
+    const range = doc.createRange();
+    range.selectNodeContents(doc.body);
+    selection.selectAllChildren(doc.body);
+    const text = selection.toString();
+    selection.removeAllRanges();
+    return {range, text};
+  }
+
+  // Kopiuj: the whole page, nothing left selected; Ctrl+C: the selection, or the whole page.
+  function copyPage(selectionOnly) {
+    if (!core) return;
+    const what = pageRange(selectionOnly);
+    if (!what) return say(NO_PAGE_TO_COPY);
+    const data = clipboardOf(what.range, what.text);
+    const fill = (event) => {
+      event.clipboardData.setData('text/plain', data.text);
+      event.clipboardData.setData('text/html', data.html);
+      event.preventDefault();
+      event.stopImmediatePropagation();
+    };
+    document.addEventListener('copy', fill, true);
+    let copied = false;
+    try {
+      copied = document.execCommand('copy');
+    } finally {
+      document.removeEventListener('copy', fill, true);
+    }
+    if (!copied) say(COPY_FAILED);
+  }
+
+  // The browser's own copy of a selection on the page (its menu) is made safe the same way.
+  function copySelection(event) {
+    const selection = frame.contentWindow.getSelection();
+    if (!core || !selection.rangeCount || selection.isCollapsed) return;
+    const data = clipboardOf(selection.getRangeAt(0), selection.toString());
+    event.clipboardData.setData('text/plain', data.text);
+    event.clipboardData.setData('text/html', data.html);
+    event.preventDefault();
+  }
+
+  // ---- printing -----------------------------------------------------------------------------
+
+  // The print shows a copy of the page in the page's own document: Chromium prints a frame as
+  // one box cut off at the end of the first sheet. The copy runs nothing and its styles stay in
+  // a shadow tree of their own; the page in the frame is left as it is.
+  const NOT_PRINTED = new Set(['SCRIPT', 'NOSCRIPT', 'TEMPLATE', 'IFRAME', 'FRAME', 'FRAMESET', 'OBJECT', 'EMBED',
+                               'META', 'LINK', 'BASE']);
+  const printRoot = $('druk').attachShadow({mode: 'closed'});
+
+  function printCopyOf(node) {
+    if (node.nodeType === Node.TEXT_NODE) return document.createTextNode(node.data);
+    if (node.nodeType !== Node.ELEMENT_NODE || NOT_PRINTED.has(node.tagName.toUpperCase())) return null;
+    const copy = document.createElementNS(node.namespaceURI, node.localName);
+    for (const attribute of node.attributes)
+      if (!/^on/i.test(attribute.name)) copy.setAttributeNS(attribute.namespaceURI, attribute.name, attribute.value);
+    for (const child of node.childNodes) {
+      const childCopy = printCopyOf(child);
+      if (childCopy) copy.appendChild(childCopy);
+    }
+    return copy;
+  }
+
+  addEventListener('beforeprint', () => {
+    printRoot.replaceChildren();
+    const doc = shown && frame.contentDocument;
+    if (!doc || !doc.body) return;
+    for (const style of doc.querySelectorAll('head style')) printRoot.appendChild(printCopyOf(style));
+    // The body's margins and colours, which its attributes give it, go to the copy's box.
+    const body = document.createElement('div');
+    const computed = frame.contentWindow.getComputedStyle(doc.body);
+    for (const property of ['margin-top', 'margin-right', 'margin-bottom', 'margin-left', 'color', 'background-color'])
+      body.style.setProperty(property, computed.getPropertyValue(property));
+    for (const child of doc.body.childNodes) {
+      const copy = printCopyOf(child);
+      if (copy) body.appendChild(copy);
+    }
+    printRoot.appendChild(body);
+  });
+  addEventListener('afterprint', () => printRoot.replaceChildren());
+
+  // ---- help ---------------------------------------------------------------------------------
+
+  const helpPages = JSON.parse($('pomoc-strony').textContent);
+
+  function showHelp(name, fragment) {
+    $('okno-pomocy').hidden = false;
+    helpFrame.addEventListener('load', () => {
+      const doc = helpFrame.contentDocument;
+      watch(doc, false);
+      const target = fragment && doc.getElementById(fragment);
+      if (target) target.scrollIntoView();
+      helpFrame.focus();
+    }, {once: true});
+    helpFrame.srcdoc = helpPages[name] || helpPages['index.htm'];
+  }
+
+  function closeHelp() {
+    $('okno-pomocy').hidden = true;
+    $('pomoc').focus();
+  }
+
+  // Links between the help pages open in the help's frame; nothing else is followed.
+  function helpLink(event) {
+    const link = event.target.closest && event.target.closest('a[href]');
+    if (!link) return;
+    const [name, fragment] = link.getAttribute('href').split('#');
+    if (!name) {
+      const target = fragment && helpFrame.contentDocument.getElementById(fragment);
+      if (target) target.scrollIntoView();
+    } else if (helpPages[name]) {
+      showHelp(name, fragment);
+    }
+  }
+
+  // ---- commands and keys --------------------------------------------------------------------
+
+  function chooseFile() { $('plik').click(); }
+  function chooseFolder() { $('folder').click(); }
+
+  $('kopiuj').addEventListener('click', () => copyPage(false));
+  // As on the desktop, Drukuj does nothing before a page is shown.
+  $('drukuj').addEventListener('click', () => shown && print());
+  $('otworz').addEventListener('click', chooseFile);
+  $('ponow').addEventListener('click', () => command(retry));
+  $('lista').addEventListener('click', chooseFolder);
+  $('pomoc').addEventListener('click', () => showHelp('index.htm'));
+  $('zamknij-pomoc').addEventListener('click', closeHelp);
+
+  $('plik').addEventListener('change', (event) => {
+    const file = event.target.files[0];
+    event.target.value = '';
+    if (!file) return;
+    performance.mark('ulnik: wybrano');
+    command(() => openFile(file, false));
+  });
+
+  // The folder's own reports: the browser gives every file under it, in its subfolders too.
+  $('folder').addEventListener('change', (event) => {
+    const files = [...event.target.files].filter((file) =>
+      file.webkitRelativePath.split('/').length === 2 && isReportName(file.name));
+    event.target.value = '';
+    performance.mark('ulnik: wybrano');
+    command(() => listFolder(files));
+  });
+
+  function keyDown(event) {
+    if (!curtain.hidden) return dialogKey(event);
+    if (!$('okno-pomocy').hidden) {
+      if (event.key === 'Escape' || event.key === 'F1') {
+        event.preventDefault();
+        closeHelp();
+      }
+      return;
+    }
+    const ctrl = (event.ctrlKey || event.metaKey) && !event.altKey;
+    const plain = !event.ctrlKey && !event.metaKey && !event.altKey && !event.shiftKey;
+    const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
+    let run = null;
+    if (ctrl && !event.shiftKey) run = {o: chooseFile, l: chooseFolder, c: () => copyPage(true)}[key];
+    else if (plain && key === 'F5') run = () => command(retry);
+    else if (key === 'F1') run = () => showHelp('index.htm');
+    else if ((plain && key === 'Backspace') || (event.altKey && !event.ctrlKey && key === 'ArrowLeft'))
+      run = () => command(back);
+    if (!run) return;
+    event.preventDefault();
+    run();
+  }
+  document.addEventListener('keydown', keyDown);
+
+  // ---- dropping -----------------------------------------------------------------------------
+
+  // Whatever is dropped anywhere on the page is the page's: the browser would otherwise leave
+  // the page to show the file.
+  function dragOver(event) {
+    event.preventDefault();
+    event.dataTransfer.dropEffect = curtain.hidden && $('okno-pomocy').hidden ? 'copy' : 'none';
+  }
+
+  function readEntries(reader) {
+    return new Promise((resolve, reject) => reader.readEntries(resolve, reject));
+  }
+
+  async function filesOfFolder(entry) {
+    const reader = entry.createReader();
+    const entries = [];
+    for (let batch; (batch = await readEntries(reader)).length;) entries.push(...batch);
+    const reports = entries.filter((e) => e.isFile && isReportName(e.name));
+    return Promise.all(reports.map((e) => new Promise((resolve, reject) => e.file(resolve, reject))));
+  }
+
+  // The first thing dropped: a folder is listed, a file opened when its name is a report's.
+  function dropped(event) {
+    event.preventDefault();
+    if (!curtain.hidden || !$('okno-pomocy').hidden) return;
+    const item = [...event.dataTransfer.items].find((i) => i.kind === 'file');
+    if (!item) return;
+    const entry = item.webkitGetAsEntry ? item.webkitGetAsEntry() : null;
+    performance.mark('ulnik: wybrano');
+    if (entry && entry.isDirectory) {
+      command(async () => listFolder(await filesOfFolder(entry)));
+      return;
+    }
+    const file = item.getAsFile();
+    if (file) command(() => openFile(file, true));
+  }
+  addEventListener('dragover', dragOver);
+  addEventListener('drop', dropped);
+
+  // ---- start --------------------------------------------------------------------------------
+
+  queue = loadCore().then(() => {
+    document.body.dataset.stan = 'gotowy';
+  }, (error) => {
+    console.error(error);
+    document.body.dataset.stan = 'blad';
+    frame.srcdoc = '<p style="font: 13px sans-serif; margin: 16px">Ta przeglądarka nie uruchamia Ulnika ' +
+      '(brak WebAssembly albo DecompressionStream). Otwórz plik w aktualnym Chrome lub Edge.</p>';
+  });
+})();

@@ -1,0 +1,348 @@
+"""ulnik.html in headless Chromium, opened from file:// as a user opens it: reports chosen, dropped
+and listed give the desktop's pages and messages, printing gives the report whole, copying and
+a hostile report reach nothing outside.
+
+    test_page.py PAGE NATIVE_TOOL SOURCE_DIR
+"""
+import base64
+import http.server
+import os
+import pathlib
+import re
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+try:
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    from selenium.webdriver.common.action_chains import ActionChains
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.common.keys import Keys
+except ImportError:
+    print('skipped: no python3-selenium')
+    sys.exit(77)
+if not all(os.access(p, os.X_OK) for p in ('/usr/bin/chromium', '/usr/bin/chromedriver')):
+    print('skipped: no chromium or chromium-driver')
+    sys.exit(77)
+
+PAGE, NATIVE, SOURCE = (pathlib.Path(a).resolve() for a in sys.argv[1:4])
+SAMPLES = SOURCE / 'samples'
+LOCALE = dict(os.environ, LC_ALL='pl_PL.UTF-8')
+
+
+def native(*args):
+    done = subprocess.run([str(NATIVE)] + [str(a) for a in args], env=LOCALE, capture_output=True, timeout=60)
+    return done.stdout, done.stderr.decode('utf-8')
+
+
+def long_report(lines, value=lambda i: f'Wiersz numer {i} sprawozdania o udziale uczniow w konkursach.'):
+    rows = ''.join(f'<w{i}>{value(i)}</w{i}>\r\n' for i in range(lines))
+    return ('<?xml version="1.0" encoding="windows-1250"?>\r\n<Szkola>\r\n<Doc>Inne informacje</Doc>\r\n'
+            '<Date>2026-01-22</Date>\r\n<Belfer>Sikora Pawel</Belfer>\r\n<Dotyczy>Dlugie sprawozdanie</Dotyczy>\r\n'
+            f'<Info>\r\n<IloscWierszy>{lines}</IloscWierszy>\r\n{rows}</Info>\r\n</Szkola>\r\n').encode('cp1250')
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = '/usr/bin/chromium'
+    for argument in ('--headless=new', '--no-sandbox', '--window-size=1000,700', '--disable-gpu'):
+        options.add_argument(argument)
+    # The page takes the user's language from navigator.languages, which this sets.
+    options.add_experimental_option('prefs', {'intl.accept_languages': 'pl-PL,pl'})
+    return webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def setUp(self):
+        self.scratch = tempfile.TemporaryDirectory()
+        self.dir = pathlib.Path(self.scratch.name)
+        self.driver.get(PAGE.as_uri())
+        self.wait('return document.body.dataset.stan === "gotowy"')
+
+    def tearDown(self):
+        self.scratch.cleanup()
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def wait(self, script, *args, timeout=15):
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            result = self.js(script, *args)
+            if result:
+                return result
+            time.sleep(0.05)
+        self.fail('timed out: ' + script)
+
+    def write(self, name, data):
+        path = self.dir / name
+        path.write_bytes(data)
+        return path
+
+    def choose(self, path):
+        self.driver.find_element(By.ID, 'plik').send_keys(str(path))
+
+    def shows(self, page_bytes, settled=True):
+        """Waits until the frame shows these page bytes, decoded as the page decodes them, and
+        (when settled) the command that showed them has ended."""
+        self.wait('''const f = document.getElementById("strona");
+            return (!arguments[1] || document.body.dataset.stan === "gotowy") &&
+                   f.contentDocument.readyState === "complete" &&
+                   f.srcdoc === new TextDecoder("windows-1250").decode(
+                       Uint8Array.from(atob(arguments[0]), c => c.charCodeAt(0)));''',
+                  base64.b64encode(page_bytes).decode('ascii'), settled)
+
+    def srcdoc(self):
+        return self.js('return document.getElementById("strona").srcdoc')
+
+    def message(self):
+        """The dialog's icon and text once it is up; Enter closes it."""
+        self.wait('return !document.getElementById("zaslona").hidden')
+        shown = self.js('return [document.getElementById("ikona").className,'
+                        ' document.getElementById("tekst-komunikatu").textContent]')
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+        self.wait('return document.getElementById("zaslona").hidden && document.body.dataset.stan === "gotowy"')
+        return tuple(shown)
+
+    def click_in_frame(self, frame_id, script):
+        """Clicks at the frame's point the script (run in the page, `doc` being the frame's
+        document) gives as [x, y]."""
+        x, y = self.js(f'const doc = document.getElementById("{frame_id}").contentDocument; {script}')
+        frame = self.driver.find_element(By.ID, frame_id)
+        size = frame.size
+        ActionChains(self.driver).move_to_element_with_offset(
+            frame, int(x - size['width'] / 2), int(y - size['height'] / 2)).click().perform()
+
+    def test_one_file_that_lets_nothing_in(self):
+        html = PAGE.read_text(encoding='utf-8')
+        self.assertLess(len(html.encode('utf-8')), 600 * 1024)
+        policy = re.search(r'http-equiv="Content-Security-Policy" content="([^"]*)"', html).group(1)
+        self.assertIn("default-src 'none'", policy)
+        self.assertNotIn("'unsafe-inline'", re.search(r'script-src([^;]*)', policy).group(1))
+
+    def test_every_sample_shows_the_desktop_page(self):
+        for path in sorted(SAMPLES.glob('*.xml')) + sorted((SAMPLES / 'odebrane').glob('*.xml')):
+            with self.subTest(path.name):
+                self.choose(path)
+                self.shows(native(path)[0])
+        self.assertEqual(self.js('return document.getElementById("strona").getAttribute("sandbox")'),
+                         'allow-same-origin')
+
+    def test_refused_files_say_why_and_keep_the_page(self):
+        good = SAMPLES / 'z_karty.xml'
+        self.choose(good)
+        self.shows(native(good)[0])
+        big = self.dir / 'duzy.xml'
+        with open(big, 'wb') as f:
+            f.truncate(17 << 20)
+        for path in (self.write('typ.xml', b'<Szkola><Doc>Inne</Doc></Szkola>'),
+                     self.write('licznik.xml', b'<Szkola><Doc>Z karty</Doc><Info><IloscWierszy>x</IloscWierszy>'
+                                               b'</Info></Szkola>'),
+                     self.write('gleboki.xml', b'<a>' * 100000), big):
+            with self.subTest(path.name):
+                self.choose(path)
+                self.assertEqual(self.message(), ('informacja', native(path)[1].rstrip('\n')))
+                self.shows(native(good)[0])
+
+        # A file that breaks off shows as far as it goes, then where it breaks.
+        cut = self.write('urwany.xml', good.read_bytes()[:-40])
+        self.choose(cut)
+        self.shows(native(cut)[0], settled=False)
+        icon, text = self.message()
+        where = re.search(r'(wiersz \d+, kolumna \d+: .*) \(bajt', native(cut)[1]).group(1)
+        self.assertEqual((icon, text), ('uwaga', f'Plik jest niekompletny: {where}.\nPokazano tylko jego początek.'))
+
+    def test_ponow_reads_the_file_again_while_the_browser_lets_it(self):
+        report = self.write('z_karty.xml', (SAMPLES / 'z_karty.xml').read_bytes())
+        self.choose(report)
+        self.shows(native(report)[0])
+        self.js('document.getElementById("strona").srcdoc = ""')
+        ActionChains(self.driver).send_keys(Keys.F5).perform()
+        self.shows(native(report)[0])
+        report.write_bytes(report.read_bytes() + b'\r\n')
+        self.driver.find_element(By.ID, 'ponow').click()
+        icon, text = self.message()
+        self.assertEqual(icon, 'informacja')
+        self.assertTrue(text.startswith('Plik zmienił się albo zniknął'), text)
+        self.shows(native(report)[0])
+
+    def test_dropped_files(self):
+        drop = '''const [target, name, data] = arguments;
+            const transfer = new DataTransfer();
+            transfer.items.add(new File([Uint8Array.from(atob(data), c => c.charCodeAt(0))], name));
+            const where = target === "strona" ? document.getElementById("strona").contentDocument.body : document.body;
+            where.dispatchEvent(new DragEvent("drop", {dataTransfer: transfer, bubbles: true, cancelable: true}));'''
+        report = SAMPLES / 'zachowanie_3a.xml'
+        data = base64.b64encode(report.read_bytes()).decode('ascii')
+        self.js(drop, 'okno', report.name, data)
+        self.shows(native(report)[0])
+        self.js(drop, 'strona', 'notatka.txt', data)
+        self.assertEqual(self.message(), ('uwaga', '\nBłędny typ pliku.\nWskaż plik sprawozdania.'))
+        self.shows(native(report)[0])
+
+    def test_folder_list_opens_its_entries_and_leads_back(self):
+        folder = SAMPLES / 'odebrane'
+        self.driver.find_element(By.ID, 'folder').send_keys(str(folder))
+        self.wait('return document.getElementById("strona").srcdoc.includes("LISTA OTRZYMANYCH")')
+        stamp = re.compile(r'Stan na: [^<]*')
+        expected = native('--list', folder)[0].decode('cp1250')
+        self.assertEqual(stamp.sub('', self.srcdoc()), stamp.sub('', expected))
+
+        entry = 'Kowalczyk Jerzy - Sprawozdanie dyrektora'
+        find = f'''const span = [...doc.querySelectorAll("span")].find(s => s.textContent.includes("{entry}"));
+                   const box = span.getBoundingClientRect();
+                   return [doc.documentElement.clientWidth - 20, box.top + box.height / 2];'''
+        report = native(folder / 'kowalczyk_sprawozdanie_dyrektora.xml')[0]
+        for back in (Keys.BACKSPACE, (Keys.ALT, Keys.ARROW_LEFT)):
+            with self.subTest(back=back):
+                self.click_in_frame('strona', find)  # at the right end of the line
+                self.shows(report)
+                keys = ActionChains(self.driver)
+                if isinstance(back, tuple):
+                    keys.key_down(back[0]).send_keys(back[1]).key_up(back[0])
+                else:
+                    keys.send_keys(back)
+                keys.perform()
+                self.wait('return document.getElementById("strona").srcdoc.includes("LISTA OTRZYMANYCH")')
+
+    def test_print_has_every_line_and_the_footer(self):
+        report = self.write('dlugi.xml', long_report(150))
+        self.choose(report)
+        self.shows(native(report)[0])
+        styles = self.js('return document.getElementById("strona").contentDocument.querySelectorAll("*").length')
+        pdf = self.dir / 'wydruk.pdf'
+        printed = self.driver.execute_cdp_cmd('Page.printToPDF', {})
+        pdf.write_bytes(base64.b64decode(printed['data']))
+
+        pages = subprocess.run(['pdftotext', '-layout', str(pdf), '-'], capture_output=True, text=True,
+                               check=True).stdout.split('\f')[:-1]
+        self.assertGreaterEqual(len(pages), 3)
+        text = ''.join(pages)
+        for i in range(150):
+            self.assertIn(f'Wiersz numer {i} sprawozdania', text)
+        for number, page in enumerate(pages, 1):
+            self.assertEqual(page.strip().splitlines()[-1].strip(), f'- Str. {number} -')
+        for toolbar in ('Kopiuj', 'Drukuj', 'Otwórz', 'Pomoc'):
+            self.assertNotIn(toolbar, text)
+
+        # The page's content keeps to the margins of 19.05 mm (54 pt), the footer stands below.
+        boxes = subprocess.run(['pdftotext', '-bbox', '-f', '1', '-l', '1', str(pdf), '-'], capture_output=True,
+                               text=True, check=True).stdout
+        height = float(re.search(r'<page width="[\d.]+" height="([\d.]+)"', boxes).group(1))
+        words = [(float(a), float(b), float(c), w) for a, b, c, w in
+                 re.findall(r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)<', boxes)]
+        footer = [word for x, top, bottom, word in words if top > height - 54]
+        self.assertEqual(footer, ['-', 'Str.', '1', '-'])
+        for x, top, bottom, word in words:
+            if top <= height - 54:
+                self.assertGreaterEqual(x, 54)
+                self.assertGreaterEqual(top, 53)
+                self.assertLessEqual(bottom, height - 53)
+
+        # Printing leaves the page in its frame as it was.
+        self.shows(native(report)[0])
+        self.assertEqual(self.js('return document.getElementById("strona").contentDocument.querySelectorAll("*").length'),
+                         styles)
+
+    def copied(self, press):
+        self.js('''window.copied = {};
+            const setData = DataTransfer.prototype.setData;
+            DataTransfer.prototype.setData = function (type, data) { copied[type] = data; return setData.call(this, type, data); };''')
+        press()
+        return self.js('return window.copied')
+
+    def test_copy_takes_the_text_and_safe_html(self):
+        self.driver.find_element(By.ID, 'kopiuj').click()
+        self.assertEqual(self.message(), ('informacja', 'Brak strony do skopiowania.'))
+
+        report = self.write('obraz.xml', long_report(
+            2, lambda i: '&lt;b&gt;Pogrubiony&lt;/b&gt; &lt;img src="http://127.0.0.1:9/x.png"&gt;'
+                         '&lt;a href="http://127.0.0.1:9/"&gt;odnośnik&lt;/a&gt;'))
+        self.choose(report)
+        self.shows(native(report)[0])
+        data = self.copied(lambda: self.driver.find_element(By.ID, 'kopiuj').click())
+        self.assertIn('DLUGIE SPRAWOZDANIE', data['text/plain'].upper())
+        self.assertIn('Pogrubiony odnośnik', data['text/plain'])
+        html = data['text/html']
+        self.assertIn('<b', html)
+        self.assertIn('font-weight: 700', html)
+        for reference in ('127.0.0.1', '<img', 'href', '<style', '<script'):
+            self.assertNotIn(reference, html)
+        self.assertTrue(self.js('return document.getElementById("strona").contentWindow.getSelection().isCollapsed'))
+
+    def test_hostile_report_runs_and_fetches_nothing(self):
+        requests = []
+
+        class Listener(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                requests.append(self.path)
+                self.send_response(200)
+                self.end_headers()
+
+            do_POST = do_GET
+
+            def log_message(self, *args):
+                pass
+
+        # Chromium may open a connection it never uses (for a frame the policy refuses): each
+        # is served on a thread of its own, so that none holds up the requests after it.
+        server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), Listener)
+        server.daemon_threads = True
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        self.addCleanup(server.server_close)
+        self.addCleanup(server.shutdown)
+        at = f'http://127.0.0.1:{server.server_port}'
+        markup = [
+            f'<img src="{at}/img"><img srcset="{at}/srcset 1x"><input type="image" src="{at}/input">',
+            f'<link rel="stylesheet" href="{at}/css"><link rel="prefetch" href="{at}/prefetch">',
+            f'<style>@import url({at}/import); body {{ background: url({at}/bg) }}</style>',
+            f'<div style="background-image: url({at}/style)">tło</div><svg><image href="{at}/svg"/></svg>',
+            f'<script src="{at}/script"></script><script>fetch("{at}/fetch"); document.title = "x"</script>',
+            f'<img src="x" onerror="fetch(\'{at}/onerror\')"><iframe src="{at}/iframe"></iframe>',
+            f'<object data="{at}/object"></object><embed src="{at}/embed"><video src="{at}/video" autoplay></video>',
+            f'<meta http-equiv="refresh" content="0;url={at}/refresh"><base href="{at}/base/"><img src="rel.png">',
+            f'<form action="{at}/form" method="post"><button id="wyslij">Wyślij</button></form>',
+            f'<a id="link" href="{at}/link">odnośnik</a>',
+        ]
+        escaped = [m.replace('&', '&amp;').replace('<', '&lt;').replace('>', '&gt;') for m in markup]
+        report = self.write('wrogi.xml', long_report(len(escaped), lambda i: escaped[i]))
+        self.choose(report)
+        self.shows(native(report)[0])
+        for element in ('link', 'wyslij'):
+            self.click_in_frame('strona', f'''const target = doc.getElementById("{element}");
+                                              target.scrollIntoView();
+                                              const box = target.getBoundingClientRect();
+                                              return [box.left + 3, box.top + box.height / 2];''')
+        self.driver.execute_cdp_cmd('Page.printToPDF', {})
+        self.driver.find_element(By.ID, 'kopiuj').click()
+        time.sleep(1.5)
+        self.shows(native(report)[0])
+        self.assertEqual(requests, [])
+        self.assertEqual(self.driver.title, 'Ulnik – przeglądarka sprawozdań szkolnych')
+
+    def test_help_pages(self):
+        self.driver.find_element(By.ID, 'pomoc').click()
+        self.wait('return !!document.getElementById("strona-pomocy").contentDocument.querySelector("h1")')
+        self.click_in_frame('strona-pomocy', '''const link = doc.querySelector('a[href="przegladarka.htm"]');
+                                                 link.scrollIntoView();
+                                                 const box = link.getBoundingClientRect();
+                                                 return [box.left + 3, box.top + box.height / 2];''')
+        self.wait('return document.getElementById("strona-pomocy").contentDocument.body.textContent.includes("Firefox")')
+        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.wait('return document.getElementById("okno-pomocy").hidden')
+
+
+if __name__ == '__main__':
+    unittest.main(argv=sys.argv[:1] + sys.argv[4:])
