@@ -3,9 +3,11 @@
 #include "local_file_interceptor.h"
 
 #include <QFileInfo>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineScript>
 
 #include <csignal>
+#include <utility>
 
 namespace {
 
@@ -28,7 +30,7 @@ ReportPage::ReportPage(QObject* parent) : SafePage(parent)
         if (const qint64 pid = renderProcessPid(); pid > 0)
             ::kill(static_cast<pid_t>(pid), SIGKILL);
     });
-    connect(this, &QWebEnginePage::loadFinished, this, &ReportPage::LoadFinished);
+    connect(this, &QWebEnginePage::loadingChanged, this, &ReportPage::LoadingChanged);
     connect(this, &QWebEnginePage::renderProcessTerminated, this, &ReportPage::RenderProcessTerminated);
 }
 
@@ -38,6 +40,7 @@ void ReportPage::LoadFile(const QString& path)
     Interceptor()->SetAllowedFolder(info.absolutePath());
     file_ = QUrl::fromLocalFile(info.absoluteFilePath());
     reloadedAfterCrash_ = false;
+    reloadedAfterCutShort_ = false;
     failed_ = false;
     Load(file_);
 }
@@ -54,12 +57,30 @@ void ReportPage::Load(const QUrl& url)
     load(url);
 }
 
-void ReportPage::LoadFinished(bool ok)
+// Each load says how it ended, under the address it was for: a navigation the page asked for,
+// refused, ends too, and must not pass for the end of the page's own load.
+void ReportPage::LoadingChanged(const QWebEngineLoadingInfo& info)
 {
-    if (url() == kBlank) {
-        stopGrace_.stop();
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+        return;
+    if (info.url() == kBlank)
+        return stopGrace_.stop();
+    if (info.url().adjusted(QUrl::RemoveFragment) != file_)
+        return;
+    // A refresh the page before asked for may cut the new page's load short (it ends stopped, or
+    // failed with no error of its own): it is loaded again, once. A load the deadline stops is
+    // the page's failure, and told as such.
+    const bool cutShort = info.status() == QWebEngineLoadingInfo::LoadStoppedStatus ||
+                          (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.errorCode() == 0);
+    if (cutShort && !failed_ && !completed_ && !std::exchange(reloadedAfterCutShort_, true)) {
+        QTimer::singleShot(0, this, [this] { Load(file_); });
         return;
     }
+    LoadFinished(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
+}
+
+void ReportPage::LoadFinished(bool ok)
+{
     // A load that another one took over ends too, and so does one whose render process died:
     // only the last one counts, or the one after the crash, and only once.
     if (failed_ || completed_ || isLoading() || renderProcessPid() <= 0)

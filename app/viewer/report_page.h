@@ -9,6 +9,8 @@
 
 #include "safe_page.h"
 
+class QWebEngineLoadingInfo;
+
 // Why a page could not be shown.
 enum class PageFailure {
     Crashed,   // its render process died twice
@@ -42,6 +44,7 @@ protected:
 
 private:
     void Load(const QUrl& url);
+    void LoadingChanged(const QWebEngineLoadingInfo& info);
     void LoadFinished(bool ok);
     void RenderProcessTerminated(RenderProcessTerminationStatus status);
     void DeadlinePassed();
@@ -50,6 +53,7 @@ private:
     QUrl file_;
     QUrl allowedLoad_;  // the one navigation asked for and not yet started
     bool reloadedAfterCrash_ = false;
+    bool reloadedAfterCutShort_ = false;
     bool failed_ = false;     // the page file gave up: what loads now is the blank page
     bool completed_ = false;  // the load of file_ has been told
     bool refused_ = false;    // the page asked for a navigation since its load began
