@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "batch_render.h"
+#include "file_names.h"
 #include "exit_codes.h"
 #include "file_access.h"
 #include "folder_summary.h"
@@ -141,11 +142,6 @@ void SayLocaleFailure(const LazyLocale& locale) {
     if (!locale.Failure().empty()) Say(locale.Failure());
 }
 
-bool IsFolder(const std::string& path) {
-    std::error_code ignored;
-    return std::filesystem::is_directory(path, ignored);
-}
-
 int RenderReport(const std::string& report, const std::optional<std::string>& out) {
     if (out && SameFile(*out, report)) {
         Say("strona nie zostanie zapisana na samym sprawozdaniu: " + TerminalName(*out));
@@ -230,7 +226,7 @@ int ListFolder(const std::string& folder, const std::optional<std::string>& out,
 int PrintTree(const std::string& file) {
     // The reader takes a missing file for an empty one; the user has mistyped its name.
     std::error_code ignored;
-    if (std::filesystem::status(file, ignored).type() == std::filesystem::file_type::not_found) {
+    if (std::filesystem::status(FsPath(file), ignored).type() == std::filesystem::file_type::not_found) {
         SayMessage(messages::kMissingFile);
         return kCannotOpen;
     }

@@ -1,4 +1,5 @@
 #include "report_file.h"
+#include "file_names.h"
 
 #include <filesystem>
 
@@ -14,14 +15,14 @@ namespace {
 
 bool NothingNamed(const std::string& path) {
     std::error_code error;
-    return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
+    return std::filesystem::status(FsPath(path), error).type() == std::filesystem::file_type::not_found;
 }
 
 }  // namespace
 
 std::unique_ptr<ReportFile> ReadReportFile(const std::string& path, MissingFile missing) {
     std::error_code error;
-    const bool folder = std::filesystem::is_directory(path, error);
+    const bool folder = std::filesystem::is_directory(FsPath(path), error);
     if (folder || (missing == MissingFile::ReadsAsEmpty && !FileExists(path)))
         return std::make_unique<ReportFile>(std::string_view());
     try {
