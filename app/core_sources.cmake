@@ -12,6 +12,7 @@ set(ulnik_core_sources
     progress_line.cpp
     report_opener.cpp
     report_search.cpp
+    school_pages.cpp
     terminal_shell.cpp
 )
 list(TRANSFORM ulnik_core_sources PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

@@ -1,0 +1,52 @@
+#pragma once
+// The school's pages of a whole folder, beyond the list: the combined report (every report under
+// its type, one after another, as the head teacher takes them to the teachers' council) and the
+// classification summary (the figures of every class and of the school). Unlike the list, one
+// damaged or foreign file never sinks them: it is left out and named at the end of the page.
+#include <string>
+#include <vector>
+
+#include "folder_summary.h"
+#include "locale_services.h"
+#include "page_writer.h"
+#include "program_state.h"
+#include "shell.h"
+
+enum class SchoolPageKind {
+    Combined,  // "Sprawozdanie zbiorcze"
+    Summary,   // "Wyniki klasyfikacji"
+};
+
+struct SchoolPageOutcome {
+    ListOutcome outcome = ListOutcome::NoFiles;  // Shown when the page was written and shown
+    std::vector<std::string> leftOut;            // files named at the page's end, as found
+
+    // 0 when written whole; 6 when written with files left out; the list's codes otherwise.
+    int ExitCode() const;
+};
+
+class SchoolPages {
+public:
+    SchoolPages(ProgramState& state, Shell& shell, LocaleServices& locale);
+
+    // Builds the page of the folder into ThePage, writes it to PageFilePath and shows it. No
+    // report files: the list's message, NoFiles. A page that cannot be written: the message
+    // naming it, Damaged. FolderSummary and FolderFiles are left alone.
+    SchoolPageOutcome Build(SchoolPageKind kind, const std::string& folder, FolderProgress* progress = nullptr,
+                            ListMessages messages = ListMessages::Shown);
+    // The summary's table as a spreadsheet (UTF-8 with a byte-order mark, ";", CR LF, the
+    // header row, one row per class, "Razem" last), written by `writer` to `path`.
+    SchoolPageOutcome SummarySpreadsheet(const std::string& folder, const std::string& path);
+
+    // Where pages go; the page file by default.
+    void SetPageWriter(PageWriter writer) { writer_ = std::move(writer); }
+
+private:
+    ProgramState& state_;
+    Shell& shell_;
+    LocaleServices& locale_;
+    PageWriter writer_ = WritePageFile;
+};
+
+// What the page is called, Windows-1250: its title, and the name of the command.
+std::string SchoolPageTitle(SchoolPageKind kind);
