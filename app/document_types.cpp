@@ -1,6 +1,9 @@
 #include "document_types.h"
 
+#include <stdexcept>
+
 #include "renderers.h"
+#include "report_titles.h"
 
 namespace {
 
@@ -11,25 +14,25 @@ void Plain(bool AsTitle, HtmlPage& page, ReportFile& report, const RenderOptions
 }
 
 // Looked up in this order; the first equal text wins.
-const std::array<DocumentType, 9> kDocumentTypes = {{
+const std::array<DocumentType, kDocumentTypeCount> kDocumentTypes = {{
     {"Klasyfikacja klasy", RenderClassClassification,
-     "Klasyfikacja z nauczania", {"Klasa"}},
+     "Klasyfikacja z nauczania", {"Klasa"}, 1, titles::kClassClassification},
     {"Klasyfikacja klasy z zachowania", Plain<RenderBehaviourClassification>,
-     "Klasyfikacja z zachowania", {"Klasa"}},
+     "Klasyfikacja z zachowania", {"Klasa"}, 2, titles::kBehaviourClassification},
     {"Realizacja programu z przedmiotu nauczania", Plain<RenderTeachingProgramme>,
-     "Realizacja programu nauczania", {"Przedmiot", "Klasy"}},
+     "Realizacja programu nauczania", {"Przedmiot", "Klasy"}, 4, titles::kTeachingProgramme},
     {"Realizacja dodatkowych", Plain<RenderAdditionalClasses>,
-     "Realizacja zaj\xEA\xE6 dodatkowych", {"Zajecia"}},
+     "Realizacja zaj\xEA\xE6 dodatkowych", {"Zajecia"}, 6, titles::kAdditionalClasses},
     {"Uzasadnienie oceny niedostatecznej", Plain<RenderFailGradeJustification>,
-     "Uzasadnienie Ndst", {"Przedmiot", "Klasa"}},
+     "Uzasadnienie Ndst", {"Przedmiot", "Klasa"}, 3, titles::kFailGradeJustification},
     {"Sprawozdanie dyrektora", Plain<RenderPrincipalReport>,
-     "Sprawozdanie dyrektora", {}},
+     "Sprawozdanie dyrektora", {}, 0, ""},
     {"Realizacja programu wychowawczego", Plain<RenderUpbringingProgramme>,
-     "Realizacja planu wychowawczego", {"Klasa"}},
+     "Realizacja planu wychowawczego", {"Klasa"}, 5, titles::kUpbringingProgramme},
     {"Inne informacje", Plain<RenderOtherInformation>,
-     "Inne", {"Dotyczy"}},
+     "Inne", {"Dotyczy"}, 8, titles::kOtherInformation},
     {"Z karty", Plain<RenderCardHours>,
-     "Realizacja godzin wynikaj\xB9" "cych z karty", {}},
+     "Realizacja godzin wynikaj\xB9" "cych z karty", {}, 7, titles::kCardHours},
 }};
 
 }  // namespace
@@ -43,4 +46,10 @@ const DocumentType* FindDocumentType(std::string_view text) {
 ReportRenderer FindRenderer(std::string_view documentType) {
     const DocumentType* type = FindDocumentType(documentType);
     return type ? type->render : nullptr;
+}
+
+const DocumentType& TypeInCombinedPlace(int place) {
+    for (const DocumentType& type : kDocumentTypes)
+        if (type.combinedPlace == place) return type;
+    throw std::out_of_range("no document type has this place");
 }

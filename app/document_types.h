@@ -18,6 +18,11 @@ struct DocumentType {
     // " - " and each of these in turn.
     std::string_view listName;
     std::array<std::string_view, 2> summaryFields;
+    // In the school's combined report: where the type's part stands (the head teacher's report
+    // first, then the classes' results, then the programmes, free information last) and the
+    // title heading it; empty where the renderer writes its title for every report anyway.
+    int combinedPlace;
+    std::string_view combinedTitle;
 };
 
 // The type for a text compared byte for byte, case and blanks included; null for any other.
@@ -25,3 +30,7 @@ const DocumentType* FindDocumentType(std::string_view text);
 
 // Its renderer, or null.
 ReportRenderer FindRenderer(std::string_view documentType);
+
+// The number of types, and each by its place in the combined report (0 first).
+inline constexpr int kDocumentTypeCount = 9;
+const DocumentType& TypeInCombinedPlace(int place);

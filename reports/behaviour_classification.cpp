@@ -5,6 +5,7 @@
 #include "pupil_list.h"
 #include "renderers.h"
 #include "report_heading.h"
+#include "report_titles.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ void RenderRemarks(ReportFile& report, HtmlPage& page) {
 }  // namespace
 
 void RenderBehaviourClassification(bool AsTitle, HtmlPage& page, ReportFile& report) {
-    WriteClassReportHead(AsTitle, "ZACHOWANIE - ", report, page);
+    WriteClassReportHead(AsTitle, titles::kBehaviourClassification, report, page);
     WritePupilList(report, "Wzorowi", {"Uzcniowie wzorowi:", "Uczniowie wzorowi, to:"}, page);
     RenderLoweredBehaviour(report, page);
     RenderRemarks(report, page);

@@ -1,27 +1,15 @@
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "count_conversion.h"
+#include "hundredths.h"
 #include "pupil_list.h"
 #include "renderers.h"
 #include "report_heading.h"
+#include "report_titles.h"
 
 namespace {
-
-// Averages are stored in hundredths; integer arithmetic keeps every one of them exact.
-std::string FormatHundredths(int32_t value, std::string_view separator) {
-    const int64_t wide = value;
-    const int64_t magnitude = std::llabs(wide);
-    const int64_t cents = magnitude % 100;
-    std::string text = wide < 0 ? "-" : "";
-    text += std::to_string(magnitude / 100);
-    text += separator;
-    if (cents < 10) text += '0';
-    text += std::to_string(cents);
-    return text;
-}
 
 // The threshold is 4 hundredths, not 4.00: every real average shows, a stray 0..4 does not.
 std::string DistinctionItem(ReportFile& report, int32_t number, const RenderOptions& options) {
@@ -42,7 +30,7 @@ std::string FailGradeItem(ReportFile& report, int32_t number) {
 
 void RenderClassClassification(bool AsTitle, HtmlPage& page, ReportFile& report,
                                const RenderOptions& options) {
-    WriteClassReportHead(AsTitle, "KLASYFIKACJA KLASY - ", report, page);
+    WriteClassReportHead(AsTitle, titles::kClassClassification, report, page);
     WritePupilList(report, "Frekwencja",
                    {"Stuprocentowa frekwencja:", "Uczniowie ze stuprocentow\xB9 frekwencj\xB9, to:"}, page);
     WritePupilList(report, "Pasek",

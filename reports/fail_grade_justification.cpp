@@ -2,6 +2,7 @@
 #include <string>
 
 #include "renderers.h"
+#include "report_titles.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ void RenderJustification(ReportFile& report, int32_t number, HtmlPage& page) {
 
 void RenderFailGradeJustification(bool AsTitle, HtmlPage& page, ReportFile& report) {
     if (AsTitle)
-        AddTitle("UZASADNIENIE OCENY NIEDOSTATECZNEJ - " + AsciiUpper(report.Value("Klasa")), page);
+        AddTitle(std::string(titles::kFailGradeJustification) + " - " + AsciiUpper(report.Value("Klasa")), page);
     else
         AddBlankParagraph(page);
     OpenParagraph(page);

@@ -2,6 +2,7 @@
 // information, and the classes a teacher held under the card.
 #include "line_block.h"
 #include "report_heading.h"
+#include "report_titles.h"
 #include "renderers.h"
 
 namespace {
@@ -13,7 +14,7 @@ const char* const kTeacher = "Nauczyciel: ";
 
 // This report writes its title whatever AsTitle says.
 void RenderPrincipalReport(bool /*AsTitle*/, HtmlPage& page, ReportFile& report) {
-    AddTitle("SPRAWOZDANIE DYREKTORA SZKO\xA3Y", page);
+    AddTitle(titles::kPrincipalReport, page);
     OpenParagraph(page);
     AddLabelledLine("Dyrektor: ", report.Value("Belfer"), page);
     WriteLineBlock(report, "Dydaktyczna", "Sfery dydaktyczna, wychowawcza i opiekuncza:",
@@ -24,7 +25,7 @@ void RenderPrincipalReport(bool /*AsTitle*/, HtmlPage& page, ReportFile& report)
 }
 
 void RenderOtherInformation(bool AsTitle, HtmlPage& page, ReportFile& report) {
-    WriteTitleOrBlank(AsTitle, "INNE INFORMACJE", page);
+    WriteTitleOrBlank(AsTitle, titles::kOtherInformation, page);
     OpenParagraph(page);
     AddLabelledLine("Dotyczy: ", report.Value("Dotyczy"), page);
     AddLabelledLine(kTeacher, report.Value("Belfer"), page);
@@ -33,7 +34,7 @@ void RenderOtherInformation(bool AsTitle, HtmlPage& page, ReportFile& report) {
 }
 
 void RenderCardHours(bool AsTitle, HtmlPage& page, ReportFile& report) {
-    WriteTitleOrBlank(AsTitle, "REALIZACJA ZAJ\xCA\xC6 WYNIKAJ\xA5" "CYCH Z KARTY", page);
+    WriteTitleOrBlank(AsTitle, titles::kCardHours, page);
     OpenParagraph(page);
     AddLabelledLine(kTeacher, report.Value("Belfer"), page);
     WriteLineBlock(report, "Info", kInformation, BlockHeading::Labelled, BlockPresence::Always, page);

@@ -3,6 +3,7 @@
 // title, the header and how a block heading is written.
 #include "line_block.h"
 #include "report_heading.h"
+#include "report_titles.h"
 #include "renderers.h"
 
 namespace {
@@ -17,7 +18,7 @@ void WriteProgrammeBlocks(ReportFile& report, BlockHeading style, HtmlPage& page
 }  // namespace
 
 void RenderTeachingProgramme(bool AsTitle, HtmlPage& page, ReportFile& report) {
-    WriteTitleOrBlank(AsTitle, "REALIZACJA PROGRAMU NAUCZANIA", page);
+    WriteTitleOrBlank(AsTitle, titles::kTeachingProgramme, page);
     OpenParagraph(page);
     AddLabelledLine("Przedmiot: ", report.Value("Przedmiot"), page);
     AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);
@@ -28,7 +29,7 @@ void RenderTeachingProgramme(bool AsTitle, HtmlPage& page, ReportFile& report) {
 
 // The class name stands alone in bold, and so do the block headings.
 void RenderUpbringingProgramme(bool AsTitle, HtmlPage& page, ReportFile& report) {
-    WriteTitleOrBlank(AsTitle, "REALIZACJA PROGRAMU WYCHOWAWCZEGO", page);
+    WriteTitleOrBlank(AsTitle, titles::kUpbringingProgramme, page);
     OpenParagraph(page);
     AddBoldLine(report.Value("Klasa"), page);
     AddLabelledLine("Wychowawca: ", report.Value("Belfer"), page);
@@ -37,7 +38,7 @@ void RenderUpbringingProgramme(bool AsTitle, HtmlPage& page, ReportFile& report)
 }
 
 void RenderAdditionalClasses(bool AsTitle, HtmlPage& page, ReportFile& report) {
-    WriteTitleOrBlank(AsTitle, "REALIZACJA ZAJ\xCA\xC6 DODATKOWYCH", page);
+    WriteTitleOrBlank(AsTitle, titles::kAdditionalClasses, page);
     OpenParagraph(page);
     AddLabelledLine("Zaj\xEA" "cia: ", report.Value("Zajecia"), page);
     AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);

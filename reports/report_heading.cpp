@@ -9,10 +9,10 @@ void WriteTitleOrBlank(bool AsTitle, std::string_view title, HtmlPage& page) {
         AddBlankParagraph(page);
 }
 
-void WriteClassReportHead(bool AsTitle, std::string_view titleStem, ReportFile& report, HtmlPage& page) {
+void WriteClassReportHead(bool AsTitle, std::string_view title, ReportFile& report, HtmlPage& page) {
     const std::string className = AsciiUpper(report.Value("Klasa"));
     if (AsTitle) {
-        AddTitle(std::string(titleStem) + className, page);
+        AddTitle(std::string(title) + " - " + className, page);
     } else {
         AddBlankParagraph(page);
         AddBoldLine(className, page);

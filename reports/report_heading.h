@@ -8,6 +8,6 @@
 
 void WriteTitleOrBlank(bool AsTitle, std::string_view title, HtmlPage& page);
 
-// The class reports' head: the title with the upper-cased class (or a blank paragraph and the
+// The class reports' head: the title, " - " and the upper-cased class (or a blank paragraph and the
 // class alone in bold), the paragraph opening, the tutor and the number classified.
-void WriteClassReportHead(bool AsTitle, std::string_view titleStem, ReportFile& report, HtmlPage& page);
+void WriteClassReportHead(bool AsTitle, std::string_view title, ReportFile& report, HtmlPage& page);
