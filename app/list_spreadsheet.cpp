@@ -15,18 +15,6 @@ std::string FileNameCell(const std::string& path) {
     return IsStrictUtf8(name) ? name : AnsiToUtf8(name);
 }
 
-// A cell beginning with = + - or @ (or a tab or CR, before one) is taken by a spreadsheet
-// program for a formula, which may fetch or run what a report's author wrote. As the guidance on
-// CSV injection (OWASP) recommends, such a cell gets a leading apostrophe, which makes it text,
-// and is quoted.
-std::string Cell(std::string_view utf8) {
-    if (utf8.empty() || std::string_view("=+-@\t\r").find(utf8.front()) == std::string_view::npos)
-        return CsvField(utf8);
-    std::string quoted = "\"'";
-    for (char c : utf8) quoted += c == '"' ? "\"\"" : std::string(1, c);
-    return quoted + "\"";
-}
-
 }  // namespace
 
 std::string Spreadsheet(const std::vector<ListRow>& rows) {
@@ -35,7 +23,7 @@ std::string Spreadsheet(const std::vector<ListRow>& rows) {
         const DocumentType* type = FindDocumentType(row.documentType);
         const std::string cells[] = {FileNameCell(row.file), row.teacher,
                                      type ? AnsiToUtf8(type->listName) : std::string(), row.concerns, row.date};
-        for (std::size_t i = 0; i < std::size(cells); ++i) sheet += (i ? ";" : "") + Cell(cells[i]);
+        for (std::size_t i = 0; i < std::size(cells); ++i) sheet += (i ? ";" : "") + SpreadsheetCell(cells[i]);
         sheet += "\r\n";
     }
     return sheet;
@@ -44,6 +32,18 @@ std::string Spreadsheet(const std::vector<ListRow>& rows) {
 std::string CsvField(std::string_view utf8) {
     if (utf8.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(utf8);
     std::string quoted = "\"";
+    for (char c : utf8) quoted += c == '"' ? "\"\"" : std::string(1, c);
+    return quoted + "\"";
+}
+
+// A cell beginning with = + - or @ (or a tab or CR, before one) is taken by a spreadsheet
+// program for a formula, which may fetch or run what a report's author wrote. As the guidance on
+// CSV injection (OWASP) recommends, such a cell gets a leading apostrophe, which makes it text,
+// and is quoted.
+std::string SpreadsheetCell(std::string_view utf8) {
+    if (utf8.empty() || std::string_view("=+-@\t\r").find(utf8.front()) == std::string_view::npos)
+        return CsvField(utf8);
+    std::string quoted = "\"'";
     for (char c : utf8) quoted += c == '"' ? "\"\"" : std::string(1, c);
     return quoted + "\"";
 }

@@ -15,3 +15,7 @@ std::string Spreadsheet(const std::vector<ListRow>& rows);
 
 // A field quoted when it holds ";", '"', CR or LF, with each '"' doubled.
 std::string CsvField(std::string_view utf8);
+
+// A field as CsvField writes it; one that a spreadsheet program would take for a formula (it
+// begins with = + - or @, or a tab or CR) is made text with a leading apostrophe.
+std::string SpreadsheetCell(std::string_view utf8);

@@ -49,8 +49,14 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
     return "Nie mo\xBF" "na zapisa\xE6 pliku " + ShownName(path) + ": " + ShownName(reason);
 }
 
-std::string DamagedFiles(const std::vector<std::string>& paths) {
-    std::string line = "Uszkodzone pliki: ";
+std::string DamagedFiles(const std::vector<std::string>& paths) { return FilesNamed("Uszkodzone pliki: ", paths); }
+
+std::string LeftOutFiles(const std::vector<std::string>& paths) {
+    return FilesNamed(std::string(kLeftOutFiles) + " ", paths);
+}
+
+std::string FilesNamed(std::string_view lead, const std::vector<std::string>& paths) {
+    std::string line(lead);
     for (std::size_t i = 0; i < paths.size() && i < kDamagedFilesNamed; ++i)
         line += (i ? ", " : "") + ShownFileName(paths[i]);
     if (paths.size() > kDamagedFilesNamed)

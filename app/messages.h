@@ -46,8 +46,16 @@ std::string WrittenOut(char16_t control);
 // have, and the system's reason (UTF-8 or Windows-1250, as strerror gave it).
 std::string CannotWrite(const std::string& path, const std::string& reason);
 
-// The line naming a folder's damaged files: the first few, then how many more.
+// Files left out of the school's pages of a folder, which name them all.
+inline constexpr std::string_view kLeftOutFiles =
+    "Pomini\xEA" "te pliki (uszkodzone albo nieb\xEA" "d\xB9" "ce sprawozdaniami):";
+
+// A line naming files: `lead`, the first few, then how many more.
+std::string FilesNamed(std::string_view lead, const std::vector<std::string>& paths);
+// The line naming a folder's damaged files.
 std::string DamagedFiles(const std::vector<std::string>& paths);
+// The line naming the files a school's page left out.
+std::string LeftOutFiles(const std::vector<std::string>& paths);
 
 // A message about a file the user did not name himself (a line of the folder list): which it is.
 std::string NamingTheFile(std::string_view message, const std::string& path);

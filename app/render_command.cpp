@@ -6,7 +6,7 @@ using Action = RenderCommand::Action;
 
 struct Options {
     std::optional<std::string> out, outDir;
-    bool list = false, csv = false, tree = false;
+    bool list = false, csv = false, tree = false, combined = false, summary = false;
     std::vector<std::string> inputs;
 };
 
@@ -17,7 +17,8 @@ std::string Read(const std::vector<std::string>& args, Options& options) {
         const std::string& arg = args[i];
         std::optional<std::string>* value = arg == "-o" ? &options.out : arg == "-d" ? &options.outDir : nullptr;
         bool* flag = arg == "--list" ? &options.list : arg == "--csv" ? &options.csv
-                     : arg == "--tree" ? &options.tree : nullptr;
+                     : arg == "--tree" ? &options.tree : arg == "--combined" ? &options.combined
+                     : arg == "--summary" ? &options.summary : nullptr;
         if (value) {
             if (*value) return "opcja " + arg + " podana dwa razy";
             if (i + 1 == args.size()) return "opcja " + arg + " wymaga warto\u015Bci";
@@ -43,15 +44,20 @@ Action ActionOf(const Options& o, std::string& problem) {
         problem = std::move(why);
         return Action::Usage;
     };
+    const int folderPages = o.list + o.combined + o.summary;
     if (o.tree) {
-        if (o.list || o.csv || o.out || o.outDir) return refuse("--tree nie \u0142\u0105czy si\u0119 z innymi opcjami");
+        if (folderPages || o.csv || o.out || o.outDir) return refuse("--tree nie \u0142\u0105czy si\u0119 z innymi opcjami");
         return inputs == 1 ? Action::Tree : refuse("--tree wymaga jednego pliku");
     }
-    if (o.list) {
-        if (o.outDir) return refuse("--list nie \u0142\u0105czy si\u0119 z -d");
-        return inputs == 1 ? Action::List : refuse("--list wymaga jednego folderu");
+    if (folderPages > 1) return refuse("--list, --combined i --summary wykluczaj\u0105 si\u0119 nawzajem");
+    if (folderPages) {
+        const std::string option = o.list ? "--list" : o.combined ? "--combined" : "--summary";
+        if (o.outDir) return refuse(option + " nie \u0142\u0105czy si\u0119 z -d");
+        if (o.csv && o.combined) return refuse("--csv dzia\u0142a tylko z --list albo --summary");
+        if (inputs != 1) return refuse(option + " wymaga jednego folderu");
+        return o.list ? Action::List : o.combined ? Action::Combined : Action::Summary;
     }
-    if (o.csv) return refuse("--csv dzia\u0142a tylko z --list");
+    if (o.csv) return refuse("--csv dzia\u0142a tylko z --list albo --summary");
     if (o.outDir) {
         if (o.out) return refuse("-d nie \u0142\u0105czy si\u0119 z -o");
         return inputs >= 1 ? Action::Batch : refuse("-d wymaga sprawozda\u0144 albo folder\u00F3w");

@@ -30,6 +30,7 @@
 #include "render_command.h"
 #include "report_opener.h"
 #include "report_search.h"
+#include "school_pages.h"
 #include "terminal_shell.h"
 #include "tree_dump.h"
 #include "ulnik_version.h"
@@ -56,14 +57,20 @@ constexpr const char* kUsage =
     "                                       z jego sprawozda\u0144\n"
     "  ulnik-render --list FOLDER           zapisuje list\u0119 sprawozda\u0144 z folderu\n"
     "  ulnik-render --list --csv FOLDER     t\u0119 sam\u0105 list\u0119 jako arkusz (CSV, UTF-8, \";\")\n"
+    "  ulnik-render --combined FOLDER       zapisuje sprawozdanie zbiorcze szko\u0142y: wszystkie\n"
+    "                                       sprawozdania z folderu wed\u0142ug rodzaj\u00F3w i klas\n"
+    "  ulnik-render --summary FOLDER        zapisuje wyniki klasyfikacji: tabel\u0119 klas z sumami,\n"
+    "                                       wykresy, oceny ndst wed\u0142ug przedmiot\u00F3w, wyr\u00F3\u017Cnienia\n"
+    "  ulnik-render --summary --csv FOLDER  tabel\u0119 wynik\u00F3w klasyfikacji jako arkusz (CSV)\n"
     "  ulnik-render --tree PLIK             wypisuje drzewo XML odczytane z pliku\n"
     "  ulnik-render --help                  pokazuje ten tekst\n"
     "  ulnik-render --version               pokazuje wersj\u0119 programu\n"
-    "Z --list opcja -o WYNIK zapisuje list\u0119 do pliku WYNIK. Strony s\u0105 w HTML, w kodowaniu\n"
-    "Windows-1250; sprawozdanie wi\u0119ksze ni\u017C 16 MB jest uszkodzone.\n"
+    "Z --list, --combined i --summary opcja -o WYNIK zapisuje wynik do pliku WYNIK. Strony s\u0105\n"
+    "w HTML, w kodowaniu Windows-1250; sprawozdanie wi\u0119ksze ni\u017C 16 MB jest uszkodzone.\n"
     "Kody wyj\u015Bcia: 0 gotowe, 1 b\u0142\u0119dne wywo\u0142anie, 2 b\u0142\u0119dny typ pliku, 3 nie mo\u017Cna\n"
     "otworzy\u0107 pliku, 4 uszkodzone sprawozdanie albo nie zapisano wyniku, 5 brak sprawozda\u0144\n"
-    "w folderze, 6 uszkodzony plik w folderze; z -d najwy\u017Cszy napotkany kod.\n";
+    "w folderze, 6 uszkodzony plik w folderze (--combined i --summary zapisuj\u0105 wtedy wynik\n"
+    "bez niego); z -d najwy\u017Cszy napotkany kod.\n";
 
 const std::string kStandardOutput = "standardowe wyj\u015Bcie";
 
@@ -196,16 +203,24 @@ ListOutcome ListAsSpreadsheet(const std::string& folder, const std::string& path
     return lister.ListRows(folder, [&](const std::vector<ListRow>& rows) { writer(path, Spreadsheet(rows)); });
 }
 
-int ListFolder(const std::string& folder, const std::optional<std::string>& out, bool csv) {
+// A folder's page or sheet is refused when the folder is a file, or when OUT is one of its reports.
+std::optional<int> FolderRefusal(const std::string& folder, const std::optional<std::string>& out,
+                                 std::string_view notWritten) {
     if (FileExists(folder)) {
         const std::string name = TerminalName(folder);
         Say(name + " to plik, nie folder: stron\u0119 sprawozdania zapisuje ulnik-render " + name);
         return kUsageError;
     }
     if (out && NamesAReportOf(*out, folder)) {
-        Say("lista nie zostanie zapisana na sprawozdaniu z folderu: " + TerminalName(*out));
+        Say(std::string(notWritten) + " na sprawozdaniu z folderu: " + TerminalName(*out));
         return kUsageError;
     }
+    return std::nullopt;
+}
+
+int ListFolder(const std::string& folder, const std::optional<std::string>& out, bool csv) {
+    if (const std::optional<int> refused = FolderRefusal(folder, out, "lista nie zostanie zapisana"))
+        return *refused;
     TerminalShell shell(std::cerr);
     LazyLocale locale;
     StandardOutput standardOutput;
@@ -221,6 +236,28 @@ int ListFolder(const std::string& folder, const std::optional<std::string>& out,
         Say(error.what());  // sorting the list, before anything is written
         return kDamagedFolder;
     }
+}
+
+// The combined report or the summary of a folder: written whole even when files were left out,
+// which the page names and the exit code (6) tells.
+int SchoolFolder(SchoolPageKind kind, const std::string& folder, const std::optional<std::string>& out, bool csv) {
+    if (const std::optional<int> refused = FolderRefusal(folder, out, "wynik nie zostanie zapisany"))
+        return *refused;
+    TerminalShell shell(std::cerr);
+    LazyLocale locale;
+    StandardOutput standardOutput;
+    FileOutput fileOutput;
+    ProgramState state;
+    state.PageFilePath = out.value_or("");
+    SchoolPages pages(state, shell, locale);
+    pages.SetPageWriter(out ? fileOutput.AsPageWriter() : standardOutput.AsPageWriter());
+    const SchoolPageOutcome outcome = csv ? pages.SummarySpreadsheet(folder, out.value_or(""))
+                                          : pages.Build(kind, folder);
+    SayLocaleFailure(locale);
+    if (!outcome.leftOut.empty() && outcome.outcome == ListOutcome::Shown)
+        SayMessage(messages::LeftOutFiles(outcome.leftOut));
+    if (fileOutput.Failure()) return standardOutput.Finish(kDamaged);
+    return standardOutput.Finish(outcome.ExitCode());
 }
 
 int PrintTree(const std::string& file) {
@@ -258,6 +295,10 @@ int Run(const std::vector<std::string>& args) {
     case RenderCommand::Action::Version: return WriteText("ulnik-render " ULNIK_VERSION "\n");
     case RenderCommand::Action::Tree: return PrintTree(command.inputs[0]);
     case RenderCommand::Action::List: return ListFolder(command.inputs[0], command.out, command.csv);
+    case RenderCommand::Action::Combined:
+        return SchoolFolder(SchoolPageKind::Combined, command.inputs[0], command.out, false);
+    case RenderCommand::Action::Summary:
+        return SchoolFolder(SchoolPageKind::Summary, command.inputs[0], command.out, command.csv);
     case RenderCommand::Action::Batch: return RenderBatch(command.outDir, command.inputs);
     case RenderCommand::Action::Report: return RenderReport(command.inputs[0], command.out);
     case RenderCommand::Action::Usage: break;

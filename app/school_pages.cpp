@@ -1,7 +1,29 @@
 #include "school_pages.h"
 
+#include <algorithm>
+
+#include "classification_figures.h"
+#include "combined_report.h"
 #include "exit_codes.h"
+#include "file_access.h"
+#include "folder_reports.h"
 #include "html_page.h"
+#include "messages.h"
+#include "school_page_html.h"
+#include "summary_page.h"
+#include "summary_spreadsheet.h"
+
+namespace {
+
+// Left out while reading, while rendering or gathering: named once each, by name.
+std::vector<std::string> AllLeftOut(std::vector<std::string> read, const std::vector<std::string>& later) {
+    read.insert(read.end(), later.begin(), later.end());
+    std::sort(read.begin(), read.end());
+    read.erase(std::unique(read.begin(), read.end()), read.end());
+    return read;
+}
+
+}  // namespace
 
 SchoolPages::SchoolPages(ProgramState& state, Shell& shell, LocaleServices& locale)
     : state_(state), shell_(shell), locale_(locale) {}
@@ -15,20 +37,60 @@ std::string SchoolPageTitle(SchoolPageKind kind) {
     return kind == SchoolPageKind::Combined ? "SPRAWOZDANIE ZBIORCZE" : "WYNIKI KLASYFIKACJI";
 }
 
-// A placeholder until the pages are built: the title alone.
-SchoolPageOutcome SchoolPages::Build(SchoolPageKind kind, const std::string& folder, FolderProgress*, ListMessages) {
-    state_.LastFolder = folder;
-    HtmlPage& page = state_.ThePage;
-    BeginPage(page);
-    AddTitle(SchoolPageTitle(kind), page);
-    AddTextLine(locale_.CurrentDateText(), page);
-    EndPage(page);
-    writer_(state_.PageFilePath, PageBytes(page));
-    shell_.Navigate(state_.PageFilePath);
+SchoolPageOutcome SchoolPages::Read(const std::string& folder, FolderProgress* progress, ListMessages messages,
+                                    FolderReports& reports) {
+    reports = ReadFolderReports(folder, progress);
+    if (reports.cancelled) return {ListOutcome::Cancelled, {}};
+    if (reports.files == 0) {
+        if (messages == ListMessages::Shown)
+            shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kNoReportFiles));
+        return {ListOutcome::NoFiles, {}};
+    }
     return {ListOutcome::Shown, {}};
 }
 
-SchoolPageOutcome SchoolPages::SummarySpreadsheet(const std::string&, const std::string& path) {
-    writer_(path, "\xEF\xBB\xBFKlasa;Wychowawca\r\n");
-    return {ListOutcome::Shown, {}};
+SchoolPageOutcome SchoolPages::Build(SchoolPageKind kind, const std::string& folder, FolderProgress* progress,
+                                     ListMessages messages) {
+    FolderReports reports;
+    SchoolPageOutcome outcome = Read(folder, progress, messages, reports);
+    if (outcome.outcome != ListOutcome::Shown) return outcome;
+    HtmlPage& page = state_.ThePage;
+    BeginPage(page);
+    AddTitle(SchoolPageTitle(kind), page);
+    std::vector<std::string> later;
+    if (kind == SchoolPageKind::Combined) {
+        const RenderOptions options([this] { return locale_.DecimalSeparator(); });
+        WriteCombinedReport(reports, options, page, later);
+    } else {
+        const SchoolFigures figures = GatherFigures(reports);
+        later = figures.leftOut;
+        WriteSummary(figures, locale_.DecimalSeparator(), page);
+    }
+    outcome.leftOut = AllLeftOut(std::move(reports.leftOut), later);
+    AddLeftOutFiles(outcome.leftOut, page);
+    AddStateStamp(locale_, page);
+    EndPage(page);
+    return Written(state_.PageFilePath, PageBytes(page), messages, std::move(outcome), true);
+}
+
+SchoolPageOutcome SchoolPages::SummarySpreadsheet(const std::string& folder, const std::string& path) {
+    FolderReports reports;
+    SchoolPageOutcome outcome = Read(folder, nullptr, ListMessages::Shown, reports);
+    if (outcome.outcome != ListOutcome::Shown) return outcome;
+    const SchoolFigures figures = GatherFigures(reports);
+    outcome.leftOut = AllLeftOut(std::move(reports.leftOut), figures.leftOut);
+    return Written(path, SummarySpreadsheetText(figures), ListMessages::Shown, std::move(outcome), false);
+}
+
+SchoolPageOutcome SchoolPages::Written(const std::string& path, std::string_view bytes, ListMessages messages,
+                                       SchoolPageOutcome outcome, bool show) {
+    try {
+        writer_(path, bytes);
+    } catch (const FileWriteError& error) {
+        if (messages == ListMessages::Shown)
+            shell_.ShowMessageBox(StyleZamknij, IconInformacja, messages::CannotWrite(error.path(), error.reason()));
+        return {ListOutcome::Damaged, std::move(outcome.leftOut)};
+    }
+    if (show) shell_.Navigate(path);
+    return outcome;
 }

@@ -4,8 +4,10 @@
 // classification summary (the figures of every class and of the school). Unlike the list, one
 // damaged or foreign file never sinks them: it is left out and named at the end of the page.
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "folder_reports.h"
 #include "folder_summary.h"
 #include "locale_services.h"
 #include "page_writer.h"
@@ -42,6 +44,13 @@ public:
     void SetPageWriter(PageWriter writer) { writer_ = std::move(writer); }
 
 private:
+    // The folder's reports; NoFiles (told when messages are shown) or Cancelled stop there.
+    SchoolPageOutcome Read(const std::string& folder, FolderProgress* progress, ListMessages messages,
+                           FolderReports& reports);
+    // Writes the bytes; a failed write is told by the output's name, and nothing is shown.
+    SchoolPageOutcome Written(const std::string& path, std::string_view bytes, ListMessages messages,
+                              SchoolPageOutcome outcome, bool show);
+
     ProgramState& state_;
     Shell& shell_;
     LocaleServices& locale_;

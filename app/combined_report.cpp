@@ -1,0 +1,56 @@
+#include "combined_report.h"
+
+#include <algorithm>
+
+#include "count_conversion.h"
+#include "file_access.h"
+
+namespace {
+
+// Chromium starts a new printed page before a block that asks for it; the first part needs none.
+constexpr std::string_view kPartOnNewPage = "<div style=\"break-before:page\">";
+constexpr std::string_view kPartEnd = "</div>";
+
+// True when the renderer took the report; a refused one leaves the page as it was.
+bool AppendReport(FolderReport& entry, const RenderOptions& options, HtmlPage& page) {
+    HtmlPage lines;
+    try {
+        entry.type->render(false, lines, *entry.report, options);
+    } catch (const ConversionError&) {
+        return false;
+    } catch (const DamagedReport&) {
+        return false;
+    } catch (const FileOpenError&) {
+        return false;
+    }
+    page.insert(page.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+    return true;
+}
+
+std::vector<FolderReport*> OfType(FolderReports& reports, const DocumentType& type) {
+    std::vector<FolderReport*> of;
+    for (FolderReport& entry : reports.reports)
+        if (entry.type == &type) of.push_back(&entry);
+    std::stable_sort(of.begin(), of.end(), [](const FolderReport* a, const FolderReport* b) { return InSchoolOrder(*a, *b); });
+    return of;
+}
+
+}  // namespace
+
+void WriteCombinedReport(FolderReports& reports, const RenderOptions& options, HtmlPage& page,
+                         std::vector<std::string>& leftOut) {
+    bool first = true;
+    for (int place = 0; place < kDocumentTypeCount; ++place) {
+        const DocumentType& type = TypeInCombinedPlace(place);
+        const std::vector<FolderReport*> of = OfType(reports, type);
+        HtmlPage part;
+        for (FolderReport* entry : of)
+            if (!AppendReport(*entry, options, part)) leftOut.push_back(entry->file);
+        if (part.empty()) continue;  // every report of the type refused: no title over nothing
+        page.emplace_back(first ? "<div>" : kPartOnNewPage);
+        first = false;
+        if (!type.combinedTitle.empty()) AddTitle(type.combinedTitle, page);
+        page.insert(page.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
+        page.emplace_back(kPartEnd);
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Every report of a folder read once, for the pages that take a whole folder at a time. A file
+// that cannot be read, is too large, or is of no known type is left out and kept by name.
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document_types.h"
+#include "folder_summary.h"
+#include "report_file.h"
+
+struct FolderReport {
+    std::string file;  // as the folder search found it
+    const DocumentType* type = nullptr;
+    std::unique_ptr<ReportFile> report;
+    // Windows-1250, as the renderers read them.
+    std::string className;  // `Klasa` upper-cased as the renderers show it, else `Klasy`
+    std::string teacher;    // `Belfer`
+    std::string date;       // `Date`
+};
+
+struct FolderReports {
+    std::size_t files = 0;  // report files found
+    bool cancelled = false;
+    std::vector<FolderReport> reports;  // in the folder search's order
+    std::vector<std::string> leftOut;   // in the same order
+};
+
+FolderReports ReadFolderReports(const std::string& folder, FolderProgress* progress = nullptr);
+
+// The order of a type's reports in the school's pages: class (as a school writes them: "2a"
+// before "10a"), then teacher, then file.
+bool InSchoolOrder(const FolderReport& a, const FolderReport& b);

@@ -1,0 +1,270 @@
+// The school's pages of a folder: the classification summary's figures, table, spreadsheet and
+// problems, and the combined report's order and bodies, from a generated folder of known figures.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "classification_figures.h"
+#include "combined_report.h"
+#include "fixed_locale.h"
+#include "polish_order.h"
+#include "recording_shell.h"
+#include "school_pages.h"
+#include "summary_spreadsheet.h"
+#include "temp_dir.h"
+#include "test_text.h"
+
+namespace {
+
+struct Pupil {
+    std::string name, detail;  // detail: the average or the subjects
+};
+
+std::string Numbered(const std::vector<std::string>& names) {
+    std::string xml;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        xml += "<Uczen" + std::to_string(i + 1) + ">" + names[i] + "</Uczen" + std::to_string(i + 1) + ">";
+    return xml;
+}
+
+std::string WithChild(const std::vector<Pupil>& pupils, const std::string& child) {
+    std::vector<std::string> names;
+    for (const Pupil& p : pupils) names.push_back(p.name + "<" + child + ">" + p.detail + "</" + child + ">");
+    return Numbered(names);
+}
+
+struct Classification {
+    std::string className, teacher, date, classified;
+    std::vector<std::string> fullAttendance;
+    std::vector<Pupil> distinctions, failGrades;
+    std::string Xml() const {
+        return Cp1250("<Szkola><Doc>Klasyfikacja klasy</Doc><Date>" + date + "</Date><Belfer>" + teacher +
+                      "</Belfer><Klasa>" + className + "</Klasa><Klasyfikowanych>" + classified +
+                      "</Klasyfikowanych><Frekwencja><IleOsob>" + std::to_string(fullAttendance.size()) +
+                      "</IleOsob>" + Numbered(fullAttendance) + "</Frekwencja><Pasek><IleOsob>" +
+                      std::to_string(distinctions.size()) + "</IleOsob>" + WithChild(distinctions, "Srednia") +
+                      "</Pasek><Ndst><IleOsob>" + std::to_string(failGrades.size()) + "</IleOsob>" +
+                      WithChild(failGrades, "Przedmioty") + "</Ndst></Szkola>");
+    }
+};
+
+struct Behaviour {
+    std::string className, teacher, classified;
+    std::string exemplary;               // the count as written
+    std::vector<std::string> lowered;    // one case each: the persons
+    std::string Xml() const {
+        std::string cases;
+        for (std::size_t i = 0; i < lowered.size(); ++i) {
+            const std::string tag = "Uzasadnienie" + std::to_string(i + 1);
+            cases += "<" + tag + "><Osoba>" + lowered[i] + "</Osoba><Ocena>nieodpowiednie</Ocena>"
+                     "<IloscWierszy>1</IloscWierszy><Wiersz0>Sp\xC3\xB3\xC5\xBAnienia.</Wiersz0></" + tag + ">";
+        }
+        return Cp1250("<Szkola><Doc>Klasyfikacja klasy z zachowania</Doc><Date>2026-01-22</Date><Belfer>" +
+                      teacher + "</Belfer><Klasa>" + className + "</Klasa><Klasyfikowanych>" + classified +
+                      "</Klasyfikowanych><Wzorowi><IleOsob>" + exemplary + "</IleOsob></Wzorowi><Obnizone><Ilosc>" +
+                      std::to_string(lowered.size()) + "</Ilosc>" + cases +
+                      "</Obnizone><Uwagi><IloscWierszy>0</IloscWierszy></Uwagi></Szkola>");
+    }
+};
+
+// Six classes with known figures: 3b has no behaviour report, 10a two classification reports
+// (the later one counts), 2a's number classified is "brak"; one damaged and one foreign file.
+class SchoolFolder : public ::testing::Test {
+protected:
+    SchoolFolder() {
+        Write("1a.xml", Classification{"1a", "Nowak Anna", "2026-01-20", "25", {"Ala", "Ola"},
+                                       {{"Ewa Żak", "510"}, {"Jan Bąk", "475"}, {"Iza Cis", "480"}},
+                                       {{"Tomek", "matematyka, fizyka"}}}.Xml());
+        Write("1a-z.xml", Behaviour{"1a", "Nowak Anna", "25", "4", {"Adam, Ewa"}}.Xml());
+        Write("2a.xml", Classification{"2a", "Łukasiewicz Jan", "2026-01-21", "brak", {"Kuba"},
+                                       {{"Łucja Wąs", "500"}}, {{"Piotr", "Matematyka"}, {"Paweł", "chemia"}}}.Xml());
+        Write("2a-z.xml", Behaviour{"2a", "Łukasiewicz Jan", "26", "2", {}}.Xml());
+        Write("3b.xml", Classification{"3b", "Cichy Olga", "2026-01-21", "20", {}, {}, {}}.Xml());
+        Write("10a-old.xml", Classification{"10a", "Zych Ewa", "2026-01-10", "30", {"a", "b", "c", "d"}, {}, {}}.Xml());
+        Write("10a-new.xml", Classification{"10a", "Zych Ewa", "2026-01-20", "31", {"Ula"},
+                                            {{"Ćwik Ada", "505"}, {"Bury Olek", "4"}}, {}}.Xml());
+        Write("10a-z.xml", Behaviour{"10a", "Zych Ewa", "31", "5", {"Ola", "Piotr, Paweł, Gaweł"}}.Xml());
+        Write("2b.xml", Classification{"2b", "Bąk Maria", "2026-01-22", "22", {}, {}, {{"Zenon", "MATEMATYKA"}}}.Xml());
+        Write("2b-z.xml", Behaviour{"2b", "Bąk Maria", "22", "1", {}}.Xml());
+        Write("4c.xml", Classification{"4c", "Lis Ewa", "2026-01-22", "24", {"Nina"}, {}, {}}.Xml());
+        Write("4c-z.xml", Behaviour{"4c", "Lis Ewa", "24", "x", {}}.Xml());
+        Write("zepsuty.xml", "\x01\x02 nie XML");
+        Write("obcy.xml", "<Szkola><Doc>Co\xB6 innego</Doc></Szkola>");
+        Write("program.xml", Cp1250("<Szkola><Doc>Realizacja programu z przedmiotu nauczania</Doc><Belfer>Bąk Maria"
+                                    "</Belfer><Przedmiot>fizyka</Przedmiot><Klasy>2b</Klasy><Ogolne><IloscWierszy>1"
+                                    "</IloscWierszy><w0>Zrealizowano.</w0></Ogolne><Sukcesy><IloscWierszy>0</IloscWierszy></Sukcesy>"
+                                    "<Wnioski><IloscWierszy>0</IloscWierszy></Wnioski></Szkola>"));
+        state.PageFilePath = out.PathOf("Temp.htm");
+    }
+    void Write(const std::string& name, const std::string& bytes) { folder.Write(name, bytes); }
+
+    SchoolFigures Figures() {
+        FolderReports reports = ReadFolderReports(folder.path().string());
+        return GatherFigures(reports);
+    }
+    std::string Page(SchoolPageKind kind) {
+        SchoolPages pages(state, shell, locale);
+        outcome = pages.Build(kind, folder.path().string());
+        std::string text;
+        for (const std::string& line : state.ThePage) text += Utf8(line) + "\n";
+        return text;
+    }
+
+    TempDir folder, out;
+    ProgramState state;
+    RecordingShell shell;
+    FixedLocale locale;
+    SchoolPageOutcome outcome;
+};
+
+std::string Cells(const ClassRow& row) {
+    std::string cells = Utf8(row.className) + "|" + Utf8(row.teacher);
+    for (const Figure* f : {&row.classified, &row.fullAttendance, &row.distinctions, &row.failGrades, &row.exemplary,
+                            &row.lowered})
+        cells += "|" + (f->present ? Utf8(f->written) + (f->value ? "" : "?") : "-");
+    return cells;
+}
+
+TEST_F(SchoolFolder, EveryClassRowAndTheSumsOfWholeNumbers) {
+    const SchoolFigures figures = Figures();
+    std::vector<std::string> rows;
+    for (const ClassRow& row : figures.classes) rows.push_back(Cells(row));
+    EXPECT_EQ(rows, (std::vector<std::string>{
+                        "1A|Nowak Anna|25|2|3|1|4|2",
+                        "2A|Łukasiewicz Jan|brak?|1|1|2|2|0",
+                        "2B|Bąk Maria|22|0|0|1|1|0",
+                        "3B|Cichy Olga|20|0|0|0|-|-",
+                        "4C|Lis Ewa|24|1|0|0|x?|0",
+                        "10A|Zych Ewa|31|1|2|0|5|4",
+                    }));
+    const Totals& t = figures.totals;
+    EXPECT_EQ((std::vector<int64_t>{t.classified, t.fullAttendance, t.distinctions, t.failGrades, t.exemplary, t.lowered}),
+              (std::vector<int64_t>{122, 5, 6, 4, 12, 6}));
+    EXPECT_TRUE(figures.Doubtful());
+}
+
+TEST_F(SchoolFolder, RankingSubjectsAndProblems) {
+    const SchoolFigures figures = Figures();
+    std::vector<std::string> ranked;
+    for (const RankedPupil& p : figures.ranked) ranked.push_back(Utf8(p.pupil) + " " + Utf8(p.className) + " " + p.average.written);
+    EXPECT_EQ(ranked, (std::vector<std::string>{"Ewa Żak 1A 510", "Ćwik Ada 10A 505", "Łucja Wąs 2A 500",
+                                                "Iza Cis 1A 480", "Jan Bąk 1A 475", "Bury Olek 10A 4"}));
+    std::vector<std::string> subjects;
+    for (const SubjectFailures& s : figures.failuresBySubject) {
+        std::string who;
+        for (const std::string& p : s.pupils) who += " " + Utf8(p);
+        subjects.push_back(Utf8(s.subject) + ":" + who);
+    }
+    EXPECT_EQ(subjects, (std::vector<std::string>{"matematyka: Tomek (1A) Piotr (2A) Zenon (2B)", "chemia: Paweł (2A)",
+                                                  "fizyka: Tomek (1A)"}));
+    std::vector<std::string> problems;
+    for (const std::string& p : figures.problems) problems.push_back(Utf8(p));
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            "Klasa 3B: brak sprawozdania „Klasyfikacja klasy z zachowania” (jest „Klasyfikacja klasy”).",
+                            "Klasa 10A: więcej niż jedno sprawozdanie „Klasyfikacja klasy”: 10a-old.xml (2026-01-10), "
+                            "10a-new.xml (2026-01-20); użyto 10a-new.xml (późniejsza data).",
+                        }));
+}
+
+TEST_F(SchoolFolder, SummaryPageIsWrittenWithTheLeftOutFilesNamed) {
+    const std::string page = Page(SchoolPageKind::Summary);
+    EXPECT_EQ(outcome.outcome, ListOutcome::Shown);
+    EXPECT_EQ(outcome.ExitCode(), 6);
+    EXPECT_EQ(shell.navigations, std::vector<std::string>{state.PageFilePath});
+    EXPECT_TRUE(shell.messages.empty());
+    for (const char* expected :
+         {"<td><b>Razem</b></td><td></td><td><b>122</b></td><td><b>5</b> (4,1%)</td><td><b>6</b> (4,9%)</td>"
+          "<td><b>4</b> (3,3%)</td><td><b>12</b> (9,8%)</td><td><b>6</b> (4,9%)</td>",
+          "<td>brak<sup>*</sup></td>", "<li>Ewa Żak (1A) &ndash; 5,10</li>", "<li>Bury Olek (10A)</li>",
+          "<li>obcy.xml</li>", "<li>zepsuty.xml</li>", "aria-label=\"Wyróżnienia\""})
+        EXPECT_NE(page.find(expected), std::string::npos) << expected;
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+}
+
+TEST_F(SchoolFolder, SpreadsheetHasTheTableAndTheTotalsLast) {
+    const std::string sheet = SummarySpreadsheetText(Figures());
+    EXPECT_EQ(sheet,
+              "\xEF\xBB\xBF"
+              "Klasa;Wychowawca;Klasyfikowanych;Frekwencja 100%;Wyróżnienia;Z ocenami ndst;Zachowanie wzorowe;"
+              "Zachowanie obniżone\r\n"
+              "1A;Nowak Anna;25;2;3;1;4;2\r\n2A;Łukasiewicz Jan;brak;1;1;2;2;0\r\n2B;Bąk Maria;22;0;0;1;1;0\r\n"
+              "3B;Cichy Olga;20;0;0;0;;\r\n4C;Lis Ewa;24;1;0;0;x;0\r\n10A;Zych Ewa;31;1;2;0;5;4\r\n"
+              "Razem;;122;5;6;4;12;6\r\n");
+}
+
+// Hostile values are text on our pages, whatever the reports' own pages make of them.
+TEST_F(SchoolFolder, ValuesAreEscapedAndFormulasNeutralised) {
+    Write("5a.xml", Classification{"&lt;b>5a", "=HYPERLINK(&quot;http://a&quot;)", "2026-01-22", "&lt;img src=x>", {},
+                                   {}, {{"&lt;i>Jan", "&lt;script>x&lt;/script>"}}}
+                        .Xml());
+    const std::string page = Page(SchoolPageKind::Summary);
+    EXPECT_EQ(page.find("<img"), std::string::npos);
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+    EXPECT_NE(page.find("<td>&lt;B&gt;5A</td>"), std::string::npos);
+    EXPECT_NE(SummarySpreadsheetText(Figures()).find("\"'=HYPERLINK(\"\"http://a\"\")\""), std::string::npos);
+}
+
+TEST_F(SchoolFolder, CombinedReportHoldsTheRenderersOwnLinesInSchoolOrder) {
+    const std::string page = Page(SchoolPageKind::Combined);
+    EXPECT_EQ(outcome.ExitCode(), 6);
+    std::vector<std::string> headings;  // each report's class, after its type's title
+    for (std::size_t at = page.find("<b>"); at != std::string::npos; at = page.find("<b>", at + 1)) {
+        const std::size_t end = page.find("</b>", at);
+        const std::string text = page.substr(at + 3, end - at - 3);
+        if (text.size() <= 3 || text.find("KLASY") != std::string::npos || text == "ZACHOWANIE" ||
+            text.find("REALIZACJA") != std::string::npos)
+            headings.push_back(text);
+    }
+    EXPECT_EQ(headings, (std::vector<std::string>{"KLASYFIKACJA KLASY", "1A", "2A", "2B", "3B", "4C", "10A", "10A",
+                                                  "ZACHOWANIE", "1A", "2A", "2B", "10A",
+                                                  "REALIZACJA PROGRAMU NAUCZANIA"}));
+    EXPECT_NE(page.find("<li>4c-z.xml</li>"), std::string::npos);  // its renderer refuses "x" pupils
+    EXPECT_NE(page.find("<div>\n<p align=\"center\"><br><b>KLASYFIKACJA KLASY</b>"), std::string::npos);
+    EXPECT_NE(page.find("<div style=\"break-before:page\">\n<p align=\"center\"><br><b>ZACHOWANIE</b>"),
+              std::string::npos);
+
+    // Each report's body is what its renderer writes when it is not the page's title.
+    FolderReports reports = ReadFolderReports(folder.path().string());
+    for (FolderReport& report : reports.reports) {
+        HtmlPage alone;
+        if (report.file.ends_with("4c-z.xml")) continue;
+        report.type->render(false, alone, *report.report, RenderOptions(","));
+        std::string body;
+        for (const std::string& line : alone) body += Utf8(line) + "\n";
+        EXPECT_NE(page.find(body), std::string::npos) << report.file;
+    }
+}
+
+TEST_F(SchoolFolder, ARefusedReportIsLeftOutOfTheCombinedReportWhole) {
+    Write("9z.xml", Classification{"9z", "Zły Licznik", "2026-01-22", "1", {}, {{"Ola", "4.75"}}, {}}.Xml());
+    const std::string page = Page(SchoolPageKind::Combined);
+    EXPECT_EQ(page.find("9Z"), std::string::npos);
+    EXPECT_NE(page.find("<li>9z.xml</li>"), std::string::npos);
+}
+
+TEST(SchoolPages, AFolderWithoutReportsIsToldAsTheListTellsIt) {
+    TempDir empty;
+    ProgramState state;
+    RecordingShell shell;
+    FixedLocale locale;
+    SchoolPages pages(state, shell, locale);
+    EXPECT_EQ(pages.Build(SchoolPageKind::Summary, empty.path().string()).ExitCode(), 5);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_TRUE(shell.navigations.empty());
+}
+
+TEST(PolishOrder, ClassesAndNamesAsASchoolWritesThem) {
+    const std::vector<std::string> ordered = {"1a", "2A", "2b", "10a", "10B", "Adam", "Ćwik", "Czarny", "Łoś",
+                                              "Lis", "Zięba", "Źrebię", "Żak"};
+    std::vector<std::string> ansi;
+    for (const std::string& s : ordered) ansi.push_back(Cp1250(s));
+    std::vector<std::string> shuffled(ansi.rbegin(), ansi.rend());
+    std::sort(shuffled.begin(), shuffled.end(), PolishBefore);
+    std::vector<std::string> back;
+    for (const std::string& s : shuffled) back.push_back(Utf8(s));
+    EXPECT_EQ(back, (std::vector<std::string>{"1a", "2A", "2b", "10a", "10B", "Adam", "Czarny", "Ćwik", "Lis", "Łoś",
+                                              "Zięba", "Źrebię", "Żak"}));
+    EXPECT_EQ(ComparePolish("02a", "2a") != 0, true);  // ties of value are still told apart
+}
+
+}  // namespace
