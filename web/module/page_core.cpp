@@ -18,6 +18,7 @@
 #include "program_state.h"
 #include "report_file.h"
 #include "report_opener.h"
+#include "school_pages.h"
 #include "shell.h"
 #include "utf8.h"
 
@@ -29,6 +30,10 @@ EM_JS(void, ulnik_js_message, (int icon, const char* text, std::size_t length), 
 
 EM_JS(void, ulnik_js_page, (const char* bytes, std::size_t length), {
   Module.onPage(HEAPU8.slice(bytes, bytes + length));
+});
+
+EM_JS(void, ulnik_js_table, (const char* bytes, std::size_t length), {
+  Module.onTable(HEAPU8.slice(bytes, bytes + length));
 });
 
 // Nobody answers a question inside a command: every message the pipeline shows has Zamknij
@@ -64,12 +69,19 @@ struct Core {
         state.PageFilePath = "Temp.htm";
         opener.SetPageWriter(shell.Writer());
         lister.SetPageWriter(shell.Writer());
+        schoolPages.SetPageWriter(shell.Writer());
+        // The table is no page: it goes to the page to be downloaded, never into the frame.
+        tables.SetPageWriter([](const std::string&, std::string_view bytes) {
+            ulnik_js_table(bytes.data(), bytes.size());
+        });
     }
     ProgramState state;
     PageShell shell;
     LazyLocale locale;
     ReportOpener opener{state, shell, locale};
     FolderLister lister{state, shell, locale};
+    SchoolPages schoolPages{state, shell, locale};
+    SchoolPages tables{state, shell, locale};
     std::string answer;  // the text handed back last
 };
 
@@ -138,6 +150,22 @@ EMSCRIPTEN_KEEPALIVE int ulnik_has_report_extension(const char* name) { return H
 
 EMSCRIPTEN_KEEPALIVE int ulnik_list(const char* folder) {
     return Run([&] { return static_cast<int>(TheCore().lister.ListReceivedReports(folder)); },
+               messages::kDamagedFolder, static_cast<int>(ListOutcome::Damaged));
+}
+
+// The school's pages of a listed folder: 0 the combined report, 1 the classification summary.
+// Outcomes are ListOutcome's; the files left out are named on the page itself.
+EMSCRIPTEN_KEEPALIVE int ulnik_school_page(const char* folder, int kind) {
+    if (kind != 0 && kind != 1) return static_cast<int>(ListOutcome::Damaged);
+    return Run([&] {
+        const SchoolPageKind which = kind == 0 ? SchoolPageKind::Combined : SchoolPageKind::Summary;
+        return static_cast<int>(TheCore().schoolPages.Build(which, folder).outcome);
+    }, messages::kDamagedFolder, static_cast<int>(ListOutcome::Damaged));
+}
+
+// The summary's table of the folder, handed to the page (Module.onTable) to be downloaded.
+EMSCRIPTEN_KEEPALIVE int ulnik_summary_table(const char* folder) {
+    return Run([&] { return static_cast<int>(TheCore().tables.SummarySpreadsheet(folder, "tabela.csv").outcome); },
                messages::kDamagedFolder, static_cast<int>(ListOutcome::Damaged));
 }
 

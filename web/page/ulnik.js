@@ -16,6 +16,8 @@
   const NO_PAGE_TO_COPY = 0;
   const COPY_FAILED = 1;
   const FILE_CHANGED = 2;
+  const COMBINED = 0;    // the school's pages (ulnik_school_page)
+  const SUMMARY = 1;
   const ICONS = {1: 'informacja', 3: 'uwaga'};
 
   let core = null;
@@ -23,7 +25,10 @@
   let written = null;    // the page it wrote
   let shown = false;     // a page stands in the frame
   let list = null;       // while the list is shown: its folder and the entries found on it
-  let returnTo = null;   // the list a report was opened over: {folder, scroll}
+  let returnTo = null;   // the list a report or a school page was opened over: {folder, scroll}
+  let school = null;     // while a school page is shown: its folder and kind
+  let table = null;      // the summary's table the core handed over last
+  let tableUrl = null;   // the download made of it
   let serial = 0;        // names a folder of the file system for each file or folder given
   const chosen = new Map();  // path in the file system → the browser's file, for Ponów
   let closeDialog = null;
@@ -37,6 +42,7 @@
       wasmBinary: await new Response(inflated).arrayBuffer(),
       onPage: (bytes) => { written = bytes; },
       onMessage: (icon, text) => { said.push([icon, pageText.decode(text)]); },
+      onTable: (bytes) => { table = bytes; },
     });
   }
 
@@ -77,6 +83,7 @@
       } catch (error) {
         console.error(error);
       } finally {
+        commandsShown();
         document.body.dataset.stan = 'gotowy';
       }
     });
@@ -138,7 +145,8 @@
   function tidy() {
     const FS = core.FS;
     const report = currentReport();
-    const kept = new Set([report.slice(0, report.lastIndexOf('/')), list && list.folder, returnTo && returnTo.folder]);
+    const kept = new Set([report.slice(0, report.lastIndexOf('/')), list && list.folder, returnTo && returnTo.folder,
+                          school && school.folder]);
     for (const name of FS.readdir('/')) {
       const folder = '/' + name;
       if (!/^\/p\d+$/.test(folder) || kept.has(folder)) continue;
@@ -167,6 +175,7 @@
     if (from) returnTo = from;
     else if (!again) returnTo = null;
     list = null;
+    school = null;
   }
 
   async function openFile(file, dropped) {
@@ -202,6 +211,47 @@
     const from = listPlace();
     if ((await call(() => core._ulnik_open_entry(index))) === SHOWN) reportShown(from, false);
     tidy();
+  }
+
+  // The school's pages are of the folder at hand: the list's, or the one a school page shows.
+  function folderAtHand() { return list ? list.folder : school && school.folder; }
+
+  // A school page leads back to the list it was made from, as a report opened over it does.
+  async function schoolPage(kind) {
+    const folder = folderAtHand();
+    if (!folder) return;
+    const from = list ? listPlace() : returnTo;
+    await call(() => withText(folder, (at) => core._ulnik_school_page(at, kind)), (outcome) => {
+      if (outcome !== SHOWN) return;
+      list = null;
+      returnTo = from;
+      school = {folder, kind};
+    });
+    tidy();
+  }
+
+  // The summary's table, read afresh from the folder the summary shows, as a file to keep.
+  async function downloadTable() {
+    if (!school || school.kind !== SUMMARY) return;
+    table = null;
+    const outcome = await call(() => withText(school.folder, (at) => core._ulnik_summary_table(at)));
+    if (outcome !== SHOWN || !table) return;
+    // The download before is let go only now: the browser may still be saving it.
+    if (tableUrl) URL.revokeObjectURL(tableUrl);
+    tableUrl = URL.createObjectURL(new Blob([table], {type: 'text/csv'}));
+    table = null;
+    const link = document.createElement('a');
+    link.href = tableUrl;
+    link.download = 'wyniki_klasyfikacji.csv';
+    link.click();
+  }
+
+  // The buttons of the school's pages stand in the window while there is a folder to make
+  // them of; the table's while the summary is shown.
+  function commandsShown() {
+    if (!core) return;
+    $('zbiorcze').hidden = $('wyniki').hidden = !folderAtHand();
+    $('pobierz').hidden = !(school && school.kind === SUMMARY);
   }
 
   async function back() {
@@ -295,6 +345,7 @@
     }
     list = {folder, entries};
     returnTo = null;
+    school = null;
     frame.contentWindow.scrollTo(scroll.x, scroll.y);
   }
 
@@ -603,6 +654,9 @@
   $('otworz').addEventListener('click', chooseFile);
   $('ponow').addEventListener('click', () => command(retry));
   $('lista').addEventListener('click', chooseFolder);
+  $('zbiorcze').addEventListener('click', () => command(() => schoolPage(COMBINED)));
+  $('wyniki').addEventListener('click', () => command(() => schoolPage(SUMMARY)));
+  $('pobierz').addEventListener('click', () => command(downloadTable));
   $('pomoc').addEventListener('click', () => showHelp('index.htm'));
   $('zamknij-pomoc').addEventListener('click', closeHelp);
 
@@ -637,6 +691,7 @@
     const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
     let run = null;
     if (ctrl && !event.shiftKey) run = {o: chooseFile, l: chooseFolder, c: () => copyPage(true)}[key];
+    else if (ctrl) run = {z: () => command(() => schoolPage(COMBINED)), k: () => command(() => schoolPage(SUMMARY))}[key];
     else if (plain && key === 'F5') run = () => command(retry);
     else if (key === 'F1') run = () => showHelp('index.htm');
     else if ((plain && key === 'Backspace') || (event.altKey && !event.ctrlKey && key === 'ArrowLeft'))

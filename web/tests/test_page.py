@@ -217,6 +217,55 @@ class Page(unittest.TestCase):
                 keys.perform()
                 self.wait('return document.getElementById("strona").srcdoc.includes("LISTA OTRZYMANYCH")')
 
+    def settles_on(self, text):
+        self.wait('return document.getElementById("strona").srcdoc.includes(arguments[0])'
+                  ' && document.body.dataset.stan === "gotowy"', text)
+
+    def test_school_pages_of_the_listed_folder(self):
+        buttons = 'return ["zbiorcze", "wyniki", "pobierz"].filter(id => !document.getElementById(id).hidden)'
+        self.assertEqual(self.js(buttons), [])
+        self.driver.find_element(By.ID, 'folder').send_keys(str(SAMPLES / 'odebrane'))
+        self.settles_on('LISTA OTRZYMANYCH')
+        self.assertEqual(self.js(buttons), ['zbiorcze', 'wyniki'])
+
+        # Each page by its button and by its key, from the list and from the other page: both
+        # are of the listed folder, and each leads back to the list.
+        combined = ('zbiorcze', (Keys.CONTROL, Keys.SHIFT, 'z'), 'SPRAWOZDANIE ZBIORCZE', ['zbiorcze', 'wyniki'])
+        summary = ('wyniki', (Keys.CONTROL, Keys.SHIFT, 'k'), 'WYNIKI KLASYFIKACJI', ['zbiorcze', 'wyniki', 'pobierz'])
+        for steps in ((combined, summary), (summary, combined)):
+            for button, keys, title, shown in steps:
+                for by_key in (False, True):
+                    with self.subTest(title=title, by_key=by_key):
+                        self.js('document.getElementById("strona").srcdoc = ""')
+                        if by_key:
+                            ActionChains(self.driver).key_down(keys[0]).key_down(keys[1]).send_keys(keys[2]) \
+                                .key_up(keys[1]).key_up(keys[0]).perform()
+                        else:
+                            self.driver.find_element(By.ID, button).click()
+                        self.settles_on(title)
+                        self.assertEqual(self.js(buttons), shown)
+            ActionChains(self.driver).send_keys(Keys.BACKSPACE).perform()
+            self.settles_on('LISTA OTRZYMANYCH')
+            self.assertEqual(self.js(buttons), ['zbiorcze', 'wyniki'])
+
+        # The summary is copied as any page, and its table is downloaded as a spreadsheet.
+        self.driver.find_element(By.ID, 'wyniki').click()
+        self.settles_on('WYNIKI KLASYFIKACJI')
+        data = self.copied(lambda: self.driver.find_element(By.ID, 'kopiuj').click())
+        self.assertIn('WYNIKI KLASYFIKACJI', data['text/plain'])
+        self.driver.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': str(self.dir)})
+        self.driver.find_element(By.ID, 'pobierz').click()
+        table = self.dir / 'wyniki_klasyfikacji.csv'
+        end = time.monotonic() + 15
+        while not table.exists() and time.monotonic() < end:
+            time.sleep(0.05)
+        data = table.read_bytes()
+        self.assertTrue(data.startswith(b'\xef\xbb\xbf'), data[:20])
+        lines = data[3:].split(b'\r\n')
+        self.assertEqual(lines[-1], b'')
+        self.assertIn(b';', lines[0])
+        self.assertFalse(any(b'\n' in line or b'\r' in line for line in lines), data)
+
     def test_print_has_every_line_and_the_footer(self):
         report = self.write('dlugi.xml', long_report(150))
         self.choose(report)
