@@ -78,7 +78,8 @@ class NodeTool(unittest.TestCase):
     def test_lists_in_each_locale(self):
         for locale in ('pl_PL.UTF-8', 'en_US.UTF-8', 'de_DE.UTF-8', 'C'):
             for args in (['--list', SAMPLES / 'odebrane'], ['--list', '--csv', SAMPLES / 'odebrane'],
-                         [SAMPLES / 'klasyfikacja_klasy_3a.xml']):
+                         ['--combined', SAMPLES / 'odebrane'], ['--summary', SAMPLES / 'odebrane'],
+                         ['--summary', '--csv', SAMPLES / 'odebrane'], [SAMPLES / 'klasyfikacja_klasy_3a.xml']):
                 with self.subTest(locale=locale, args=args):
                     self.same(args, locale)
 
@@ -95,7 +96,7 @@ class NodeTool(unittest.TestCase):
             [self.write('licznik.xml', b'<Szkola><Doc>Z karty</Doc><Info><IloscWierszy>x</IloscWierszy></Info></Szkola>')],
             [self.write('gleboki.xml', b'<a>' * 100000)],
             [self.write('urwany.xml', SAMPLES.joinpath('z_karty.xml').read_bytes()[:-40])],
-            [spoiled / 'duzy.xml'], ['--list', spoiled], ['--list', empty], ['brak.xml'], ['--list', 'brak'],
+            [spoiled / 'duzy.xml'], ['--list', spoiled], ['--summary', spoiled], ['--combined', empty], ['--list', empty], ['brak.xml'], ['--list', 'brak'],
             ['--tree', 'brak.xml'], [SAMPLES], ['-d', 'brak', SAMPLES / 'z_karty.xml'],
             ['-o', 'brak/strona.htm', SAMPLES / 'z_karty.xml'],
         ]
