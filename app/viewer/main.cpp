@@ -1,5 +1,6 @@
 // ulnik: the viewer. Starts the application titled "Ulnik", the main window and then the
 // message dialog, and runs until the window is closed.
+#include "accessible_frames.h"
 #include "command_guard.h"
 #include "command_line.h"
 #include "exit_codes.h"
@@ -125,6 +126,7 @@ int Run(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Ulnik"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ulnik"));
     LoadQtTranslations(app);
+    InstallAccessibleFrames();
     if (command.mode == CommandLine::Mode::Pdf)
         return WritePdf(app, command);
     return RunViewer(app, command);

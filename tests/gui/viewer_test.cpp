@@ -1,6 +1,7 @@
 // The viewer through its real window: drops, commands, keys, the shape and the dragging, what
 // screen readers see, the help window, and the web view's refusal to do anything a report
 // asks of it.
+#include "accessible_frames.h"
 #include "browser_layout.h"
 #include "command_guard.h"
 #include "command_line.h"
@@ -208,6 +209,7 @@ void ViewerTest::initTestCase()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
     EnableScreenReaders();
     LoadQtTranslations(*QCoreApplication::instance());
+    InstallAccessibleFrames();
     window = std::make_unique<TFBrowser>(&recorder);
     CreateWarningDialog(window.get());
     window->show();
@@ -785,6 +787,14 @@ void ViewerTest::hotAreasAreButtonsForScreenReaders()
     QVERIFY(Focus(false));  // the reader's user is in the window
     AccessibleButton(window.get(), QStringLiteral("Kopiuj"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_VERIFY(QApplication::clipboard()->text().contains(QStringLiteral("REALIZACJA ZAJĘĆ")));
+
+    // The window is the program's one frame, named; the web view's offscreen window is none.
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    QStringList frames;
+    for (int i = 0; i < application->childCount(); ++i)
+        frames << application->child(i)->text(QAccessible::Name) + QLatin1Char(' ') +
+                      QString::number(application->child(i)->role());
+    QCOMPARE(frames, QStringList{QStringLiteral("Ulnik %1").arg(QAccessible::Window)});
 }
 
 void ViewerTest::pageTextReachesScreenReaders()
