@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include <utility>
+
 const char* const kViewerUsage =
     "U\u017Cycie:\n"
     "  ulnik [PLIK|FOLDER]                  otwiera sprawozdanie albo list\u0119 sprawozda\u0144 z folderu\n"
@@ -10,6 +12,10 @@ const char* const kViewerUsage =
     "                                       i ko\u0144czy prac\u0119\n"
     "  ulnik --pdf WYNIK.pdf --all FOLDER   zapisuje w jednym PDF ka\u017Cde sprawozdanie z listy\n"
     "                                       folderu i ko\u0144czy prac\u0119\n"
+    "  ulnik --pdf WYNIK.pdf --combined FOLDER\n"
+    "                                       zapisuje sprawozdanie zbiorcze folderu i ko\u0144czy prac\u0119\n"
+    "  ulnik --pdf WYNIK.pdf --summary FOLDER\n"
+    "                                       zapisuje wyniki klasyfikacji folderu i ko\u0144czy prac\u0119\n"
     "  ulnik --version | --help             pokazuje wersj\u0119 programu albo ten tekst\n";
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args)
@@ -27,8 +33,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         return {Mode::Screenshot, args[1], n == 3 ? args[2] : ""};
     if (first == "--pdf" && n == 3)
         return {Mode::Pdf, args[1], args[2]};
-    if (first == "--pdf" && n == 4 && args[2] == "--all")
-        return {Mode::Pdf, args[1], args[3], true};
+    if (first == "--pdf" && n == 4) {
+        using Of = CommandLine::PdfOf;
+        const std::pair<const char*, Of> folderPages[] = {
+            {"--all", Of::AllReports}, {"--combined", Of::CombinedReport}, {"--summary", Of::ClassificationSummary}};
+        for (const auto& [option, of] : folderPages)
+            if (args[2] == option)
+                return {Mode::Pdf, args[1], args[3], of};
+    }
     // "--" lets a file whose name begins with a dash be opened.
     if (n == 2 && first == "--")
         return {Mode::View, "", args[1]};
@@ -40,7 +52,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
 std::string UsageProblem(const std::vector<std::string>& args)
 {
     for (const std::string& arg : args) {
-        const bool known = arg == "--screenshot" || arg == "--pdf" || arg == "--all" || arg == "--version" ||
+        const bool known = arg == "--screenshot" || arg == "--pdf" || arg == "--all" ||
+                           arg == "--combined" || arg == "--summary" || arg == "--version" ||
                            arg == "--help" || arg == "--";
         if (arg.size() > 1 && arg.starts_with("-") && !known)
             return "ulnik: nieznana opcja: " + arg + "\n";

@@ -9,7 +9,9 @@ struct CommandLine {
     Mode mode = Mode::View;
     std::string output;  // the picture or PDF to write
     std::string input;   // the report or folder to open; may be empty for View and Screenshot
-    bool allReports = false;  // Pdf: every report of the folder rather than its list
+    // Pdf: what of a folder is written, when not the page of what `input` names.
+    enum class PdfOf { Page, AllReports, CombinedReport, ClassificationSummary };
+    PdfOf pdfOf = PdfOf::Page;
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);

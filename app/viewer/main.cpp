@@ -9,6 +9,7 @@
 #include "program_files.h"
 #include "program_fonts.h"
 #include "quit_on_signals.h"
+#include "report_search.h"
 #include "qt_translations.h"
 #include "screenshot.h"
 #include "terminal_shell.h"
@@ -21,6 +22,7 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
+#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -48,7 +50,14 @@ bool NeedsADisplayItHasNot(const CommandLine& command)
 bool WritesOverItsInput(const CommandLine& command)
 {
     const bool writes = command.mode == CommandLine::Mode::Pdf || command.mode == CommandLine::Mode::Screenshot;
-    return writes && !command.input.empty() && SameFile(command.output, command.input);
+    if (!writes || command.input.empty())
+        return false;
+    if (SameFile(command.output, command.input))
+        return true;
+    // The page of a folder is no reason to lose one of its reports.
+    const std::vector<std::string> reports = FindReportFiles(command.input);
+    return std::any_of(reports.begin(), reports.end(),
+                       [&](const std::string& report) { return SameFile(command.output, report); });
 }
 
 int RunViewer(QApplication& app, const CommandLine& command)
@@ -86,10 +95,14 @@ int WritePdf(QApplication& app, const CommandLine& command)
         app.quit();
     };
     QTimer::singleShot(0, &exporter, [&] {
-        if (command.allReports)
-            exporter.ExportAllReports(command.output, command.input, done);
-        else
-            exporter.ExportPage(command.output, command.input, done);
+        using Of = CommandLine::PdfOf;
+        switch (command.pdfOf) {
+        case Of::Page: return exporter.ExportPage(command.output, command.input, done);
+        case Of::AllReports: return exporter.ExportAllReports(command.output, command.input, done);
+        case Of::CombinedReport: return exporter.ExportSchoolPage(command.output, SchoolPageKind::Combined, command.input, done);
+        case Of::ClassificationSummary:
+            return exporter.ExportSchoolPage(command.output, SchoolPageKind::Summary, command.input, done);
+        }
     });
     app.exec();
     return code;

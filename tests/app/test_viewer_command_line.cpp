@@ -19,3 +19,21 @@ TEST(ViewerCommandLine, UsageIsPolishAndARefusalSaysWhatWasWrong) {
         EXPECT_EQ(UsageProblem(c.args), c.problem);
     }
 }
+
+TEST(ViewerCommandLine, PdfOfAFolderSaysWhichPage) {
+    using Of = CommandLine::PdfOf;
+    const struct {
+        const char* option;
+        Of of;
+    } cases[] = {{"--all", Of::AllReports}, {"--combined", Of::CombinedReport}, {"--summary", Of::ClassificationSummary}};
+    for (const auto& c : cases) {
+        const CommandLine parsed = ParseCommandLine({"--pdf", "o.pdf", c.option, "d"});
+        EXPECT_EQ(parsed.mode, CommandLine::Mode::Pdf) << c.option;
+        EXPECT_EQ(parsed.pdfOf, c.of) << c.option;
+        EXPECT_EQ(parsed.output, "o.pdf");
+        EXPECT_EQ(parsed.input, "d");
+        // Only a folder's PDF has these pages.
+        EXPECT_EQ(ParseCommandLine({c.option, "d"}).mode, CommandLine::Mode::Usage) << c.option;
+    }
+    EXPECT_EQ(ParseCommandLine({"--pdf", "o.pdf", "d"}).pdfOf, Of::Page);
+}
