@@ -60,6 +60,7 @@ protected:
 
 private:
     void WireCommands();
+    void PageMenu(QPoint pos);
     void FormShow();
     void CentreOnScreen();
     CopyDone CopyEnded();
