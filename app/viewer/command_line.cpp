@@ -8,6 +8,9 @@ const char* const kViewerUsage =
     "  ulnik -- PLIK                        to samo dla pliku, kt\u00F3rego nazwa zaczyna si\u0119 od \"-\"\n"
     "  ulnik --screenshot OBRAZ.png [PLIK|FOLDER]\n"
     "                                       zapisuje obraz okna i ko\u0144czy prac\u0119\n"
+    "  ulnik --screenshot OBRAZ.png --combined | --summary FOLDER\n"
+    "                                       to samo ze sprawozdaniem zbiorczym albo wynikami\n"
+    "                                       klasyfikacji folderu w oknie\n"
     "  ulnik --pdf WYNIK.pdf PLIK|FOLDER    zapisuje stron\u0119 tak, jak zosta\u0142aby wydrukowana,\n"
     "                                       i ko\u0144czy prac\u0119\n"
     "  ulnik --pdf WYNIK.pdf --all FOLDER   zapisuje w jednym PDF ka\u017Cde sprawozdanie z listy\n"
@@ -33,13 +36,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         return {Mode::Screenshot, args[1], n == 3 ? args[2] : ""};
     if (first == "--pdf" && n == 3)
         return {Mode::Pdf, args[1], args[2]};
-    if (first == "--pdf" && n == 4) {
-        using Of = CommandLine::PdfOf;
-        const std::pair<const char*, Of> folderPages[] = {
-            {"--all", Of::AllReports}, {"--combined", Of::CombinedReport}, {"--summary", Of::ClassificationSummary}};
-        for (const auto& [option, of] : folderPages)
-            if (args[2] == option)
-                return {Mode::Pdf, args[1], args[3], of};
+    if ((first == "--pdf" || first == "--screenshot") && n == 4) {
+        using Shows = CommandLine::Shows;
+        const std::pair<const char*, Shows> folderPages[] = {
+            {"--all", Shows::AllReports}, {"--combined", Shows::CombinedReport}, {"--summary", Shows::ClassificationSummary}};
+        const Mode mode = first == "--pdf" ? Mode::Pdf : Mode::Screenshot;
+        for (const auto& [option, shows] : folderPages)
+            if (args[2] == option && (mode == Mode::Pdf || shows != Shows::AllReports))
+                return {mode, args[1], args[3], shows};
     }
     // "--" lets a file whose name begins with a dash be opened.
     if (n == 2 && first == "--")

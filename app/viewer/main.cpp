@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -60,6 +61,15 @@ bool WritesOverItsInput(const CommandLine& command)
                        [&](const std::string& report) { return SameFile(command.output, report); });
 }
 
+std::optional<SchoolPageKind> SchoolPageShown(const CommandLine& command)
+{
+    switch (command.shows) {
+    case CommandLine::Shows::CombinedReport: return SchoolPageKind::Combined;
+    case CommandLine::Shows::ClassificationSummary: return SchoolPageKind::Summary;
+    default: return std::nullopt;
+    }
+}
+
 int RunViewer(QApplication& app, const CommandLine& command)
 {
     const QString input = QFile::decodeName(QByteArray::fromStdString(command.input));
@@ -69,7 +79,8 @@ int RunViewer(QApplication& app, const CommandLine& command)
         TFBrowser window(&terminal);
         const QuitOnSignals quitOnSignals;
         window.show();
-        Screenshot screenshot(window, QFile::decodeName(QByteArray::fromStdString(command.output)), input);
+        Screenshot screenshot(window, QFile::decodeName(QByteArray::fromStdString(command.output)), input,
+                              SchoolPageShown(command));
         QTimer::singleShot(0, &screenshot, &Screenshot::Begin);
         return app.exec();
     }
@@ -95,12 +106,13 @@ int WritePdf(QApplication& app, const CommandLine& command)
         app.quit();
     };
     QTimer::singleShot(0, &exporter, [&] {
-        using Of = CommandLine::PdfOf;
-        switch (command.pdfOf) {
-        case Of::Page: return exporter.ExportPage(command.output, command.input, done);
-        case Of::AllReports: return exporter.ExportAllReports(command.output, command.input, done);
-        case Of::CombinedReport: return exporter.ExportSchoolPage(command.output, SchoolPageKind::Combined, command.input, done);
-        case Of::ClassificationSummary:
+        using Shows = CommandLine::Shows;
+        switch (command.shows) {
+        case Shows::Page: return exporter.ExportPage(command.output, command.input, done);
+        case Shows::AllReports: return exporter.ExportAllReports(command.output, command.input, done);
+        case Shows::CombinedReport:
+            return exporter.ExportSchoolPage(command.output, SchoolPageKind::Combined, command.input, done);
+        case Shows::ClassificationSummary:
             return exporter.ExportSchoolPage(command.output, SchoolPageKind::Summary, command.input, done);
         }
     });

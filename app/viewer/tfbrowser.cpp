@@ -73,6 +73,11 @@ bool TFBrowser::OpenPath(const QString& path)
     return workspace_->OpenPath(path);
 }
 
+bool TFBrowser::OpenSchoolPage(SchoolPageKind kind)
+{
+    return workspace_->OpenSchoolPage(kind);
+}
+
 // One action per command, whatever runs it: its keys work wherever the focus is in the window,
 // the page too (the view leaves them to the window), and its hot area triggers it.
 void TFBrowser::WireCommands()
@@ -89,8 +94,8 @@ void TFBrowser::WireCommands()
         {C::Minimize, [this] { LMinimizeClick(); }},
         {C::Close, [this] { LCloseClick(); }},
         {C::Back, [this] { workspace_->BackToList(); }},
-        {C::CombinedReport, [this] { workspace_->OpenSchoolPage(SchoolPageKind::Combined); }},
-        {C::ClassificationSummary, [this] { workspace_->OpenSchoolPage(SchoolPageKind::Summary); }},
+        {C::CombinedReport, [this] { OpenSchoolPage(SchoolPageKind::Combined); }},
+        {C::ClassificationSummary, [this] { OpenSchoolPage(SchoolPageKind::Summary); }},
         {C::ZoomIn, [this] { zoom_->ZoomIn(); }},
         {C::ZoomOut, [this] { zoom_->ZoomOut(); }},
         {C::ZoomReset, [this] { zoom_->Reset(); }},

@@ -202,10 +202,10 @@ bool Workspace::ListShown() const
 
 // The school page stands over the list as a report does: Back lists the folder again. The
 // folder is not followed under it, so the page stays as it was built until the user leaves it.
-void Workspace::OpenSchoolPage(SchoolPageKind kind)
+bool Workspace::OpenSchoolPage(SchoolPageKind kind)
 {
     if (!list_->Shown() || buildingSchoolPage_)
-        return;
+        return false;
     const ListReturn from{list_->Folder(), list_->ScrollPosition()};
     SchoolPageOutcome built;
     {
@@ -222,7 +222,7 @@ void Workspace::OpenSchoolPage(SchoolPageKind kind)
         // The list stays; what changed in its folder meanwhile shows now.
         if (std::exchange(refreshAfterBuild_, false))
             RefreshList();
-        return;
+        return false;
     }
     refreshAfterBuild_ = false;
     returnTo_ = from;
@@ -231,6 +231,7 @@ void Workspace::OpenSchoolPage(SchoolPageKind kind)
     list_->Left();
     printer_->SetAllReports({});
     printer_->SetJobTitle(SchoolPageName(kind));
+    return true;
 }
 
 // A listing the program starts itself never says anything: on any failure the last list stays

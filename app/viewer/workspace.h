@@ -53,8 +53,8 @@ public:
     void BackToList();
     bool ListShown() const;
     // The combined report or the classification summary of the folder whose list is shown;
-    // nothing while no list is.
-    void OpenSchoolPage(SchoolPageKind kind);
+    // nothing while no list is. True when its page was written and shown.
+    bool OpenSchoolPage(SchoolPageKind kind);
     // The window closes: its page goes (a quit takes it too, but a close may come first).
     void RemovePageFile() { pageFolder_.RemovePage(); }
 

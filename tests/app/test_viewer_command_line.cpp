@@ -20,20 +20,32 @@ TEST(ViewerCommandLine, UsageIsPolishAndARefusalSaysWhatWasWrong) {
     }
 }
 
-TEST(ViewerCommandLine, PdfOfAFolderSaysWhichPage) {
-    using Of = CommandLine::PdfOf;
+TEST(ViewerCommandLine, OutputOfAFolderSaysWhichPage) {
+    using Mode = CommandLine::Mode;
+    using Shows = CommandLine::Shows;
     const struct {
+        const char* output;
         const char* option;
-        Of of;
-    } cases[] = {{"--all", Of::AllReports}, {"--combined", Of::CombinedReport}, {"--summary", Of::ClassificationSummary}};
+        Mode mode;
+        Shows shows;
+    } cases[] = {
+        {"--pdf", "--all", Mode::Pdf, Shows::AllReports},
+        {"--pdf", "--combined", Mode::Pdf, Shows::CombinedReport},
+        {"--pdf", "--summary", Mode::Pdf, Shows::ClassificationSummary},
+        {"--screenshot", "--combined", Mode::Screenshot, Shows::CombinedReport},
+        {"--screenshot", "--summary", Mode::Screenshot, Shows::ClassificationSummary},
+        {"--screenshot", "--all", Mode::Usage, Shows::Page},  // a window shows one page
+    };
     for (const auto& c : cases) {
-        const CommandLine parsed = ParseCommandLine({"--pdf", "o.pdf", c.option, "d"});
-        EXPECT_EQ(parsed.mode, CommandLine::Mode::Pdf) << c.option;
-        EXPECT_EQ(parsed.pdfOf, c.of) << c.option;
-        EXPECT_EQ(parsed.output, "o.pdf");
-        EXPECT_EQ(parsed.input, "d");
-        // Only a folder's PDF has these pages.
-        EXPECT_EQ(ParseCommandLine({c.option, "d"}).mode, CommandLine::Mode::Usage) << c.option;
+        const CommandLine parsed = ParseCommandLine({c.output, "o", c.option, "d"});
+        EXPECT_EQ(parsed.mode, c.mode) << c.output << ' ' << c.option;
+        EXPECT_EQ(parsed.shows, c.shows) << c.output << ' ' << c.option;
+        if (c.mode != Mode::Usage) {
+            EXPECT_EQ(parsed.output, "o");
+            EXPECT_EQ(parsed.input, "d");
+        }
+        // Only of a folder named after them.
+        EXPECT_EQ(ParseCommandLine({c.option, "d"}).mode, Mode::Usage) << c.option;
     }
-    EXPECT_EQ(ParseCommandLine({"--pdf", "o.pdf", "d"}).pdfOf, Of::Page);
+    EXPECT_EQ(ParseCommandLine({"--pdf", "o.pdf", "d"}).shows, Shows::Page);
 }

@@ -169,7 +169,8 @@ private slots:
     void escapingErrorIsShownAndProgramGoesOn();
     void unwritableProgramFolderStillShowsReport();
     void installedProgramKeepsItsPageWithTheUser();
-    void screenshotOfAPageThatCannotBeShownFails();
+    void screenshotOfWhatWasAsked_data();
+    void screenshotOfWhatWasAsked();
     void screenshotOnATwiceDenseScreenIsDrawnForIt();
     void retryBeforeAnyFileIsWrongType();
     void closeDeletesPageFile_data();
@@ -970,19 +971,35 @@ void ViewerTest::installedProgramKeepsItsPageWithTheUser()
     QVERIFY(!PageFileHome(bin).startsWith(prefix.path()));
 }
 
-void ViewerTest::screenshotOfAPageThatCannotBeShownFails()
+void ViewerTest::screenshotOfWhatWasAsked_data()
 {
+    QTest::addColumn<QStringList>("what");
+    QTest::addColumn<QString>("failure");  // what standard error says; empty: the picture is saved
+    QTest::newRow("missing report") << QStringList{scratch.filePath(QStringLiteral("brak.xml"))}
+                                    << QStringLiteral("Plik nie istnieje.");
+    // The school page is reached from the folder's list, as the user reaches it.
+    QTest::newRow("summary") << QStringList{QStringLiteral("--summary"), QStringLiteral(ULNIK_SOURCE_DIR "/samples/odebrane")}
+                             << QString();
+    QTest::newRow("summary of a report") << QStringList{QStringLiteral("--summary"), Sample("z_karty.xml")}
+                                         << QStringLiteral("could not be shown");
+}
+
+void ViewerTest::screenshotOfWhatWasAsked()
+{
+    QFETCH(QStringList, what);
+    QFETCH(QString, failure);
     QProcess viewer;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     viewer.setProcessEnvironment(env);
-    const QString picture = scratch.filePath(QStringLiteral("nic.png"));
-    viewer.start(QStringLiteral(ULNIK_VIEWER),
-                 {QStringLiteral("--screenshot"), picture, scratch.filePath(QStringLiteral("brak.xml"))});
+    const QString picture = scratch.filePath(QStringLiteral("okno.png"));
+    QFile::remove(picture);
+    viewer.start(QStringLiteral(ULNIK_VIEWER), QStringList{QStringLiteral("--screenshot"), picture} + what);
     QVERIFY(viewer.waitForFinished(60000));
-    QVERIFY(viewer.exitCode() != 0);
-    QVERIFY(QString::fromUtf8(viewer.readAllStandardError()).contains(QStringLiteral("Plik nie istnieje.")));
-    QVERIFY(!QFile::exists(picture));
+    const QString errors = QString::fromUtf8(viewer.readAllStandardError());
+    QCOMPARE(viewer.exitCode() == 0, failure.isEmpty());
+    QVERIFY2(failure.isEmpty() || errors.contains(failure), qPrintable(errors));
+    QCOMPARE(QFile::exists(picture), failure.isEmpty());
 }
 
 void ViewerTest::screenshotOnATwiceDenseScreenIsDrawnForIt()
