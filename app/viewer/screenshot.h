@@ -28,8 +28,8 @@ private:
     TFBrowser& window_;
     QString output_;
     QString input_;
-    std::optional<SchoolPageKind> schoolPage_;
-    QImage before_;  // the view before the page asked for was opened  // opened from input_'s list once it is shown
+    std::optional<SchoolPageKind> schoolPage_;  // opened from input_'s list once it is shown
+    QImage before_;                             // the view before the page asked for was opened
 };
 
 // The main window's picture, in device pixels, with everything outside its outline transparent.
