@@ -38,8 +38,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         return {Mode::Pdf, args[1], args[2]};
     if ((first == "--pdf" || first == "--screenshot") && n == 4) {
         using Shows = CommandLine::Shows;
-        const std::pair<const char*, Shows> folderPages[] = {
-            {"--all", Shows::AllReports}, {"--combined", Shows::CombinedReport}, {"--summary", Shows::ClassificationSummary}};
+        const std::pair<const char*, Shows> folderPages[] = {{"--all", Shows::AllReports},
+                                                             {"--combined", Shows::CombinedReport},
+                                                             {"--summary", Shows::ClassificationSummary}};
         const Mode mode = first == "--pdf" ? Mode::Pdf : Mode::Screenshot;
         for (const auto& [option, shows] : folderPages)
             if (args[2] == option && (mode == Mode::Pdf || shows != Shows::AllReports))

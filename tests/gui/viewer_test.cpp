@@ -978,8 +978,7 @@ void ViewerTest::screenshotOfWhatWasAsked_data()
     QTest::newRow("missing report") << QStringList{scratch.filePath(QStringLiteral("brak.xml"))}
                                     << QStringLiteral("Plik nie istnieje.");
     // The school page is reached from the folder's list, as the user reaches it.
-    QTest::newRow("summary") << QStringList{QStringLiteral("--summary"), QStringLiteral(ULNIK_SOURCE_DIR "/samples/odebrane")}
-                             << QString();
+    QTest::newRow("summary") << QStringList{QStringLiteral("--summary"), Sample("odebrane")} << QString();
     QTest::newRow("summary of a report") << QStringList{QStringLiteral("--summary"), Sample("z_karty.xml")}
                                          << QStringLiteral("could not be shown");
 }
@@ -1210,7 +1209,8 @@ QMenu* ViewerTest::PageMenu(QStringList& entries)
     QTest::mouseClick(page, Qt::RightButton, Qt::NoModifier, page->rect().center());
     QMenu* menu = nullptr;
     entries.clear();
-    if (!QTest::qWaitFor([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }, 1000))
+    const auto opened = [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; };
+    if (!QTest::qWaitFor(opened, 1000))
         return nullptr;
     for (const QAction* action : menu->actions())
         entries << action->text();
