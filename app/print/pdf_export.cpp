@@ -53,6 +53,25 @@ void PdfExport::ExportPage(const std::string& output, const std::string& input, 
     FolderLister lister(state_, shell_, locale_);
     const PathOpened opened = OpenReportOrFolder(opener, lister, input);
     if (!opened.Shown()) return Finish(opened.ExitCode());
+    PrintPageFile(kDone);
+}
+
+void PdfExport::ExportSchoolPage(const std::string& output, SchoolPageKind kind, const std::string& folder,
+                                 Done done) {
+    if (!Prepare(output, std::move(done))) return;
+    const SchoolPageOutcome built = SchoolPages(state_, shell_, locale_).Build(kind, folder);
+    if (built.outcome != ListOutcome::Shown) return Finish(built.ExitCode());
+    // The page names them too, at its end; a script run hears of them here.
+    if (!built.leftOut.empty()) {
+        std::vector<std::string> names;
+        for (const std::string& path : built.leftOut) names.push_back(FileNameOf(path));
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::ReportsLeftOut(names));
+    }
+    PrintPageFile(built.ExitCode());
+}
+
+void PdfExport::PrintPageFile(int exitCode) {
+    exitCode_ = exitCode;
     page_ = new ReportPage(this);
     connect(page_, &ReportPage::DocumentComplete, this, &PdfExport::PageShown);
     // Why a page could not be shown is told here; the export says only that it was not written.
@@ -69,7 +88,7 @@ void PdfExport::PageShown(bool ok) {
     page_->disconnect(this);
     if (!ok) return Write({}, kDamaged);
     auto* maker = new PrintoutMaker(page_, page_);
-    maker->Make(PdfOptions(), PdfLayout(), [this](const QByteArray& pdf) { Write(pdf.toStdString(), kDone); });
+    maker->Make(PdfOptions(), PdfLayout(), [this](const QByteArray& pdf) { Write(pdf.toStdString(), exitCode_); });
 }
 
 void PdfExport::ExportAllReports(const std::string& output, const std::string& folder, Done done) {

@@ -1,15 +1,24 @@
 #include "command_line.h"
 
+#include <utility>
+
 const char* const kViewerUsage =
     "U\u017Cycie:\n"
     "  ulnik [PLIK|FOLDER]                  otwiera sprawozdanie albo list\u0119 sprawozda\u0144 z folderu\n"
     "  ulnik -- PLIK                        to samo dla pliku, kt\u00F3rego nazwa zaczyna si\u0119 od \"-\"\n"
     "  ulnik --screenshot OBRAZ.png [PLIK|FOLDER]\n"
     "                                       zapisuje obraz okna i ko\u0144czy prac\u0119\n"
+    "  ulnik --screenshot OBRAZ.png --combined | --summary FOLDER\n"
+    "                                       to samo ze sprawozdaniem zbiorczym albo wynikami\n"
+    "                                       klasyfikacji folderu w oknie\n"
     "  ulnik --pdf WYNIK.pdf PLIK|FOLDER    zapisuje stron\u0119 tak, jak zosta\u0142aby wydrukowana,\n"
     "                                       i ko\u0144czy prac\u0119\n"
     "  ulnik --pdf WYNIK.pdf --all FOLDER   zapisuje w jednym PDF ka\u017Cde sprawozdanie z listy\n"
     "                                       folderu i ko\u0144czy prac\u0119\n"
+    "  ulnik --pdf WYNIK.pdf --combined FOLDER\n"
+    "                                       zapisuje sprawozdanie zbiorcze folderu i ko\u0144czy prac\u0119\n"
+    "  ulnik --pdf WYNIK.pdf --summary FOLDER\n"
+    "                                       zapisuje wyniki klasyfikacji folderu i ko\u0144czy prac\u0119\n"
     "  ulnik --version | --help             pokazuje wersj\u0119 programu albo ten tekst\n";
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args)
@@ -27,8 +36,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         return {Mode::Screenshot, args[1], n == 3 ? args[2] : ""};
     if (first == "--pdf" && n == 3)
         return {Mode::Pdf, args[1], args[2]};
-    if (first == "--pdf" && n == 4 && args[2] == "--all")
-        return {Mode::Pdf, args[1], args[3], true};
+    if ((first == "--pdf" || first == "--screenshot") && n == 4) {
+        using Shows = CommandLine::Shows;
+        const std::pair<const char*, Shows> folderPages[] = {{"--all", Shows::AllReports},
+                                                             {"--combined", Shows::CombinedReport},
+                                                             {"--summary", Shows::ClassificationSummary}};
+        const Mode mode = first == "--pdf" ? Mode::Pdf : Mode::Screenshot;
+        for (const auto& [option, shows] : folderPages)
+            if (args[2] == option && (mode == Mode::Pdf || shows != Shows::AllReports))
+                return {mode, args[1], args[3], shows};
+    }
     // "--" lets a file whose name begins with a dash be opened.
     if (n == 2 && first == "--")
         return {Mode::View, "", args[1]};
@@ -40,7 +57,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
 std::string UsageProblem(const std::vector<std::string>& args)
 {
     for (const std::string& arg : args) {
-        const bool known = arg == "--screenshot" || arg == "--pdf" || arg == "--all" || arg == "--version" ||
+        const bool known = arg == "--screenshot" || arg == "--pdf" || arg == "--all" ||
+                           arg == "--combined" || arg == "--summary" || arg == "--version" ||
                            arg == "--help" || arg == "--";
         if (arg.size() > 1 && arg.starts_with("-") && !known)
             return "ulnik: nieznana opcja: " + arg + "\n";

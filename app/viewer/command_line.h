@@ -9,7 +9,10 @@ struct CommandLine {
     Mode mode = Mode::View;
     std::string output;  // the picture or PDF to write
     std::string input;   // the report or folder to open; may be empty for View and Screenshot
-    bool allReports = false;  // Pdf: every report of the folder rather than its list
+    // Pdf and Screenshot: what of a folder is written, when not the page of what `input` names
+    // (every report of its list: Pdf only).
+    enum class Shows { Page, AllReports, CombinedReport, ClassificationSummary };
+    Shows shows = Shows::Page;
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);

@@ -16,7 +16,9 @@ HtmlView::HtmlView(QWidget* parent)
     setPage(page_);
     // Files dropped on the view belong to the window under it.
     setAcceptDrops(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    // Chromium's own menu (back, reload, view source) has nothing for a page file; the window
+    // offers a menu of its own where it has one.
+    setContextMenuPolicy(Qt::CustomContextMenu);
     connect(page_, &ReportPage::DocumentComplete, this, &HtmlView::DocumentComplete);
     connect(page_, &ReportPage::Failed, this, &HtmlView::Failed);
 }

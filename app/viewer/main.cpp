@@ -10,6 +10,7 @@
 #include "program_files.h"
 #include "program_fonts.h"
 #include "quit_on_signals.h"
+#include "report_search.h"
 #include "qt_translations.h"
 #include "screenshot.h"
 #include "terminal_shell.h"
@@ -22,7 +23,9 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
+#include <algorithm>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -49,7 +52,23 @@ bool NeedsADisplayItHasNot(const CommandLine& command)
 bool WritesOverItsInput(const CommandLine& command)
 {
     const bool writes = command.mode == CommandLine::Mode::Pdf || command.mode == CommandLine::Mode::Screenshot;
-    return writes && !command.input.empty() && SameFile(command.output, command.input);
+    if (!writes || command.input.empty())
+        return false;
+    if (SameFile(command.output, command.input))
+        return true;
+    // The page of a folder is no reason to lose one of its reports.
+    const std::vector<std::string> reports = FindReportFiles(command.input);
+    return std::any_of(reports.begin(), reports.end(),
+                       [&](const std::string& report) { return SameFile(command.output, report); });
+}
+
+std::optional<SchoolPageKind> SchoolPageShown(const CommandLine& command)
+{
+    switch (command.shows) {
+    case CommandLine::Shows::CombinedReport: return SchoolPageKind::Combined;
+    case CommandLine::Shows::ClassificationSummary: return SchoolPageKind::Summary;
+    default: return std::nullopt;
+    }
 }
 
 int RunViewer(QApplication& app, const CommandLine& command)
@@ -61,7 +80,8 @@ int RunViewer(QApplication& app, const CommandLine& command)
         TFBrowser window(&terminal);
         const QuitOnSignals quitOnSignals;
         window.show();
-        Screenshot screenshot(window, QFile::decodeName(QByteArray::fromStdString(command.output)), input);
+        Screenshot screenshot(window, QFile::decodeName(QByteArray::fromStdString(command.output)), input,
+                              SchoolPageShown(command));
         QTimer::singleShot(0, &screenshot, &Screenshot::Begin);
         return app.exec();
     }
@@ -87,10 +107,15 @@ int WritePdf(QApplication& app, const CommandLine& command)
         app.quit();
     };
     QTimer::singleShot(0, &exporter, [&] {
-        if (command.allReports)
-            exporter.ExportAllReports(command.output, command.input, done);
-        else
-            exporter.ExportPage(command.output, command.input, done);
+        using Shows = CommandLine::Shows;
+        switch (command.shows) {
+        case Shows::Page: return exporter.ExportPage(command.output, command.input, done);
+        case Shows::AllReports: return exporter.ExportAllReports(command.output, command.input, done);
+        case Shows::CombinedReport:
+            return exporter.ExportSchoolPage(command.output, SchoolPageKind::Combined, command.input, done);
+        case Shows::ClassificationSummary:
+            return exporter.ExportSchoolPage(command.output, SchoolPageKind::Summary, command.input, done);
+        }
     });
     app.exec();
     return code;

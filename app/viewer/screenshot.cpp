@@ -20,8 +20,8 @@ constexpr int kPaintTimeoutMs = 20000;
 constexpr int kSettleMs = 100;
 }
 
-Screenshot::Screenshot(TFBrowser& window, QString output, QString input)
-    : window_(window), output_(std::move(output)), input_(std::move(input))
+Screenshot::Screenshot(TFBrowser& window, QString output, QString input, std::optional<SchoolPageKind> schoolPage)
+    : window_(window), output_(std::move(output)), input_(std::move(input)), schoolPage_(schoolPage)
 {
 }
 
@@ -31,18 +31,29 @@ void Screenshot::Begin()
         QTimer::singleShot(kSettleMs, this, &Screenshot::Save);
         return;
     }
-    const QImage before = Snapshot(window_.View());
     connect(&window_, &TFBrowser::PageFailed, this, [this] { Fail(QStringLiteral("the page could not be shown")); });
+    connect(&window_, &TFBrowser::DocumentComplete, this, &Screenshot::PageShown);
+    before_ = Snapshot(window_.View());
     if (!window_.OpenPath(input_))
         return Fail(QStringLiteral("the page could not be shown"));
-    connect(&window_, &TFBrowser::DocumentComplete, this, [this, before](bool ok) {
-        if (!ok)
-            return Fail(QStringLiteral("the page did not load"));
-        auto* watch = new PaintWatch(window_.View(), before, this);
-        connect(watch, &PaintWatch::Painted, this, &Screenshot::Save);
-        connect(watch, &PaintWatch::TimedOut, this, [this] { Fail(QStringLiteral("the page was never painted")); });
-        watch->Start(kPaintTimeoutMs);
-    }, Qt::SingleShotConnection);
+}
+
+void Screenshot::PageShown(bool ok)
+{
+    if (!ok)
+        return Fail(QStringLiteral("the page did not load"));
+    // Its list first, then the school page over it.
+    if (const std::optional<SchoolPageKind> kind = std::exchange(schoolPage_, std::nullopt)) {
+        before_ = Snapshot(window_.View());
+        if (!window_.OpenSchoolPage(*kind))
+            Fail(QStringLiteral("the page could not be shown"));
+        return;
+    }
+    disconnect(&window_, &TFBrowser::DocumentComplete, this, &Screenshot::PageShown);
+    auto* watch = new PaintWatch(window_.View(), before_, this);
+    connect(watch, &PaintWatch::Painted, this, &Screenshot::Save);
+    connect(watch, &PaintWatch::TimedOut, this, [this] { Fail(QStringLiteral("the page was never painted")); });
+    watch->Start(kPaintTimeoutMs);
 }
 
 void Screenshot::Save()

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QScreen>
@@ -72,6 +73,11 @@ bool TFBrowser::OpenPath(const QString& path)
     return workspace_->OpenPath(path);
 }
 
+bool TFBrowser::OpenSchoolPage(SchoolPageKind kind)
+{
+    return workspace_->OpenSchoolPage(kind);
+}
+
 // One action per command, whatever runs it: its keys work wherever the focus is in the window,
 // the page too (the view leaves them to the window), and its hot area triggers it.
 void TFBrowser::WireCommands()
@@ -88,6 +94,8 @@ void TFBrowser::WireCommands()
         {C::Minimize, [this] { LMinimizeClick(); }},
         {C::Close, [this] { LCloseClick(); }},
         {C::Back, [this] { workspace_->BackToList(); }},
+        {C::CombinedReport, [this] { OpenSchoolPage(SchoolPageKind::Combined); }},
+        {C::ClassificationSummary, [this] { OpenSchoolPage(SchoolPageKind::Summary); }},
         {C::ZoomIn, [this] { zoom_->ZoomIn(); }},
         {C::ZoomOut, [this] { zoom_->ZoomOut(); }},
         {C::ZoomReset, [this] { zoom_->Reset(); }},
@@ -104,11 +112,26 @@ void TFBrowser::WireCommands()
         if (place.command && place.area != layout::HotArea::Drukuj)
             connect(face_.HotAreaOf(place.area), &HotLabel::clicked, actions_.at(*place.command), &QAction::trigger);
     }
+    actions_.at(C::CombinedReport)->setText(SchoolPageName(SchoolPageKind::Combined));
+    actions_.at(C::ClassificationSummary)->setText(SchoolPageName(SchoolPageKind::Summary));
+    connect(WebBrowser, &QWidget::customContextMenuRequested, this, &TFBrowser::PageMenu);
     // A press on Drukuj chooses how to print by its button and keys (LDrukujMouseDown).
     connect(face_.HotAreaOf(layout::HotArea::Drukuj), &HotLabel::pressedWithState, this,
             [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick) {
                 RunCommand([&] { printer_->Press(buttons, modifiers, doubleClick); });
             });
+}
+
+// The list's menu leads to the school's pages of its folder; other pages have none.
+void TFBrowser::PageMenu(QPoint pos)
+{
+    if (!workspace_->ListShown())
+        return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(actions_.at(WindowCommand::CombinedReport));
+    menu->addAction(actions_.at(WindowCommand::ClassificationSummary));
+    menu->popup(WebBrowser->mapToGlobal(pos));
 }
 
 // A copy that fails once under way is told as one that cannot start.

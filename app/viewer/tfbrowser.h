@@ -10,6 +10,7 @@
 #include "copy_all.h"
 #include "dialog_shell.h"
 #include "program_state.h"
+#include "school_pages.h"
 #include "window_face.h"
 #include "window_commands.h"
 
@@ -33,6 +34,9 @@ public:
     // A report file is opened, a folder listed, as named on the command line (relative to the
     // working folder). True when its page was written and shown.
     bool OpenPath(const QString& path);
+    // From the list shown, a school page of its folder, as its command opens it. True when its
+    // page was written and shown.
+    bool OpenSchoolPage(SchoolPageKind kind);
 
     HtmlView* View() const { return WebBrowser; }
     const ProgramState& State() const;
@@ -60,6 +64,7 @@ protected:
 
 private:
     void WireCommands();
+    void PageMenu(QPoint pos);
     void FormShow();
     void CentreOnScreen();
     CopyDone CopyEnded();

@@ -19,7 +19,9 @@ enum class WindowCommand {
     Help,
     Minimize,
     Close,      // as the close area: the page file goes too
-    Back,       // from a report opened from the list, back to the list
+    Back,       // from a report or school page opened from the list, back to the list
+    CombinedReport,         // of the folder whose list is shown; nothing elsewhere
+    ClassificationSummary,  // the same
     ZoomIn,
     ZoomOut,
     ZoomReset,
@@ -32,7 +34,7 @@ struct WindowKey {
     bool anyModifiers = false;
 };
 
-inline constexpr std::array<WindowKey, 12> kWindowKeys = {{
+inline constexpr std::array<WindowKey, 14> kWindowKeys = {{
     {WindowCommand::Copy, Qt::CTRL | Qt::Key_C},
     {WindowCommand::Print, Qt::CTRL | Qt::Key_P},
     {WindowCommand::Preview, Qt::CTRL | Qt::SHIFT | Qt::Key_P},
@@ -45,6 +47,10 @@ inline constexpr std::array<WindowKey, 12> kWindowKeys = {{
     {WindowCommand::Close, Qt::CTRL | Qt::Key_W},
     {WindowCommand::Back, QKeyCombination(Qt::Key_Backspace)},
     {WindowCommand::Back, Qt::ALT | Qt::Key_Left},
+    // Z as in "zbiorcze", K as in "klasyfikacja"; with Shift, so that a habitual Ctrl+Z (undo)
+    // builds nothing.
+    {WindowCommand::CombinedReport, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+    {WindowCommand::ClassificationSummary, Qt::CTRL | Qt::SHIFT | Qt::Key_K},
 }};
 
 // The page's reading size. Plus is a shifted key on many keyboards, "=" stands for it

@@ -7,12 +7,14 @@
 #include "load_warning.h"
 #include "page_printer.h"
 #include "page_writer.h"
+#include "utf8.h"
 #include "viewer_messages.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
@@ -31,10 +33,20 @@ QString FromFileSystem(const std::string& path)
 
 }  // namespace
 
+QString SchoolPageName(SchoolPageKind kind)
+{
+    // Its title, as a name.
+    QString name = QString::fromStdString(AnsiToUtf8(SchoolPageTitle(kind))).toLower();
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}
+
 Workspace::Workspace(HtmlView* view, PagePrinter* printer, Shell& messages, QWidget* window)
     : QObject(window),
       opener_(state_, *this, locale_),
       lister_(state_, *this, locale_),
+      school_(state_, *this, locale_),
       pageFolder_(QCoreApplication::applicationDirPath()),
       view_(view),
       printer_(printer),
@@ -183,11 +195,54 @@ void Workspace::BackToList()
     }
 }
 
+bool Workspace::ListShown() const
+{
+    return list_->Shown();
+}
+
+// The school page stands over the list as a report does: Back lists the folder again. The
+// folder is not followed under it, so the page stays as it was built until the user leaves it.
+bool Workspace::OpenSchoolPage(SchoolPageKind kind)
+{
+    if (!list_->Shown() || buildingSchoolPage_)
+        return false;
+    const ListReturn from{list_->Folder(), list_->ScrollPosition()};
+    SchoolPageOutcome built;
+    {
+        FolderProgressDialog progress(window_);
+        progress_ = &progress;
+        buildingSchoolPage_ = true;
+        const auto done = qScopeGuard([this] {
+            progress_ = nullptr;
+            buildingSchoolPage_ = false;
+        });
+        built = school_.Build(kind, FileSystemPath(from.folder), &progress);
+    }
+    if (built.outcome != ListOutcome::Shown) {
+        // The list stays; what changed in its folder meanwhile shows now.
+        if (std::exchange(refreshAfterBuild_, false))
+            RefreshList();
+        return false;
+    }
+    refreshAfterBuild_ = false;
+    returnTo_ = from;
+    listBeforeRefresh_.reset();
+    pendingBreak_.reset();
+    list_->Left();
+    printer_->SetAllReports({});
+    printer_->SetJobTitle(SchoolPageName(kind));
+    return true;
+}
+
 // A listing the program starts itself never says anything: on any failure the last list stays
 // (shown again if the new one cannot be), and the folder is still followed.
 void Workspace::RefreshList()
 {
-    if (!list_->Shown())
+    // The progress window of a school page lets the folder's news in while the page is built
+    // in the same state: the list is read again after it.
+    if (buildingSchoolPage_)
+        refreshAfterBuild_ = true;
+    if (!list_->Shown() || buildingSchoolPage_)
         return;
     const QString folder = list_->Folder();
     const QPointF scroll = list_->ScrollPosition();

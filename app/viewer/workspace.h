@@ -1,8 +1,8 @@
 #pragma once
 // What the window shows and where it leads: opening reports and folders (the pipeline), the
-// list of a folder and the way back to it, the list following its folder, what the printer is
-// told about the page shown (its job title, the list's reports), the page file of this window,
-// and the messages of all that. The window only asks; the workspace never reaches back into it.
+// list of a folder, the school's pages of the folder listed, and the way back to the list, the
+// list following its folder, what the printer is told about the page shown (its job title, the
+// list's reports), the page file of this window, and the messages of all that. The window only asks; the workspace never reaches back into it.
 #include <QObject>
 #include <QPointF>
 #include <QString>
@@ -17,6 +17,7 @@
 #include "qt_locale.h"
 #include "report_opener.h"
 #include "report_page.h"
+#include "school_pages.h"
 #include "shell.h"
 
 class FolderProgressDialog;
@@ -24,6 +25,9 @@ class HtmlView;
 class ListPage;
 class PagePrinter;
 class QWidget;
+
+// "Sprawozdanie zbiorcze": what the window calls the page, in its menu and its print jobs.
+QString SchoolPageName(SchoolPageKind kind);
 
 class Workspace : public QObject, private Shell {
     Q_OBJECT
@@ -46,6 +50,10 @@ public:
     void Retry();
     // From a report opened over the list back to that list, where it was scrolled.
     void BackToList();
+    bool ListShown() const;
+    // The combined report or the classification summary of the folder whose list is shown;
+    // nothing while no list is. True when its page was written and shown.
+    bool OpenSchoolPage(SchoolPageKind kind);
     // The window closes: its page goes (a quit takes it too, but a close may come first).
     void RemovePageFile() { pageFolder_.RemovePage(); }
 
@@ -84,6 +92,7 @@ private:
     QtLocale locale_;
     ReportOpener opener_;
     FolderLister lister_;
+    SchoolPages school_;
     PageFileFolder pageFolder_;
     HtmlView* view_;
     PagePrinter* printer_;
@@ -95,4 +104,6 @@ private:
     std::optional<ListReturn> returnTo_;        // the list a report was opened over
     // While a refreshed list loads: the list shown before it, shown again if the new one fails.
     std::optional<std::string> listBeforeRefresh_;
+    bool buildingSchoolPage_ = false;
+    bool refreshAfterBuild_ = false;  // the folder changed while a school page was built
 };

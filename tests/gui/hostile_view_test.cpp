@@ -111,20 +111,29 @@ private slots:
         QVERIFY(messages.front().ends_with("Pokazano tylko jego pocz\xB9tek."));
     }
 
-    // The report itself, or a file behind a link, is never written over.
+    // The report itself, a report of the folder whose page is written, or a file behind a
+    // link, is never written over.
     void outputsLeaveReportsAlone_data()
     {
         QTest::addColumn<QString>("mode");
-        QTest::newRow("--screenshot") << "--screenshot";
-        QTest::newRow("--pdf") << "--pdf";
+        QTest::addColumn<QString>("folderPage");  // the option naming a page of the folder
+        QTest::newRow("--screenshot") << "--screenshot" << "";
+        QTest::newRow("--pdf") << "--pdf" << "";
+        QTest::newRow("--pdf --all") << "--pdf" << "--all";
+        QTest::newRow("--pdf --summary") << "--pdf" << "--summary";
     }
     void outputsLeaveReportsAlone()
     {
         QFETCH(QString, mode);
+        QFETCH(QString, folderPage);
         const QString report = Write("r.xml", ReportHolding("tekst"));
-        const Run itself = Viewer({mode, report, report});
-        QCOMPARE(itself.exitCode, 1);
+        const QStringList options = folderPage.isEmpty() ? QStringList{} : QStringList{folderPage};
+        if (folderPage.isEmpty())
+            QCOMPARE(Viewer({mode, report, report}).exitCode, 1);
+        QCOMPARE(Viewer(QStringList{mode, report} + options + QStringList{scratch.path()}).exitCode, 1);
         QCOMPARE(Read(report), ReportHolding("tekst"));
+        if (!folderPage.isEmpty())
+            return;
 
         const QString victim = Write("victim.txt", "keep");
         const QString link = scratch.filePath(QStringLiteral("link.out"));

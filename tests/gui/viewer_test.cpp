@@ -38,6 +38,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
@@ -169,7 +170,8 @@ private slots:
     void escapingErrorIsShownAndProgramGoesOn();
     void unwritableProgramFolderStillShowsReport();
     void installedProgramKeepsItsPageWithTheUser();
-    void screenshotOfAPageThatCannotBeShownFails();
+    void screenshotOfWhatWasAsked_data();
+    void screenshotOfWhatWasAsked();
     void screenshotOnATwiceDenseScreenIsDrawnForIt();
     void retryBeforeAnyFileIsWrongType();
     void closeDeletesPageFile_data();
@@ -177,6 +179,8 @@ private slots:
     void listEntriesOpenTheirReportsAndBackKeepsTheScroll_data();
     void listEntriesOpenTheirReportsAndBackKeepsTheScroll();
     void listFollowsItsFolder();
+    void schoolPagesOpenFromTheListOnly_data();
+    void schoolPagesOpenFromTheListOnly();
     void twoWindowsKeepTheirOwnPages();
     void pageFileIsNeverFedToAPipeOrALink_data();
     void pageFileIsNeverFedToAPipeOrALink();
@@ -187,6 +191,8 @@ private:
     void ShowList(const QString& folder);
     // A click on the list's entry `index` (its line's middle, in view coordinates).
     void ClickEntry(int index);
+    // Right-clicks the page: the menu that opens, if any, and its entries' texts.
+    QMenu* PageMenu(QStringList& entries);
 
     // Drops `paths` on the window, as a file manager would, and waits for the page when one
     // is expected.
@@ -975,19 +981,34 @@ void ViewerTest::installedProgramKeepsItsPageWithTheUser()
     QVERIFY(!PageFileHome(bin).startsWith(prefix.path()));
 }
 
-void ViewerTest::screenshotOfAPageThatCannotBeShownFails()
+void ViewerTest::screenshotOfWhatWasAsked_data()
 {
+    QTest::addColumn<QStringList>("what");
+    QTest::addColumn<QString>("failure");  // what standard error says; empty: the picture is saved
+    QTest::newRow("missing report") << QStringList{scratch.filePath(QStringLiteral("brak.xml"))}
+                                    << QStringLiteral("Plik nie istnieje.");
+    // The school page is reached from the folder's list, as the user reaches it.
+    QTest::newRow("summary") << QStringList{QStringLiteral("--summary"), Sample("odebrane")} << QString();
+    QTest::newRow("summary of a report") << QStringList{QStringLiteral("--summary"), Sample("z_karty.xml")}
+                                         << QStringLiteral("could not be shown");
+}
+
+void ViewerTest::screenshotOfWhatWasAsked()
+{
+    QFETCH(QStringList, what);
+    QFETCH(QString, failure);
     QProcess viewer;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     viewer.setProcessEnvironment(env);
-    const QString picture = scratch.filePath(QStringLiteral("nic.png"));
-    viewer.start(QStringLiteral(ULNIK_VIEWER),
-                 {QStringLiteral("--screenshot"), picture, scratch.filePath(QStringLiteral("brak.xml"))});
+    const QString picture = scratch.filePath(QStringLiteral("okno.png"));
+    QFile::remove(picture);
+    viewer.start(QStringLiteral(ULNIK_VIEWER), QStringList{QStringLiteral("--screenshot"), picture} + what);
     QVERIFY(viewer.waitForFinished(60000));
-    QVERIFY(viewer.exitCode() != 0);
-    QVERIFY(QString::fromUtf8(viewer.readAllStandardError()).contains(QStringLiteral("Plik nie istnieje.")));
-    QVERIFY(!QFile::exists(picture));
+    const QString errors = QString::fromUtf8(viewer.readAllStandardError());
+    QCOMPARE(viewer.exitCode() == 0, failure.isEmpty());
+    QVERIFY2(failure.isEmpty() || errors.contains(failure), qPrintable(errors));
+    QCOMPARE(QFile::exists(picture), failure.isEmpty());
 }
 
 void ViewerTest::screenshotOnATwiceDenseScreenIsDrawnForIt()
@@ -1189,6 +1210,86 @@ void ViewerTest::listFollowsItsFolder()
     WriteFile(folder.filePath(QStringLiteral("e.xml")), ListedReport(QStringLiteral("Ernest Jan"), "kolo"));
     QTRY_VERIFY_WITH_TIMEOUT(Shown().contains(QStringLiteral("Ernest Jan")), kLoadTimeoutMs);
     QVERIFY(!Shown().contains(QStringLiteral("Cicha")));
+    QVERIFY(messages.empty());
+}
+
+QMenu* ViewerTest::PageMenu(QStringList& entries)
+{
+    QWidget* page = window->View()->focusProxy();
+    QTest::mouseClick(page, Qt::RightButton, Qt::NoModifier, page->rect().center());
+    QMenu* menu = nullptr;
+    entries.clear();
+    const auto opened = [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; };
+    if (!QTest::qWaitFor(opened, 1000))
+        return nullptr;
+    for (const QAction* action : menu->actions())
+        entries << action->text();
+    return menu;
+}
+
+void ViewerTest::schoolPagesOpenFromTheListOnly_data()
+{
+    QTest::addColumn<int>("key");  // 0: the list's menu
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("title");
+    const QString combined = QStringLiteral("Sprawozdanie zbiorcze"), summary = QStringLiteral("Wyniki klasyfikacji");
+    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << combined << "SPRAWOZDANIE ZBIORCZE";
+    QTest::newRow("Ctrl+Shift+K") << int(Qt::Key_K) << summary << "WYNIKI KLASYFIKACJI";
+    QTest::newRow("menu: combined") << 0 << combined << "SPRAWOZDANIE ZBIORCZE";
+    QTest::newRow("menu: summary") << 0 << summary << "WYNIKI KLASYFIKACJI";
+}
+
+// Both routes, keys and the list's menu, lead from a list to a page of its folder and from
+// nowhere else; the page stays until Back, whatever its folder does, and clicks on it open nothing.
+void ViewerTest::schoolPagesOpenFromTheListOnly()
+{
+    QFETCH(int, key);
+    QFETCH(QString, entry);
+    QFETCH(QString, title);
+    QStringList entries;
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    const auto ask = [&] {
+        if (key) {
+            QTest::keyClick(Focus(true), Qt::Key(key), Qt::ControlModifier | Qt::ShiftModifier);
+            return;
+        }
+        QMenu* menu = PageMenu(entries);
+        QVERIFY(menu);
+        QCOMPARE(entries, (QStringList{QStringLiteral("Sprawozdanie zbiorcze"), QStringLiteral("Wyniki klasyfikacji")}));
+        QAction* chosen = menu->actions().at(entries.indexOf(entry));
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(chosen).center());
+    };
+
+    Drop({Sample("z_karty.xml")}, true);
+    loaded.clear();
+    if (key)
+        ask();
+    else
+        QVERIFY(!PageMenu(entries));
+    QVERIFY(!loaded.wait(500));
+    QVERIFY(Shown().contains(QStringLiteral("REALIZACJA ZAJĘĆ")));
+
+    QTemporaryDir folder;
+    WriteFile(folder.filePath(QStringLiteral("a.xml")), ListedReport(QStringLiteral("Adamska Ewa"), "kolo"));
+    ShowList(folder.path());
+    loaded.clear();
+    ask();
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(Shown().contains(title));
+    QVERIFY(!Shown().contains(QStringLiteral("LISTA OTRZYMANYCH")));
+    // Where the list's entry was, and the folder changing, leave the page as it is.
+    QTest::mouseClick(window->View()->focusProxy(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 60));
+    WriteFile(folder.filePath(QStringLiteral("b.xml")), ListedReport(QStringLiteral("Bednarz Jan"), "kolo"));
+    QVERIFY(!loaded.wait(2 * FolderWatch::kQuietMs + 500));
+    QVERIFY(Shown().contains(title));
+    // Neither route builds a page from the page.
+    if (!key)
+        QVERIFY(!PageMenu(entries));
+
+    QTest::keyClick(Focus(true), Qt::Key_Backspace);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(Shown().contains(QStringLiteral("LISTA OTRZYMANYCH")));
+    QVERIFY(Shown().contains(QStringLiteral("Bednarz Jan")));
     QVERIFY(messages.empty());
 }
 

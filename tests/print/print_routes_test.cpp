@@ -57,16 +57,21 @@ Dialog* OpenDialog() {
     return nullptr;
 }
 
+// What `ulnik --pdf` writes: the page of what it names, every report of a folder, a school page.
+enum class Exported { Page, AllReports, Combined, Summary };
+
 // `ulnik --pdf`'s export, run until it says how it ended; messages go to `errors`.
-int Export(const std::string& output, const std::string& input, bool allReports, std::ostream& errors = std::cerr) {
+int Export(const std::string& output, const std::string& input, Exported what, std::ostream& errors = std::cerr) {
     TerminalShell shell(errors);
     PdfExport exporter(shell);
     int exitCode = -1;
     const auto done = [&exitCode](int code) { exitCode = code; };
-    if (allReports)
-        exporter.ExportAllReports(output, input, done);
-    else
-        exporter.ExportPage(output, input, done);
+    switch (what) {
+    case Exported::Page: exporter.ExportPage(output, input, done); break;
+    case Exported::AllReports: exporter.ExportAllReports(output, input, done); break;
+    case Exported::Combined: exporter.ExportSchoolPage(output, SchoolPageKind::Combined, input, done); break;
+    case Exported::Summary: exporter.ExportSchoolPage(output, SchoolPageKind::Summary, input, done); break;
+    }
     if (!QTest::qWaitFor([&] { return exitCode >= 0; }, 120000)) return -1;
     return exitCode;
 }
@@ -416,27 +421,40 @@ private slots:
     }
 
     void exportsReportsAndFolders_data() {
+        QTest::addColumn<int>("what");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
         QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("title");  // of the first page, when written
         const QString samples = ULNIK_SOURCE_DIR "/samples/";
         const QString out = QString::fromStdString(scratch_.PathOf("export.pdf"));
-        QTest::newRow("report") << samples + "zachowanie_3a.xml" << out << 0;
-        QTest::newRow("folder") << samples + "odebrane" << out << 0;
-        QTest::newRow("wrong type") << samples + "README.md" << out << 2;
-        QTest::newRow("missing file") << samples + "brak.xml" << out << 3;
-        QTest::newRow("no reports") << QString::fromStdString(scratch_.path().string()) + "/none" << out << 5;
-        QTest::newRow("cannot write") << samples + "z_karty.xml"
-                                      << QString::fromStdString(scratch_.PathOf("no/such/folder.pdf")) << 4;
+        const QString none = QString::fromStdString(scratch_.path().string()) + "/none";
+        const int page = int(Exported::Page), combined = int(Exported::Combined), summary = int(Exported::Summary);
+        QTest::newRow("report") << page << samples + "zachowanie_3a.xml" << out << 0 << "";
+        QTest::newRow("folder") << page << samples + "odebrane" << out << 0 << "LISTA OTRZYMANYCH";
+        QTest::newRow("wrong type") << page << samples + "README.md" << out << 2 << "";
+        QTest::newRow("missing file") << page << samples + "brak.xml" << out << 3 << "";
+        QTest::newRow("no reports") << page << none << out << 5 << "";
+        QTest::newRow("cannot write") << page << samples + "z_karty.xml"
+                                      << QString::fromStdString(scratch_.PathOf("no/such/folder.pdf")) << 4 << "";
+        QTest::newRow("combined report") << combined << samples + "odebrane" << out << 0 << "SPRAWOZDANIE ZBIORCZE";
+        QTest::newRow("summary") << summary << samples + "odebrane" << out << 0 << "WYNIKI KLASYFIKACJI";
+        QTest::newRow("summary of no reports") << summary << none << out << 5 << "";
     }
     void exportsReportsAndFolders() {
+        QFETCH(int, what);
         QFETCH(QString, input);
         QFETCH(QString, output);
         QFETCH(int, exitCode);
+        QFETCH(QString, title);
         QDir().mkpath(QString::fromStdString(scratch_.PathOf("none")));
         QFile::remove(output);
-        QCOMPARE(Export(output.toStdString(), input.toStdString(), false), exitCode);
-        if (exitCode == 0) QCOMPARE(CheckPrintout(ReadPrintout(output)), QString());
+        QCOMPARE(Export(output.toStdString(), input.toStdString(), Exported(what)), exitCode);
+        QCOMPARE(QFile::exists(output), exitCode == 0);
+        if (exitCode != 0) return;
+        const QList<PrintedPage> printed = ReadPrintout(output);
+        QCOMPARE(CheckPrintout(printed), QString());
+        QVERIFY(printed.first().Text().simplified().contains(title));
     }
 
     // Every report of the list from a page of its own, numbered from 1, named by a bookmark;
@@ -470,7 +488,7 @@ private slots:
         const std::string out = scratch_.PathOf("all.pdf");
         QFile::remove(QString::fromStdString(out));
         std::ostringstream errors;
-        const int exitCode = Export(out, folder.path().string(), true, errors);
+        const int exitCode = Export(out, folder.path().string(), Exported::AllReports, errors);
         QCOMPARE(exitCode, withForeign ? 6 : 0);
         QCOMPARE(withForeign && QString::fromStdString(errors.str()).contains(extra), withForeign);
         QCOMPARE(QString::fromStdString(errors.str()).count("Pomini"), withForeign ? 1 : 0);
