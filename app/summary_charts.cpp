@@ -41,7 +41,9 @@ std::string BarChartSvg(std::string_view title, const std::vector<Bar>& bars, st
     int64_t largest = 0;
     for (const Bar& bar : bars) largest = std::max(largest, bar.value.value_or(0));
     const int64_t height = kTitleHeight + static_cast<int64_t>(bars.size()) * kRowHeight + kBottom;
-    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\"" + Attribute("width", kWidth) +
+    // As wide as the page allows, up to its own width: the window's page is narrower than a printed one.
+    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" style=\"width:100%;max-width:" +
+                      std::to_string(kWidth) + "px;height:auto\"" + Attribute("width", kWidth) +
                       Attribute("height", height) + " viewBox=\"0 0 " + std::to_string(kWidth) + " " +
                       std::to_string(height) + "\" aria-label=\"" + HtmlEscaped(title) + "\">";
     svg += "<text x=\"0\" y=\"16\" font-size=\"13\" font-weight=\"bold\">" + HtmlEscaped(title) + "</text>";

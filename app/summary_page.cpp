@@ -8,8 +8,9 @@ namespace {
 
 constexpr int64_t kLeastShownAverage = 4;
 constexpr std::string_view kDoubtfulMark = "<sup>*</sup>";
+// Small print, as the window leaves a table of eight columns little room.
 constexpr std::string_view kTableStart =
-    "<table class=\"N\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\" style=\"border-collapse:collapse\">";
+    "<table class=\"M\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" style=\"border-collapse:collapse\">";
 
 std::string Cell(std::string_view content, std::string_view tag = "td") {
     return "<" + std::string(tag) + ">" + std::string(content) + "</" + std::string(tag) + ">";
@@ -34,7 +35,7 @@ std::string TotalsLine(const Totals& totals, std::string_view separator) {
                        Cell("<b>" + std::to_string(totals.classified) + "</b>");
     for (int64_t sum : {totals.fullAttendance, totals.distinctions, totals.failGrades, totals.exemplary, totals.lowered}) {
         const std::string share = Share(sum, totals.classified, separator);
-        line += Cell("<b>" + std::to_string(sum) + "</b>" + (share.empty() ? "" : " (" + share + ")"));
+        line += Cell("<b>" + std::to_string(sum) + "</b>" + (share.empty() ? "" : "<br>(" + share + ")"));
     }
     return line + "</tr>";
 }

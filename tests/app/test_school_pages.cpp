@@ -173,8 +173,8 @@ TEST_F(SchoolFolder, SummaryPageIsWrittenWithTheLeftOutFilesNamed) {
     EXPECT_EQ(shell.navigations, std::vector<std::string>{state.PageFilePath});
     EXPECT_TRUE(shell.messages.empty());
     for (const char* expected :
-         {"<td><b>Razem</b></td><td></td><td><b>122</b></td><td><b>5</b> (4,1%)</td><td><b>6</b> (4,9%)</td>"
-          "<td><b>4</b> (3,3%)</td><td><b>12</b> (9,8%)</td><td><b>6</b> (4,9%)</td>",
+         {"<td><b>Razem</b></td><td></td><td><b>122</b></td><td><b>5</b><br>(4,1%)</td><td><b>6</b><br>(4,9%)</td>"
+          "<td><b>4</b><br>(3,3%)</td><td><b>12</b><br>(9,8%)</td><td><b>6</b><br>(4,9%)</td>",
           "<td>brak<sup>*</sup></td>", "<li>Ewa Żak (1A) &ndash; 5,10</li>", "<li>Bury Olek (10A)</li>",
           "<li>obcy.xml</li>", "<li>zepsuty.xml</li>", "aria-label=\"Wyróżnienia\""})
         EXPECT_NE(page.find(expected), std::string::npos) << expected;
