@@ -125,19 +125,22 @@ public:
     }
 
 private:
-    using Reader = void (Gatherer::*)(FolderReport&, ClassRow&);
+    using Reader = void (Gatherer::*)(const FolderReport&, ReportFile&, ClassRow&);
 
     static FolderReport& Latest(const std::vector<FolderReport*>& reports) {
         return **std::max_element(reports.begin(), reports.end(), WrittenEarlier);
     }
 
-    // A report whose counts no file of its size could hold adds nothing and is named instead.
-    void Read(FolderReport& report, ClassRow& row, Reader reader) {
+    // A report whose counts no file of its size could hold, or that cannot be read again, adds
+    // nothing and is named instead.
+    void Read(const FolderReport& report, ClassRow& row, Reader reader) {
+        const std::unique_ptr<ReportFile> file = ReadAgain(report);
+        if (!file) return figures_.leftOut.push_back(report.file);
         ClassRow read = row;
         const std::size_t ranked = figures_.ranked.size();
         const auto subjects = subjects_;
         try {
-            (this->*reader)(report, read);
+            (this->*reader)(report, *file, read);
             row = std::move(read);
         } catch (const DamagedReport&) {
             figures_.ranked.resize(ranked);
@@ -157,19 +160,18 @@ private:
             figures_.problems.push_back(MissingLine(className, kBehaviour, kClassification));
     }
 
-    static void Heading(FolderReport& report, ClassRow& row) {
-        TpkXML& document = report.report->document();
+    static void Heading(const FolderReport& report, ReportFile& file, ClassRow& row) {
+        TpkXML& document = file.document();
         if (row.teacher.empty()) {
             row.teacher = report.teacher;
             row.teacherUtf8 = WideToUtf8(SchoolText("Belfer", document));
         }
         if (row.classNameUtf8.empty()) row.classNameUtf8 = AsciiUpper(WideToUtf8(SchoolText("Klasa", document)));
-        if (!row.classified.present) row.classified = FigureOf(report.report->Value("Klasyfikowanych"));
+        if (!row.classified.present) row.classified = FigureOf(file.Value("Klasyfikowanych"));
     }
 
-    void ReadClassification(FolderReport& report, ClassRow& row) {
-        ReportFile& file = *report.report;
-        Heading(report, row);
+    void ReadClassification(const FolderReport& report, ReportFile& file, ClassRow& row) {
+        Heading(report, file, row);
         row.fullAttendance = FigureOf(file.Value("Frekwencja", "IleOsob"));
         row.distinctions = FigureOf(file.Value("Pasek", "IleOsob"));
         row.failGrades = FigureOf(file.Value("Ndst", "IleOsob"));
@@ -187,9 +189,8 @@ private:
         }
     }
 
-    void ReadBehaviour(FolderReport& report, ClassRow& row) {
-        ReportFile& file = *report.report;
-        Heading(report, row);
+    void ReadBehaviour(const FolderReport& report, ReportFile& file, ClassRow& row) {
+        Heading(report, file, row);
         row.exemplary = FigureOf(file.Value("Wzorowi", "IleOsob"));
         RecordsOf(row.exemplary, file);
         const Figure cases = FigureOf(file.Value("Obnizone", "Ilosc"));

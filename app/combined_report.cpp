@@ -13,9 +13,11 @@ constexpr std::string_view kPartEnd = "</div>";
 
 // True when the renderer took the report; a refused one leaves the page as it was.
 bool AppendReport(FolderReport& entry, const RenderOptions& options, HtmlPage& page) {
+    const std::unique_ptr<ReportFile> report = ReadAgain(entry);
+    if (!report) return false;
     HtmlPage lines;
     try {
-        entry.type->render(false, lines, *entry.report, options);
+        entry.type->render(false, lines, *report, options);
     } catch (const ConversionError&) {
         return false;
     } catch (const DamagedReport&) {

@@ -44,10 +44,15 @@ FolderReports ReadFolderReports(const std::string& folder, FolderProgress* progr
         entry.className = ClassOf(*report);
         entry.teacher = report->Value("Belfer");
         entry.date = report->Value("Date");
-        entry.report = std::move(report);
     }
     if (progress && !progress->Advance(files.size(), files.size())) read.cancelled = true;
     return read;
+}
+
+std::unique_ptr<ReportFile> ReadAgain(const FolderReport& report) {
+    std::unique_ptr<ReportFile> again = ReadOrLeaveOut(report.file);
+    if (!again || FindDocumentType(again->Value("Doc")) != report.type) return nullptr;
+    return again;
 }
 
 bool InSchoolOrder(const FolderReport& a, const FolderReport& b) {

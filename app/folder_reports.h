@@ -1,6 +1,8 @@
 #pragma once
-// Every report of a folder read once, for the pages that take a whole folder at a time. A file
-// that cannot be read, is too large, or is of no known type is left out and kept by name.
+// The reports of a folder, for the pages that take a whole folder at a time: what each is, read
+// once to order them; its tree is read again when its turn comes, so that a folder of large
+// files never stands in memory all at once. A file that cannot be read, is too large, or is of
+// no known type is left out and kept by name.
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -13,7 +15,6 @@
 struct FolderReport {
     std::string file;  // as the folder search found it
     const DocumentType* type = nullptr;
-    std::unique_ptr<ReportFile> report;
     // Windows-1250, as the renderers read them.
     std::string className;  // `Klasa` upper-cased as the renderers show it, else `Klasy`
     std::string teacher;    // `Belfer`
@@ -28,6 +29,10 @@ struct FolderReports {
 };
 
 FolderReports ReadFolderReports(const std::string& folder, FolderProgress* progress = nullptr);
+
+// The report's tree, read again; null when the file can no longer be read or is no longer of
+// its type (it changed since).
+std::unique_ptr<ReportFile> ReadAgain(const FolderReport& report);
 
 // The order of a type's reports in the school's pages: class (as a school writes them: "2a"
 // before "10a"), then teacher, then file.

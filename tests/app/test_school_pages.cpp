@@ -228,7 +228,7 @@ TEST_F(SchoolFolder, CombinedReportHoldsTheRenderersOwnLinesInSchoolOrder) {
     for (FolderReport& report : reports.reports) {
         HtmlPage alone;
         if (report.file.ends_with("4c-z.xml")) continue;
-        report.type->render(false, alone, *report.report, RenderOptions(","));
+        report.type->render(false, alone, *ReadAgain(report), RenderOptions(","));
         std::string body;
         for (const std::string& line : alone) body += Utf8(line) + "\n";
         EXPECT_NE(page.find(body), std::string::npos) << report.file;
@@ -240,6 +240,31 @@ TEST_F(SchoolFolder, ARefusedReportIsLeftOutOfTheCombinedReportWhole) {
     const std::string page = Page(SchoolPageKind::Combined);
     EXPECT_EQ(page.find("9Z"), std::string::npos);
     EXPECT_NE(page.find("<li>9z.xml</li>"), std::string::npos);
+}
+
+// Reports are read again when their turn comes: one spoiled after the folder was read is left
+// out and named, never rendered from what it held before.
+TEST_F(SchoolFolder, AReportSpoiledWhileThePageIsBuiltIsLeftOut) {
+    struct SpoilWhenRead : FolderProgress {
+        TempDir& folder;
+        explicit SpoilWhenRead(TempDir& f) : folder(f) {}
+        bool Advance(std::size_t done, std::size_t total) override {
+            if (done == total) folder.Write("1a.xml", "<Szkola><Doc>Inne informacje</Doc></Szkola>");
+            return true;
+        }
+    };
+    for (SchoolPageKind kind : {SchoolPageKind::Combined, SchoolPageKind::Summary}) {
+        Write("1a.xml", Classification{"1a", "Przed Zmianą", "2026-01-20", "25", {"Ala"}, {}, {}}.Xml());
+        SpoilWhenRead spoil(folder);
+        SchoolPages pages(state, shell, locale);
+        const SchoolPageOutcome built = pages.Build(kind, folder.path().string(), &spoil);
+        EXPECT_NE(std::find_if(built.leftOut.begin(), built.leftOut.end(),
+                               [](const std::string& f) { return f.ends_with("/1a.xml"); }),
+                  built.leftOut.end());
+        std::string page;
+        for (const std::string& line : state.ThePage) page += line;
+        EXPECT_EQ(Utf8(page).find("Przed Zmianą"), std::string::npos);
+    }
 }
 
 TEST(SchoolPages, AFolderWithoutReportsIsToldAsTheListTellsIt) {
