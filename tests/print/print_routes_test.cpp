@@ -455,6 +455,15 @@ private slots:
         const QList<PrintedPage> printed = ReadPrintout(output);
         QCOMPARE(CheckPrintout(printed), QString());
         QVERIFY(printed.first().Text().simplified().contains(title));
+        // Each of the nine types from a page of its own; the summary's charts drawn as vectors.
+        if (Exported(what) == Exported::Combined) QVERIFY(printed.size() >= 9);
+        if (Exported(what) == Exported::Summary) {
+            QProcess images;
+            images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), output});
+            QVERIFY(images.waitForFinished(30000));
+            const QStringList lines = QString::fromUtf8(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.size(), 2);  // the header of an empty list
+        }
     }
 
     // Every report of the list from a page of its own, numbered from 1, named by a bookmark;
