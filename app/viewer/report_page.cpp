@@ -11,9 +11,13 @@
 
 namespace {
 
-// A page loaded under the name of the one before would open where that one was scrolled to.
+// A page loaded under the name of the one before would open where that one was scrolled to:
+// Chromium restores the place, and for a page that grows after its load (a list over a long
+// one), only later, past any scroll to the top. Every page shown asks it not to, for the page
+// that comes after it.
 constexpr auto kPrepareShownPage =
-    "if (document.body) document.body.style.borderStyle = 'none'; window.scrollTo(0, 0);";
+    "if (document.body) document.body.style.borderStyle = 'none'; history.scrollRestoration = 'manual'; "
+    "window.scrollTo(0, 0);";
 const QUrl kBlank(QStringLiteral("about:blank"));
 
 }  // namespace

@@ -42,16 +42,25 @@ void Screenshot::PageShown(bool ok)
 {
     if (!ok)
         return Fail(QStringLiteral("the page did not load"));
-    // Its list first, then the school page over it.
-    if (const std::optional<SchoolPageKind> kind = std::exchange(schoolPage_, std::nullopt)) {
-        before_ = Snapshot(window_.View());
-        if (!window_.OpenSchoolPage(*kind))
-            Fail(QStringLiteral("the page could not be shown"));
-        return;
-    }
+    // Its list first, painted, as the user sees it before asking for the school page over it:
+    // a picture taken against a list not yet painted could be of the list.
+    if (const std::optional<SchoolPageKind> kind = std::exchange(schoolPage_, std::nullopt))
+        return WhenPainted([this, kind = *kind] {
+            before_ = Snapshot(window_.View());
+            if (!window_.OpenSchoolPage(kind))
+                Fail(QStringLiteral("the page could not be shown"));
+        });
     disconnect(&window_, &TFBrowser::DocumentComplete, this, &Screenshot::PageShown);
+    WhenPainted([this] { Save(); });
+}
+
+void Screenshot::WhenPainted(std::function<void()> then)
+{
     auto* watch = new PaintWatch(window_.View(), before_, this);
-    connect(watch, &PaintWatch::Painted, this, &Screenshot::Save);
+    connect(watch, &PaintWatch::Painted, this, [watch, then = std::move(then)] {
+        watch->deleteLater();
+        then();
+    });
     connect(watch, &PaintWatch::TimedOut, this, [this] { Fail(QStringLiteral("the page was never painted")); });
     watch->Start(kPaintTimeoutMs);
 }

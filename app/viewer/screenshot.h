@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 #include "school_pages.h"
@@ -22,6 +23,8 @@ public:
 
 private:
     void PageShown(bool ok);
+    // Calls `then` once the view shows something other than before_.
+    void WhenPainted(std::function<void()> then);
     void Save();
     void Fail(const QString& why);
 
