@@ -6,16 +6,11 @@
 
 #include "folder_summary.h"
 #include "qt_locale.h"
+#include "silent_shell.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class SilentShell : public Shell {
-public:
-    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
-    void Navigate(const std::string&) override {}
-};
 
 fs::path MakeFolder(int files) {
     const fs::path folder = fs::temp_directory_path() / ("ulnik-bench-folder-" + std::to_string(files));

@@ -5,14 +5,9 @@
 
 #include "qt_locale.h"
 #include "report_opener.h"
+#include "silent_shell.h"
 
 namespace {
-
-class SilentShell : public Shell {
-public:
-    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
-    void Navigate(const std::string&) override {}
-};
 
 void ShowSample(benchmark::State& run, const std::string& path) {
     ProgramState state;

@@ -10,17 +10,12 @@
 
 #include "qt_locale.h"
 #include "school_pages.h"
+#include "silent_shell.h"
 #include "utf8.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class SilentShell : public Shell {
-public:
-    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
-    void Navigate(const std::string&) override {}
-};
 
 // A sample's bytes; one in UTF-16 as UTF-8, so that its class can be replaced as text.
 std::string Sample(const fs::path& path) {

@@ -1,0 +1,11 @@
+#pragma once
+// A shell for benchmarks: says nothing, shows nothing.
+#include <string>
+
+#include "shell.h"
+
+class SilentShell : public Shell {
+public:
+    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
+    void Navigate(const std::string&) override {}
+};
