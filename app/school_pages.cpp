@@ -70,7 +70,9 @@ SchoolPageOutcome SchoolPages::Build(SchoolPageKind kind, const std::string& fol
     AddLeftOutFiles(outcome.leftOut, page);
     AddStateStamp(locale_, page);
     EndPage(page);
-    return Written(state_.PageFilePath, PageBytes(page), messages, std::move(outcome), true);
+    outcome = Written(state_.PageFilePath, PageBytes(page), messages, std::move(outcome));
+    if (outcome.outcome == ListOutcome::Shown) shell_.Navigate(state_.PageFilePath);
+    return outcome;
 }
 
 SchoolPageOutcome SchoolPages::SummarySpreadsheet(const std::string& folder, const std::string& path) {
@@ -79,11 +81,11 @@ SchoolPageOutcome SchoolPages::SummarySpreadsheet(const std::string& folder, con
     if (outcome.outcome != ListOutcome::Shown) return outcome;
     const SchoolFigures figures = GatherFigures(reports);
     outcome.leftOut = AllLeftOut(std::move(reports.leftOut), figures.leftOut);
-    return Written(path, SummarySpreadsheetText(figures), ListMessages::Shown, std::move(outcome), false);
+    return Written(path, SummarySpreadsheetText(figures), ListMessages::Shown, std::move(outcome));
 }
 
 SchoolPageOutcome SchoolPages::Written(const std::string& path, std::string_view bytes, ListMessages messages,
-                                       SchoolPageOutcome outcome, bool show) {
+                                       SchoolPageOutcome outcome) {
     try {
         writer_(path, bytes);
     } catch (const FileWriteError& error) {
@@ -91,6 +93,5 @@ SchoolPageOutcome SchoolPages::Written(const std::string& path, std::string_view
             shell_.ShowMessageBox(StyleZamknij, IconInformacja, messages::CannotWrite(error.path(), error.reason()));
         return {ListOutcome::Damaged, std::move(outcome.leftOut)};
     }
-    if (show) shell_.Navigate(path);
     return outcome;
 }

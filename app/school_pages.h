@@ -47,9 +47,9 @@ private:
     // The folder's reports; NoFiles (told when messages are shown) or Cancelled stop there.
     SchoolPageOutcome Read(const std::string& folder, FolderProgress* progress, ListMessages messages,
                            FolderReports& reports);
-    // Writes the bytes; a failed write is told by the output's name, and nothing is shown.
+    // Writes the bytes; a failed write is told by the output's name, and ends as Damaged.
     SchoolPageOutcome Written(const std::string& path, std::string_view bytes, ListMessages messages,
-                              SchoolPageOutcome outcome, bool show);
+                              SchoolPageOutcome outcome);
 
     ProgramState& state_;
     Shell& shell_;

@@ -244,6 +244,12 @@ TEST(RenderTool, WriteFailuresNameTheOutputAndTheReason) {
          "Nie można zapisać pliku " + dir.PathOf("no/list") + ": No such file or directory\n"},
         {"--list --csv -o " + dir.PathOf("no/list") + " " + folder,
          "Nie można zapisać pliku " + dir.PathOf("no/list") + ": No such file or directory\n"},
+        {"--summary -o " + dir.PathOf("no/summary") + " " + folder,
+         "Nie można zapisać pliku " + dir.PathOf("no/summary") + ": No such file or directory\n"},
+        {"--summary --csv -o " + dir.PathOf("no/summary") + " " + folder,
+         "Nie można zapisać pliku " + dir.PathOf("no/summary") + ": No such file or directory\n"},
+        {"--combined -o " + dir.PathOf("folder") + " " + folder,
+         "Nie można zapisać pliku " + dir.PathOf("folder") + ": Is a directory\n"},
         {"-d " + dir.PathOf("pages") + " " + report,
          report + ": Nie można zapisać pliku " + dir.PathOf("pages/z_karty.htm") + ": Is a directory\n"},
     };
