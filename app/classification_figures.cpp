@@ -134,8 +134,9 @@ private:
     // A report whose counts no file of its size could hold, or that cannot be read again, adds
     // nothing and is named instead.
     void Read(const FolderReport& report, ClassRow& row, Reader reader) {
-        const std::unique_ptr<ReportFile> file = ReadAgain(report);
-        if (!file) return figures_.leftOut.push_back(report.file);
+        JudgedFile again = ReadAgain(report);
+        if (!again.verdict.Sound()) return figures_.leftOut.push_back({report.file, std::move(again.verdict)});
+        const std::unique_ptr<ReportFile> file = std::move(again.report);
         ClassRow read = row;
         const std::size_t ranked = figures_.ranked.size();
         const auto subjects = subjects_;
@@ -145,7 +146,7 @@ private:
         } catch (const DamagedReport&) {
             figures_.ranked.resize(ranked);
             subjects_ = subjects;
-            figures_.leftOut.push_back(report.file);
+            figures_.leftOut.push_back({report.file, {Verdict::CountBeyondRecords, {}}});
         }
     }
 

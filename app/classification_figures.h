@@ -46,7 +46,7 @@ struct SchoolFigures {
     std::vector<RankedPupil> ranked;               // highest average first; doubtful ones last
     std::vector<SubjectFailures> failuresBySubject;  // most pupils first
     std::vector<std::string> problems;               // lines on missing and doubled reports
-    std::vector<std::string> leftOut;                // files whose figures could not be read
+    std::vector<LeftOutFile> leftOut;                // files whose figures could not be read
     bool Doubtful() const;                           // any count shown as written
 };
 

@@ -12,21 +12,20 @@ constexpr std::string_view kPartOnNewPage = "<div style=\"break-before:page\">";
 constexpr std::string_view kPartEnd = "</div>";
 
 // True when the renderer took the report; a refused one leaves the page as it was.
-bool AppendReport(FolderReport& entry, const RenderOptions& options, HtmlPage& page) {
-    const std::unique_ptr<ReportFile> report = ReadAgain(entry);
-    if (!report) return false;
+// The verdict of the report as it reads now; a report that is not sound leaves the page as it was.
+FileVerdict AppendReport(FolderReport& entry, const RenderOptions& options, HtmlPage& page) {
+    JudgedFile again = ReadAgain(entry);
+    if (!again.verdict.Sound()) return again.verdict;
     HtmlPage lines;
     try {
-        entry.type->render(false, lines, *report, options);
+        entry.type->render(false, lines, *again.report, options);
     } catch (const ConversionError&) {
-        return false;
+        return {Verdict::CountNotNumber, {}};
     } catch (const DamagedReport&) {
-        return false;
-    } catch (const FileOpenError&) {
-        return false;
+        return {Verdict::CountBeyondRecords, {}};
     }
     page.insert(page.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
-    return true;
+    return {};
 }
 
 std::vector<FolderReport*> OfType(FolderReports& reports, const DocumentType& type) {
@@ -40,14 +39,15 @@ std::vector<FolderReport*> OfType(FolderReports& reports, const DocumentType& ty
 }  // namespace
 
 void WriteCombinedReport(FolderReports& reports, const RenderOptions& options, HtmlPage& page,
-                         std::vector<std::string>& leftOut) {
+                         std::vector<LeftOutFile>& leftOut) {
     bool first = true;
     for (int place = 0; place < kDocumentTypeCount; ++place) {
         const DocumentType& type = TypeInCombinedPlace(place);
         const std::vector<FolderReport*> of = OfType(reports, type);
         HtmlPage part;
         for (FolderReport* entry : of)
-            if (!AppendReport(*entry, options, part)) leftOut.push_back(entry->file);
+            if (FileVerdict verdict = AppendReport(*entry, options, part); !verdict.Sound())
+                leftOut.push_back({entry->file, std::move(verdict)});
         if (part.empty()) continue;  // every report of the type refused: no title over nothing
         page.emplace_back(first ? "<div>" : kPartOnNewPage);
         first = false;

@@ -12,4 +12,4 @@
 // Appends the parts to the page. A report its renderer refuses is left out, its file added to
 // `leftOut`; nothing of it reaches the page.
 void WriteCombinedReport(FolderReports& reports, const RenderOptions& options, HtmlPage& page,
-                         std::vector<std::string>& leftOut);
+                         std::vector<LeftOutFile>& leftOut);

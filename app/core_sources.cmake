@@ -5,6 +5,7 @@ set(ulnik_core_sources
     classification_figures.cpp
     combined_report.cpp
     document_types.cpp
+    file_verdict.cpp
     folder_reports.cpp
     folder_summary.cpp
     list_spreadsheet.cpp

@@ -5,17 +5,6 @@
 
 namespace {
 
-// Null when the file is left out.
-std::unique_ptr<ReportFile> ReadOrLeaveOut(const std::string& path) {
-    try {
-        return ReadReportFile(path, MissingFile::Raises);
-    } catch (const std::bad_alloc&) {
-        throw;
-    } catch (const std::exception&) {
-        return nullptr;
-    }
-}
-
 std::string ClassOf(ReportFile& report) {
     const std::string single = report.Value("Klasa");
     return AsciiUpper(single.empty() ? report.Value("Klasy") : single);
@@ -32,12 +21,13 @@ FolderReports ReadFolderReports(const std::string& folder, FolderProgress* progr
             read.cancelled = true;
             return read;
         }
-        std::unique_ptr<ReportFile> report = ReadOrLeaveOut(files[i]);
-        const DocumentType* type = report ? FindDocumentType(report->Value("Doc")) : nullptr;
-        if (!type) {
-            read.leftOut.push_back(files[i]);
+        JudgedFile judged = JudgeReportFile(files[i]);
+        if (!judged.verdict.Sound()) {
+            read.leftOut.push_back({files[i], std::move(judged.verdict)});
             continue;
         }
+        ReportFile* report = judged.report.get();
+        const DocumentType* type = judged.type;
         FolderReport& entry = read.reports.emplace_back();
         entry.file = files[i];
         entry.type = type;
@@ -49,9 +39,9 @@ FolderReports ReadFolderReports(const std::string& folder, FolderProgress* progr
     return read;
 }
 
-std::unique_ptr<ReportFile> ReadAgain(const FolderReport& report) {
-    std::unique_ptr<ReportFile> again = ReadOrLeaveOut(report.file);
-    if (!again || FindDocumentType(again->Value("Doc")) != report.type) return nullptr;
+JudgedFile ReadAgain(const FolderReport& report) {
+    JudgedFile again = JudgeReportFile(report.file);
+    if (again.verdict.Sound() && again.type != report.type) again.verdict = {Verdict::Foreign, {}};
     return again;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document_types.h"
+#include "file_verdict.h"
 #include "folder_summary.h"
 #include "report_file.h"
 
@@ -25,14 +26,14 @@ struct FolderReports {
     std::size_t files = 0;  // report files found
     bool cancelled = false;
     std::vector<FolderReport> reports;  // in the folder search's order
-    std::vector<std::string> leftOut;   // in the same order
+    std::vector<LeftOutFile> leftOut;   // in the same order
 };
 
 FolderReports ReadFolderReports(const std::string& folder, FolderProgress* progress = nullptr);
 
-// The report's tree, read again; null when the file can no longer be read or is no longer of
-// its type (it changed since).
-std::unique_ptr<ReportFile> ReadAgain(const FolderReport& report);
+// The report's tree, read and judged again: the file may have changed since. Its verdict is not
+// sound when it is no longer sound or no longer of its type.
+JudgedFile ReadAgain(const FolderReport& report);
 
 // The order of a type's reports in the school's pages: class (as a school writes them: "2a"
 // before "10a"), then teacher, then file.

@@ -51,8 +51,10 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
 
 std::string DamagedFiles(const std::vector<std::string>& paths) { return FilesNamed("Uszkodzone pliki: ", paths); }
 
-std::string LeftOutFiles(const std::vector<std::string>& paths) {
-    return FilesNamed(std::string(kLeftOutFiles) + " ", paths);
+std::string LeftOutFiles(const std::vector<LeftOutFile>& files) {
+    std::string lines(kLeftOutFiles);
+    for (const LeftOutFile& file : files) lines += "\r" + ShownFileName(file.file) + ": " + file.verdict.Said();
+    return lines;
 }
 
 std::string FilesNamed(std::string_view lead, const std::vector<std::string>& paths) {

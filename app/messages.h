@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "file_verdict.h"
+
 namespace messages {
 
 inline constexpr std::string_view kWrongDrop =
@@ -54,8 +56,8 @@ inline constexpr std::string_view kLeftOutFiles =
 std::string FilesNamed(std::string_view lead, const std::vector<std::string>& paths);
 // The line naming a folder's damaged files.
 std::string DamagedFiles(const std::vector<std::string>& paths);
-// The line naming the files a school's page left out.
-std::string LeftOutFiles(const std::vector<std::string>& paths);
+// The lines naming the files a school's page left out, each with why.
+std::string LeftOutFiles(const std::vector<LeftOutFile>& files);
 
 // A message about a file the user did not name himself (a line of the folder list): which it is.
 std::string NamingTheFile(std::string_view message, const std::string& path);

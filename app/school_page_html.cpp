@@ -23,11 +23,12 @@ void AddSectionHeading(std::string_view text, HtmlPage& page) {
     AddBoldLine(HtmlEscaped(text), page);
 }
 
-void AddLeftOutFiles(const std::vector<std::string>& paths, HtmlPage& page) {
-    if (paths.empty()) return;
+void AddLeftOutFiles(const std::vector<LeftOutFile>& files, HtmlPage& page) {
+    if (files.empty()) return;
     AddSectionHeading(messages::kLeftOutFiles, page);
     OpenList(page);
-    for (const std::string& path : paths) AddListItem(HtmlEscaped(messages::ShownFileName(path)), page);
+    for (const LeftOutFile& file : files)
+        AddListItem(HtmlEscaped(messages::ShownFileName(file.file) + ": " + file.verdict.Said()), page);
     CloseList(page);
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "file_verdict.h"
 #include "html_page.h"
 #include "locale_services.h"
 
@@ -15,7 +16,7 @@ std::string HtmlEscaped(std::string_view text);
 void AddSectionHeading(std::string_view text, HtmlPage& page);
 
 // The files left out of the page, by name, when there are any.
-void AddLeftOutFiles(const std::vector<std::string>& paths, HtmlPage& page);
+void AddLeftOutFiles(const std::vector<LeftOutFile>& files, HtmlPage& page);
 
 // When the page was made, as the list of received reports says it.
 void AddStateStamp(LocaleServices& locale, HtmlPage& page);

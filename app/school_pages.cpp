@@ -16,10 +16,13 @@
 namespace {
 
 // Left out while reading, while rendering or gathering: named once each, by name.
-std::vector<std::string> AllLeftOut(std::vector<std::string> read, const std::vector<std::string>& later) {
+std::vector<LeftOutFile> AllLeftOut(std::vector<LeftOutFile> read, const std::vector<LeftOutFile>& later) {
     read.insert(read.end(), later.begin(), later.end());
-    std::sort(read.begin(), read.end());
-    read.erase(std::unique(read.begin(), read.end()), read.end());
+    const auto byFile = [](const LeftOutFile& a, const LeftOutFile& b) { return a.file < b.file; };
+    std::stable_sort(read.begin(), read.end(), byFile);
+    read.erase(std::unique(read.begin(), read.end(),
+                           [](const LeftOutFile& a, const LeftOutFile& b) { return a.file == b.file; }),
+               read.end());
     return read;
 }
 
@@ -34,7 +37,12 @@ int SchoolPageOutcome::ExitCode() const {
 }
 
 std::string SchoolPageTitle(SchoolPageKind kind) {
-    return kind == SchoolPageKind::Combined ? "SPRAWOZDANIE ZBIORCZE" : "WYNIKI KLASYFIKACJI";
+    switch (kind) {
+    case SchoolPageKind::Combined: return "SPRAWOZDANIE ZBIORCZE";
+    case SchoolPageKind::Summary: return "WYNIKI KLASYFIKACJI";
+    case SchoolPageKind::Check: break;
+    }
+    return "SPRAWDZENIE PLIK\xD3W";
 }
 
 SchoolPageOutcome SchoolPages::Read(const std::string& folder, FolderProgress* progress, ListMessages messages,
@@ -57,11 +65,11 @@ SchoolPageOutcome SchoolPages::Build(SchoolPageKind kind, const std::string& fol
     HtmlPage& page = state_.ThePage;
     BeginPage(page);
     AddTitle(SchoolPageTitle(kind), page);
-    std::vector<std::string> later;
+    std::vector<LeftOutFile> later;
     if (kind == SchoolPageKind::Combined) {
         const RenderOptions options([this] { return locale_.DecimalSeparator(); });
         WriteCombinedReport(reports, options, page, later);
-    } else {
+    } else if (kind == SchoolPageKind::Summary) {
         const SchoolFigures figures = GatherFigures(reports);
         later = figures.leftOut;
         WriteSummary(figures, locale_.DecimalSeparator(), page);
@@ -82,6 +90,14 @@ SchoolPageOutcome SchoolPages::SummarySpreadsheet(const std::string& folder, con
     const SchoolFigures figures = GatherFigures(reports);
     outcome.leftOut = AllLeftOut(std::move(reports.leftOut), figures.leftOut);
     return Written(path, SummarySpreadsheetText(figures), ListMessages::Shown, std::move(outcome));
+}
+
+SchoolPageOutcome SchoolPages::CheckSpreadsheet(const std::string& folder, const std::string& path) {
+    FolderReports reports;
+    SchoolPageOutcome outcome = Read(folder, nullptr, ListMessages::Shown, reports);
+    if (outcome.outcome != ListOutcome::Shown) return outcome;
+    outcome.leftOut = std::move(reports.leftOut);
+    return Written(path, "\xEF\xBB\xBFPlik;Ocena\r\n", ListMessages::Shown, std::move(outcome));
 }
 
 SchoolPageOutcome SchoolPages::Written(const std::string& path, std::string_view bytes, ListMessages messages,

@@ -17,11 +17,12 @@
 enum class SchoolPageKind {
     Combined,  // "Sprawozdanie zbiorcze"
     Summary,   // "Wyniki klasyfikacji"
+    Check,     // "Sprawdzenie plik\xF3w": every file of the folder with its verdict
 };
 
 struct SchoolPageOutcome {
     ListOutcome outcome = ListOutcome::NoFiles;  // Shown when the page was written and shown
-    std::vector<std::string> leftOut;            // files named at the page's end, as found
+    std::vector<LeftOutFile> leftOut;            // files named at the page's end, with why
 
     // 0 when written whole; 6 when written with files left out; the list's codes otherwise.
     int ExitCode() const;
@@ -39,6 +40,8 @@ public:
     // The summary's table as a spreadsheet (UTF-8 with a byte-order mark, ";", CR LF, the
     // header row, one row per class, "Razem" last), written by `writer` to `path`.
     SchoolPageOutcome SummarySpreadsheet(const std::string& folder, const std::string& path);
+    // The check page's table as a spreadsheet, in the same form.
+    SchoolPageOutcome CheckSpreadsheet(const std::string& folder, const std::string& path);
 
     // Where pages go; the page file by default.
     void SetPageWriter(PageWriter writer) { writer_ = std::move(writer); }

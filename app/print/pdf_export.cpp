@@ -64,7 +64,7 @@ void PdfExport::ExportSchoolPage(const std::string& output, SchoolPageKind kind,
     // The page names them too, at its end; a script run hears of them here.
     if (!built.leftOut.empty()) {
         std::vector<std::string> names;
-        for (const std::string& path : built.leftOut) names.push_back(FileNameOf(path));
+        for (const LeftOutFile& file : built.leftOut) names.push_back(FileNameOf(file.file));
         shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::ReportsLeftOut(names));
     }
     PrintPageFile(built.ExitCode());

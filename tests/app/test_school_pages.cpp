@@ -228,7 +228,7 @@ TEST_F(SchoolFolder, CombinedReportHoldsTheRenderersOwnLinesInSchoolOrder) {
     for (FolderReport& report : reports.reports) {
         HtmlPage alone;
         if (report.file.ends_with("4c-z.xml")) continue;
-        report.type->render(false, alone, *ReadAgain(report), RenderOptions(","));
+        report.type->render(false, alone, *ReadAgain(report).report, RenderOptions(","));
         std::string body;
         for (const std::string& line : alone) body += Utf8(line) + "\n";
         EXPECT_NE(page.find(body), std::string::npos) << report.file;
@@ -259,7 +259,7 @@ TEST_F(SchoolFolder, AReportSpoiledWhileThePageIsBuiltIsLeftOut) {
         SchoolPages pages(state, shell, locale);
         const SchoolPageOutcome built = pages.Build(kind, folder.path().string(), &spoil);
         EXPECT_NE(std::find_if(built.leftOut.begin(), built.leftOut.end(),
-                               [](const std::string& f) { return f.ends_with("/1a.xml"); }),
+                               [](const LeftOutFile& f) { return f.file.ends_with("/1a.xml"); }),
                   built.leftOut.end());
         std::string page;
         for (const std::string& line : state.ThePage) page += line;

@@ -153,12 +153,13 @@ EMSCRIPTEN_KEEPALIVE int ulnik_list(const char* folder) {
                messages::kDamagedFolder, static_cast<int>(ListOutcome::Damaged));
 }
 
-// The school's pages of a listed folder: 0 the combined report, 1 the classification summary.
+// The school's pages of a listed folder: 0 the combined report, 1 the classification summary, 2 the
+// check of its files.
 // Outcomes are ListOutcome's; the files left out are named on the page itself.
 EMSCRIPTEN_KEEPALIVE int ulnik_school_page(const char* folder, int kind) {
-    if (kind != 0 && kind != 1) return static_cast<int>(ListOutcome::Damaged);
+    if (kind < 0 || kind > 2) return static_cast<int>(ListOutcome::Damaged);
     return Run([&] {
-        const SchoolPageKind which = kind == 0 ? SchoolPageKind::Combined : SchoolPageKind::Summary;
+        const SchoolPageKind which = static_cast<SchoolPageKind>(kind);
         return static_cast<int>(TheCore().schoolPages.Build(which, folder).outcome);
     }, messages::kDamagedFolder, static_cast<int>(ListOutcome::Damaged));
 }
