@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <map>
 
+#include "code_page.h"
 #include "count_conversion.h"
 #include "messages.h"
 #include "polish_order.h"
-#include "school_value.h"
 #include "utf8.h"
 
 namespace {
@@ -14,11 +14,18 @@ namespace {
 constexpr std::string_view kClassification = "Klasyfikacja klasy";
 constexpr std::string_view kBehaviour = "Klasyfikacja klasy z zachowania";
 
-struct PolishLess {
-    bool operator()(const std::string& a, const std::string& b) const { return PolishBefore(a, b); }
+// Classes and names in the school's order; texts that tie there by their bytes.
+bool SchoolBefore(const std::string& a, const std::string& b) {
+    const std::string x = WideToAnsi(Utf8ToWide(a)), y = WideToAnsi(Utf8ToWide(b));
+    if (const int order = ComparePolish(x, y)) return order < 0;
+    return a < b;
+}
+
+struct SchoolLess {
+    bool operator()(const std::string& a, const std::string& b) const { return SchoolBefore(a, b); }
 };
 
-// The reports of one class, by type.
+// The sound reports of one class, by type.
 struct ClassReports {
     std::vector<FolderReport*> classification, behaviour;
 };
@@ -32,12 +39,6 @@ Figure FigureOf(std::string written) {
     }
     figure.written = std::move(written);
     return figure;
-}
-
-// How many records a figure stands for, charged to the report's budget as its renderer would
-// charge them: a count no file of its size could hold makes the report a damaged one.
-int32_t RecordsOf(const Figure& figure, ReportFile& report) {
-    return figure.value ? report.Count(figure.written) : 0;
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -72,26 +73,69 @@ bool WrittenEarlier(const FolderReport* a, const FolderReport* b) {
     return x != y ? x < y : a->file < b->file;
 }
 
-std::string Quoted(std::string_view text) { return "\x84" + std::string(text) + "\x94"; }
+std::string Quoted(std::string_view type) { return "„" + std::string(type) + "”"; }
+
+std::string FileName(const std::string& path) { return AnsiToUtf8(messages::ShownFileName(path)); }
 
 std::string DoubledLine(const std::string& className, std::string_view type, std::vector<FolderReport*> reports) {
     std::sort(reports.begin(), reports.end(), WrittenEarlier);
-    std::string line = "Klasa " + className + ": wi\xEA" "cej ni\xBF jedno sprawozdanie " + Quoted(type) + ": ";
+    std::string line = "Klasa " + className + ": więcej niż jedno sprawozdanie " + Quoted(type) + ": ";
     for (std::size_t i = 0; i < reports.size(); ++i) {
-        line += (i ? ", " : "") + messages::ShownFileName(reports[i]->file) + " (";
-        line += reports[i]->date.empty() ? "bez daty" : reports[i]->date;
+        line += (i ? ", " : "") + FileName(reports[i]->file) + " (";
+        line += reports[i]->date.empty() ? "bez daty" : AnsiToUtf8(reports[i]->date);
         line += ")";
     }
-    return line + "; u\xBFyto " + messages::ShownFileName(reports.back()->file) + " (p\xF3\x9Fniejsza data).";
+    const FolderReport& used = *reports.back();
+    const bool tie = DateKey(reports[reports.size() - 2]->date) == DateKey(used.date);
+    if (tie) return line + "; daty są równe, więc użyto " + FileName(used.file) + " (ostatni według nazwy pliku).";
+    return line + "; użyto " + FileName(used.file) + " (późniejsza data).";
 }
 
 std::string MissingLine(const std::string& className, std::string_view missing, std::string_view present) {
     return "Klasa " + className + ": brak sprawozdania " + Quoted(missing) + " (jest " + Quoted(present) + ").";
 }
 
+std::string DisagreementLine(const ClassRow& row) {
+    return "Klasa " + row.className + ": liczba klasyfikowanych w " + Quoted(kClassification) + " (" +
+           row.classified.written + ") różni się od liczby w " + Quoted(kBehaviour) + " (" +
+           row.behaviourClassified.written + "); użyto " + FigureText(row.classified) + ".";
+}
+
 // A lowered-behaviour case may name several pupils, separated by commas; a case names one at least.
 int64_t PupilsNamed(const std::string& persons) {
     return std::max<int64_t>(1, static_cast<int64_t>(ListParts(persons).size()));
+}
+
+// The classes of one share's base, and its numerators over them.
+void AddToBases(const ClassRow& row, Totals& totals) {
+    const auto value = [](const Figure& figure) { return figure.value.value_or(0); };
+    if (row.InClassificationBase()) {
+        totals.classificationBase.pupils += *row.classified.value;
+        ++totals.classificationBase.classes;
+        totals.fullAttendanceInBase += value(row.fullAttendance);
+        totals.distinctionsInBase += value(row.distinctions);
+        totals.failGradesInBase += value(row.failGrades);
+    } else if (row.classification) {
+        totals.classificationBase.outside.push_back(row.className);
+    }
+    if (const std::optional<int64_t> pupils = row.BehaviourBase()) {
+        totals.behaviourBase.pupils += *pupils;
+        ++totals.behaviourBase.classes;
+        totals.exemplaryInBase += value(row.exemplary);
+        totals.loweredInBase += value(row.lowered);
+    } else if (row.behaviour) {
+        totals.behaviourBase.outside.push_back(row.className);
+    }
+}
+
+void AddToSums(const ClassRow& row, Totals& totals) {
+    const auto add = [](int64_t& sum, const Figure& figure) { sum += figure.value.value_or(0); };
+    add(totals.classified, row.classified);
+    add(totals.fullAttendance, row.fullAttendance);
+    add(totals.distinctions, row.distinctions);
+    add(totals.failGrades, row.failGrades);
+    add(totals.exemplary, row.exemplary);
+    add(totals.lowered, row.lowered);
 }
 
 class Gatherer {
@@ -104,23 +148,24 @@ public:
         row.className = className;
         if (!reports.classification.empty()) Read(Latest(reports.classification), row, &Gatherer::ReadClassification);
         if (!reports.behaviour.empty()) Read(Latest(reports.behaviour), row, &Gatherer::ReadBehaviour);
-        if (row.classified.present || row.exemplary.present || row.lowered.present) {
-            AddToTotals(row);
-            figures_.classes.push_back(std::move(row));
-        }
+        if (!row.classification && !row.behaviour) return;
+        if (Disagree(row)) figures_.problems.push_back(DisagreementLine(row));
+        AddToSums(row, figures_.totals);
+        AddToBases(row, figures_.totals);
+        figures_.classes.push_back(std::move(row));
     }
 
     void Finish() {
         std::stable_sort(figures_.ranked.begin(), figures_.ranked.end(), [](const RankedPupil& a, const RankedPupil& b) {
             if (a.average.value.has_value() != b.average.value.has_value()) return a.average.value.has_value();
             if (a.average.value != b.average.value) return a.average.value > b.average.value;
-            return PolishBefore(a.pupil, b.pupil);
+            return SchoolBefore(a.pupil, b.pupil);
         });
         for (auto& [key, failures] : subjects_) figures_.failuresBySubject.push_back(std::move(failures));
         std::stable_sort(figures_.failuresBySubject.begin(), figures_.failuresBySubject.end(),
                          [](const SubjectFailures& a, const SubjectFailures& b) {
                              if (a.pupils.size() != b.pupils.size()) return a.pupils.size() > b.pupils.size();
-                             return PolishBefore(a.subject, b.subject);
+                             return SchoolBefore(a.subject, b.subject);
                          });
     }
 
@@ -131,23 +176,17 @@ private:
         return **std::max_element(reports.begin(), reports.end(), WrittenEarlier);
     }
 
-    // A report whose counts no file of its size could hold, or that cannot be read again, adds
-    // nothing and is named instead.
+    static bool Disagree(const ClassRow& row) {
+        return row.classification && row.behaviour && row.classified.value && row.behaviourClassified.value &&
+               *row.classified.value != *row.behaviourClassified.value;
+    }
+
+    // A report that is no longer sound when read again (it changed since) adds nothing and is
+    // named instead.
     void Read(const FolderReport& report, ClassRow& row, Reader reader) {
         JudgedFile again = ReadAgain(report);
         if (!again.verdict.Sound()) return figures_.leftOut.push_back({report.file, std::move(again.verdict)});
-        const std::unique_ptr<ReportFile> file = std::move(again.report);
-        ClassRow read = row;
-        const std::size_t ranked = figures_.ranked.size();
-        const auto subjects = subjects_;
-        try {
-            (this->*reader)(report, *file, read);
-            row = std::move(read);
-        } catch (const DamagedReport&) {
-            figures_.ranked.resize(ranked);
-            subjects_ = subjects;
-            figures_.leftOut.push_back({report.file, {Verdict::CountBeyondRecords, {}}});
-        }
+        (this->*reader)(report, *again.report, row);
     }
 
     void Problems(const std::string& className, const ClassReports& reports) {
@@ -161,67 +200,60 @@ private:
             figures_.problems.push_back(MissingLine(className, kBehaviour, kClassification));
     }
 
-    static void Heading(const FolderReport& report, ReportFile& file, ClassRow& row) {
-        TpkXML& document = file.document();
-        if (row.teacher.empty()) {
-            row.teacher = report.teacher;
-            row.teacherUtf8 = WideToUtf8(SchoolText("Belfer", document));
-        }
-        if (row.classNameUtf8.empty()) row.classNameUtf8 = AsciiUpper(WideToUtf8(SchoolText("Klasa", document)));
-        if (!row.classified.present) row.classified = FigureOf(file.Value("Klasyfikowanych"));
+    static void Heading(ReportFile& file, ClassRow& row) {
+        if (row.teacher.empty()) row.teacher = file.Utf8({"Belfer"});
     }
 
-    void ReadClassification(const FolderReport& report, ReportFile& file, ClassRow& row) {
-        Heading(report, file, row);
-        row.fullAttendance = FigureOf(file.Value("Frekwencja", "IleOsob"));
-        row.distinctions = FigureOf(file.Value("Pasek", "IleOsob"));
-        row.failGrades = FigureOf(file.Value("Ndst", "IleOsob"));
-        RecordsOf(row.fullAttendance, file);
-        for (int32_t i = 1, n = RecordsOf(row.distinctions, file); i <= n; ++i) {
-            const std::string pupil = Numbered("Uczen", i);
-            figures_.ranked.push_back({file.Value("Pasek", pupil), row.className,
-                                       FigureOf(file.Value("Pasek", pupil, "Srednia"))});
+    void ReadClassification(const FolderReport&, ReportFile& file, ClassRow& row) {
+        Heading(file, row);
+        row.classification = true;
+        row.classified = FigureOf(file.Utf8({"Klasyfikowanych"}));
+        row.fullAttendance = FigureOf(file.Utf8({"Frekwencja", "IleOsob"}));
+        row.distinctions = FigureOf(file.Utf8({"Pasek", "IleOsob"}));
+        row.failGrades = FigureOf(file.Utf8({"Ndst", "IleOsob"}));
+        for (int64_t i = 1, n = row.distinctions.value.value_or(0); i <= n; ++i) {
+            const std::string pupil = Numbered("Uczen", static_cast<int32_t>(i));
+            figures_.ranked.push_back({file.Utf8({"Pasek", pupil}), row.className,
+                                       FigureOf(file.Utf8({"Pasek", pupil, "Srednia"}))});
         }
-        for (int32_t i = 1, n = RecordsOf(row.failGrades, file); i <= n; ++i) {
-            const std::string pupil = Numbered("Uczen", i);
-            const std::string who = file.Value("Ndst", pupil) + " (" + row.className + ")";
-            for (const std::string& subject : ListParts(file.Value("Ndst", pupil, "Przedmioty")))
+        for (int64_t i = 1, n = row.failGrades.value.value_or(0); i <= n; ++i) {
+            const std::string pupil = Numbered("Uczen", static_cast<int32_t>(i));
+            const std::string who = file.Utf8({"Ndst", pupil}) + " (" + row.className + ")";
+            for (const std::string& subject : ListParts(file.Utf8({"Ndst", pupil, "Przedmioty"})))
                 AddFailure(subject, who);
         }
     }
 
-    void ReadBehaviour(const FolderReport& report, ReportFile& file, ClassRow& row) {
-        Heading(report, file, row);
-        row.exemplary = FigureOf(file.Value("Wzorowi", "IleOsob"));
-        RecordsOf(row.exemplary, file);
-        const Figure cases = FigureOf(file.Value("Obnizone", "Ilosc"));
+    void ReadBehaviour(const FolderReport&, ReportFile& file, ClassRow& row) {
+        Heading(file, row);
+        row.behaviour = true;
+        row.behaviourClassified = FigureOf(file.Utf8({"Klasyfikowanych"}));
+        if (!row.classification) row.classified = row.behaviourClassified;
+        row.exemplary = FigureOf(file.Utf8({"Wzorowi", "IleOsob"}));
+        const Figure cases = FigureOf(file.Utf8({"Obnizone", "Ilosc"}));
         if (!cases.value) {
             row.lowered = cases;
             return;
         }
         int64_t pupils = 0;
-        for (int32_t i = 1, n = RecordsOf(cases, file); i <= n; ++i)
-            pupils += PupilsNamed(file.Value("Obnizone", Numbered("Uzasadnienie", i), "Osoba"));
+        for (int64_t i = 1; i <= *cases.value; ++i)
+            pupils += PupilsNamed(file.Utf8({"Obnizone", Numbered("Uzasadnienie", static_cast<int32_t>(i)), "Osoba"}));
         row.lowered = FigureOf(std::to_string(pupils));
     }
 
     void AddFailure(const std::string& subject, const std::string& who) {
-        std::string key;
-        for (char c : subject) key += PolishLower(c);
-        SubjectFailures& failures = subjects_[key];
+        SubjectFailures& failures = subjects_[SubjectKey(subject)];
         if (failures.subject.empty()) failures.subject = subject;
         failures.pupils.push_back(who);
     }
 
-    void AddToTotals(const ClassRow& row) {
-        Totals& totals = figures_.totals;
-        const auto add = [](int64_t& sum, const Figure& figure) { sum += figure.value.value_or(0); };
-        add(totals.classified, row.classified);
-        add(totals.fullAttendance, row.fullAttendance);
-        add(totals.distinctions, row.distinctions);
-        add(totals.failGrades, row.failGrades);
-        add(totals.exemplary, row.exemplary);
-        add(totals.lowered, row.lowered);
+    // Case folded by the Polish alphabet; a name the code page cannot write is told apart by its
+    // own characters, so that two such names never meet under the same "?".
+    static std::string SubjectKey(const std::string& subject) {
+        const std::string ansi = WideToAnsi(Utf8ToWide(subject));
+        std::string key;
+        for (char c : ansi) key += PolishLower(c);
+        return AnsiToUtf8(ansi) == subject ? key : key + '\0' + subject;
     }
 
     SchoolFigures& figures_;
@@ -229,6 +261,23 @@ private:
 };
 
 }  // namespace
+
+bool Figure::Doubtful() const {
+    if (!present) return false;
+    if (!value || written.empty()) return true;
+    return !std::all_of(written.begin(), written.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<int64_t> ClassRow::BehaviourBase() const {
+    if (!behaviour) return std::nullopt;
+    if (classified.value) return classified.value;
+    return behaviourClassified.value;
+}
+
+std::string FigureText(const Figure& figure) {
+    if (!figure.present) return {};
+    return figure.value ? std::to_string(*figure.value) : figure.written;
+}
 
 bool SchoolFigures::Doubtful() const {
     const auto doubtfulRow = [](const ClassRow& r) {
@@ -240,10 +289,10 @@ bool SchoolFigures::Doubtful() const {
 }
 
 SchoolFigures GatherFigures(FolderReports& reports) {
-    std::map<std::string, ClassReports, PolishLess> byClass;
+    std::map<std::string, ClassReports, SchoolLess> byClass;
     for (FolderReport& report : reports.reports) {
-        if (report.type->text == kClassification) byClass[report.className].classification.push_back(&report);
-        if (report.type->text == kBehaviour) byClass[report.className].behaviour.push_back(&report);
+        if (report.type->text == kClassification) byClass[report.classUtf8].classification.push_back(&report);
+        if (report.type->text == kBehaviour) byClass[report.classUtf8].behaviour.push_back(&report);
     }
     SchoolFigures figures;
     Gatherer gatherer(figures);

@@ -28,6 +28,24 @@ FileVerdict AppendReport(FolderReport& entry, const RenderOptions& options, Html
     return {};
 }
 
+// Blank paragraphs that end a part would only spill over a full printed page onto one of their
+// own, before the next part's page: a blank sheet in the printout.
+// Closing tags between them and the part's end are kept.
+void DropTrailingBlanks(HtmlPage& part) {
+    HtmlPage blank;
+    AddBlankParagraph(blank);
+    const auto closing = [](std::string_view line) {
+        while (line.starts_with(' ')) line.remove_prefix(1);
+        return line.starts_with("</");
+    };
+    for (std::size_t i = part.size(); i-- > 0;) {
+        if (part[i] == blank.front() || part[i] == "<br>" || part[i].empty())
+            part.erase(part.begin() + static_cast<std::ptrdiff_t>(i));
+        else if (!closing(part[i]))
+            break;
+    }
+}
+
 std::vector<FolderReport*> OfType(FolderReports& reports, const DocumentType& type) {
     std::vector<FolderReport*> of;
     for (FolderReport& entry : reports.reports)
@@ -49,6 +67,7 @@ void WriteCombinedReport(FolderReports& reports, const RenderOptions& options, H
             if (FileVerdict verdict = AppendReport(*entry, options, part); !verdict.Sound())
                 leftOut.push_back({entry->file, std::move(verdict)});
         if (part.empty()) continue;  // every report of the type refused: no title over nothing
+        DropTrailingBlanks(part);
         page.emplace_back(first ? "<div>" : kPartOnNewPage);
         first = false;
         if (!type.combinedTitle.empty()) AddTitle(type.combinedTitle, page);

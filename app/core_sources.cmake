@@ -6,6 +6,7 @@ set(ulnik_core_sources
     combined_report.cpp
     document_types.cpp
     file_verdict.cpp
+    folder_check.cpp
     folder_reports.cpp
     folder_summary.cpp
     list_spreadsheet.cpp

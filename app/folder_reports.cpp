@@ -10,6 +10,11 @@ std::string ClassOf(ReportFile& report) {
     return AsciiUpper(single.empty() ? report.Value("Klasy") : single);
 }
 
+std::string ClassInUtf8(ReportFile& report) {
+    const std::string single = report.Utf8({"Klasa"});
+    return AsciiUpper(single.empty() ? report.Utf8({"Klasy"}) : single);
+}
+
 }  // namespace
 
 FolderReports ReadFolderReports(const std::string& folder, FolderProgress* progress) {
@@ -32,6 +37,7 @@ FolderReports ReadFolderReports(const std::string& folder, FolderProgress* progr
         entry.file = files[i];
         entry.type = type;
         entry.className = ClassOf(*report);
+        entry.classUtf8 = ClassInUtf8(*report);
         entry.teacher = report->Value("Belfer");
         entry.date = report->Value("Date");
     }

@@ -18,6 +18,7 @@ struct FolderReport {
     const DocumentType* type = nullptr;
     // Windows-1250, as the renderers read them.
     std::string className;  // `Klasa` upper-cased as the renderers show it, else `Klasy`
+    std::string classUtf8;  // the same in UTF-8, every character kept: classes are told apart by it
     std::string teacher;    // `Belfer`
     std::string date;       // `Date`
 };

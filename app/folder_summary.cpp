@@ -25,15 +25,6 @@ public:
 
 // Straight from the tree's UTF-16, so that no character is lost to Windows-1250. The values
 // that are there, joined as the line joins them.
-std::string Concerns(const DocumentType* type, TpkXML& document) {
-    if (!type) return "";
-    std::u16string text;
-    for (std::string_view field : type->summaryFields) {
-        const std::u16string value = field.empty() ? u"" : SchoolText(field, document);
-        if (!value.empty()) text += (text.empty() ? u"" : u" - ") + value;
-    }
-    return WideToUtf8(text);
-}
 
 // The rows in the order their lines sort into; rows of equal lines keep the folder's order.
 std::vector<ListRow> InLineOrder(std::vector<ListRow> rows, LocaleServices& locale) {
@@ -77,7 +68,7 @@ std::optional<ListRow> ReadListRow(const std::string& path) {
         row.documentType = report->Value("Doc");
         row.line = report->Value("Belfer") + SummarySuffix(row.documentType, document);
         row.teacher = WideToUtf8(SchoolText("Belfer", document));
-        row.concerns = Concerns(FindDocumentType(row.documentType), document);
+        row.concerns = ConcernsOf(FindDocumentType(row.documentType), document);
         row.date = WideToUtf8(SchoolText("Date", document));
         return row;
     } catch (const FileTooLarge&) {
@@ -194,4 +185,14 @@ void FolderLister::BuildFolderListPage() {
     AddTextLine("  Stan na: " + date + " g. " + time, page);
     EndPage(page);
     writer_(state_.PageFilePath, PageBytes(page));
+}
+
+std::string ConcernsOf(const DocumentType* type, TpkXML& document) {
+    if (!type) return "";
+    std::u16string text;
+    for (std::string_view field : type->summaryFields) {
+        const std::u16string value = field.empty() ? u"" : SchoolText(field, document);
+        if (!value.empty()) text += (text.empty() ? u"" : u" - ") + value;
+    }
+    return WideToUtf8(text);
 }

@@ -13,6 +13,7 @@
 #include "shell.h"
 
 class TpkXML;
+struct DocumentType;
 
 // Told before each file is read; answering false cancels the listing.
 class FolderProgress {
@@ -80,5 +81,7 @@ private:
 // The row of one report file; nothing when the file could not be read (or is gone), and
 // FileTooLarge for a file too large to be a report.
 std::optional<ListRow> ReadListRow(const std::string& path);
+// What a report of the type concerns: its summary fields that are there, joined by " - ", UTF-8.
+std::string ConcernsOf(const DocumentType* type, TpkXML& document);
 // What follows the teacher's name for a document type; empty for a type outside the table.
 std::string SummarySuffix(const std::string& documentType, TpkXML& document);

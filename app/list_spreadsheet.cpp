@@ -9,28 +9,31 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kHeader = "Plik;Nauczyciel;Rodzaj;Dotyczy;Data\r\n";
 
-// File names are the file system's bytes: UTF-8 as a rule, Windows-1250 when unpacked so.
+}  // namespace
+
 std::string FileNameCell(const std::string& path) {
     const std::string name = PathFileName(path);
     return IsStrictUtf8(name) ? name : AnsiToUtf8(name);
 }
 
-}  // namespace
-
 std::string Spreadsheet(const std::vector<ListRow>& rows) {
     std::string sheet = std::string(kByteOrderMark) + std::string(kHeader);
     for (const ListRow& row : rows) {
         const DocumentType* type = FindDocumentType(row.documentType);
-        const std::string cells[] = {FileNameCell(row.file), row.teacher,
-                                     type ? AnsiToUtf8(type->listName) : std::string(), row.concerns, row.date};
-        for (std::size_t i = 0; i < std::size(cells); ++i) sheet += (i ? ";" : "") + SpreadsheetCell(cells[i]);
-        sheet += "\r\n";
+        sheet += SpreadsheetLine({FileNameCell(row.file), row.teacher,
+                                  type ? AnsiToUtf8(type->listName) : std::string(), row.concerns, row.date});
     }
     return sheet;
 }
 
+std::string SpreadsheetLine(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) line += (i ? ";" : "") + SpreadsheetCell(cells[i]);
+    return line + "\r\n";
+}
+
 std::string CsvField(std::string_view utf8) {
-    if (utf8.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(utf8);
+    if (utf8.find_first_of(";,\t\"\r\n") == std::string_view::npos) return std::string(utf8);
     std::string quoted = "\"";
     for (char c : utf8) quoted += c == '"' ? "\"\"" : std::string(1, c);
     return quoted + "\"";

@@ -13,9 +13,17 @@
 // The whole file, for rows in the list's order.
 std::string Spreadsheet(const std::vector<ListRow>& rows);
 
-// A field quoted when it holds ";", '"', CR or LF, with each '"' doubled.
+// A field quoted when it holds ";", ",", a tab, '"', CR or LF, with each '"' doubled: a Polish
+// office program's import dialog takes the comma and the tab for separators beside ";".
 std::string CsvField(std::string_view utf8);
 
 // A field as CsvField writes it; one that a spreadsheet program would take for a formula (it
 // begins with = + - or @, or a tab or CR) is made text with a leading apostrophe.
 std::string SpreadsheetCell(std::string_view utf8);
+
+// A file's name in a cell. Names are the file system's bytes: UTF-8 as a rule, Windows-1250 when
+// unpacked so.
+std::string FileNameCell(const std::string& path);
+
+// One row of cells, ";" between them, ended by CR LF.
+std::string SpreadsheetLine(const std::vector<std::string>& cells);

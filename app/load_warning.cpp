@@ -23,12 +23,21 @@ const char* Why(XmlBreakReason reason) {
     return "";
 }
 
-// "wiersz L, kolumna C: " and why.
-std::string WhereAndWhy(const XmlBreak& where) {
+}  // namespace
+
+std::string BreakReason(const XmlBreak& where) {
     std::string why = Why(where.reason);
     if (const size_t mark = why.find('%'); mark != std::string::npos)
         why.replace(mark, 1, messages::ShownText(where.element));
-    return "wiersz " + std::to_string(where.line) + ", kolumna " + std::to_string(where.column) + ": " + why;
+    return why;
+}
+
+namespace {
+
+// "wiersz L, kolumna C: " and why.
+std::string WhereAndWhy(const XmlBreak& where) {
+    return "wiersz " + std::to_string(where.line) + ", kolumna " + std::to_string(where.column) + ": " +
+           BreakReason(where);
 }
 
 }  // namespace

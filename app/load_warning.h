@@ -6,6 +6,8 @@
 #include "pkxml.h"
 
 std::string IncompleteFileWarning(const XmlBreak& where);
+// Why the file breaks off, alone: "plik urywa się przed </Pasek>".
+std::string BreakReason(const XmlBreak& where);
 // The same for the viewer's message box: where the file breaks, and that only its beginning
 // is shown.
 std::string IncompletePageNotice(const XmlBreak& where);

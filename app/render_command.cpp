@@ -4,9 +4,11 @@ namespace {
 
 using Action = RenderCommand::Action;
 
+constexpr const char* kCsvAlone = "--csv dzia\u0142a tylko z --list, --summary albo --check";
+
 struct Options {
     std::optional<std::string> out, outDir;
-    bool list = false, csv = false, tree = false, combined = false, summary = false;
+    bool list = false, csv = false, tree = false, combined = false, summary = false, check = false;
     std::vector<std::string> inputs;
 };
 
@@ -18,7 +20,7 @@ std::string Read(const std::vector<std::string>& args, Options& options) {
         std::optional<std::string>* value = arg == "-o" ? &options.out : arg == "-d" ? &options.outDir : nullptr;
         bool* flag = arg == "--list" ? &options.list : arg == "--csv" ? &options.csv
                      : arg == "--tree" ? &options.tree : arg == "--combined" ? &options.combined
-                     : arg == "--summary" ? &options.summary : nullptr;
+                     : arg == "--summary" ? &options.summary : arg == "--check" ? &options.check : nullptr;
         if (value) {
             if (*value) return "opcja " + arg + " podana dwa razy";
             if (i + 1 == args.size()) return "opcja " + arg + " wymaga warto\u015Bci";
@@ -44,20 +46,20 @@ Action ActionOf(const Options& o, std::string& problem) {
         problem = std::move(why);
         return Action::Usage;
     };
-    const int folderPages = o.list + o.combined + o.summary;
+    const int folderPages = o.list + o.combined + o.summary + o.check;
     if (o.tree) {
         if (folderPages || o.csv || o.out || o.outDir) return refuse("--tree nie \u0142\u0105czy si\u0119 z innymi opcjami");
         return inputs == 1 ? Action::Tree : refuse("--tree wymaga jednego pliku");
     }
-    if (folderPages > 1) return refuse("--list, --combined i --summary wykluczaj\u0105 si\u0119 nawzajem");
+    if (folderPages > 1) return refuse("--list, --combined, --summary i --check wykluczaj\u0105 si\u0119 nawzajem");
     if (folderPages) {
-        const std::string option = o.list ? "--list" : o.combined ? "--combined" : "--summary";
+        const std::string option = o.list ? "--list" : o.combined ? "--combined" : o.summary ? "--summary" : "--check";
         if (o.outDir) return refuse(option + " nie \u0142\u0105czy si\u0119 z -d");
-        if (o.csv && o.combined) return refuse("--csv dzia\u0142a tylko z --list albo --summary");
+        if (o.csv && o.combined) return refuse(kCsvAlone);
         if (inputs != 1) return refuse(option + " wymaga jednego folderu");
-        return o.list ? Action::List : o.combined ? Action::Combined : Action::Summary;
+        return o.list ? Action::List : o.combined ? Action::Combined : o.summary ? Action::Summary : Action::Check;
     }
-    if (o.csv) return refuse("--csv dzia\u0142a tylko z --list albo --summary");
+    if (o.csv) return refuse(kCsvAlone);
     if (o.outDir) {
         if (o.out) return refuse("-d nie \u0142\u0105czy si\u0119 z -o");
         return inputs >= 1 ? Action::Batch : refuse("-d wymaga sprawozda\u0144 albo folder\u00F3w");

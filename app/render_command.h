@@ -5,11 +5,11 @@
 #include <vector>
 
 struct RenderCommand {
-    enum class Action { Usage, Help, Version, Report, Batch, List, Tree, Combined, Summary };
+    enum class Action { Usage, Help, Version, Report, Batch, List, Tree, Combined, Summary, Check };
     Action action = Action::Usage;
     std::optional<std::string> out;  // -o: a file in place of standard output
     std::string outDir;              // -d: the folder of a batch's pages
-    bool csv = false;                // --csv: the list or the summary as a spreadsheet
+    bool csv = false;                // --csv: the list, the summary or the check as a spreadsheet
     std::vector<std::string> inputs;
     std::string problem;  // Usage: what was wrong, in Polish (UTF-8); empty when nothing was asked
 };

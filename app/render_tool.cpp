@@ -62,15 +62,18 @@ constexpr const char* kUsage =
     "  ulnik-render --summary FOLDER        zapisuje wyniki klasyfikacji: tabel\u0119 klas z sumami,\n"
     "                                       wykresy, oceny ndst wed\u0142ug przedmiot\u00F3w, wyr\u00F3\u017Cnienia\n"
     "  ulnik-render --summary --csv FOLDER  tabel\u0119 wynik\u00F3w klasyfikacji jako arkusz (CSV)\n"
+    "  ulnik-render --check FOLDER          zapisuje sprawdzenie plik\u00F3w: ka\u017Cdy plik z folderu\n"
+    "                                       z ocen\u0105 i tym, co z nim zrobi\u0107\n"
+    "  ulnik-render --check --csv FOLDER    sprawdzenie plik\u00F3w jako arkusz (CSV)\n"
     "  ulnik-render --tree PLIK             wypisuje drzewo XML odczytane z pliku\n"
     "  ulnik-render --help                  pokazuje ten tekst\n"
     "  ulnik-render --version               pokazuje wersj\u0119 programu\n"
-    "Z --list, --combined i --summary opcja -o WYNIK zapisuje wynik do pliku WYNIK. Strony s\u0105\n"
+    "Z --list, --combined, --summary i --check opcja -o WYNIK zapisuje wynik do pliku WYNIK. Strony s\u0105\n"
     "w HTML, w kodowaniu Windows-1250; sprawozdanie wi\u0119ksze ni\u017C 16 MB jest uszkodzone.\n"
     "Kody wyj\u015Bcia: 0 gotowe, 1 b\u0142\u0119dne wywo\u0142anie, 2 b\u0142\u0119dny typ pliku, 3 nie mo\u017Cna\n"
     "otworzy\u0107 pliku, 4 uszkodzone sprawozdanie albo nie zapisano wyniku, 5 brak sprawozda\u0144\n"
     "w folderze, 6 uszkodzony plik w folderze (--combined i --summary zapisuj\u0105 wtedy wynik\n"
-    "bez niego); z -d najwy\u017Cszy napotkany kod.\n";
+    "bez niego, --check wynik z nim); z -d najwy\u017Cszy napotkany kod.\n";
 
 const std::string kStandardOutput = "standardowe wyj\u015Bcie";
 
@@ -251,8 +254,9 @@ int SchoolFolder(SchoolPageKind kind, const std::string& folder, const std::opti
     state.PageFilePath = out.value_or("");
     SchoolPages pages(state, shell, locale);
     pages.SetPageWriter(out ? fileOutput.AsPageWriter() : standardOutput.AsPageWriter());
-    const SchoolPageOutcome outcome = csv ? pages.SummarySpreadsheet(folder, out.value_or(""))
-                                          : pages.Build(kind, folder);
+    const SchoolPageOutcome outcome = !csv                         ? pages.Build(kind, folder)
+                                      : kind == SchoolPageKind::Check ? pages.CheckSpreadsheet(folder, out.value_or(""))
+                                                                      : pages.SummarySpreadsheet(folder, out.value_or(""));
     SayLocaleFailure(locale);
     if (!outcome.leftOut.empty() && outcome.outcome == ListOutcome::Shown)
         SayMessage(messages::LeftOutFiles(outcome.leftOut));
@@ -299,6 +303,8 @@ int Run(const std::vector<std::string>& args) {
         return SchoolFolder(SchoolPageKind::Combined, command.inputs[0], command.out, false);
     case RenderCommand::Action::Summary:
         return SchoolFolder(SchoolPageKind::Summary, command.inputs[0], command.out, command.csv);
+    case RenderCommand::Action::Check:
+        return SchoolFolder(SchoolPageKind::Check, command.inputs[0], command.out, command.csv);
     case RenderCommand::Action::Batch: return RenderBatch(command.outDir, command.inputs);
     case RenderCommand::Action::Report: return RenderReport(command.inputs[0], command.out);
     case RenderCommand::Action::Usage: break;

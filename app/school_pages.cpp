@@ -6,6 +6,7 @@
 #include "combined_report.h"
 #include "exit_codes.h"
 #include "file_access.h"
+#include "folder_check.h"
 #include "folder_reports.h"
 #include "html_page.h"
 #include "messages.h"
@@ -48,8 +49,12 @@ std::string SchoolPageTitle(SchoolPageKind kind) {
 SchoolPageOutcome SchoolPages::Read(const std::string& folder, FolderProgress* progress, ListMessages messages,
                                     FolderReports& reports) {
     reports = ReadFolderReports(folder, progress);
-    if (reports.cancelled) return {ListOutcome::Cancelled, {}};
-    if (reports.files == 0) {
+    return Found(reports.files, reports.cancelled, messages);
+}
+
+SchoolPageOutcome SchoolPages::Found(std::size_t files, bool cancelled, ListMessages messages) {
+    if (cancelled) return {ListOutcome::Cancelled, {}};
+    if (files == 0) {
         if (messages == ListMessages::Shown)
             shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kNoReportFiles));
         return {ListOutcome::NoFiles, {}};
@@ -57,25 +62,41 @@ SchoolPageOutcome SchoolPages::Read(const std::string& folder, FolderProgress* p
     return {ListOutcome::Shown, {}};
 }
 
+void SchoolPages::BeginSchoolPage(SchoolPageKind kind, const std::string& folder, HtmlPage& page) {
+    BeginPage(page);
+    AddSchoolPageStyle(page);
+    AddTitle(SchoolPageTitle(kind), page);
+    AddFolderLine(folder, page);
+}
+
 SchoolPageOutcome SchoolPages::Build(SchoolPageKind kind, const std::string& folder, FolderProgress* progress,
                                      ListMessages messages) {
-    FolderReports reports;
-    SchoolPageOutcome outcome = Read(folder, progress, messages, reports);
-    if (outcome.outcome != ListOutcome::Shown) return outcome;
     HtmlPage& page = state_.ThePage;
-    BeginPage(page);
-    AddTitle(SchoolPageTitle(kind), page);
-    std::vector<LeftOutFile> later;
-    if (kind == SchoolPageKind::Combined) {
-        const RenderOptions options([this] { return locale_.DecimalSeparator(); });
-        WriteCombinedReport(reports, options, page, later);
-    } else if (kind == SchoolPageKind::Summary) {
-        const SchoolFigures figures = GatherFigures(reports);
-        later = figures.leftOut;
-        WriteSummary(figures, locale_.DecimalSeparator(), page);
+    SchoolPageOutcome outcome;
+    if (kind == SchoolPageKind::Check) {
+        const FolderCheck check = CheckFolder(folder, progress);
+        outcome = Found(check.files, check.cancelled, messages);
+        if (outcome.outcome != ListOutcome::Shown) return outcome;
+        BeginSchoolPage(kind, folder, page);
+        WriteFolderCheck(check, page);
+        outcome.leftOut = check.NotSound();
+    } else {
+        FolderReports reports;
+        outcome = Read(folder, progress, messages, reports);
+        if (outcome.outcome != ListOutcome::Shown) return outcome;
+        BeginSchoolPage(kind, folder, page);
+        std::vector<LeftOutFile> later;
+        if (kind == SchoolPageKind::Combined) {
+            const RenderOptions options([this] { return locale_.DecimalSeparator(); });
+            WriteCombinedReport(reports, options, page, later);
+        } else {
+            const SchoolFigures figures = GatherFigures(reports);
+            later = figures.leftOut;
+            WriteSummary(figures, locale_.DecimalSeparator(), page);
+        }
+        outcome.leftOut = AllLeftOut(std::move(reports.leftOut), later);
+        AddLeftOutFiles(outcome.leftOut, page);
     }
-    outcome.leftOut = AllLeftOut(std::move(reports.leftOut), later);
-    AddLeftOutFiles(outcome.leftOut, page);
     AddStateStamp(locale_, page);
     EndPage(page);
     outcome = Written(state_.PageFilePath, PageBytes(page), messages, std::move(outcome));
@@ -89,15 +110,16 @@ SchoolPageOutcome SchoolPages::SummarySpreadsheet(const std::string& folder, con
     if (outcome.outcome != ListOutcome::Shown) return outcome;
     const SchoolFigures figures = GatherFigures(reports);
     outcome.leftOut = AllLeftOut(std::move(reports.leftOut), figures.leftOut);
-    return Written(path, SummarySpreadsheetText(figures), ListMessages::Shown, std::move(outcome));
+    return Written(path, SummarySpreadsheetText(figures, locale_.DecimalSeparator()), ListMessages::Shown,
+                   std::move(outcome));
 }
 
 SchoolPageOutcome SchoolPages::CheckSpreadsheet(const std::string& folder, const std::string& path) {
-    FolderReports reports;
-    SchoolPageOutcome outcome = Read(folder, nullptr, ListMessages::Shown, reports);
+    const FolderCheck check = CheckFolder(folder);
+    SchoolPageOutcome outcome = Found(check.files, check.cancelled, ListMessages::Shown);
     if (outcome.outcome != ListOutcome::Shown) return outcome;
-    outcome.leftOut = std::move(reports.leftOut);
-    return Written(path, "\xEF\xBB\xBFPlik;Ocena\r\n", ListMessages::Shown, std::move(outcome));
+    outcome.leftOut = check.NotSound();
+    return Written(path, FolderCheckSpreadsheet(check), ListMessages::Shown, std::move(outcome));
 }
 
 SchoolPageOutcome SchoolPages::Written(const std::string& path, std::string_view bytes, ListMessages messages,

@@ -50,6 +50,10 @@ private:
     // The folder's reports; NoFiles (told when messages are shown) or Cancelled stop there.
     SchoolPageOutcome Read(const std::string& folder, FolderProgress* progress, ListMessages messages,
                            FolderReports& reports);
+    // NoFiles (told when messages are shown) or Cancelled stop a page; Shown goes on.
+    SchoolPageOutcome Found(std::size_t files, bool cancelled, ListMessages messages);
+    // The page's head: its title and the folder it was made of.
+    static void BeginSchoolPage(SchoolPageKind kind, const std::string& folder, HtmlPage& page);
     // Writes the bytes; a failed write is told by the output's name, and ends as Damaged.
     SchoolPageOutcome Written(const std::string& path, std::string_view bytes, ListMessages messages,
                               SchoolPageOutcome outcome);

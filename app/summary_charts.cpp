@@ -27,7 +27,7 @@ std::string Text(int64_t x, int64_t y, std::string_view anchor, std::string_view
 
 std::string Row(const Bar& bar, int64_t top, int64_t largest, std::string_view colour) {
     const int64_t baseline = top + kBarHeight - 2;
-    std::string row = Text(kLabelWidth - 6, baseline, "end", HtmlEscaped(bar.label));
+    std::string row = Text(kLabelWidth - 6, baseline, "end", HtmlText(bar.label));
     if (!bar.value) return row + Text(kLabelWidth, baseline, "start", "*");
     const int64_t width = largest > 0 ? *bar.value * kBarsWidth / largest : 0;
     row += "<rect" + Attribute("x", kLabelWidth) + Attribute("y", top) + Attribute("width", width) +

@@ -8,7 +8,7 @@
 #include <vector>
 
 struct Bar {
-    std::string label;             // Windows-1250, unescaped
+    std::string label;             // UTF-8, unescaped
     std::optional<int64_t> value;  // none: the count was not a number, marked instead of drawn
 };
 

@@ -8,51 +8,85 @@ namespace {
 
 constexpr int64_t kLeastShownAverage = 4;
 constexpr std::string_view kDoubtfulMark = "<sup>*</sup>";
-// Small print, as the window leaves a table of eight columns little room.
-constexpr std::string_view kTableStart =
-    "<table class=\"M\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" style=\"border-collapse:collapse\">";
-
-std::string Cell(std::string_view content, std::string_view tag = "td") {
-    return "<" + std::string(tag) + ">" + std::string(content) + "</" + std::string(tag) + ">";
-}
+constexpr std::string_view kSharesRow = "Udzia\xB3";
 
 std::string Shown(const Figure& figure) {
     if (!figure.present) return "&ndash;";
-    if (figure.value) return std::to_string(*figure.value);
-    return (figure.written.empty() ? std::string("(puste)") : HtmlEscaped(figure.written)) + std::string(kDoubtfulMark);
+    if (!figure.Doubtful()) return std::to_string(*figure.value);
+    if (figure.value) return HtmlText(figure.written) + " &rarr; " + std::to_string(*figure.value) + std::string(kDoubtfulMark);
+    return (figure.written.empty() ? std::string("(puste)") : HtmlText(figure.written)) + std::string(kDoubtfulMark);
 }
 
 std::string ClassLine(const ClassRow& row) {
-    std::string line = "<tr>" + Cell(HtmlEscaped(row.className)) + Cell(HtmlEscaped(row.teacher));
+    std::vector<std::string> cells{HtmlText(row.className), HtmlText(row.teacher)};
     for (const Figure* figure : {&row.classified, &row.fullAttendance, &row.distinctions, &row.failGrades,
                                  &row.exemplary, &row.lowered})
-        line += Cell(Shown(*figure));
-    return line + "</tr>";
+        cells.push_back(Shown(*figure));
+    return TableRow(cells);
 }
 
-std::string TotalsLine(const Totals& totals, std::string_view separator) {
-    std::string line = "<tr>" + Cell("<b>" + std::string(kTotalsRow) + "</b>") + Cell("") +
-                       Cell("<b>" + std::to_string(totals.classified) + "</b>");
-    for (int64_t sum : {totals.fullAttendance, totals.distinctions, totals.failGrades, totals.exemplary, totals.lowered}) {
-        const std::string share = Share(sum, totals.classified, separator);
-        line += Cell("<b>" + std::to_string(sum) + "</b>" + (share.empty() ? "" : "<br>(" + share + ")"));
-    }
-    return line + "</tr>";
+std::string Bold(std::string_view text) { return "<b>" + std::string(text) + "</b>"; }
+
+std::string TotalsLine(const Totals& t) {
+    std::vector<std::string> cells{Bold(kTotalsRow), ""};
+    for (int64_t sum : {t.classified, t.fullAttendance, t.distinctions, t.failGrades, t.exemplary, t.lowered})
+        cells.push_back(Bold(std::to_string(sum)));
+    return TableRow(cells);
+}
+
+// A row of its own, so that a copied table keeps each of its rows on one line.
+std::string SharesLine(const Totals& t, std::string_view separator) {
+    const int64_t school = t.classificationBase.pupils, behaviour = t.behaviourBase.pupils;
+    return TableRow({Bold(kSharesRow), "", "", Share(t.fullAttendanceInBase, school, separator),
+                     Share(t.distinctionsInBase, school, separator), Share(t.failGradesInBase, school, separator),
+                     Share(t.exemplaryInBase, behaviour, separator), Share(t.loweredInBase, behaviour, separator)});
+}
+
+std::string Joined(const std::vector<std::string>& texts) {
+    std::string joined;
+    for (const std::string& text : texts) joined += (joined.empty() ? "" : ", ") + text;
+    return joined;
+}
+
+// "od 183 uczniów 7 klas, które przysłały „…”", and the classes that sent it but stand outside.
+std::string BaseLine(std::string_view what, const ShareBase& base, std::string_view report, std::string_view outsideWhy) {
+    std::string line = std::string(what) + " liczone od " + std::to_string(base.pupils) +
+                       (base.pupils == 1 ? " ucznia " : " uczniów ") + std::to_string(base.classes) +
+                       (base.classes == 1 ? " klasy, która przysłała „" : " klas, które przysłały „") +
+                       std::string(report) + "”";
+    if (!base.outside.empty()) line += "; bez klas " + Joined(base.outside) + " (" + std::string(outsideWhy) + ")";
+    return line + ".";
+}
+
+void WriteBases(const Totals& totals, HtmlPage& page) {
+    AddTextLine(HtmlText(BaseLine("Udziały frekwencji 100%, wyróżnień i ocen niedostatecznych", totals.classificationBase,
+                                  "Klasyfikacja klasy", "liczba klasyfikowanych nie jest liczbą")),
+                page);
+    AddTextLine(HtmlText(BaseLine("Udziały zachowania wzorowego i obniżonego", totals.behaviourBase,
+                                  "Klasyfikacja klasy z zachowania", "nie wiadomo, ilu uczniów klasyfikowano")),
+                page);
 }
 
 void WriteTable(const SchoolFigures& figures, std::string_view separator, HtmlPage& page) {
-    page.emplace_back(kTableStart);
-    std::string header = "<tr>";
-    for (std::string_view column : kSummaryColumns) header += Cell(HtmlEscaped(column), "th");
-    page.push_back(header + "</tr>");
+    OpenTable({std::begin(kSummaryColumns), std::end(kSummaryColumns)}, page);
     for (const ClassRow& row : figures.classes) page.push_back(ClassLine(row));
-    page.push_back(TotalsLine(figures.totals, separator));
-    page.emplace_back("</table>");
+    page.push_back(TotalsLine(figures.totals));
+    page.push_back(SharesLine(figures.totals, separator));
+    CloseTable(page);
+    WriteBases(figures.totals, page);
     if (figures.Doubtful())
         AddTextLine(std::string(kDoubtfulMark) +
-                        " Liczba zapisana nie cyframi albo ujemna: pokazana tak, jak j\xB9 zapisano, i pomini\xEA" "ta "
-                        "w sumach.",
+                        HtmlText(" Liczba zapisana inaczej niż samymi cyframi: obok zapisu jej odczyt, wliczony do "
+                                 "sum; zapis, którego nie da się odczytać jako liczby, pominięto w sumach."),
                     page);
+}
+
+// The chart's figures as a table, for a copy of the page and for screen readers.
+std::string ChartFigures(std::string_view title, const std::vector<Bar>& bars) {
+    std::string table = "<table class=\"" + std::string(kCopiedOnly) + "\"><caption>" + HtmlEscaped(title) +
+                        "</caption>" + TableRow({"Klasa", HtmlEscaped(title)}, "th");
+    for (const Bar& bar : bars) table += TableRow({HtmlText(bar.label), bar.value ? std::to_string(*bar.value) : "*"});
+    return table + "</table>";
 }
 
 void WriteCharts(const SchoolFigures& figures, HtmlPage& page) {
@@ -71,22 +105,20 @@ void WriteCharts(const SchoolFigures& figures, HtmlPage& page) {
         std::vector<Bar> bars;
         for (const ClassRow& row : figures.classes)
             if ((row.*chart.figure).present) bars.push_back({row.className, (row.*chart.figure).value});
-        page.push_back("<p>" + BarChartSvg(chart.title, bars, chart.colour) + "</p>");
+        page.push_back("<p>" + BarChartSvg(chart.title, bars, chart.colour) + ChartFigures(chart.title, bars) + "</p>");
     }
 }
 
 void WriteFailuresBySubject(const SchoolFigures& figures, HtmlPage& page) {
     AddSectionHeading("Oceny niedostateczne wed\xB3ug przedmiot\xF3w", page);
     if (figures.failuresBySubject.empty()) return AddTextLine("Brak ocen niedostatecznych.", page);
-    page.emplace_back(kTableStart);
-    page.push_back("<tr>" + Cell("Przedmiot", "th") + Cell("Uczni\xF3w", "th") + Cell("Kto (klasa)", "th") + "</tr>");
+    OpenTable({"Przedmiot", "Uczni\xF3w", "Kto (klasa)"}, page);
     for (const SubjectFailures& subject : figures.failuresBySubject) {
         std::string who;
-        for (const std::string& pupil : subject.pupils) who += (who.empty() ? "" : ", ") + HtmlEscaped(pupil);
-        page.push_back("<tr>" + Cell(HtmlEscaped(subject.subject)) + Cell(std::to_string(subject.pupils.size())) +
-                       Cell(who) + "</tr>");
+        for (const std::string& pupil : subject.pupils) who += (who.empty() ? "" : ", ") + HtmlText(pupil);
+        page.push_back(TableRow({HtmlText(subject.subject), std::to_string(subject.pupils.size()), who}));
     }
-    page.emplace_back("</table>");
+    CloseTable(page);
 }
 
 // As the class's report shows it: an average of 4 hundredths or less is no real one, and the
@@ -102,8 +134,7 @@ void WriteRanking(const SchoolFigures& figures, std::string_view separator, Html
     if (figures.ranked.empty()) return AddTextLine("Brak wyr\xF3\xBFnie\xF1.", page);
     page.emplace_back("   <ol class=\"N\">");
     for (const RankedPupil& pupil : figures.ranked) {
-        AddListItem(HtmlEscaped(pupil.pupil) + " (" + HtmlEscaped(pupil.className) + ")" +
-                        ShownAverage(pupil.average, separator),
+        AddListItem(HtmlText(pupil.pupil) + " (" + HtmlText(pupil.className) + ")" + ShownAverage(pupil.average, separator),
                     page);
     }
     page.emplace_back("   </ol>");
@@ -114,7 +145,7 @@ void WriteProblems(const SchoolFigures& figures, HtmlPage& page) {
     if (figures.problems.empty())
         return AddTextLine("Ka\xBF" "da klasa odda\xB3" "a po jednym sprawozdaniu obu rodzaj\xF3w.", page);
     OpenList(page);
-    for (const std::string& problem : figures.problems) AddListItem(HtmlEscaped(problem), page);
+    for (const std::string& problem : figures.problems) AddListItem(HtmlText(problem), page);
     CloseList(page);
 }
 

@@ -6,6 +6,7 @@
 #include "count_conversion.h"
 #include "file_access.h"
 #include "school_value.h"
+#include "utf8.h"
 
 ReportFile::ReportFile(std::string_view bytes) : fileSize_(bytes.size()), budget_(bytes.size()) {
     document_.LoadFromMemory(bytes);
@@ -42,6 +43,10 @@ std::string ReportFile::Value(std::string_view first, std::string_view second) {
 
 std::string ReportFile::Value(std::string_view first, std::string_view second, std::string_view third) {
     return SchoolValue3(first, second, third, document_);
+}
+
+std::string ReportFile::Utf8(std::initializer_list<std::string_view> path) {
+    return WideToUtf8(SchoolText(path, document_));
 }
 
 int32_t ReportFile::Count(const std::string& text, int32_t weight) {

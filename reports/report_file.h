@@ -3,6 +3,7 @@
 // school-value readers, and its counts through a conversion that refuses the absurd.
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -43,6 +44,8 @@ public:
     std::string Value(std::string_view name);
     std::string Value(std::string_view first, std::string_view second);
     std::string Value(std::string_view first, std::string_view second, std::string_view third);
+    // The same as UTF-8, every character kept, for pages and sheets that can carry them all.
+    std::string Utf8(std::initializer_list<std::string_view> path);
 
     // A count: ConversionError for anything but a whole number. Every count brings lines to
     // the page, so the counts of one report, summed, may not exceed the file's size in bytes:

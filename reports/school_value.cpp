@@ -32,6 +32,11 @@ std::string SchoolValue3(std::string_view first, std::string_view second, std::s
     return ValueAt(document, {first, second, third});
 }
 
+std::u16string SchoolText(std::initializer_list<std::string_view> path, TpkXML& document) {
+    const TpkXMLNode* node = NodeAt(document, path);
+    return node ? node->Text : std::u16string();
+}
+
 std::u16string SchoolText(std::string_view name, TpkXML& document) {
     const TpkXMLNode* node = NodeAt(document, {name});
     return node ? node->Text : std::u16string();
