@@ -27,8 +27,17 @@ struct SchoolLess {
 
 // The sound reports of one class, by type.
 struct ClassReports {
+    std::string className;
     std::vector<FolderReport*> classification, behaviour;
 };
+
+// Classes are told apart by every character their reports hold. A letter the reader could not
+// keep (it reads as "?") may stand for any: such classes are told apart by their teacher too,
+// so that two classes never merge into one and lose a report.
+std::string ClassKey(const FolderReport& report) {
+    if (report.classUtf8.find('?') == std::string::npos) return report.classUtf8;
+    return report.classUtf8 + '\x1F' + report.teacher;
+}
 
 Figure FigureOf(std::string written) {
     Figure figure;
@@ -291,12 +300,15 @@ bool SchoolFigures::Doubtful() const {
 SchoolFigures GatherFigures(FolderReports& reports) {
     std::map<std::string, ClassReports, SchoolLess> byClass;
     for (FolderReport& report : reports.reports) {
-        if (report.type->text == kClassification) byClass[report.classUtf8].classification.push_back(&report);
-        if (report.type->text == kBehaviour) byClass[report.classUtf8].behaviour.push_back(&report);
+        const bool classification = report.type->text == kClassification, behaviour = report.type->text == kBehaviour;
+        if (!classification && !behaviour) continue;
+        ClassReports& reportsOfClass = byClass[ClassKey(report)];
+        reportsOfClass.className = report.classUtf8;
+        (classification ? reportsOfClass.classification : reportsOfClass.behaviour).push_back(&report);
     }
     SchoolFigures figures;
     Gatherer gatherer(figures);
-    for (auto& [className, classReports] : byClass) gatherer.AddClass(className, classReports);
+    for (auto& [key, classReports] : byClass) gatherer.AddClass(classReports.className, classReports);
     gatherer.Finish();
     return figures;
 }

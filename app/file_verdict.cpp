@@ -158,7 +158,7 @@ std::string FileVerdict::Advice() const {
 FileVerdict JudgeReport(ReportFile& report, const DocumentType* type) {
     TpkXML& document = report.document();
     TpkXMLNode* school = document.FindNode(u"Szkola", false);
-    if (!report.Break() && !HasElements(document.Root)) return {Verdict::Empty, {}};
+    if (report.Blank()) return {Verdict::Empty, {}};
     if (report.Break() && (type || school)) {
         const XmlBreak& where = *report.Break();
         return {Verdict::BreaksOff, BreakReason(where), where.line, where.column};

@@ -214,6 +214,19 @@ std::optional<int> FolderRefusal(const std::string& folder, const std::optional<
         Say(name + " to plik, nie folder: stron\u0119 sprawozdania zapisuje ulnik-render " + name);
         return kUsageError;
     }
+    std::error_code error;
+    const auto type = std::filesystem::status(FsPath(folder), error).type();
+    if (type == std::filesystem::file_type::not_found) {
+        Say("nie ma folderu " + TerminalName(folder));
+        return kCannotOpen;
+    }
+    // A folder that cannot be listed would read as one without reports.
+    std::filesystem::directory_iterator entries(FsPath(folder), error);
+    if (error) {
+        Say("nie mo\u017Cna odczyta\u0107 folderu " + TerminalName(folder) + ": " +
+            MessageForTerminal(messages::ShownName(error.message())));
+        return kCannotOpen;
+    }
     if (out && NamesAReportOf(*out, folder)) {
         Say(std::string(notWritten) + " na sprawozdaniu z folderu: " + TerminalName(*out));
         return kUsageError;

@@ -8,7 +8,9 @@
 #include "school_value.h"
 #include "utf8.h"
 
-ReportFile::ReportFile(std::string_view bytes) : fileSize_(bytes.size()), budget_(bytes.size()) {
+ReportFile::ReportFile(std::string_view bytes)
+    : fileSize_(bytes.size()), budget_(bytes.size()),
+      blank_(bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
     document_.LoadFromMemory(bytes);
 }
 

@@ -62,6 +62,8 @@ public:
 
     // The file's size in bytes.
     std::uintmax_t Size() const { return fileSize_; }
+    // Nothing but blanks (or nothing at all) in the file.
+    bool Blank() const { return blank_; }
     // Where the file breaks off, when it does.
     const std::optional<XmlBreak>& Break() const { return document_.Break; }
 
@@ -71,6 +73,7 @@ private:
     TpkXML document_;
     std::uintmax_t fileSize_ = 0;
     std::uintmax_t budget_ = 0;  // what the counts may still bring
+    bool blank_ = true;
 };
 
 // Reports are kilobytes. A file beyond this is no report, and reading it whole would only

@@ -4,8 +4,11 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 #include "classification_figures.h"
 #include "combined_report.h"
+#include "file_verdict.h"
 #include "fixed_locale.h"
 #include "polish_order.h"
 #include "recording_shell.h"
@@ -310,6 +313,116 @@ TEST_F(SchoolFolder, AReportSpoiledWhileThePageIsBuiltIsLeftOut) {
         for (const std::string& line : state.ThePage) page += line;
         EXPECT_EQ(Utf8(page).find("Przed Zmianą"), std::string::npos);
     }
+}
+
+// Every file gets one verdict, the same for every page that gathers the folder.
+TEST(FileVerdicts, EachFileIsJudgedAndSaidInPlainPolish) {
+    const std::string sound = Classification{"1a", "Nowak Anna", "2026-01-20", "25", {"Ala"}, {{"Ewa", "510"}}, {}}.Xml();
+    std::string noNumber = sound, beyond = sound, noTeacher = sound;
+    noNumber.replace(noNumber.find("<Pasek><IleOsob>1"), 17, "<Pasek><IleOsob>abc");
+    beyond.replace(beyond.find("<Pasek><IleOsob>1"), 17, "<Pasek><IleOsob>9");
+    noTeacher.replace(noTeacher.find("Nowak Anna"), 10, "");
+    const struct {
+        const char* name;
+        std::string bytes;
+        Verdict verdict;
+        const char* said;
+    } cases[] = {
+        {"sound.xml", sound, Verdict::Sound, "w porządku"},
+        {"cut-late.xml", sound.substr(0, sound.size() - 40), Verdict::BreaksOff, "plik urwany w wierszu 1, kolumnie "},
+        {"cut-early.xml", sound.substr(0, 60), Verdict::BreaksOff, "plik urwany w wierszu 1, kolumnie 61 (plik urywa się"},
+        {"invoice.xml", "<?xml version=\"1.0\"?><Faktura><Nr>1</Nr></Faktura>", Verdict::Foreign,
+         "nie jest sprawozdaniem: brak rodzaju sprawozdania (Doc)"},
+        {"other.xml", "<Szkola><Doc>Faktura</Doc></Szkola>", Verdict::Foreign,
+         "nie jest sprawozdaniem: nieznany rodzaj sprawozdania „Faktura”"},
+        {"anonymous.xml", noTeacher, Verdict::Foreign, "nie jest sprawozdaniem: brak nauczyciela (Belfer)"},
+        {"empty.xml", "", Verdict::Empty, "plik pusty"},
+        {"blank.xml", " \r\n\t", Verdict::Empty, "plik pusty"},
+        {"abc.xml", noNumber, Verdict::CountNotNumber, "liczba zapisana błędnie: Pasek/IleOsob „abc”"},
+        {"beyond.xml", beyond, Verdict::CountBeyondRecords, "liczba większa niż zapisów w pliku: Pasek/IleOsob = 9"},
+        {"average.xml", Classification{"1a", "N", "", "1", {}, {{"Ola", "4.75"}}, {}}.Xml(), Verdict::CountNotNumber,
+         "liczba zapisana błędnie: „4.75”"},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        const FileVerdict verdict = JudgeReportFile(dir.Write(c.name, c.bytes)).verdict;
+        EXPECT_EQ(verdict.verdict, c.verdict) << c.name;
+        EXPECT_TRUE(Utf8(verdict.Said()).starts_with(c.said)) << c.name << ": " << Utf8(verdict.Said());
+        EXPECT_EQ(verdict.Advice().empty(), verdict.Sound()) << c.name;
+    }
+    const std::string fifo = (dir.path() / "fifo.xml").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Utf8(JudgeReportFile(fifo).verdict.Said()), "nie można odczytać pliku: to nie jest zwykły plik");
+}
+
+// Of two reports of a class with the same date the later name is used, and the page says so; a
+// damaged one never stands in for a sound one.
+TEST_F(SchoolFolder, EqualDatesAndDamagedDoublesAreToldAsTheyAre) {
+    Write("7a-1.xml", Classification{"7a", "Lis Jan", "2026-01-22", "20", {}, {}, {}}.Xml());
+    Write("7a-2.xml", Classification{"7a", "Lis Jan", "22.01.2026", "21", {}, {}, {}}.Xml());
+    Write("8a-old.xml", Classification{"8a", "Kot Ala", "2026-01-10", "18", {"Ola"}, {}, {}}.Xml());
+    Write("8a-new.xml", Classification{"8a", "Kot Ala", "2026-01-20", "19", {}, {}, {}}.Xml().substr(0, 150));
+    const SchoolFigures figures = Figures();
+    EXPECT_NE(std::find(figures.problems.begin(), figures.problems.end(),
+                        "Klasa 7A: więcej niż jedno sprawozdanie „Klasyfikacja klasy”: 7a-1.xml (2026-01-22), 7a-2.xml "
+                        "(22.01.2026); daty są równe, więc użyto 7a-2.xml (ostatni według nazwy pliku)."),
+              figures.problems.end());
+    const auto row = [&](std::string_view name) {
+        return *std::find_if(figures.classes.begin(), figures.classes.end(),
+                             [&](const ClassRow& r) { return r.className == name; });
+    };
+    EXPECT_EQ(row("7A").classified.written, "21");
+    EXPECT_EQ(row("8A").classified.written, "18");
+    for (const std::string& problem : figures.problems) EXPECT_EQ(problem.find("8a-new"), std::string::npos) << problem;
+    const std::string page = Page(SchoolPageKind::Summary);
+    EXPECT_NE(page.find("<li>8a-new.xml: plik urwany w wierszu 1"), std::string::npos);
+}
+
+// Classes whose names hold letters the reader cannot keep ("?" in the tree) stay apart when
+// their teachers differ: no report of them is dropped as a double. Counts written in other forms
+// than plain digits are read once, the same for the page's sums and the sheet.
+TEST_F(SchoolFolder, ClassesAndCountsReadTheSameOnPageAndSheet) {
+    Write("b.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" +
+                       Utf8(Classification{"1?", "Lis Jan", "2026-01-22", "20", {"A"}, {}, {}}.Xml()));
+    Write("zh.xml", Classification{"1?", "Kot Ala", "2026-01-22", "21", {}, {}, {}}.Xml());
+    std::string forms = Classification{"9c", "Sowa Iza", "2026-01-22", "+5", {"A", "B"}, {}, {}}.Xml();
+    forms.replace(forms.find("<Frekwencja><IleOsob>2"), 22, "<Frekwencja><IleOsob>x2");
+    forms.replace(forms.find("<Pasek><IleOsob>0"), 17, "<Pasek><IleOsob>-0");
+    Write("9c.xml", forms);
+    const SchoolFigures figures = Figures();
+    std::vector<std::string> rows;
+    for (const ClassRow& row : figures.classes)
+        if (row.className.starts_with("1") || row.className == "9C") rows.push_back(Cells(row));
+    EXPECT_EQ(rows, (std::vector<std::string>{"1?|Kot Ala|21|0|0|0|-|-", "1?|Lis Jan|20|1|0|0|-|-",
+                                              "1A|Nowak Anna|25|2|3|1|4|2", "9C|Sowa Iza|+5=5|x2=2|-0=0|0|-|-",
+                                              "10A|Zych Ewa|31|1|2|0|5|4"}));
+    for (const std::string& problem : figures.problems) EXPECT_EQ(problem.find("b.xml"), std::string::npos) << problem;
+    const std::string page = Page(SchoolPageKind::Summary);
+    EXPECT_NE(page.find("<td>+5 &rarr; 5<sup>*</sup></td><td>x2 &rarr; 2<sup>*</sup></td>"), std::string::npos);
+    const std::string sheet = SummarySpreadsheetText(figures, ",");
+    EXPECT_NE(sheet.find("\r\n1?;Lis Jan;20;"), std::string::npos);
+    EXPECT_NE(sheet.find("\r\n9C;Sowa Iza;5;2;\"40,0%\";0;\"0,0%\";"), std::string::npos);
+}
+
+// The check the list's message asks for: every file with its verdict, the ones to see to first.
+TEST_F(SchoolFolder, CheckPageNamesEveryFileWithItsVerdict) {
+    const std::string page = Page(SchoolPageKind::Check);
+    EXPECT_EQ(outcome.ExitCode(), 6);
+    EXPECT_EQ(outcome.leftOut.size(), 2u);
+    EXPECT_NE(page.find("SPRAWDZENIE PLIKÓW"), std::string::npos);
+    EXPECT_NE(page.find("Plików: 15; w porządku: 13; do poprawienia: 2."), std::string::npos);
+    const std::size_t foreign = page.find("<td>obcy.xml</td>"), damaged = page.find("<td>zepsuty.xml</td>"),
+                      sound = page.find("<td>10a-new.xml</td><td>Zych Ewa</td><td>Klasyfikacja z nauczania</td>"
+                                        "<td>10a</td><td>w porządku</td><td></td>");
+    EXPECT_LT(foreign, damaged);
+    EXPECT_LT(damaged, sound);
+    EXPECT_NE(sound, std::string::npos);
+    EXPECT_NE(page.find("<b>nie jest sprawozdaniem: brak rodzaju sprawozdania (Doc)</b></td><td>usuń go z folderu"),
+              std::string::npos);
+    std::filesystem::remove(folder.path() / "obcy.xml");
+    std::filesystem::remove(folder.path() / "zepsuty.xml");
+    Page(SchoolPageKind::Check);
+    EXPECT_EQ(outcome.ExitCode(), 0);
 }
 
 TEST(SchoolPages, AFolderWithoutReportsIsToldAsTheListTellsIt) {
