@@ -252,7 +252,8 @@
   async function schoolPage(kind) {
     const folder = atHand;
     if (!folder) return;
-    const from = list && list.folder === folder ? listPlace() : returnTo && returnTo.folder === folder ? returnTo : null;
+    const from = list && list.folder === folder ? listPlace()
+               : returnTo && returnTo.folder === folder ? returnTo : null;
     await call(() => withText(folder, (at) => core._ulnik_school_page(at, kind)), (outcome) => {
       if (outcome !== SHOWN) return;
       list = null;

@@ -234,7 +234,8 @@ class Page(unittest.TestCase):
         return table.read_bytes()
 
     def test_school_pages_of_the_listed_folder(self):
-        buttons = 'return ["sprawdz", "zbiorcze", "wyniki", "pobierz"].filter(id => !document.getElementById(id).hidden)'
+        buttons = ('return ["sprawdz", "zbiorcze", "wyniki", "pobierz"]'
+                   '.filter(id => !document.getElementById(id).hidden)')
         offered = ['sprawdz', 'zbiorcze', 'wyniki']
         self.assertEqual(self.js(buttons), offered)
         self.driver.find_element(By.ID, 'folder').send_keys(str(SAMPLES / 'odebrane'))
@@ -268,11 +269,11 @@ class Page(unittest.TestCase):
         self.settles_on('WYNIKI KLASYFIKACJI')
         data = self.copied(lambda: self.driver.find_element(By.ID, 'kopiuj').click())
         self.assertIn('WYNIKI KLASYFIKACJI', data['text/plain'])
-        for page, name in (('WYNIKI KLASYFIKACJI', 'wyniki_klasyfikacji.csv'), ('SPRAWDZENIE PLIKÓW', 'sprawdzenie_plikow.csv')):
+        for button, title, name in (('wyniki', 'WYNIKI KLASYFIKACJI', 'wyniki_klasyfikacji.csv'),
+                                    ('sprawdz', 'SPRAWDZENIE PLIKÓW', 'sprawdzenie_plikow.csv')):
             with self.subTest(name):
-                if page == 'SPRAWDZENIE PLIKÓW':
-                    self.driver.find_element(By.ID, 'sprawdz').click()
-                    self.settles_on(page)
+                self.driver.find_element(By.ID, button).click()
+                self.settles_on(title)
                 data = self.downloaded('pobierz', name)
                 self.assertTrue(data.startswith(b'\xef\xbb\xbf'), data[:20])
                 lines = data[3:].split(b'\r\n')
@@ -365,8 +366,8 @@ class Page(unittest.TestCase):
     def test_the_dialog_grows_to_its_text_then_scrolls(self):
         self.driver.find_element(By.ID, 'kopiuj').click()
         self.dialog_up()
-        self.assertEqual(self.dialog_boxes(), {'face': [350, 150], 'text': [17, 51, 313, 53], 'close': [190, 116, 88, 26],
-                                               'whole': True, 'scrolls': False})
+        self.assertEqual(self.dialog_boxes(), {'face': [350, 150], 'text': [17, 51, 313, 53],
+                                               'close': [190, 116, 88, 26], 'whole': True, 'scrolls': False})
         ActionChains(self.driver).send_keys(Keys.ENTER).perform()
 
         long = self.folder_with_foreign_files('dluga', [f'{"bardzo_dlugi_plik_" * 9}{i}.xml' for i in range(3)])
