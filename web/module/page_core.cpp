@@ -153,9 +153,9 @@ EMSCRIPTEN_KEEPALIVE int ulnik_list(const char* folder) {
                messages::kDamagedFolder, static_cast<int>(ListOutcome::Damaged));
 }
 
-// The school's pages of a listed folder: 0 the combined report, 1 the classification summary, 2 the
-// check of its files.
-// Outcomes are ListOutcome's; the files left out are named on the page itself.
+// The school's pages of a folder, listed or not: 0 the combined report, 1 the classification
+// summary, 2 the check of its files. Outcomes are ListOutcome's; the files left out are named on
+// the page itself.
 EMSCRIPTEN_KEEPALIVE int ulnik_school_page(const char* folder, int kind) {
     if (kind < 0 || kind > 2) return static_cast<int>(ListOutcome::Damaged);
     return Run([&] {
@@ -164,9 +164,15 @@ EMSCRIPTEN_KEEPALIVE int ulnik_school_page(const char* folder, int kind) {
     }, messages::kDamagedFolder, static_cast<int>(ListOutcome::Damaged));
 }
 
-// The summary's table of the folder, handed to the page (Module.onTable) to be downloaded.
+// The summary's or the check's table of the folder, handed to the page (Module.onTable) to be
+// downloaded.
 EMSCRIPTEN_KEEPALIVE int ulnik_summary_table(const char* folder) {
     return Run([&] { return static_cast<int>(TheCore().tables.SummarySpreadsheet(folder, "tabela.csv").outcome); },
+               messages::kDamagedFolder, static_cast<int>(ListOutcome::Damaged));
+}
+
+EMSCRIPTEN_KEEPALIVE int ulnik_check_table(const char* folder) {
+    return Run([&] { return static_cast<int>(TheCore().tables.CheckSpreadsheet(folder, "tabela.csv").outcome); },
                messages::kDamagedFolder, static_cast<int>(ListOutcome::Damaged));
 }
 

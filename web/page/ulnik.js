@@ -13,11 +13,20 @@
   // The pipeline's outcomes (ReportOutcome and ListOutcome start alike), the page's own
   // messages (ulnik_say) and the dialog's icons.
   const SHOWN = 0;
+  const DAMAGED = 2;
   const NO_PAGE_TO_COPY = 0;
   const COPY_FAILED = 1;
   const FILE_CHANGED = 2;
   const COMBINED = 0;    // the school's pages (ulnik_school_page)
   const SUMMARY = 1;
+  const CHECK = 2;
+  // The school's pages that have a table to download: the core's export and the file's name.
+  const TABLES = {
+    [SUMMARY]: ['_ulnik_summary_table', 'wyniki_klasyfikacji.csv'],
+    [CHECK]: ['_ulnik_check_table', 'sprawdzenie_plikow.csv'],
+  };
+  const CLOSED = 0;      // the dialog's answers: closed, or the check it offered taken
+  const CHECK_TAKEN = 1;
   const ICONS = {1: 'informacja', 3: 'uwaga'};
 
   let core = null;
@@ -27,7 +36,9 @@
   let list = null;       // while the list is shown: its folder and the entries found on it
   let returnTo = null;   // the list a report or a school page was opened over: {folder, scroll}
   let school = null;     // while a school page is shown: its folder and kind
-  let table = null;      // the summary's table the core handed over last
+  let atHand = null;     // the folder the user named last, which the school's pages are of
+  let pickingFor = null; // the school page the folder being chosen is for; null: for its list
+  let table = null;      // the table the core handed over last
   let tableUrl = null;   // the download made of it
   let serial = 0;        // names a folder of the file system for each file or folder given
   const chosen = new Map();  // path in the file system → the browser's file, for Ponów
@@ -58,8 +69,9 @@
   }
 
   // Runs one call of the core, then shows the page it wrote (and runs `onShown` on it) and
-  // then its messages, as the desktop shows a message over the page it has opened.
-  async function call(run, onShown) {
+  // then its messages, as the desktop shows a message over the page it has opened. `offer`
+  // gives, for the outcome, what the message offers to do instead of closing, or nothing.
+  async function call(run, onShown, offer = () => null) {
     said = [];
     written = null;
     const outcome = run();
@@ -69,7 +81,9 @@
       await show(page);
       if (onShown) onShown(outcome);
     }
-    for (const [icon, text] of messages) await tell(icon, text);
+    const offered = offer(outcome);
+    for (const [icon, text] of messages)
+      if ((await tell(icon, text, !!offered)) === CHECK_TAKEN) await offered();
     return outcome;
   }
 
@@ -93,10 +107,14 @@
 
   // ---- files into the file system ---------------------------------------------------------
 
-  function newFolder() {
+  // Each file or folder given has a folder of the file system of its own; a folder given is
+  // put in one named as it is, which the school's pages name.
+  function newFolder(name = '') {
     const folder = '/p' + ++serial;
     core.FS.mkdir(folder);
-    return folder;
+    if (!name || name === '.' || name === '..') return folder;
+    core.FS.mkdir(folder + '/' + name);
+    return folder + '/' + name;
   }
 
   // A file over the pipeline's limit is refused unread, as on the desktop: the file system
@@ -143,20 +161,26 @@
 
   // Drops the folders that nothing shown or reachable reads any more.
   function tidy() {
+    const given = (path) => path && '/' + path.split('/')[1];
+    const kept = new Set([currentReport(), list && list.folder, returnTo && returnTo.folder, school && school.folder,
+                          atHand].map(given));
+    for (const name of core.FS.readdir('/'))
+      if (/^p\d+$/.test(name) && !kept.has('/' + name)) removeFolder('/' + name);
+  }
+
+  function removeFolder(folder) {
     const FS = core.FS;
-    const report = currentReport();
-    const kept = new Set([report.slice(0, report.lastIndexOf('/')), list && list.folder, returnTo && returnTo.folder,
-                          school && school.folder]);
-    for (const name of FS.readdir('/')) {
-      const folder = '/' + name;
-      if (!/^\/p\d+$/.test(folder) || kept.has(folder)) continue;
-      for (const file of FS.readdir(folder)) {
-        if (file === '.' || file === '..') continue;
-        FS.unlink(folder + '/' + file);
-        chosen.delete(folder + '/' + file);
+    for (const name of FS.readdir(folder)) {
+      if (name === '.' || name === '..') continue;
+      const path = folder + '/' + name;
+      if (FS.isDir(FS.stat(path).mode)) {
+        removeFolder(path);
+      } else {
+        FS.unlink(path);
+        chosen.delete(path);
       }
-      FS.rmdir(folder);
     }
+    FS.rmdir(folder);
   }
 
   const isReportName = (name) => /\.xml$/i.test(name);
@@ -197,12 +221,22 @@
     tidy();
   }
 
-  async function listFolder(files) {
-    const folder = newFolder();
+  async function folderOf(files, name) {
+    const folder = newFolder(name);
     const contents = await contentsOf(files);
     await Promise.all(files.map((file) => put(folder + '/' + file.name, file, contents.get(file))));
+    return folder;
+  }
+
+  // The folder named is the one the school's pages are of from now on, whether its list is shown
+  // or not: one stray file spoils the list, and its check says which. The list before may stay
+  // on the screen, but its folder is withdrawn.
+  async function listFolder(files, name) {
+    const folder = await folderOf(files, name);
+    atHand = folder;
     await call(() => withText(folder, (at) => core._ulnik_list(at)),
-               (outcome) => outcome === SHOWN && listShown(folder, {x: 0, y: 0}));
+               (outcome) => outcome === SHOWN && listShown(folder, {x: 0, y: 0}),
+               (outcome) => outcome === DAMAGED && (() => schoolPage(CHECK)));
     tidy();
     measure('ulnik: folder → lista');
   }
@@ -213,14 +247,13 @@
     tidy();
   }
 
-  // The school's pages are of the folder at hand: the list's, or the one a school page shows.
-  function folderAtHand() { return list ? list.folder : school && school.folder; }
-
-  // A school page leads back to the list it was made from, as a report opened over it does.
+  // A school page leads back to the list of its folder it was made from, as a report opened
+  // over it does; made of a folder whose list was never shown, it leads nowhere.
   async function schoolPage(kind) {
-    const folder = folderAtHand();
+    const folder = atHand;
     if (!folder) return;
-    const from = list ? listPlace() : returnTo;
+    const from = list && list.folder === folder ? listPlace()
+               : returnTo && returnTo.folder === folder ? returnTo : null;
     await call(() => withText(folder, (at) => core._ulnik_school_page(at, kind)), (outcome) => {
       if (outcome !== SHOWN) return;
       list = null;
@@ -230,11 +263,25 @@
     tidy();
   }
 
-  // The summary's table, read afresh from the folder the summary shows, as a file to keep.
+  // Before any folder is named, a school page asks for one first.
+  function askForSchoolPage(kind) {
+    if (atHand) return command(() => schoolPage(kind));
+    pickingFor = kind;
+    $('folder').click();
+  }
+
+  async function schoolPageOfNewFolder(files, name, kind) {
+    atHand = await folderOf(files, name);
+    await schoolPage(kind);
+  }
+
+  // The table of the school page shown, read afresh from its folder, as a file to keep.
   async function downloadTable() {
-    if (!school || school.kind !== SUMMARY) return;
+    const made = school && TABLES[school.kind];
+    if (!made) return;
+    const [exported, name] = made;
     table = null;
-    const outcome = await call(() => withText(school.folder, (at) => core._ulnik_summary_table(at)));
+    const outcome = await call(() => withText(school.folder, (at) => core[exported](at)));
     if (outcome !== SHOWN || !table) return;
     // The download before is let go only now: the browser may still be saving it.
     if (tableUrl) URL.revokeObjectURL(tableUrl);
@@ -242,16 +289,14 @@
     table = null;
     const link = document.createElement('a');
     link.href = tableUrl;
-    link.download = 'wyniki_klasyfikacji.csv';
+    link.download = name;
     link.click();
   }
 
-  // The buttons of the school's pages stand in the window while there is a folder to make
-  // them of; the table's while the summary is shown.
+  // The table's button stands in the window while a school page with a table is shown.
   function commandsShown() {
     if (!core) return;
-    $('zbiorcze').hidden = $('wyniki').hidden = !folderAtHand();
-    $('pobierz').hidden = !(school && school.kind === SUMMARY);
+    $('pobierz').hidden = !(school && TABLES[school.kind]);
   }
 
   async function back() {
@@ -344,6 +389,7 @@
       entries.push({index, span});
     }
     list = {folder, entries};
+    atHand = folder;
     returnTo = null;
     school = null;
     frame.contentWindow.scrollTo(scroll.x, scroll.y);
@@ -364,33 +410,73 @@
 
   // ---- the message dialog ---------------------------------------------------------------------
 
-  function tell(icon, text) {
+  // Resolves with the answer: CLOSED, or CHECK_TAKEN when `offersCheck` added its button and
+  // it was chosen.
+  function tell(icon, text, offersCheck = false) {
     return new Promise((resolve) => {
       $('ikona').className = ICONS[icon] || ICONS[1];
       $('tekst-komunikatu').textContent = text.replace(/\r/g, '\n');
+      $('przycisk-sprawdz').hidden = !offersCheck;
       $('komunikat').style.transform = '';
       const before = document.activeElement;
       curtain.hidden = false;
+      fitDialog();
       $('przycisk-zamknij').focus();
-      closeDialog = () => {
+      closeDialog = (answer = CLOSED) => {
         curtain.hidden = true;
         closeDialog = null;
         if (before && before.focus) before.focus();
-        resolve();
+        resolve(answer);
       };
     });
   }
 
-  // As the desktop dialog: Enter, Esc and the button's letter close it, and no other key
-  // reaches anything while it is up.
+  // The face as drawn holds 53 pixels of text. A longer text grows the dialog downwards, the
+  // picture's white band stretched and its foot with the buttons moved down, up to two thirds
+  // of the window; beyond that the text scrolls.
+  const TEXT_HEIGHT = 53;
+  const DIALOG_HEIGHT = 150;
+  const STRETCHED_BAND = 44;  // the picture's rows 60 to 104, plain white between the frame's sides
+  function fitDialog() {
+    const dialog = $('komunikat');
+    const text = $('tekst-komunikatu');
+    text.classList.remove('przewijany');
+    text.style.height = 'auto';
+    const wanted = Math.ceil(text.getBoundingClientRect().height) - TEXT_HEIGHT;
+    text.style.height = '';
+    const room = Math.floor(innerHeight * 2 / 3) - DIALOG_HEIGHT;
+    const growth = Math.max(0, Math.min(wanted, room));
+    dialog.style.setProperty('--rozrost', growth + 'px');
+    dialog.style.setProperty('--rozciagniecie', (STRETCHED_BAND + growth) / STRETCHED_BAND);
+    dialog.classList.toggle('rosnie', growth > 0);
+    text.classList.toggle('przewijany', wanted > growth);
+    text.scrollTop = 0;
+  }
+  addEventListener('resize', () => curtain.hidden || fitDialog());
+
+  // A text that scrolls does so by the keys that move nothing else in the dialog.
+  function scrollText(key) {
+    const text = $('tekst-komunikatu');
+    const line = 15;
+    const page = Math.max(line, text.clientHeight - line);
+    const by = {ArrowDown: line, ArrowUp: -line, PageDown: page, PageUp: -page, End: text.scrollHeight,
+                Home: -text.scrollHeight}[key];
+    if (by !== undefined) text.scrollBy(0, by);
+  }
+
+  // As the desktop dialog: Enter, Esc and the button's letter close it, the letter of the
+  // check's button takes it, and no other key reaches anything while it is up.
   function dialogKey(event) {
     event.preventDefault();
     event.stopPropagation();
     if (['Enter', 'Escape', ' '].includes(event.key) || event.code === 'KeyZ') closeDialog();
+    else if (event.code === 'KeyS' && !$('przycisk-sprawdz').hidden) closeDialog(CHECK_TAKEN);
+    else scrollText(event.key);
   }
 
   $('przycisk-zamknij').addEventListener('click', () => closeDialog && closeDialog());
   $('zamknij-komunikat').addEventListener('click', () => closeDialog && closeDialog());
+  $('przycisk-sprawdz').addEventListener('click', () => closeDialog && closeDialog(CHECK_TAKEN));
 
   // The dialog is dragged by its title strip.
   $('listwa').addEventListener('pointerdown', (event) => {
@@ -646,7 +732,10 @@
   // ---- commands and keys --------------------------------------------------------------------
 
   function chooseFile() { $('plik').click(); }
-  function chooseFolder() { $('folder').click(); }
+  function chooseFolder() {
+    pickingFor = null;
+    $('folder').click();
+  }
 
   $('kopiuj').addEventListener('click', () => copyPage(false));
   // As on the desktop, Drukuj does nothing before a page is shown.
@@ -654,8 +743,9 @@
   $('otworz').addEventListener('click', chooseFile);
   $('ponow').addEventListener('click', () => command(retry));
   $('lista').addEventListener('click', chooseFolder);
-  $('zbiorcze').addEventListener('click', () => command(() => schoolPage(COMBINED)));
-  $('wyniki').addEventListener('click', () => command(() => schoolPage(SUMMARY)));
+  $('zbiorcze').addEventListener('click', () => askForSchoolPage(COMBINED));
+  $('wyniki').addEventListener('click', () => askForSchoolPage(SUMMARY));
+  $('sprawdz').addEventListener('click', () => askForSchoolPage(CHECK));
   $('pobierz').addEventListener('click', () => command(downloadTable));
   $('pomoc').addEventListener('click', () => showHelp('index.htm'));
   $('zamknij-pomoc').addEventListener('click', closeHelp);
@@ -670,12 +760,16 @@
 
   // The folder's own reports: the browser gives every file under it, in its subfolders too.
   $('folder').addEventListener('change', (event) => {
-    const files = [...event.target.files].filter((file) =>
-      file.webkitRelativePath.split('/').length === 2 && isReportName(file.name));
+    const all = [...event.target.files];
+    const files = all.filter((file) => file.webkitRelativePath.split('/').length === 2 && isReportName(file.name));
+    const name = all.length ? all[0].webkitRelativePath.split('/')[0] : '';
+    const kind = pickingFor;
+    pickingFor = null;
     event.target.value = '';
     performance.mark('ulnik: wybrano');
-    command(() => listFolder(files));
+    command(() => kind === null ? listFolder(files, name) : schoolPageOfNewFolder(files, name, kind));
   });
+  $('folder').addEventListener('cancel', () => { pickingFor = null; });
 
   function keyDown(event) {
     if (!curtain.hidden) return dialogKey(event);
@@ -691,7 +785,8 @@
     const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
     let run = null;
     if (ctrl && !event.shiftKey) run = {o: chooseFile, l: chooseFolder, c: () => copyPage(true)}[key];
-    else if (ctrl) run = {z: () => command(() => schoolPage(COMBINED)), k: () => command(() => schoolPage(SUMMARY))}[key];
+    else if (ctrl) run = {z: () => askForSchoolPage(COMBINED), k: () => askForSchoolPage(SUMMARY),
+                          s: () => askForSchoolPage(CHECK)}[key];
     else if (plain && key === 'F5') run = () => command(retry);
     else if (key === 'F1') run = () => showHelp('index.htm');
     else if ((plain && key === 'Backspace') || (event.altKey && !event.ctrlKey && key === 'ArrowLeft'))
@@ -732,7 +827,7 @@
     const entry = item.webkitGetAsEntry ? item.webkitGetAsEntry() : null;
     performance.mark('ulnik: wybrano');
     if (entry && entry.isDirectory) {
-      command(async () => listFolder(await filesOfFolder(entry)));
+      command(async () => listFolder(await filesOfFolder(entry), entry.name));
       return;
     }
     const file = item.getAsFile();

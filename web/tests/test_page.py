@@ -46,6 +46,10 @@ def long_report(lines, value=lambda i: f'Wiersz numer {i} sprawozdania o udziale
             f'<Info>\r\n<IloscWierszy>{lines}</IloscWierszy>\r\n{rows}</Info>\r\n</Szkola>\r\n').encode('cp1250')
 
 
+FOREIGN = b'<?xml version="1.0" encoding="windows-1250"?>\r\n<Zakupy><Pozycja>chleb</Pozycja></Zakupy>\r\n'
+STAMP = re.compile(r'Stan na: [^<]*')
+
+
 def browser():
     options = webdriver.ChromeOptions()
     options.binary_location = '/usr/bin/chromium'
@@ -196,9 +200,8 @@ class Page(unittest.TestCase):
         folder = SAMPLES / 'odebrane'
         self.driver.find_element(By.ID, 'folder').send_keys(str(folder))
         self.wait('return document.getElementById("strona").srcdoc.includes("LISTA OTRZYMANYCH")')
-        stamp = re.compile(r'Stan na: [^<]*')
         expected = native('--list', folder)[0].decode('cp1250')
-        self.assertEqual(stamp.sub('', self.srcdoc()), stamp.sub('', expected))
+        self.assertEqual(STAMP.sub('', self.srcdoc()), STAMP.sub('', expected))
 
         entry = 'Kowalczyk Jerzy - Sprawozdanie dyrektora'
         find = f'''const span = [...doc.querySelectorAll("span")].find(s => s.textContent.includes("{entry}"));
@@ -221,18 +224,30 @@ class Page(unittest.TestCase):
         self.wait('return document.getElementById("strona").srcdoc.includes(arguments[0])'
                   ' && document.body.dataset.stan === "gotowy"', text)
 
+    def downloaded(self, button, name):
+        self.driver.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': str(self.dir)})
+        self.driver.find_element(By.ID, button).click()
+        table = self.dir / name
+        end = time.monotonic() + 15
+        while not table.exists() and time.monotonic() < end:
+            time.sleep(0.05)
+        return table.read_bytes()
+
     def test_school_pages_of_the_listed_folder(self):
-        buttons = 'return ["zbiorcze", "wyniki", "pobierz"].filter(id => !document.getElementById(id).hidden)'
-        self.assertEqual(self.js(buttons), [])
+        buttons = ('return ["sprawdz", "zbiorcze", "wyniki", "pobierz"]'
+                   '.filter(id => !document.getElementById(id).hidden)')
+        offered = ['sprawdz', 'zbiorcze', 'wyniki']
+        self.assertEqual(self.js(buttons), offered)
         self.driver.find_element(By.ID, 'folder').send_keys(str(SAMPLES / 'odebrane'))
         self.settles_on('LISTA OTRZYMANYCH')
-        self.assertEqual(self.js(buttons), ['zbiorcze', 'wyniki'])
+        self.assertEqual(self.js(buttons), offered)
 
-        # Each page by its button and by its key, from the list and from the other page: both
+        # Each page by its button and by its key, from the list and from the other pages: all
         # are of the listed folder, and each leads back to the list.
-        combined = ('zbiorcze', (Keys.CONTROL, Keys.SHIFT, 'z'), 'SPRAWOZDANIE ZBIORCZE', ['zbiorcze', 'wyniki'])
-        summary = ('wyniki', (Keys.CONTROL, Keys.SHIFT, 'k'), 'WYNIKI KLASYFIKACJI', ['zbiorcze', 'wyniki', 'pobierz'])
-        for steps in ((combined, summary), (summary, combined)):
+        combined = ('zbiorcze', (Keys.CONTROL, Keys.SHIFT, 'z'), 'SPRAWOZDANIE ZBIORCZE', offered)
+        summary = ('wyniki', (Keys.CONTROL, Keys.SHIFT, 'k'), 'WYNIKI KLASYFIKACJI', offered + ['pobierz'])
+        check = ('sprawdz', (Keys.CONTROL, Keys.SHIFT, 's'), 'SPRAWDZENIE PLIKÓW', offered + ['pobierz'])
+        for steps in ((combined, summary, check), (check, combined)):
             for button, keys, title, shown in steps:
                 for by_key in (False, True):
                     with self.subTest(title=title, by_key=by_key):
@@ -246,25 +261,141 @@ class Page(unittest.TestCase):
                         self.assertEqual(self.js(buttons), shown)
             ActionChains(self.driver).send_keys(Keys.BACKSPACE).perform()
             self.settles_on('LISTA OTRZYMANYCH')
-            self.assertEqual(self.js(buttons), ['zbiorcze', 'wyniki'])
+            self.assertEqual(self.js(buttons), offered)
 
-        # The summary is copied as any page, and its table is downloaded as a spreadsheet.
+        # The summary is copied as any page, and its table and the check's are downloaded as
+        # spreadsheets.
         self.driver.find_element(By.ID, 'wyniki').click()
         self.settles_on('WYNIKI KLASYFIKACJI')
         data = self.copied(lambda: self.driver.find_element(By.ID, 'kopiuj').click())
         self.assertIn('WYNIKI KLASYFIKACJI', data['text/plain'])
-        self.driver.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': str(self.dir)})
-        self.driver.find_element(By.ID, 'pobierz').click()
-        table = self.dir / 'wyniki_klasyfikacji.csv'
-        end = time.monotonic() + 15
-        while not table.exists() and time.monotonic() < end:
-            time.sleep(0.05)
-        data = table.read_bytes()
-        self.assertTrue(data.startswith(b'\xef\xbb\xbf'), data[:20])
-        lines = data[3:].split(b'\r\n')
-        self.assertEqual(lines[-1], b'')
-        self.assertIn(b';', lines[0])
-        self.assertFalse(any(b'\n' in line or b'\r' in line for line in lines), data)
+        for button, title, name in (('wyniki', 'WYNIKI KLASYFIKACJI', 'wyniki_klasyfikacji.csv'),
+                                    ('sprawdz', 'SPRAWDZENIE PLIKÓW', 'sprawdzenie_plikow.csv')):
+            with self.subTest(name):
+                self.driver.find_element(By.ID, button).click()
+                self.settles_on(title)
+                data = self.downloaded('pobierz', name)
+                self.assertTrue(data.startswith(b'\xef\xbb\xbf'), data[:20])
+                lines = data[3:].split(b'\r\n')
+                self.assertEqual(lines[-1], b'')
+                self.assertIn(b';', lines[0])
+                self.assertFalse(any(b'\n' in line or b'\r' in line for line in lines), data)
+
+    def folder_with_foreign_files(self, name, foreign=('obcy.xml',)):
+        """A folder of one class's classification and foreign files: its list fails."""
+        folder = self.dir / name
+        folder.mkdir()
+        report = 'lukasiewicz_klasyfikacja_2a.xml'
+        (folder / report).write_bytes((SAMPLES / 'odebrane' / report).read_bytes())
+        for file in foreign:
+            (folder / file).write_bytes(FOREIGN)
+        return folder
+
+    def dialog_up(self):
+        self.wait('return !document.getElementById("zaslona").hidden')
+        return self.js('return document.getElementById("tekst-komunikatu").textContent')
+
+    def test_a_folder_that_cannot_be_listed_is_the_one_its_school_pages_are_of(self):
+        bad = self.folder_with_foreign_files('zla')
+        refusal = native('--list', bad)[1].rstrip('\n')
+        self.assertIn('obcy.xml', refusal)
+        # The folder in its heading, where there is one, is the same folder under another path.
+        summary = STAMP.sub('', native('--summary', bad)[0].decode('cp1250').replace(str(bad), 'FOLDER'))
+        self.driver.find_element(By.ID, 'folder').send_keys(str(SAMPLES / 'odebrane'))
+        self.settles_on('LISTA OTRZYMANYCH')
+
+        # Closed, the refusal leaves the other folder's list on the screen, and yet the figures
+        # are of the folder named.
+        self.driver.find_element(By.ID, 'folder').send_keys(str(bad))
+        self.assertEqual(self.dialog_up(), refusal)
+        self.assertFalse(self.js('return document.getElementById("przycisk-sprawdz").hidden'))
+        ActionChains(self.driver).send_keys('z').perform()
+        self.settles_on('LISTA OTRZYMANYCH')
+        self.driver.find_element(By.ID, 'wyniki').click()
+        self.settles_on('WYNIKI KLASYFIKACJI')
+        self.assertEqual(STAMP.sub('', re.sub(r'/p\d+/zla', 'FOLDER', self.srcdoc())), summary)
+        self.assertIn('obcy.xml', self.srcdoc())
+
+        # The refusal's own button shows the check of that folder, which names the foreign file.
+        # No list of it was shown, so Back leads nowhere.
+        self.driver.find_element(By.ID, 'folder').send_keys(str(bad))
+        self.dialog_up()
+        self.driver.find_element(By.ID, 'przycisk-sprawdz').click()
+        self.settles_on('SPRAWDZENIE PLIKÓW')
+        self.assertIn('obcy.xml', self.srcdoc())
+        ActionChains(self.driver).send_keys(Keys.BACKSPACE).perform()
+        time.sleep(0.5)
+        self.settles_on('SPRAWDZENIE PLIKÓW')
+
+    def test_school_pages_ask_for_a_folder_first(self):
+        # The browser's folder dialog is held back; the folder is then given as a user gives it.
+        ask = ('window.asked = 0; document.getElementById("folder").addEventListener("click",'
+               ' (event) => { event.preventDefault(); ++window.asked; });')
+        folder = self.folder_with_foreign_files('zla')
+        for press in (lambda: self.driver.find_element(By.ID, 'sprawdz').click(),
+                      lambda: ActionChains(self.driver).key_down(Keys.CONTROL).key_down(Keys.SHIFT).send_keys('s')
+                              .key_up(Keys.SHIFT).key_up(Keys.CONTROL).perform()):
+            self.driver.get(PAGE.as_uri())
+            self.wait('return document.body.dataset.stan === "gotowy"')
+            self.js(ask)
+            press()
+            self.wait('return window.asked === 1')
+            self.driver.find_element(By.ID, 'folder').send_keys(str(folder))
+            self.settles_on('SPRAWDZENIE PLIKÓW')
+            self.assertIn('obcy.xml', self.srcdoc())
+            # The folder named is at hand from then on.
+            self.driver.find_element(By.ID, 'wyniki').click()
+            self.settles_on('WYNIKI KLASYFIKACJI')
+            self.assertEqual(self.js('return window.asked'), 1)
+
+    def dialog_boxes(self):
+        """The dialog's, its text's and its buttons' boxes, within the dialog, and whether the text
+        is laid out whole inside its box."""
+        return self.js('''const at = (id) => document.getElementById(id).getBoundingClientRect();
+            const face = at("komunikat");
+            const box = (id) => { const b = at(id); return [b.left - face.left, b.top - face.top, b.width, b.height]; };
+            const text = document.getElementById("tekst-komunikatu");
+            const range = document.createRange();
+            range.selectNodeContents(text);
+            const lines = [...range.getClientRects()];
+            return {face: [face.width, face.height], text: box("tekst-komunikatu"), close: box("przycisk-zamknij"),
+                    whole: text.scrollHeight <= text.clientHeight &&
+                           lines[lines.length - 1].bottom <= text.getBoundingClientRect().bottom,
+                    scrolls: text.scrollHeight > text.clientHeight};''')
+
+    def test_the_dialog_grows_to_its_text_then_scrolls(self):
+        self.driver.find_element(By.ID, 'kopiuj').click()
+        self.dialog_up()
+        self.assertEqual(self.dialog_boxes(), {'face': [350, 150], 'text': [17, 51, 313, 53],
+                                               'close': [190, 116, 88, 26], 'whole': True, 'scrolls': False})
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+
+        long = self.folder_with_foreign_files('dluga', [f'{"bardzo_dlugi_plik_" * 9}{i}.xml' for i in range(3)])
+        self.driver.find_element(By.ID, 'folder').send_keys(str(long))
+        self.dialog_up()
+        boxes = self.dialog_boxes()
+        self.assertGreater(boxes['face'][1], 250)
+        self.assertTrue(boxes['whole'])
+        self.assertEqual(boxes['text'][:3], [17, 51, 313])
+        # The buttons move down with the foot, as far below the text as on the face as drawn.
+        self.assertEqual(boxes['close'][1], boxes['text'][1] + boxes['text'][3] + 12)
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+
+        # In a window too low for it the dialog stops at two thirds of the window, and its text
+        # scrolls by the keys, which leave the dialog up.
+        self.driver.set_window_size(1000, 450)
+        self.addCleanup(self.driver.set_window_size, 1000, 700)
+        self.driver.find_element(By.ID, 'folder').send_keys(str(long))
+        self.dialog_up()
+        boxes = self.dialog_boxes()
+        self.assertEqual(boxes['face'][1], self.js('return Math.floor(innerHeight * 2 / 3)'))
+        self.assertTrue(boxes['scrolls'])
+        ActionChains(self.driver).send_keys(Keys.END).perform()
+        self.assertTrue(self.js('''const text = document.getElementById("tekst-komunikatu");
+            return !document.getElementById("zaslona").hidden && text.scrollTop > 0 &&
+                   text.scrollTop + text.clientHeight >= text.scrollHeight - 1;'''))
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+        self.wait('return document.getElementById("zaslona").hidden')
 
     def test_print_has_every_line_and_the_footer(self):
         report = self.write('dlugi.xml', long_report(150))
