@@ -1,6 +1,6 @@
 // The school's pages of a folder with a warm cache: the classification summary of 1,000
-// classification reports (half of them behaviour ones) and the combined report of 300 reports of
-// every type, each class its own, made from the samples.
+// classification reports (half of them behaviour ones), the check of the same folder's files, and
+// the combined report of 300 reports of every type, each class its own, made from the samples.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -66,6 +66,13 @@ void ClassificationSummary(benchmark::State& run) {
           MakeFolder("summary", {samples / "klasyfikacja_klasy_3a.xml", samples / "zachowanie_3a.xml"}, files), files);
 }
 
+void FolderCheck(benchmark::State& run) {
+    const fs::path samples = ULNIK_SOURCE_DIR "/samples";
+    const int files = static_cast<int>(run.range(0));
+    Build(run, SchoolPageKind::Check,
+          MakeFolder("check", {samples / "klasyfikacja_klasy_3a.xml", samples / "zachowanie_3a.xml"}, files), files);
+}
+
 void CombinedReport(benchmark::State& run) {
     std::vector<fs::path> samples;
     for (const auto& entry : fs::directory_iterator(ULNIK_SOURCE_DIR "/samples"))
@@ -76,6 +83,7 @@ void CombinedReport(benchmark::State& run) {
 }
 
 BENCHMARK(ClassificationSummary)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(FolderCheck)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(CombinedReport)->Arg(300)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
