@@ -50,6 +50,9 @@ std::string Joined(const std::vector<std::string>& texts) {
 
 // "od 183 uczniów 7 klas, które przysłały „…”", and the classes that sent it but stand outside.
 std::string BaseLine(std::string_view what, const ShareBase& base, std::string_view report, std::string_view outsideWhy) {
+    if (base.classes == 0)
+        return std::string(what) + ": nie liczono, bo żadna klasa nie przysłała „" + std::string(report) +
+               "” z liczbą klasyfikowanych.";
     std::string line = std::string(what) + " liczone od " + std::to_string(base.pupils) +
                        (base.pupils == 1 ? " ucznia " : " uczniów ") + std::to_string(base.classes) +
                        (base.classes == 1 ? " klasy, która przysłała „" : " klas, które przysłały „") +
