@@ -81,6 +81,7 @@ RenderCommand ParseRenderCommand(const std::vector<std::string>& args) {
     if (!command.problem.empty()) return command;
     command.action = ActionOf(options, command.problem);
     command.out = std::move(options.out);
+    if (command.out == "-") command.out.reset();  // standard output, as every tool reads "-"
     command.outDir = options.outDir.value_or("");
     command.csv = options.csv;
     command.inputs = std::move(options.inputs);

@@ -155,15 +155,38 @@ bool IsDeviceOrPipe(mode_t mode) {
     return S_ISFIFO(mode) || S_ISCHR(mode) || S_ISBLK(mode) || S_ISSOCK(mode);
 }
 
+// The names by which a program is given one of its own open descriptors: /dev/stdout,
+// /dev/stderr, /dev/fd/N and /proc/self/fd/N. -1 for any other name.
+int DescriptorNamed(const std::string& path) {
+    if (path == "/dev/stdout") return STDOUT_FILENO;
+    if (path == "/dev/stderr") return STDERR_FILENO;
+    for (const std::string_view prefix : {"/dev/fd/", "/proc/self/fd/"}) {
+        if (!path.starts_with(prefix) || path.size() == prefix.size() || path.size() > prefix.size() + 6) continue;
+        const std::string_view digits = std::string_view(path).substr(prefix.size());
+        if (digits.find_first_not_of("0123456789") != std::string_view::npos) continue;
+        return std::stoi(std::string(digits));
+    }
+    return -1;
+}
+
 }  // namespace
 
 void WriteFileReplacing(const std::string& path, std::string_view bytes, NewMode newMode) {
-    // The name itself is looked at, not what a link leads to: a link is replaced, never written
-    // through. A private file is never fed to a pipe or device either: whoever reads it there
-    // would read pupils' data.
-    struct stat named {};
+    // A private file is never fed to a pipe, device or descriptor: whoever reads it there would
+    // read pupils' data.
+    if (newMode != NewMode::OwnerOnly) {
+        // The everyday way of writing to standard output by name: the stream is written, and the
+        // system's links that name it are never touched.
+        if (const int fd = DescriptorNamed(path); fd >= 0) return WriteAllTo(fd, bytes, path);
+    }
+    // Otherwise the name itself is looked at, not what a link leads to: a link is replaced, never
+    // written through, unless it leads to a device or pipe, which is written as a stream.
+    struct stat named {}, followed {};
     const bool exists = ::lstat(path.c_str(), &named) == 0;
-    if (exists && IsDeviceOrPipe(named.st_mode) && newMode != NewMode::OwnerOnly) return WriteInto(path, bytes);
+    const bool stream = exists && (IsDeviceOrPipe(named.st_mode) ||
+                                   (S_ISLNK(named.st_mode) && ::stat(path.c_str(), &followed) == 0 &&
+                                    IsDeviceOrPipe(followed.st_mode)));
+    if (stream && newMode != NewMode::OwnerOnly) return WriteInto(path, bytes);
     if (exists && S_ISDIR(named.st_mode)) {
         errno = EISDIR;
         FailWriting(path);

@@ -57,9 +57,10 @@ std::string ReadFileExclusive(const std::string& path,
 // Writes the bytes to a new file of its own beside `path`, created exclusively and never
 // through a link, and renames it over `path`: a failed write leaves the old file whole and no
 // scratch file behind. The new file takes the old one's permissions, or the umask's. A link at
-// `path` is replaced, never written through. Where `path` itself is a device or pipe rather
-// than a file, the bytes are written into it instead, unless the file is private (OwnerOnly):
-// then the device or pipe is replaced.
+// `path` is replaced, never written through. Where `path` is a device or pipe rather than a
+// file, or a link to one, the bytes are written into it instead; /dev/stdout, /dev/stderr,
+// /dev/fd/N and /proc/self/fd/N write to the program's own descriptor. A private file
+// (OwnerOnly) is never written so: the device, pipe or link is replaced.
 // Raises FileWriteError.
 // The permissions the new file gets: the old file's (or the umask's), or the owner's alone.
 enum class NewMode { LikeOld, OwnerOnly };

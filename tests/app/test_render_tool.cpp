@@ -120,6 +120,29 @@ TEST(RenderTool, AFolderAndAFileMixedUpAreToldWhatToDo) {
     }
 }
 
+// Standard output named as a file is written as a stream: the system's links that name it are
+// left as they are. /dev/stdout is tried in a mount namespace of its own, so that a fault could
+// never replace the machine's.
+TEST(RenderTool, OutputsThatNameAStreamAreWrittenNotReplaced) {
+    const std::string page = RunTool(Sample("z_karty.xml")).out;
+    for (const char* name : {"-", "/dev/fd/1", "/proc/self/fd/1"}) {
+        const ToolRun run = RunTool(std::string("-o ") + name + " " + Sample("z_karty.xml"));
+        EXPECT_EQ(run.exitCode, 0) << name << ": " << run.err;
+        EXPECT_EQ(run.out, page) << name;
+    }
+    TempDir dir;
+    const std::string link = dir.PathOf("out.htm");
+    std::filesystem::create_symlink("/dev/null", link);
+    EXPECT_EQ(RunTool("-o " + link + " " + Sample("z_karty.xml")).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    if (std::system("unshare -m true 2>/dev/null") != 0) GTEST_SKIP() << "no mount namespace to be had";
+    const std::string privateDev = "unshare -m sh -c 'mount -t tmpfs none /dev && ln -s /proc/self/fd/1 /dev/stdout && "
+                                   "\"$0\" \"$@\" && test -L /dev/stdout' " + kTool;
+    const ToolRun named = RunTool("-o /dev/stdout " + Sample("z_karty.xml"), "", "", privateDev);
+    EXPECT_EQ(named.exitCode, 0) << named.err;  // and the link is still a link
+    EXPECT_EQ(named.out, page) << named.err;
+}
+
 TEST(RenderTool, ListsAFolder) {
     const ToolRun list = RunTool("--list " + Sample("odebrane"));
     EXPECT_EQ(list.exitCode, 0) << list.err;
