@@ -161,20 +161,22 @@ TEST_F(Replacing, APipeIsWrittenIntoNotReplacedAndNeverWaitedOn) {
     EXPECT_EQ(Names(), std::vector<std::string>{"pipe"});
 }
 
-// A pipe reached through a link is not the named file: the link is replaced. A private file
-// (the page file) is never fed to a pipe, even one being read: the pipe is replaced.
-TEST_F(Replacing, NeitherALinkToAPipeNorAPrivateFileFeedsIt) {
+// A pipe reached through a link is written as a stream, the link kept, as /dev/stdout is. A
+// private file (the page file) is never fed to a pipe, even one being read: the pipe is replaced.
+TEST_F(Replacing, ALinkToAPipeFeedsItAPrivateFileNever) {
     const std::string fifo = dir.PathOf("pipe");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
     ASSERT_EQ(::symlink(fifo.c_str(), dir.PathOf("out.pdf").c_str()), 0);
     WriteFileReplacing(dir.PathOf("out.pdf"), "pdf");
-    WriteFileReplacing(fifo, "page", NewMode::OwnerOnly);
     char got[8] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 3);
+    EXPECT_EQ(std::string(got), "pdf");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.PathOf("out.pdf")));
+    WriteFileReplacing(fifo, "page", NewMode::OwnerOnly);
     EXPECT_EQ(::read(reader, got, sizeof got), 0);
     ::close(reader);
-    EXPECT_EQ(ReadFileExclusive(dir.PathOf("out.pdf")), "pdf");
     EXPECT_EQ(ReadFileExclusive(fifo), "page");
     EXPECT_TRUE(std::filesystem::is_regular_file(fifo));
 }
