@@ -12,8 +12,16 @@ constexpr std::string_view kPartOnNewPage = "<div style=\"break-before:page\">";
 constexpr std::string_view kPartEnd = "</div>";
 
 // True when the renderer took the report; a refused one leaves the page as it was.
-// The verdict of the report as it reads now; a report that is not sound leaves the page as it was.
-FileVerdict AppendReport(FolderReport& entry, const RenderOptions& options, HtmlPage& page) {
+std::size_t BytesOf(const HtmlPage& lines) {
+    std::size_t bytes = 0;
+    for (const std::string& line : lines) bytes += line.size() + 2;
+    return bytes;
+}
+
+// The verdict of the report as it reads now; a report that is not sound, or would take the page
+// past its bound, leaves the page as it was.
+FileVerdict AppendReport(FolderReport& entry, const RenderOptions& options, HtmlPage& page, std::size_t& bytes,
+                         std::size_t maxBytes) {
     JudgedFile again = ReadAgain(entry);
     if (!again.verdict.Sound()) return again.verdict;
     HtmlPage lines;
@@ -24,6 +32,10 @@ FileVerdict AppendReport(FolderReport& entry, const RenderOptions& options, Html
     } catch (const DamagedReport&) {
         return {Verdict::CountBeyondRecords, {}};
     }
+    const std::size_t more = BytesOf(lines);
+    if (bytes + more > maxBytes)
+        return {Verdict::TooLargeForPage, std::to_string((more + (1 << 20) - 1) >> 20) + " MB"};
+    bytes += more;
     page.insert(page.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
     return {};
 }
@@ -57,14 +69,16 @@ std::vector<FolderReport*> OfType(FolderReports& reports, const DocumentType& ty
 }  // namespace
 
 void WriteCombinedReport(FolderReports& reports, const RenderOptions& options, HtmlPage& page,
-                         std::vector<LeftOutFile>& leftOut) {
+                         std::vector<LeftOutFile>& leftOut, std::size_t maxBytes) {
     bool first = true;
+    std::size_t bytes = 0;
     for (int place = 0; place < kDocumentTypeCount; ++place) {
         const DocumentType& type = TypeInCombinedPlace(place);
         const std::vector<FolderReport*> of = OfType(reports, type);
         HtmlPage part;
         for (FolderReport* entry : of)
-            if (FileVerdict verdict = AppendReport(*entry, options, part); !verdict.Sound())
+            if (FileVerdict verdict = AppendReport(*entry, options, part, bytes, maxBytes);
+                !verdict.Sound())
                 leftOut.push_back({entry->file, std::move(verdict)});
         if (part.empty()) continue;  // every report of the type refused: no title over nothing
         DropTrailingBlanks(part);

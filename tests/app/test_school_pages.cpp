@@ -290,6 +290,20 @@ TEST_F(SchoolFolder, ARefusedReportIsLeftOutOfTheCombinedReportWhole) {
     EXPECT_NE(page.find("<li>9z.xml: liczba zapisana błędnie: „4.75”</li>"), std::string::npos);
 }
 
+// A page of a folder has a bound: a report that would take it past is left out, and named.
+TEST_F(SchoolFolder, AReportBeyondThePagesBoundIsLeftOutAsTooLarge) {
+    FolderReports reports = ReadFolderReports(folder.path().string());
+    HtmlPage page;
+    std::vector<LeftOutFile> leftOut;
+    WriteCombinedReport(reports, RenderOptions(","), page, leftOut, 4000);
+    ASSERT_FALSE(leftOut.empty());
+    EXPECT_EQ(leftOut.front().verdict.verdict, Verdict::TooLargeForPage);
+    EXPECT_EQ(Utf8(leftOut.front().verdict.Said()), "za duży do zestawienia: 1 MB");
+    std::size_t bytes = 0;
+    for (const std::string& line : page) bytes += line.size() + 2;
+    EXPECT_LE(bytes, 4000u + 200u);  // the parts' own titles and breaks beside the reports
+}
+
 // Reports are read again when their turn comes: one spoiled after the folder was read is left
 // out and named, never rendered from what it held before.
 TEST_F(SchoolFolder, AReportSpoiledWhileThePageIsBuiltIsLeftOut) {
