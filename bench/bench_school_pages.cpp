@@ -73,6 +73,44 @@ void FolderCheck(benchmark::State& run) {
           MakeFolder("check", {samples / "klasyfikacja_klasy_3a.xml", samples / "zachowanie_3a.xml"}, files), files);
 }
 
+// The summary of `classes` classes, each with `failGrades` pupils with fail grades in a few
+// subjects: the time per record must stay flat as either grows.
+fs::path FailGradesFolder(int classes, int failGrades) {
+    const fs::path folder = fs::temp_directory_path() / "ulnik-bench-records";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (int c = 0; c < classes; ++c) {
+        std::string pupils;
+        for (int p = 1; p <= failGrades; ++p)
+            pupils += "<Uczen" + std::to_string(p) + ">Ucze\xF1 " + std::to_string(p) + "<Przedmioty>przedmiot " +
+                      std::to_string(p % 7) + ", przedmiot " + std::to_string(p % 11) + "</Przedmioty></Uczen" +
+                      std::to_string(p) + ">";
+        std::ofstream(folder / ("k" + std::to_string(c) + ".xml"), std::ios::binary)
+            << "<Szkola><Doc>Klasyfikacja klasy</Doc><Date>2026-01-20</Date><Belfer>Nowak</Belfer><Klasa>" << c
+            << "a</Klasa><Klasyfikowanych>" << failGrades << "</Klasyfikowanych><Frekwencja><IleOsob>0</IleOsob>"
+            << "</Frekwencja><Pasek><IleOsob>0</IleOsob></Pasek><Ndst><IleOsob>" << failGrades << "</IleOsob>"
+            << pupils << "</Ndst></Szkola>";
+    }
+    return folder;
+}
+
+void SummaryPerRecord(benchmark::State& run) {
+    const int classes = static_cast<int>(run.range(0)), failGrades = static_cast<int>(run.range(1));
+    const fs::path folder = FailGradesFolder(classes, failGrades);
+    ProgramState state;
+    state.PageFilePath = (fs::temp_directory_path() / "ulnik-bench-records.htm").string();
+    SilentShell shell;
+    QtLocale locale;
+    SchoolPages pages(state, shell, locale);
+    for (auto _ : run)
+        if (pages.Build(SchoolPageKind::Summary, folder.string()).ExitCode() != 0) run.SkipWithError("not whole");
+    const double records = static_cast<double>(classes) * failGrades;
+    run.counters["s_per_record"] = benchmark::Counter(records * static_cast<double>(run.iterations()),
+                                                      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    fs::remove_all(folder);
+    fs::remove(state.PageFilePath);
+}
+
 void CombinedReport(benchmark::State& run) {
     std::vector<fs::path> samples;
     for (const auto& entry : fs::directory_iterator(ULNIK_SOURCE_DIR "/samples"))
@@ -84,6 +122,10 @@ void CombinedReport(benchmark::State& run) {
 
 BENCHMARK(ClassificationSummary)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(FolderCheck)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SummaryPerRecord)
+    ->ArgsProduct({{100, 1000}, {10, 100, 1000}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(CombinedReport)->Arg(300)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
