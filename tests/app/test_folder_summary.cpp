@@ -127,6 +127,17 @@ TEST_F(FolderListTest, LinesAreSortedIgnoringCaseAndGroupedByExactInitial) {
                      }));
 }
 
+// Two lines are sorted too: a sort that passes over short lists would leave them as found.
+TEST_F(FolderListTest, AListOfTwoIsSorted) {
+    folder.Write("1.xml", Report("Zieliński Jan", "Z karty"));
+    folder.Write("2.xml", Report("Adamski Piotr", "Z karty"));
+    ASSERT_EQ(lister.ListReceivedReports(folder.path().string()), ListOutcome::Shown);
+    const std::vector<std::string> lines = ListLines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_TRUE(lines[1].starts_with("    - Adamski"));
+    EXPECT_TRUE(Utf8(lines[3]).starts_with("    - Zieliński"));
+}
+
 TEST_F(FolderListTest, AFirstLineStartingWithLowerCaseZGetsNoBreak) {
     folder.Write("1.xml", Report("zawadzka Anna", "Sprawozdanie dyrektora"));
     folder.Write("2.xml", Report("zawadzka Anna", "Sprawozdanie dyrektora"));

@@ -249,6 +249,11 @@ TEST(RenderTool, WriteFailuresNameTheOutputAndTheReason) {
     std::filesystem::create_directory(dir.PathOf("pages"));
     std::filesystem::create_directory(dir.PathOf("pages/z_karty.htm"));
     const std::string report = Sample("z_karty.xml"), folder = Sample("odebrane");
+    // A school page that is not written names no left-out file: there is no page to miss it from.
+    TempDir mixedFolder;
+    const std::string mixed = mixedFolder.path().string();
+    std::filesystem::copy(Sample("klasyfikacja_klasy_3a.xml"), mixed + "/3a.xml");
+    mixedFolder.Write("obcy.xml", "<Inny/>");
     const struct {
         std::string arguments;
         std::string err;
@@ -272,6 +277,8 @@ TEST(RenderTool, WriteFailuresNameTheOutputAndTheReason) {
         {"--summary -o " + dir.PathOf("no/summary") + " " + folder,
          "Nie można zapisać pliku " + dir.PathOf("no/summary") + ": No such file or directory\n"},
         {"--summary --csv -o " + dir.PathOf("no/summary") + " " + folder,
+         "Nie można zapisać pliku " + dir.PathOf("no/summary") + ": No such file or directory\n"},
+        {"--summary -o " + dir.PathOf("no/summary") + " " + mixed,
          "Nie można zapisać pliku " + dir.PathOf("no/summary") + ": No such file or directory\n"},
         {"--combined -o " + dir.PathOf("folder") + " " + folder,
          "Nie można zapisać pliku " + dir.PathOf("folder") + ": Is a directory\n"},

@@ -9,6 +9,8 @@
 #include "classification_figures.h"
 #include "combined_report.h"
 #include "file_verdict.h"
+#include "hundredths.h"
+#include "school_page_html.h"
 #include "fixed_locale.h"
 #include "polish_order.h"
 #include "recording_shell.h"
@@ -247,6 +249,7 @@ TEST_F(SchoolFolder, ValuesAreEscapedAndFormulasNeutralised) {
     EXPECT_EQ(page.find("<img"), std::string::npos);
     EXPECT_EQ(page.find("<script"), std::string::npos);
     EXPECT_NE(page.find("<td>&lt;B&gt;5A</td>"), std::string::npos);
+    EXPECT_EQ(Utf8(HtmlText("O'Brien & \"Syn\"")), "O&#39;Brien &amp; &quot;Syn&quot;");
     EXPECT_NE(SummarySpreadsheetText(Figures(), ",").find("\"'=HYPERLINK(\"\"http://a\"\")\""), std::string::npos);
 }
 
@@ -304,6 +307,18 @@ TEST_F(SchoolFolder, AReportBeyondThePagesBoundIsLeftOutAsTooLarge) {
     EXPECT_LE(bytes, 4000u + 200u);  // the parts' own titles and breaks beside the reports
 }
 
+// Within a class the combined report goes by teacher, then by file; averages keep their tenths' zero.
+TEST(SchoolOrder, TeachersWithinAClassAndAveragesAsWritten) {
+    const FolderReport zajac{"a.xml", nullptr, "3C", "3C", Cp1250("Zając Ewa"), ""};
+    const FolderReport adamska{"b.xml", nullptr, "3C", "3C", "Adamska Ola", ""};
+    const FolderReport second{"a2.xml", nullptr, "3C", "3C", "Adamska Ola", ""};
+    EXPECT_TRUE(InSchoolOrder(adamska, zajac));
+    EXPECT_FALSE(InSchoolOrder(zajac, adamska));
+    EXPECT_TRUE(InSchoolOrder(second, adamska));
+    EXPECT_EQ(FormatHundredths(409, ","), "4,09");
+    EXPECT_EQ(FormatHundredths(5, "."), "0.05");
+}
+
 // Reports are read again when their turn comes: one spoiled after the folder was read is left
 // out and named, never rendered from what it held before.
 TEST_F(SchoolFolder, AReportSpoiledWhileThePageIsBuiltIsLeftOut) {
@@ -356,6 +371,10 @@ TEST(FileVerdicts, EachFileIsJudgedAndSaidInPlainPolish) {
         {"beyond.xml", beyond, Verdict::CountBeyondRecords, "liczba większa niż zapisów w pliku: Pasek/IleOsob = 9"},
         {"average.xml", Classification{"1a", "N", "", "1", {}, {{"Ola", "4.75"}}, {}}.Xml(), Verdict::CountNotNumber,
          "liczba zapisana błędnie: „4.75”"},
+        {"ndst.xml", Cp1250("<Szkola><Doc>Uzasadnienie oceny niedostatecznej</Doc><Belfer>N</Belfer><Uzasadnienia>"
+                            "<Ilosc>100000</Ilosc><Uzasadnienie1><Osoba>Jan</Osoba><IloscWierszy>0</IloscWierszy>"
+                            "</Uzasadnienie1></Uzasadnienia></Szkola>"),
+         Verdict::CountBeyondRecords, "liczba większa niż zapisów w pliku: Uzasadnienia/Ilosc = 100000"},
     };
     TempDir dir;
     for (const auto& c : cases) {
@@ -374,6 +393,8 @@ TEST(FileVerdicts, EachFileIsJudgedAndSaidInPlainPolish) {
 TEST_F(SchoolFolder, EqualDatesAndDamagedDoublesAreToldAsTheyAre) {
     Write("7a-1.xml", Classification{"7a", "Lis Jan", "2026-01-22", "20", {}, {}, {}}.Xml());
     Write("7a-2.xml", Classification{"7a", "Lis Jan", "22.01.2026", "21", {}, {}, {}}.Xml());
+    Write("6a-a.xml", Classification{"6a", "Lis Jan", "10.02.2026", "17", {}, {}, {}}.Xml());  // the later
+    Write("6a-b.xml", Classification{"6a", "Lis Jan", "2026-01-20", "16", {}, {}, {}}.Xml());
     Write("8a-old.xml", Classification{"8a", "Kot Ala", "2026-01-10", "18", {"Ola"}, {}, {}}.Xml());
     Write("8a-new.xml", Classification{"8a", "Kot Ala", "2026-01-20", "19", {}, {}, {}}.Xml().substr(0, 150));
     const SchoolFigures figures = Figures();
@@ -385,6 +406,7 @@ TEST_F(SchoolFolder, EqualDatesAndDamagedDoublesAreToldAsTheyAre) {
         return *std::find_if(figures.classes.begin(), figures.classes.end(),
                              [&](const ClassRow& r) { return r.className == name; });
     };
+    EXPECT_EQ(row("6A").classified.written, "17");
     EXPECT_EQ(row("7A").classified.written, "21");
     EXPECT_EQ(row("8A").classified.written, "18");
     for (const std::string& problem : figures.problems) EXPECT_EQ(problem.find("8a-new"), std::string::npos) << problem;
@@ -451,7 +473,7 @@ TEST(SchoolPages, AFolderWithoutReportsIsToldAsTheListTellsIt) {
 }
 
 TEST(PolishOrder, ClassesAndNamesAsASchoolWritesThem) {
-    const std::vector<std::string> ordered = {"1a", "2A", "2b", "10a", "10B", "Adam", "Ćwik", "Czarny", "Łoś",
+    const std::vector<std::string> ordered = {"0", "0A", "1a", "2A", "2b", "10a", "10B", "Adam", "Ćwik", "Czarny", "Łoś",
                                               "Lis", "Zięba", "Źrebię", "Żak"};
     std::vector<std::string> ansi;
     for (const std::string& s : ordered) ansi.push_back(Cp1250(s));
@@ -459,7 +481,7 @@ TEST(PolishOrder, ClassesAndNamesAsASchoolWritesThem) {
     std::sort(shuffled.begin(), shuffled.end(), PolishBefore);
     std::vector<std::string> back;
     for (const std::string& s : shuffled) back.push_back(Utf8(s));
-    EXPECT_EQ(back, (std::vector<std::string>{"1a", "2A", "2b", "10a", "10B", "Adam", "Czarny", "Ćwik", "Lis", "Łoś",
+    EXPECT_EQ(back, (std::vector<std::string>{"0", "0A", "1a", "2A", "2b", "10a", "10B", "Adam", "Czarny", "Ćwik", "Lis", "Łoś",
                                               "Zięba", "Źrebię", "Żak"}));
     EXPECT_EQ(ComparePolish("02a", "2a") != 0, true);  // ties of value are still told apart
 }
