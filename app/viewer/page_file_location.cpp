@@ -1,5 +1,7 @@
 #include "page_file_location.h"
 
+#include "run_folders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +15,7 @@ namespace {
 constexpr auto kPageFileName = "Temp.htm";
 // Beside an installed program's folder (bin) lies its data folder.
 constexpr auto kInstalledDataFolder = "../share/ulnik";
-constexpr auto kRunFolderPattern = "/ulnik-XXXXXX";
+constexpr auto kRunFolderPrefix = "ulnik-";
 
 bool CanWriteInto(const QString& folder)
 {
@@ -33,13 +35,18 @@ QString UserDataFolder()
     return folder;
 }
 
-// A new folder that only this user may enter; empty when none could be made there.
+// A new folder that only this user may enter, marked as this run's; empty when none could be made
+// there. What runs that are gone left in the same place is cleared away first.
 QString MakeRunFolder(const QString& parent)
 {
     if (!CanWriteInto(parent))
         return {};
-    QByteArray pattern = QFile::encodeName(parent) + kRunFolderPattern;
-    return ::mkdtemp(pattern.data()) ? QFile::decodeName(pattern) : QString();
+    RemoveStaleRunFolders(QFile::encodeName(parent).toStdString(), kRunFolderPrefix);
+    QByteArray pattern = QFile::encodeName(parent) + "/" + kRunFolderPrefix + "XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        return {};
+    MarkRunFolder(pattern.toStdString());
+    return QFile::decodeName(pattern);
 }
 
 }  // namespace
@@ -82,5 +89,6 @@ void PageFileFolder::RemovePage() const
 void PageFileFolder::Remove() const
 {
     RemovePage();
+    UnmarkRunFolder(QFile::encodeName(folder_).toStdString());
     ::rmdir(QFile::encodeName(folder_).constData());
 }
