@@ -1,6 +1,6 @@
 #pragma once
 // What the window shows and where it leads: opening reports and folders (the pipeline), the
-// list of a folder, the school's pages of the folder listed, and the way back to the list, the
+// list of a folder, the school's pages of the folder listed or named, and the way back to the list, the
 // list following its folder, what the printer is told about the page shown (its job title, the
 // list's reports), the page file of this window, and the messages of all that. The window only
 // asks; the workspace never reaches back into it.
