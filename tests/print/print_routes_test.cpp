@@ -554,14 +554,31 @@ private slots:
     }
 
     // A report whose file breaks off is written as far as it goes, says so on standard error,
-    // and carries the note beside the number of every page, clear of it.
+    // and carries the note beside the number of every page, clear of it; the window's printer
+    // marks the pages of such a page it is told of, in every route (they share the printout).
     void cutOffReportIsMarkedOnEveryPage() {
         const std::string out = scratch_.PathOf("cut.pdf");
         std::ostringstream errors;
         QCOMPARE(Export(out, scratch_.Write("urwany.xml", CutOffReport().toStdString()), Exported::Page, errors), 0);
         QVERIFY2(QString::fromStdString(errors.str()).startsWith(QString::fromUtf8("uwaga: plik jest niekompletny")),
                  errors.str().c_str());
-        const QList<PrintedPage> pages = ReadPrintout(QString::fromStdString(out));
+        CheckCutOffNote(ReadPrintout(QString::fromStdString(out)));
+
+        const QString printed = QString::fromStdString(scratch_.PathOf("cut-printer.pdf"));
+        QSignalSpy done(this, &PrintRoutesTest::written);
+        printer_.SetCutOff(true);
+        printer_.WritePdf(printed, [this](bool ok) { emit written(ok); });
+        printer_.SetCutOff(false);
+        QVERIFY(done.wait(kWaitMs));
+        QVERIFY(done.first().first().toBool());
+        CheckCutOffNote(ReadPrintout(printed));
+    }
+
+signals:
+    void written(bool ok);
+
+private:
+    static void CheckCutOffNote(const QList<PrintedPage>& pages) {
         QVERIFY(pages.size() > 1);
         const QString note = QString::fromStdString(AnsiToUtf8(kCutOffNote));
         const double margin = PrintOptions{}.margins.bottom * kPointsPerMm;
@@ -579,10 +596,6 @@ private slots:
         }
     }
 
-signals:
-    void written(bool ok);
-
-private:
     int JobCount() const {
         return jobs_.isEmpty() ? 0 : QDir(jobs_).entryList({"job-*.pdf"}, QDir::Files).size();
     }
