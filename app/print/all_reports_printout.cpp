@@ -37,7 +37,9 @@ void AllReportsPrintout::Start(Done done) {
 
 void AllReportsPrintout::Next() {
     if (current_ == reports_.size()) return Finish();
-    if (!scratch_.isValid() || !BuildPage(reports_[current_].file)) return LeaveOut();
+    const std::string& file = reports_[current_].file;
+    if (FileVerdict verdict = JudgeReportFile(file).verdict; !verdict.Sound()) return LeaveOut(std::move(verdict));
+    if (!scratch_.isValid() || !BuildPage(file)) return LeaveOut();
     if (!page_) {
         page_ = new ReportPage(this);
         page_->SetLoadDeadline(loadDeadlineMs_);
@@ -73,9 +75,9 @@ void AllReportsPrintout::Printed(const QByteArray& printout) {
 }
 
 // Whatever the page went through stays with it: the next report gets a fresh one.
-void AllReportsPrintout::LeaveOut() {
+void AllReportsPrintout::LeaveOut(FileVerdict verdict) {
     awaitingLoad_ = false;
-    result_.leftOut.push_back(reports_[current_].file);
+    result_.leftOut.push_back({reports_[current_].file, std::move(verdict)});
     DropPage();
     ++current_;
     QTimer::singleShot(0, this, &AllReportsPrintout::Next);
@@ -95,7 +97,7 @@ void AllReportsPrintout::Finish() {
     } catch (const std::exception&) {
         result_.pdf.clear();
         result_.leftOut.clear();
-        for (const ListedReport& report : reports_) result_.leftOut.push_back(report.file);
+        for (const ListedReport& report : reports_) result_.leftOut.push_back({report.file, {}});
     }
     printed_.clear();
     if (done_) std::exchange(done_, {})(result_);

@@ -4,7 +4,9 @@
 // the event loop, in a page of their own that nobody sees (never the window's), with the shown
 // page's safe policy. Each report stands alone: one whose page crashes, hangs or cannot be
 // built is left out and costs nothing else, for the next one gets a fresh page (and render
-// process). Nothing is said meanwhile; the caller names what was left out once, at the end.
+// process). A report that is not sound is left out before it is printed: a printout of a file
+// cut off or spoiled would pass for the whole report. Nothing is said meanwhile; the caller
+// names what was left out once, at the end.
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +17,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 
+#include "file_verdict.h"
 #include "pdf_binder.h"
 #include "print_options.h"
 #include "program_state.h"
@@ -29,8 +32,10 @@ struct ListedReport {
 };
 
 struct AllReportsResult {
-    std::string pdf;                    // empty when no report could be printed
-    std::vector<std::string> leftOut;  // the files that could not, in the list's order
+    std::string pdf;  // empty when no report could be printed
+    // The files that were not, in the list's order: those not sound with their verdict, those
+    // whose page could not be printed with a sound one.
+    std::vector<LeftOutFile> leftOut;
 };
 
 class AllReportsPrintout : public QObject {
@@ -51,7 +56,7 @@ private:
     bool BuildPage(const std::string& file);
     void Loaded(bool ok);
     void Printed(const QByteArray& printout);
-    void LeaveOut();
+    void LeaveOut(FileVerdict verdict = {});
     void DropPage();
     void Finish();
 

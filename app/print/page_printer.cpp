@@ -80,6 +80,8 @@ void PagePrinter::LoadAfterPrintouts(std::function<void()> load) {
 
 bool PagePrinter::HasPage() const { return page_ && !page_->url().isEmpty(); }
 
+PrintOptions PagePrinter::PageOptions() const { return cutOff_ ? CutOffPrintOptions(options_) : options_; }
+
 void PagePrinter::Say(std::string_view text) {
     shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(text));
 }
@@ -112,7 +114,7 @@ void PagePrinter::Print(bool showDialog) {
 
 void PagePrinter::MakeFor(const PrinterPtr& printer, std::function<void(const QByteArray&)> then) {
     const QPageLayout chosen = printer->pageLayout();
-    maker_->Make(options_, PrintLayout(options_, chosen.pageSize(), chosen.orientation()), std::move(then));
+    maker_->Make(PageOptions(), PrintLayout(options_, chosen.pageSize(), chosen.orientation()), std::move(then));
 }
 
 void PagePrinter::PrintAtOnce(const PrinterPtr& printer, const QByteArray& printout) {
@@ -154,14 +156,10 @@ void PagePrinter::PrintAllReports(const PrinterPtr& printer) {
 
 void PagePrinter::AllReportsPrinted(const PrinterPtr& printer, const AllReportsResult& result) {
     if (result.pdf.empty()) {
-        Say(print_messages::kNoReportPrinted);
+        Say(print_messages::NoReportPrinted(result.leftOut));
         return Finish(PrintOutcome::Failed);
     }
-    if (!result.leftOut.empty()) {
-        std::vector<std::string> names;
-        for (const std::string& path : result.leftOut) names.push_back(FileNameOf(path));
-        Say(print_messages::ReportsLeftOut(names));
-    }
+    if (!result.leftOut.empty()) Say(print_messages::ReportsLeftOut(result.leftOut));
     Deliver(printer, QByteArray::fromStdString(result.pdf), QString::fromUtf8(kAllReportsJobTitle));
 }
 
@@ -259,7 +257,7 @@ void PagePrinter::WritePdf(const QString& path, std::function<void(bool written)
     if (!HasPage()) return done(false);
     const QPageLayout layout =
         PrintLayout(options_, QPageSize(QPageSize::A4), QtOrientation(options_.orientation));
-    maker_->Make(options_, layout, [path, done](const QByteArray& printout) {
+    maker_->Make(PageOptions(), layout, [path, done](const QByteArray& printout) {
         done(!printout.isEmpty() && WriteToFile(path, printout.toStdString()).kind == DeliveryKind::Done);
     });
 }

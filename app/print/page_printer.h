@@ -45,6 +45,10 @@ public:
     // none when the page shown is no list. Kept as they are now: a list that changes while
     // they print changes nothing of the printout.
     void SetAllReports(std::vector<ListedReport> reports) { allReports_ = std::move(reports); }
+    // The page shown now is of a report whose file breaks off: each of its printouts says so
+    // beside every page number. Told with the page, as the job title is: what a printout
+    // needs comes with the request for it, never from the window when it is printed.
+    void SetCutOff(bool cutOff) { cutOff_ = cutOff; }
     // How long CUPS may take to accept a job before the print is given up as failed.
     void SetJobTimeLimit(int ms) { jobTimeLimitMs_ = ms; }
 
@@ -73,6 +77,8 @@ private:
     using PrinterPtr = std::shared_ptr<QPrinter>;
 
     bool HasPage() const;
+    // The options of a printout of the page shown now.
+    PrintOptions PageOptions() const;
     void Say(std::string_view text);
     void Finish(PrintOutcome outcome);
     void PrintAtOnce(const PrinterPtr& printer, const QByteArray& printout);
@@ -91,6 +97,7 @@ private:
     // Every printout has the page footer and an empty header, whatever the page asks.
     const PrintOptions options_;
     QString jobTitle_;
+    bool cutOff_ = false;
     int jobTimeLimitMs_;
     std::vector<ListedReport> allReports_;
     std::unique_ptr<AllReportsPrintout> allReportsPrintout_;  // while they print

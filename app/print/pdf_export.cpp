@@ -10,6 +10,8 @@
 #include "code_page.h"
 #include "exit_codes.h"
 #include "file_access.h"
+#include "load_warning.h"
+#include "messages.h"
 #include "open_path.h"
 #include "print_delivery.h"
 #include "print_messages.h"
@@ -53,7 +55,13 @@ void PdfExport::ExportPage(const std::string& output, const std::string& input, 
     FolderLister lister(state_, shell_, locale_);
     const PathOpened opened = OpenReportOrFolder(opener, lister, input);
     if (!opened.Shown()) return Finish(opened.ExitCode());
-    PrintPageFile(kDone);
+    // A report that breaks off is printed as far as it goes, and says so: on standard error, and
+    // on every page, where the printout goes.
+    if (const std::optional<XmlBreak> cut = opener.LastBreak()) {
+        shell_.ShowMessageBox(StyleZamknij, IconUwaga, IncompleteFileWarning(*cut));
+        return PrintPageFile(kDone, CutOffPrintOptions(PdfOptions()));
+    }
+    PrintPageFile(kDone, PdfOptions());
 }
 
 void PdfExport::ExportSchoolPage(const std::string& output, SchoolPageKind kind, const std::string& folder,
@@ -62,16 +70,14 @@ void PdfExport::ExportSchoolPage(const std::string& output, SchoolPageKind kind,
     const SchoolPageOutcome built = SchoolPages(state_, shell_, locale_).Build(kind, folder);
     if (built.outcome != ListOutcome::Shown) return Finish(built.ExitCode());
     // The page names them too, at its end; a script run hears of them here.
-    if (!built.leftOut.empty()) {
-        std::vector<std::string> names;
-        for (const LeftOutFile& file : built.leftOut) names.push_back(FileNameOf(file.file));
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::ReportsLeftOut(names));
-    }
+    if (!built.leftOut.empty())
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, messages::LeftOutFiles(built.leftOut));
     PrintPageFile(built.ExitCode());
 }
 
-void PdfExport::PrintPageFile(int exitCode) {
+void PdfExport::PrintPageFile(int exitCode, PrintOptions options) {
     exitCode_ = exitCode;
+    options_ = std::move(options);
     page_ = new ReportPage(this);
     connect(page_, &ReportPage::DocumentComplete, this, &PdfExport::PageShown);
     // Why a page could not be shown is told here; the export says only that it was not written.
@@ -88,7 +94,7 @@ void PdfExport::PageShown(bool ok) {
     page_->disconnect(this);
     if (!ok) return Write({}, kDamaged);
     auto* maker = new PrintoutMaker(page_, page_);
-    maker->Make(PdfOptions(), PdfLayout(), [this](const QByteArray& pdf) { Write(pdf.toStdString(), exitCode_); });
+    maker->Make(options_, PdfLayout(), [this](const QByteArray& pdf) { Write(pdf.toStdString(), exitCode_); });
 }
 
 void PdfExport::ExportAllReports(const std::string& output, const std::string& folder, Done done) {
@@ -99,22 +105,20 @@ void PdfExport::ExportAllReports(const std::string& output, const std::string& f
     for (std::size_t i = 0; i < state_.FolderFiles.size(); ++i)
         reports.push_back({state_.FolderFiles[i], state_.FolderSummary[i]});
     // The list leaves out without a word the files nobody can read; here they are named.
-    std::vector<std::string> unlisted;
+    std::vector<LeftOutFile> leftOut;
     for (const std::string& path : FindReportFiles(folder))
         if (std::find(state_.FolderFiles.begin(), state_.FolderFiles.end(), path) == state_.FolderFiles.end())
-            unlisted.push_back(path);
+            leftOut.push_back({path, JudgeReportFile(path).verdict});
     all_ = std::make_unique<AllReportsPrintout>(std::move(reports), PdfOptions(), PdfLayout());
-    all_->Start([this, unlisted](const AllReportsResult& result) {
-        std::vector<std::string> names;
-        for (const auto* files : {&unlisted, &result.leftOut})
-            for (const std::string& path : *files) names.push_back(FileNameOf(path));
+    all_->Start([this, leftOut](const AllReportsResult& result) mutable {
+        leftOut.insert(leftOut.end(), result.leftOut.begin(), result.leftOut.end());
         if (result.pdf.empty()) {
-            shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kNoReportPrinted));
+            shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::NoReportPrinted(leftOut));
             return Finish(kDamaged);
         }
-        if (!names.empty())
-            shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::ReportsLeftOut(names));
-        Write(result.pdf, names.empty() ? kDone : kDamagedFolder);
+        if (!leftOut.empty())
+            shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::ReportsLeftOut(leftOut));
+        Write(result.pdf, leftOut.empty() ? kDone : kDamagedFolder);
     });
 }
 

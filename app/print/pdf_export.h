@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 
+#include "print_options.h"
 #include "program_state.h"
 #include "qt_locale.h"
 #include "school_pages.h"
@@ -39,7 +40,7 @@ public:
 private:
     bool Prepare(const std::string& output, Done done);
     // Prints the page file; `exitCode` is the export's when it is written.
-    void PrintPageFile(int exitCode);
+    void PrintPageFile(int exitCode, PrintOptions options = {});
     void PageShown(bool ok);
     void Write(const std::string& pdf, int exitCode);
     void Finish(int exitCode);
@@ -50,6 +51,7 @@ private:
     ProgramState state_;
     std::string output_;
     int exitCode_ = 0;  // when the PDF of the page file is written
+    PrintOptions options_;
     QPointer<ReportPage> page_;
     std::unique_ptr<AllReportsPrintout> all_;
     Done done_;

@@ -35,6 +35,18 @@ constexpr std::array<short, 95> kHelveticaWidths = {
 };
 constexpr short kOtherCharacterWidth = 556;
 
+// The lines are Windows-1250, as every text of the program: WinAnsi with the letters where the
+// two differ, by their names in the font.
+constexpr const char* kWindows1250Font =
+    "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding << /Type /Encoding"
+    " /BaseEncoding /WinAnsiEncoding /Differences [140 /Sacute /Tcaron 143 /Zacute 156 /sacute /tcaron"
+    " 159 /zacute 161 /caron /breve /Lslash 165 /Aogonek 170 /Scedilla 175 /Zdotaccent 178 /ogonek /lslash"
+    " 185 /aogonek /scedilla 188 /Lcaron /hungarumlaut /lcaron /zdotaccent /Racute 195 /Abreve"
+    " 197 /Lacute /Cacute 200 /Ccaron 202 /Eogonek 204 /Ecaron 207 /Dcaron /Dcroat /Nacute /Ncaron"
+    " 213 /Ohungarumlaut 216 /Rcaron /Uring 219 /Uhungarumlaut 222 /Tcommaaccent 224 /racute"
+    " 227 /abreve 229 /lacute /cacute 232 /ccaron 234 /eogonek 236 /ecaron 239 /dcaron /dcroat /nacute"
+    " /ncaron 245 /ohungarumlaut 248 /rcaron /uring 251 /uhungarumlaut 254 /tcommaaccent /dotaccent] >> >>";
+
 std::unique_ptr<QPDF> ReadPdf(const std::string& bytes) {
     auto pdf = std::make_unique<QPDF>();
     pdf->setSuppressWarnings(true);
@@ -469,8 +481,7 @@ double HelveticaWidth(const std::string& text, double size) {
 
 std::string StampPageLines(const std::string& bytes, const PrintOptions& options) {
     auto pdf = ReadPdf(bytes);
-    QPDFObjectHandle font = pdf->makeIndirectObject(QPDFObjectHandle::parse(
-        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>"));
+    QPDFObjectHandle font = pdf->makeIndirectObject(QPDFObjectHandle::parse(kWindows1250Font));
     std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(*pdf).getAllPages();
     const int count = static_cast<int>(pages.size());
     for (int i = 0; i < count; ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 // Chromium's PDF of a page, made into the printout: the header and footer lines written onto
-// every page as text (Helvetica, one of the fonts every PDF reader has), and page selection.
+// every page as text (Helvetica, one of the fonts every PDF reader has, with the letters of
+// Windows-1250), and page selection.
 // Bytes in, bytes out; a PDF that cannot be read raises std::runtime_error.
 #include <string>
 #include <vector>

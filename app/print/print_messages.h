@@ -4,6 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "file_verdict.h"
+#include "messages.h"
+
 namespace print_messages {
 
 // Polish counts take one of three forms: 1 strona, 2-4 (22-24, ...) strony, 5-21 (25, ...) stron.
@@ -38,18 +41,27 @@ inline std::string WrongPageList(int pages) {
 
 inline constexpr std::string_view kCannotWritePdf = "Nie uda\xB3o si\xEA zapisa\xE6 pliku PDF.";
 
-// The reports of a list that could not be put into the printout of all of them, named by
-// their files (Windows-1250): one on the message's line, several a line each under it.
-inline std::string ReportsLeftOut(const std::vector<std::string>& names) {
-    if (names.size() == 1) return "Pomini\xEAto sprawozdanie z pliku: " + names.front();
-    const int count = int(names.size());
-    std::string text = "Pomini\xEAto " + std::to_string(count) + " " +
-                       std::string(PluralOf(count, "sprawozdanie", "sprawozdania", "sprawozda\xF1")) +
-                       " z plik\xF3w:";
-    for (const std::string& name : names) text += "\r" + name;
+// Why a sound report was left out of a printout: its page crashed, hung or was not made.
+inline constexpr std::string_view kPageNotPrinted = "nie da\xB3o si\xEA wydrukowa\xE6 jego strony";
+
+// The reports of a list that were not put into the printout of all of them (Windows-1250):
+// under the message's line, each file on a line of its own with what is wrong with it.
+inline std::string ReportsLeftOut(const std::vector<LeftOutFile>& files) {
+    const int count = int(files.size());
+    std::string text = count == 1 ? std::string("Pomini\xEAto sprawozdanie z pliku:")
+                                  : "Pomini\xEAto " + std::to_string(count) + " " +
+                                        std::string(PluralOf(count, "sprawozdanie", "sprawozdania", "sprawozda\xF1")) +
+                                        " z plik\xF3w:";
+    for (const LeftOutFile& file : files)
+        text += "\r" + messages::ShownFileName(file.file) + ": " +
+                (file.verdict.Sound() ? std::string(kPageNotPrinted) : file.verdict.Said());
     return text;
 }
 inline constexpr std::string_view kNoReportPrinted = "\xAF" "adne sprawozdanie z listy nie da\xB3o si\xEA wydrukowa\xE6.";
+// The same, and why for each.
+inline std::string NoReportPrinted(const std::vector<LeftOutFile>& files) {
+    return std::string(kNoReportPrinted) + (files.empty() ? "" : "\r" + ReportsLeftOut(files));
+}
 
 inline constexpr std::string_view kNoPageToCopy = "Brak strony do skopiowania.";
 inline constexpr std::string_view kCopyNoFocus =

@@ -19,8 +19,18 @@ struct PageMarginsMm {
 struct PrintOptions {
     PageMarginsMm margins;
     PageOrientation orientation = PageOrientation::Portrait;
-    std::string header = kPrintHeader;  // page codes, ASCII or Windows-1252 text
+    std::string header = kPrintHeader;  // page codes, ASCII or Windows-1250 text
     std::string footer = kPrintFooter;
 };
 
 inline constexpr double kPointsPerMm = 72.0 / 25.4;
+
+// Beside the page number of every page printed of a report whose file breaks off: the pages
+// show only what could be read. Windows-1250.
+inline constexpr const char* kCutOffNote = "Plik niekompletny \x97 wydruk mo\xBF" "e by\xE6 niepe\xB3ny";
+
+// The options of a printout of such a report: the note leads the footer, at the left margin.
+inline PrintOptions CutOffPrintOptions(PrintOptions options) {
+    options.footer = kCutOffNote + options.footer;
+    return options;
+}

@@ -8,9 +8,9 @@ const char* const kViewerUsage =
     "  ulnik -- PLIK                        to samo dla pliku, kt\u00F3rego nazwa zaczyna si\u0119 od \"-\"\n"
     "  ulnik --screenshot OBRAZ.png [PLIK|FOLDER]\n"
     "                                       zapisuje obraz okna i ko\u0144czy prac\u0119\n"
-    "  ulnik --screenshot OBRAZ.png --combined | --summary FOLDER\n"
-    "                                       to samo ze sprawozdaniem zbiorczym albo wynikami\n"
-    "                                       klasyfikacji folderu w oknie\n"
+    "  ulnik --screenshot OBRAZ.png --combined | --summary | --check FOLDER\n"
+    "                                       to samo ze sprawozdaniem zbiorczym, wynikami\n"
+    "                                       klasyfikacji albo sprawdzeniem plik\u00F3w folderu w oknie\n"
     "  ulnik --pdf WYNIK.pdf PLIK|FOLDER    zapisuje stron\u0119 tak, jak zosta\u0142aby wydrukowana,\n"
     "                                       i ko\u0144czy prac\u0119\n"
     "  ulnik --pdf WYNIK.pdf --all FOLDER   zapisuje w jednym PDF ka\u017Cde sprawozdanie z listy\n"
@@ -19,6 +19,7 @@ const char* const kViewerUsage =
     "                                       zapisuje sprawozdanie zbiorcze folderu i ko\u0144czy prac\u0119\n"
     "  ulnik --pdf WYNIK.pdf --summary FOLDER\n"
     "                                       zapisuje wyniki klasyfikacji folderu i ko\u0144czy prac\u0119\n"
+    "  ulnik --pdf WYNIK.pdf --check FOLDER zapisuje sprawdzenie plik\u00F3w folderu i ko\u0144czy prac\u0119\n"
     "  ulnik --version | --help             pokazuje wersj\u0119 programu albo ten tekst\n";
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args)
@@ -40,7 +41,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         using Shows = CommandLine::Shows;
         const std::pair<const char*, Shows> folderPages[] = {{"--all", Shows::AllReports},
                                                              {"--combined", Shows::CombinedReport},
-                                                             {"--summary", Shows::ClassificationSummary}};
+                                                             {"--summary", Shows::ClassificationSummary},
+                                                             {"--check", Shows::FileCheck}};
         const Mode mode = first == "--pdf" ? Mode::Pdf : Mode::Screenshot;
         for (const auto& [option, shows] : folderPages)
             if (args[2] == option && (mode == Mode::Pdf || shows != Shows::AllReports))
@@ -58,7 +60,7 @@ std::string UsageProblem(const std::vector<std::string>& args)
 {
     for (const std::string& arg : args) {
         const bool known = arg == "--screenshot" || arg == "--pdf" || arg == "--all" ||
-                           arg == "--combined" || arg == "--summary" || arg == "--version" ||
+                           arg == "--combined" || arg == "--summary" || arg == "--check" || arg == "--version" ||
                            arg == "--help" || arg == "--";
         if (arg.size() > 1 && arg.starts_with("-") && !known)
             return "ulnik: nieznana opcja: " + arg + "\n";

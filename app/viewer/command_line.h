@@ -11,7 +11,7 @@ struct CommandLine {
     std::string input;   // the report or folder to open; may be empty for View and Screenshot
     // Pdf and Screenshot: what of a folder is written, when not the page of what `input` names
     // (every report of its list: Pdf only).
-    enum class Shows { Page, AllReports, CombinedReport, ClassificationSummary };
+    enum class Shows { Page, AllReports, CombinedReport, ClassificationSummary, FileCheck };
     Shows shows = Shows::Page;
 };
 

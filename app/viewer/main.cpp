@@ -67,6 +67,7 @@ std::optional<SchoolPageKind> SchoolPageShown(const CommandLine& command)
     switch (command.shows) {
     case CommandLine::Shows::CombinedReport: return SchoolPageKind::Combined;
     case CommandLine::Shows::ClassificationSummary: return SchoolPageKind::Summary;
+    case CommandLine::Shows::FileCheck: return SchoolPageKind::Check;
     default: return std::nullopt;
     }
 }
@@ -80,7 +81,7 @@ int RunViewer(QApplication& app, const CommandLine& command)
         TFBrowser window(&terminal);
         const QuitOnSignals quitOnSignals;
         window.show();
-        Screenshot screenshot(window, QFile::decodeName(QByteArray::fromStdString(command.output)), input,
+        Screenshot screenshot(window, terminal, QFile::decodeName(QByteArray::fromStdString(command.output)), input,
                               SchoolPageShown(command));
         QTimer::singleShot(0, &screenshot, &Screenshot::Begin);
         return app.exec();
@@ -107,15 +108,11 @@ int WritePdf(QApplication& app, const CommandLine& command)
         app.quit();
     };
     QTimer::singleShot(0, &exporter, [&] {
-        using Shows = CommandLine::Shows;
-        switch (command.shows) {
-        case Shows::Page: return exporter.ExportPage(command.output, command.input, done);
-        case Shows::AllReports: return exporter.ExportAllReports(command.output, command.input, done);
-        case Shows::CombinedReport:
-            return exporter.ExportSchoolPage(command.output, SchoolPageKind::Combined, command.input, done);
-        case Shows::ClassificationSummary:
-            return exporter.ExportSchoolPage(command.output, SchoolPageKind::Summary, command.input, done);
-        }
+        if (const std::optional<SchoolPageKind> kind = SchoolPageShown(command))
+            return exporter.ExportSchoolPage(command.output, *kind, command.input, done);
+        if (command.shows == CommandLine::Shows::AllReports)
+            return exporter.ExportAllReports(command.output, command.input, done);
+        exporter.ExportPage(command.output, command.input, done);
     });
     app.exec();
     return code;

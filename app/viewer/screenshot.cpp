@@ -2,7 +2,9 @@
 
 #include "file_access.h"
 #include "html_view.h"
+#include "messages.h"
 #include "paint_watch.h"
+#include "shell.h"
 #include "tfbrowser.h"
 #include "window_outline.h"
 
@@ -20,8 +22,10 @@ constexpr int kPaintTimeoutMs = 20000;
 constexpr int kSettleMs = 100;
 }
 
-Screenshot::Screenshot(TFBrowser& window, QString output, QString input, std::optional<SchoolPageKind> schoolPage)
-    : window_(window), output_(std::move(output)), input_(std::move(input)), schoolPage_(schoolPage)
+Screenshot::Screenshot(TFBrowser& window, Shell& messages, QString output, QString input,
+                       std::optional<SchoolPageKind> schoolPage)
+    : window_(window), messages_(messages), output_(std::move(output)), input_(std::move(input)),
+      schoolPage_(schoolPage)
 {
 }
 
@@ -34,22 +38,31 @@ void Screenshot::Begin()
     connect(&window_, &TFBrowser::PageFailed, this, [this] { Fail(QStringLiteral("the page could not be shown")); });
     connect(&window_, &TFBrowser::DocumentComplete, this, &Screenshot::PageShown);
     before_ = Snapshot(window_.View());
+    if (schoolPage_)
+        return OpenSchoolPage(*schoolPage_);
     if (!window_.OpenPath(input_))
         return Fail(QStringLiteral("the page could not be shown"));
+}
+
+// What the page could not take in is named as `ulnik --pdf` names it, and the picture is still
+// taken: the page names them too.
+void Screenshot::OpenSchoolPage(SchoolPageKind kind)
+{
+    const SchoolPageOutcome built = window_.OpenSchoolPage(kind, input_);
+    exitCode_ = built.ExitCode();
+    if (built.outcome != ListOutcome::Shown) {
+        // The reason has been told already.
+        QCoreApplication::exit(exitCode_);
+        return;
+    }
+    if (!built.leftOut.empty())
+        messages_.ShowMessageBox(StyleZamknij, IconInformacja, messages::LeftOutFiles(built.leftOut));
 }
 
 void Screenshot::PageShown(bool ok)
 {
     if (!ok)
         return Fail(QStringLiteral("the page did not load"));
-    // Its list first, painted, as the user sees it before asking for the school page over it:
-    // a picture taken against a list not yet painted could be of the list.
-    if (const std::optional<SchoolPageKind> kind = std::exchange(schoolPage_, std::nullopt))
-        return WhenPainted([this, kind = *kind] {
-            before_ = Snapshot(window_.View());
-            if (!window_.OpenSchoolPage(kind))
-                Fail(QStringLiteral("the page could not be shown"));
-        });
     disconnect(&window_, &TFBrowser::DocumentComplete, this, &Screenshot::PageShown);
     WhenPainted([this] { Save(); });
 }
@@ -77,7 +90,7 @@ void Screenshot::Save()
     } catch (const FileWriteError& error) {
         return Fail(QString::fromLocal8Bit(error.what()));
     }
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(exitCode_);
 }
 
 void Screenshot::Fail(const QString& why)

@@ -1,7 +1,7 @@
 #pragma once
-// `ulnik --screenshot`: shows the window as usual, opens what was asked (a school page through
-// its folder's list, as the user reaches it), waits until the page is painted, and saves the
-// window (its rounded shape on a transparent ground) as a PNG.
+// `ulnik --screenshot`: shows the window as usual, opens what was asked (a report, a folder's
+// list, or a school page of a folder, as `ulnik --pdf` makes it), waits until the page is
+// painted, and saves the window (its rounded shape on a transparent ground) as a PNG.
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -11,28 +11,36 @@
 
 #include "school_pages.h"
 
+class Shell;
 class TFBrowser;
 
 class Screenshot : public QObject {
     Q_OBJECT
 
 public:
-    Screenshot(TFBrowser& window, QString output, QString input, std::optional<SchoolPageKind> schoolPage = {});
-    // Runs once the event loop does; ends the loop with 0 when the picture was saved.
+    // The files a school page leaves out are named to `messages`.
+    Screenshot(TFBrowser& window, Shell& messages, QString output, QString input,
+               std::optional<SchoolPageKind> schoolPage = {});
+    // Runs once the event loop does; ends the loop with 0 when the picture was saved (6 when
+    // of a school page that left files out), with `ulnik --pdf`'s codes when the page was not
+    // made, and with 2 when it could not be shown or saved.
     void Begin();
 
 private:
     void PageShown(bool ok);
     // Calls `then` once the view shows something other than before_.
     void WhenPainted(std::function<void()> then);
+    void OpenSchoolPage(SchoolPageKind kind);
     void Save();
     void Fail(const QString& why);
 
     TFBrowser& window_;
+    Shell& messages_;
     QString output_;
     QString input_;
-    std::optional<SchoolPageKind> schoolPage_;  // opened from input_'s list once it is shown
+    std::optional<SchoolPageKind> schoolPage_;  // of the folder input_ names
     QImage before_;                             // the view before the page asked for was opened
+    int exitCode_ = 0;                          // once the picture is saved
 };
 
 // The main window's picture, in device pixels, with everything outside its outline transparent.

@@ -73,9 +73,9 @@ bool TFBrowser::OpenPath(const QString& path)
     return workspace_->OpenPath(path);
 }
 
-bool TFBrowser::OpenSchoolPage(SchoolPageKind kind)
+SchoolPageOutcome TFBrowser::OpenSchoolPage(SchoolPageKind kind, const QString& folder)
 {
-    return workspace_->OpenSchoolPage(kind);
+    return workspace_->OpenSchoolPageOf(kind, folder);
 }
 
 // One action per command, whatever runs it: its keys work wherever the focus is in the window,
@@ -94,8 +94,9 @@ void TFBrowser::WireCommands()
         {C::Minimize, [this] { LMinimizeClick(); }},
         {C::Close, [this] { LCloseClick(); }},
         {C::Back, [this] { workspace_->BackToList(); }},
-        {C::CombinedReport, [this] { OpenSchoolPage(SchoolPageKind::Combined); }},
-        {C::ClassificationSummary, [this] { OpenSchoolPage(SchoolPageKind::Summary); }},
+        {C::CombinedReport, [this] { SchoolPageClick(SchoolPageKind::Combined); }},
+        {C::ClassificationSummary, [this] { SchoolPageClick(SchoolPageKind::Summary); }},
+        {C::FileCheck, [this] { SchoolPageClick(SchoolPageKind::Check); }},
         {C::ZoomIn, [this] { zoom_->ZoomIn(); }},
         {C::ZoomOut, [this] { zoom_->ZoomOut(); }},
         {C::ZoomReset, [this] { zoom_->Reset(); }},
@@ -114,6 +115,7 @@ void TFBrowser::WireCommands()
     }
     actions_.at(C::CombinedReport)->setText(SchoolPageName(SchoolPageKind::Combined));
     actions_.at(C::ClassificationSummary)->setText(SchoolPageName(SchoolPageKind::Summary));
+    actions_.at(C::FileCheck)->setText(SchoolPageName(SchoolPageKind::Check));
     connect(WebBrowser, &QWidget::customContextMenuRequested, this, &TFBrowser::PageMenu);
     // A press on Drukuj chooses how to print by its button and keys (LDrukujMouseDown).
     connect(face_.HotAreaOf(layout::HotArea::Drukuj), &HotLabel::pressedWithState, this,
@@ -131,6 +133,7 @@ void TFBrowser::PageMenu(QPoint pos)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(actions_.at(WindowCommand::CombinedReport));
     menu->addAction(actions_.at(WindowCommand::ClassificationSummary));
+    menu->addAction(actions_.at(WindowCommand::FileCheck));
     menu->popup(WebBrowser->mapToGlobal(pos));
 }
 
@@ -183,6 +186,18 @@ void TFBrowser::LListaPlikowClick()
 {
     if (const QString folder = ChooseFolder(this, State().LastFolder); !folder.isEmpty())
         workspace_->ListChosenFolder(folder);
+}
+
+// Without a list to stand for a folder, the page is of the folder the user names now: never of
+// one named before.
+void TFBrowser::SchoolPageClick(SchoolPageKind kind)
+{
+    if (workspace_->ListShown()) {
+        workspace_->OpenSchoolPage(kind);
+        return;
+    }
+    if (const QString folder = ChooseFolder(this, State().LastFolder); !folder.isEmpty())
+        workspace_->OpenSchoolPageOf(kind, folder);
 }
 
 void TFBrowser::LCloseClick()

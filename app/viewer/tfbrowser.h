@@ -34,9 +34,8 @@ public:
     // A report file is opened, a folder listed, as named on the command line (relative to the
     // working folder). True when its page was written and shown.
     bool OpenPath(const QString& path);
-    // From the list shown, a school page of its folder, as its command opens it. True when its
-    // page was written and shown.
-    bool OpenSchoolPage(SchoolPageKind kind);
+    // A school page of the folder named on the command line, over no list.
+    SchoolPageOutcome OpenSchoolPage(SchoolPageKind kind, const QString& folder);
 
     HtmlView* View() const { return WebBrowser; }
     const ProgramState& State() const;
@@ -50,6 +49,8 @@ public:
     void LMinimizeClick();
     void LCopiujClick();
     void LPomocClick();
+    // A school page of the folder whose list is shown; with none, of a folder asked for.
+    void SchoolPageClick(SchoolPageKind kind);
 
 signals:
     // The view finished loading a page and its border is gone.

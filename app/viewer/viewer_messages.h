@@ -10,5 +10,7 @@ inline constexpr std::string_view kPageCrashed =
 inline constexpr std::string_view kPageTimedOut =
     "Nie uda\xB3o si\xEA wy\x9Cwietli\xE6 strony w ci\xB9gu 10 sekund.\r"
     "Plik mo\xBF" "e by\xE6 uszkodzony.";
+// Follows the message of a folder that cannot be listed, whose dialog then asks Tak/Nie/Anuluj.
+inline constexpr std::string_view kOfferFileCheck = "\r\rPokaza\xE6 sprawdzenie plik\xF3w tego folderu?";
 
 }  // namespace viewer_messages

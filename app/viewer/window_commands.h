@@ -20,8 +20,10 @@ enum class WindowCommand {
     Minimize,
     Close,      // as the close area: the page file goes too
     Back,       // from a report or school page opened from the list, back to the list
-    CombinedReport,         // of the folder whose list is shown; nothing elsewhere
-    ClassificationSummary,  // the same
+    // The school's pages: of the folder whose list is shown; else of a folder asked for.
+    CombinedReport,
+    ClassificationSummary,
+    FileCheck,
     ZoomIn,
     ZoomOut,
     ZoomReset,
@@ -34,7 +36,7 @@ struct WindowKey {
     bool anyModifiers = false;
 };
 
-inline constexpr std::array<WindowKey, 14> kWindowKeys = {{
+inline constexpr std::array<WindowKey, 15> kWindowKeys = {{
     {WindowCommand::Copy, Qt::CTRL | Qt::Key_C},
     {WindowCommand::Print, Qt::CTRL | Qt::Key_P},
     {WindowCommand::Preview, Qt::CTRL | Qt::SHIFT | Qt::Key_P},
@@ -47,10 +49,11 @@ inline constexpr std::array<WindowKey, 14> kWindowKeys = {{
     {WindowCommand::Close, Qt::CTRL | Qt::Key_W},
     {WindowCommand::Back, QKeyCombination(Qt::Key_Backspace)},
     {WindowCommand::Back, Qt::ALT | Qt::Key_Left},
-    // Z as in "zbiorcze", K as in "klasyfikacja"; with Shift, so that a habitual Ctrl+Z (undo)
-    // builds nothing.
+    // Z as in "zbiorcze", K as in "klasyfikacja", S as in "sprawdzenie"; with Shift, so that a
+    // habitual Ctrl+Z (undo) or Ctrl+S (save) builds nothing.
     {WindowCommand::CombinedReport, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
     {WindowCommand::ClassificationSummary, Qt::CTRL | Qt::SHIFT | Qt::Key_K},
+    {WindowCommand::FileCheck, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
 }};
 
 // The page's reading size. Plus is a shifted key on many keyboards, "=" stands for it

@@ -5,6 +5,7 @@
 #include "html_view.h"
 #include "list_page.h"
 #include "load_warning.h"
+#include "messages.h"
 #include "page_printer.h"
 #include "page_writer.h"
 #include "utf8.h"
@@ -76,6 +77,13 @@ MessageChoice Workspace::ShowMessageBox(MessageStyle style, MessageIcon icon, co
     // A modal progress window left over the message would take its clicks.
     if (progress_)
         progress_->Close();
+    // A folder that cannot be listed can still be looked into file by file.
+    if (offeringCheck_ && text.starts_with(messages::kDamagedFolder)) {
+        const MessageChoice answer =
+            messages_.ShowMessageBox(StyleTakNieAnuluj, icon, text + std::string(viewer_messages::kOfferFileCheck));
+        checkAccepted_ = answer == ChoiceTak;
+        return ChoiceZamknij;
+    }
     return messages_.ShowMessageBox(style, icon, text);
 }
 
@@ -120,8 +128,13 @@ bool Workspace::Open(const std::string& path, Origin origin, QPointF listScroll)
     const std::optional<ListReturn> from =
         list_->Shown() ? std::optional(ListReturn{list_->Folder(), list_->ScrollPosition()}) : std::nullopt;
     const PathOpened opened = Run(path, origin);
-    if (!opened.Shown())
+    if (!opened.Shown()) {
+        if (opened.folder && opened.list != ListOutcome::Cancelled && origin != Origin::Refreshed)
+            ListFailed();
+        if (std::exchange(checkAccepted_, false))
+            BuildSchoolPage(SchoolPageKind::Check, path, std::nullopt);
         return false;
+    }
     if (opened.folder)
         ListShown(FromFileSystem(path), listScroll);
     else
@@ -142,11 +155,15 @@ PathOpened Workspace::Run(const std::string& path, Origin origin)
     }
     FolderProgressDialog progress(window_);
     progress_ = &progress;
+    offeringCheck_ = true;
+    const auto done = qScopeGuard([this] {
+        progress_ = nullptr;
+        offeringCheck_ = false;
+    });
     if (opened.folder)
         opened.list = lister_.ListReceivedReports(path, &progress);
     else
         opened = OpenReportOrFolder(opener_, lister_, path, origin == Origin::Drop ? NamedBy::Drop : NamedBy::Choice, &progress);
-    progress_ = nullptr;
     return opened;
 }
 
@@ -161,6 +178,7 @@ void Workspace::ReportShown(Origin origin, const std::optional<ListReturn>& from
     list_->Left();
     pendingBreak_ = opener_.LastBreak();
     printer_->SetAllReports({});
+    printer_->SetCutOff(pendingBreak_.has_value());
     // Print jobs are named after what they print, so that they can be told apart in the queue.
     printer_->SetJobTitle(QFileInfo(FromFileSystem(state_.CurrentReportPath)).fileName());
 }
@@ -170,6 +188,7 @@ void Workspace::ListShown(const QString& folder, QPointF scroll)
     returnTo_.reset();
     list_->Showing(folder, scroll);
     printer_->SetJobTitle(QString::fromUtf8(kFolderListJobTitle));
+    printer_->SetCutOff(false);
     std::vector<ListedReport> reports;
     for (std::size_t i = 0; i < state_.FolderFiles.size(); ++i)
         reports.push_back({state_.FolderFiles[i], state_.FolderSummary[i]});
@@ -200,13 +219,45 @@ bool Workspace::ListShown() const
     return list_->Shown();
 }
 
-// The school page stands over the list as a report does: Back lists the folder again. The
-// folder is not followed under it, so the page stays as it was built until the user leaves it.
+// The list of a folder the user named failed: the list before it may stay on screen, but it
+// no longer stands for what the user is looking at, so nothing leads from it to its folder's
+// reports or pages any more, nor back to it.
+void Workspace::ListFailed()
+{
+    if (list_->Shown()) {
+        list_->Left();
+        listBeforeRefresh_.reset();
+        printer_->SetAllReports({});
+    }
+    returnTo_.reset();
+}
+
 bool Workspace::OpenSchoolPage(SchoolPageKind kind)
 {
-    if (!list_->Shown() || buildingSchoolPage_)
+    if (!list_->Shown())
         return false;
     const ListReturn from{list_->Folder(), list_->ScrollPosition()};
+    return BuildSchoolPage(kind, FileSystemPath(from.folder), from).outcome == ListOutcome::Shown;
+}
+
+SchoolPageOutcome Workspace::OpenSchoolPageOf(SchoolPageKind kind, const QString& folder)
+{
+    // Kept whole, as a folder listed is, for the next folder dialog to start in.
+    const std::string named = FileSystemPath(QFileInfo(folder).absoluteFilePath());
+    const SchoolPageOutcome built = BuildSchoolPage(kind, named, std::nullopt);
+    if (built.outcome != ListOutcome::NoFiles)
+        state_.LastFolder = named;
+    return built;
+}
+
+// The school page stands over the list, when it came from one, as a report does: Back lists
+// the folder again. The folder is not followed under it, so the page stays as it was built
+// until the user leaves it.
+SchoolPageOutcome Workspace::BuildSchoolPage(SchoolPageKind kind, const std::string& folder,
+                                             const std::optional<ListReturn>& from)
+{
+    if (buildingSchoolPage_)
+        return {ListOutcome::Cancelled, {}};
     SchoolPageOutcome built;
     {
         FolderProgressDialog progress(window_);
@@ -216,13 +267,13 @@ bool Workspace::OpenSchoolPage(SchoolPageKind kind)
             progress_ = nullptr;
             buildingSchoolPage_ = false;
         });
-        built = school_.Build(kind, FileSystemPath(from.folder), &progress);
+        built = school_.Build(kind, folder, &progress);
     }
     if (built.outcome != ListOutcome::Shown) {
         // The list stays; what changed in its folder meanwhile shows now.
         if (std::exchange(refreshAfterBuild_, false))
             RefreshList();
-        return false;
+        return built;
     }
     refreshAfterBuild_ = false;
     returnTo_ = from;
@@ -230,8 +281,9 @@ bool Workspace::OpenSchoolPage(SchoolPageKind kind)
     pendingBreak_.reset();
     list_->Left();
     printer_->SetAllReports({});
+    printer_->SetCutOff(false);
     printer_->SetJobTitle(SchoolPageName(kind));
-    return true;
+    return built;
 }
 
 // A listing the program starts itself never says anything: on any failure the last list stays

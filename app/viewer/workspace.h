@@ -1,6 +1,6 @@
 #pragma once
 // What the window shows and where it leads: opening reports and folders (the pipeline), the
-// list of a folder, the school's pages of the folder listed, and the way back to the list, the
+// list of a folder, the school's pages of the folder listed or named, and the way back to the list, the
 // list following its folder, what the printer is told about the page shown (its job title, the
 // list's reports), the page file of this window, and the messages of all that. The window only
 // asks; the workspace never reaches back into it.
@@ -49,12 +49,18 @@ public:
     void ListChosenFolder(const QString& folder);
     void Drop(const QString& path);
     void Retry();
-    // From a report opened over the list back to that list, where it was scrolled.
+    // From a report or school page opened over the list back to that list, where it was
+    // scrolled; nothing when it was opened over no list.
     void BackToList();
+    // A list is shown and leads on: its entries open, and the school's pages are its folder's.
+    // A list that was asked for and failed leaves the one before on screen, leading nowhere.
     bool ListShown() const;
-    // The combined report or the classification summary of the folder whose list is shown;
-    // nothing while no list is. True when its page was written and shown.
+    // A school page of the folder whose list is shown; nothing while no list is. True when its
+    // page was written and shown.
     bool OpenSchoolPage(SchoolPageKind kind);
+    // A school page of a folder named otherwise (its dialog, the command line): over no list,
+    // so Back leads nowhere from it.
+    SchoolPageOutcome OpenSchoolPageOf(SchoolPageKind kind, const QString& folder);
     // The window closes: its page goes (a quit takes it too, but a close may come first).
     void RemovePageFile() { pageFolder_.RemovePage(); }
 
@@ -88,6 +94,9 @@ private:
     void PageLoaded(bool ok);
     void PageFailedToShow(PageFailure why);
     void RestoreListAfterFailedRefresh();
+    SchoolPageOutcome BuildSchoolPage(SchoolPageKind kind, const std::string& folder,
+                                      const std::optional<ListReturn>& from);
+    void ListFailed();
 
     ProgramState state_;
     QtLocale locale_;
@@ -106,5 +115,9 @@ private:
     // While a refreshed list loads: the list shown before it, shown again if the new one fails.
     std::optional<std::string> listBeforeRefresh_;
     bool buildingSchoolPage_ = false;
+    // While a folder the user named is listed: its failure offers the check of its files,
+    // and the answer is kept here until the listing is over.
+    bool offeringCheck_ = false;
+    bool checkAccepted_ = false;
     bool refreshAfterBuild_ = false;  // the folder changed while a school page was built
 };

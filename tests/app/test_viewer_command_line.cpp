@@ -34,6 +34,8 @@ TEST(ViewerCommandLine, OutputOfAFolderSaysWhichPage) {
         {"--pdf", "--summary", Mode::Pdf, Shows::ClassificationSummary},
         {"--screenshot", "--combined", Mode::Screenshot, Shows::CombinedReport},
         {"--screenshot", "--summary", Mode::Screenshot, Shows::ClassificationSummary},
+        {"--pdf", "--check", Mode::Pdf, Shows::FileCheck},
+        {"--screenshot", "--check", Mode::Screenshot, Shows::FileCheck},
         {"--screenshot", "--all", Mode::Usage, Shows::Page},  // a window shows one page
     };
     for (const auto& c : cases) {

@@ -4,6 +4,7 @@
 #include "message_box.h"
 #include "message_recorder.h"
 #include "page_range_dialog.h"
+#include "print_messages.h"
 #include "tfbrowser.h"
 
 #include <QCheckBox>
@@ -71,7 +72,8 @@ private slots:
         QCOMPARE(pdftotext.readAllStandardError(), QByteArray());
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         QCOMPARE(int(text.count(QStringLiteral("- Str. 1 -"))), reports);
-        QCOMPARE(messages, std::vector<std::string>{"Pomini\xEAto sprawozdanie z pliku: zz_crash.xml"});
+        QCOMPARE(messages, std::vector<std::string>{"Pomini\xEAto sprawozdanie z pliku:\rzz_crash.xml: " +
+                                                    std::string(print_messages::kPageNotPrinted)});
         // The list is still shown, and leads to its reports.
         QVERIFY(shown.count() == 1);
         QCOMPARE(QString::fromStdString(window.State().CurrentReportPath), QString());

@@ -22,6 +22,7 @@
 #include "window_commands.h"
 #include "message_recorder.h"
 #include "viewer_settings.h"
+#include "viewer_messages.h"
 #include "long_report.h"
 #include "folder_watch.h"
 #include "safe_page.h"
@@ -179,8 +180,9 @@ private slots:
     void listEntriesOpenTheirReportsAndBackKeepsTheScroll_data();
     void listEntriesOpenTheirReportsAndBackKeepsTheScroll();
     void listFollowsItsFolder();
-    void schoolPagesOpenFromTheListOnly_data();
-    void schoolPagesOpenFromTheListOnly();
+    void schoolPagesOfTheListOrOfAFolderAskedFor_data();
+    void schoolPagesOfTheListOrOfAFolderAskedFor();
+    void failedListOffersTheCheckAndLeadsNowhere();
     void twoWindowsKeepTheirOwnPages();
     void pageFileIsNeverFedToAPipeOrALink_data();
     void pageFileIsNeverFedToAPipeOrALink();
@@ -984,19 +986,29 @@ void ViewerTest::installedProgramKeepsItsPageWithTheUser()
 void ViewerTest::screenshotOfWhatWasAsked_data()
 {
     QTest::addColumn<QStringList>("what");
-    QTest::addColumn<QString>("failure");  // what standard error says; empty: the picture is saved
-    QTest::newRow("missing report") << QStringList{scratch.filePath(QStringLiteral("brak.xml"))}
+    QTest::addColumn<int>("exitCode");  // 0 and 6: the picture is saved
+    QTest::addColumn<QString>("said");  // what standard error says, when anything
+    // A folder whose list fails still has its school pages, as `--pdf` makes them.
+    const QString foreign = scratch.filePath(QStringLiteral("z_obcym"));
+    QDir().mkpath(foreign);
+    QFile::copy(Sample("z_karty.xml"), foreign + QStringLiteral("/z_karty.xml"));
+    WriteFile(foreign + QStringLiteral("/obce.xml"), "<root/>");
+    QTest::newRow("missing report") << QStringList{scratch.filePath(QStringLiteral("brak.xml"))} << 2
                                     << QStringLiteral("Plik nie istnieje.");
-    // The school page is reached from the folder's list, as the user reaches it.
-    QTest::newRow("summary") << QStringList{QStringLiteral("--summary"), Sample("odebrane")} << QString();
-    QTest::newRow("summary of a report") << QStringList{QStringLiteral("--summary"), Sample("z_karty.xml")}
-                                         << QStringLiteral("could not be shown");
+    QTest::newRow("summary") << QStringList{QStringLiteral("--summary"), Sample("odebrane")} << 0 << QString();
+    QTest::newRow("summary of a report") << QStringList{QStringLiteral("--summary"), Sample("z_karty.xml")} << 5
+                                         << QStringLiteral("Brak plików");
+    QTest::newRow("summary with a foreign file") << QStringList{QStringLiteral("--summary"), foreign} << 6
+                                                 << QStringLiteral("obce.xml: ");
+    QTest::newRow("check with a foreign file") << QStringList{QStringLiteral("--check"), foreign} << 6
+                                               << QStringLiteral("obce.xml: ");
 }
 
 void ViewerTest::screenshotOfWhatWasAsked()
 {
     QFETCH(QStringList, what);
-    QFETCH(QString, failure);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
     QProcess viewer;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -1006,9 +1018,9 @@ void ViewerTest::screenshotOfWhatWasAsked()
     viewer.start(QStringLiteral(ULNIK_VIEWER), QStringList{QStringLiteral("--screenshot"), picture} + what);
     QVERIFY(viewer.waitForFinished(60000));
     const QString errors = QString::fromUtf8(viewer.readAllStandardError());
-    QCOMPARE(viewer.exitCode() == 0, failure.isEmpty());
-    QVERIFY2(failure.isEmpty() || errors.contains(failure), qPrintable(errors));
-    QCOMPARE(QFile::exists(picture), failure.isEmpty());
+    QCOMPARE(viewer.exitCode(), exitCode);
+    QVERIFY2(said.isEmpty() || errors.contains(said), qPrintable(errors));
+    QCOMPARE(QFile::exists(picture), exitCode == 0 || exitCode == 6);
 }
 
 void ViewerTest::screenshotOnATwiceDenseScreenIsDrawnForIt()
@@ -1227,21 +1239,25 @@ QMenu* ViewerTest::PageMenu(QStringList& entries)
     return menu;
 }
 
-void ViewerTest::schoolPagesOpenFromTheListOnly_data()
+void ViewerTest::schoolPagesOfTheListOrOfAFolderAskedFor_data()
 {
     QTest::addColumn<int>("key");  // 0: the list's menu
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
-    const QString combined = QStringLiteral("Sprawozdanie zbiorcze"), summary = QStringLiteral("Wyniki klasyfikacji");
+    const QString combined = QStringLiteral("Sprawozdanie zbiorcze"), summary = QStringLiteral("Wyniki klasyfikacji"),
+                  check = QStringLiteral("Sprawdzenie plików");
     QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << combined << "SPRAWOZDANIE ZBIORCZE";
     QTest::newRow("Ctrl+Shift+K") << int(Qt::Key_K) << summary << "WYNIKI KLASYFIKACJI";
+    QTest::newRow("Ctrl+Shift+S") << int(Qt::Key_S) << check << "SPRAWDZENIE PLIKÓW";
     QTest::newRow("menu: combined") << 0 << combined << "SPRAWOZDANIE ZBIORCZE";
     QTest::newRow("menu: summary") << 0 << summary << "WYNIKI KLASYFIKACJI";
+    QTest::newRow("menu: check") << 0 << check << "SPRAWDZENIE PLIKÓW";
 }
 
-// Both routes, keys and the list's menu, lead from a list to a page of its folder and from
-// nowhere else; the page stays until Back, whatever its folder does, and clicks on it open nothing.
-void ViewerTest::schoolPagesOpenFromTheListOnly()
+// From a list, keys and its menu lead to a page of its folder, which stays until Back, whatever
+// its folder does, and clicks on it open nothing. With no list, the keys ask for a folder and
+// build its page, from which Back leads nowhere; no other page has a menu.
+void ViewerTest::schoolPagesOfTheListOrOfAFolderAskedFor()
 {
     QFETCH(int, key);
     QFETCH(QString, entry);
@@ -1255,22 +1271,38 @@ void ViewerTest::schoolPagesOpenFromTheListOnly()
         }
         QMenu* menu = PageMenu(entries);
         QVERIFY(menu);
-        QCOMPARE(entries, (QStringList{QStringLiteral("Sprawozdanie zbiorcze"), QStringLiteral("Wyniki klasyfikacji")}));
+        QCOMPARE(entries, (QStringList{QStringLiteral("Sprawozdanie zbiorcze"), QStringLiteral("Wyniki klasyfikacji"),
+                                       QStringLiteral("Sprawdzenie plików")}));
         QAction* chosen = menu->actions().at(entries.indexOf(entry));
         QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(chosen).center());
     };
+    QTemporaryDir folder;
+    WriteFile(folder.filePath(QStringLiteral("a.xml")), ListedReport(QStringLiteral("Adamska Ewa"), "kolo"));
 
     Drop({Sample("z_karty.xml")}, true);
     loaded.clear();
-    if (key)
+    if (key) {
+        QString asked;
+        AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+            asked = dialog.windowTitle();
+            dialog.setDirectory(folder.path());
+            // Not the name of the folder chosen last, gone since with its test.
+            if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->clear();
+            static_cast<QDialog&>(dialog).accept();
+        });
         ask();
-    else
+        QCOMPARE(asked, QStringLiteral("Wskaż folder"));
+        QVERIFY(loaded.wait(kLoadTimeoutMs));
+        QVERIFY(Shown().contains(title));
+        QCOMPARE(QString::fromStdString(window->State().LastFolder), folder.path());
+        QTest::keyClick(Focus(true), Qt::Key_Backspace);
+        QVERIFY(!loaded.wait(500));
+        QVERIFY(Shown().contains(title));
+    } else {
         QVERIFY(!PageMenu(entries));
-    QVERIFY(!loaded.wait(500));
-    QVERIFY(Shown().contains(QStringLiteral("REALIZACJA ZAJĘĆ")));
+    }
 
-    QTemporaryDir folder;
-    WriteFile(folder.filePath(QStringLiteral("a.xml")), ListedReport(QStringLiteral("Adamska Ewa"), "kolo"));
     ShowList(folder.path());
     loaded.clear();
     ask();
@@ -1282,7 +1314,6 @@ void ViewerTest::schoolPagesOpenFromTheListOnly()
     WriteFile(folder.filePath(QStringLiteral("b.xml")), ListedReport(QStringLiteral("Bednarz Jan"), "kolo"));
     QVERIFY(!loaded.wait(2 * FolderWatch::kQuietMs + 500));
     QVERIFY(Shown().contains(title));
-    // Neither route builds a page from the page.
     if (!key)
         QVERIFY(!PageMenu(entries));
 
@@ -1291,6 +1322,51 @@ void ViewerTest::schoolPagesOpenFromTheListOnly()
     QVERIFY(Shown().contains(QStringLiteral("LISTA OTRZYMANYCH")));
     QVERIFY(Shown().contains(QStringLiteral("Bednarz Jan")));
     QVERIFY(messages.empty());
+}
+
+// A folder named that cannot be listed asks whether to show the check of its files. Whatever
+// the answer, the list before stays on screen but leads nowhere: no entry, menu, key or Back
+// reaches the folder before, whose figures would pass for the named one's.
+void ViewerTest::failedListOffersTheCheckAndLeadsNowhere()
+{
+    QTemporaryDir before, named;
+    WriteFile(before.filePath(QStringLiteral("a.xml")), ListedReport(QStringLiteral("Adamska Ewa"), "kolo"));
+    WriteFile(named.filePath(QStringLiteral("b.xml")), ListedReport(QStringLiteral("Bednarz Jan"), "kolo"));
+    WriteFile(named.filePath(QStringLiteral("obce.xml")), "<root/>");
+    const auto answer = qScopeGuard([this] { recorder.answer = ChoiceAnuluj; });
+    ShowList(before.path());
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+
+    recorder.answer = ChoiceNie;
+    QVERIFY(!window->OpenPath(named.path()));
+    QCOMPARE(messages.size(), std::size_t(1));
+    QVERIFY(messages.front().starts_with(messages::kDamagedFolder));
+    QVERIFY(messages.front().ends_with(viewer_messages::kOfferFileCheck));
+    QVERIFY(!loaded.wait(500));
+    QVERIFY(Shown().contains(QStringLiteral("Adamska Ewa")));
+    ClickEntry(0);
+    QStringList entries;
+    QVERIFY(!PageMenu(entries));
+    QString asked;
+    AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+        asked = dialog.windowTitle();
+        static_cast<QDialog&>(dialog).reject();
+    });
+    QTest::keyClick(Focus(true), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(asked, QStringLiteral("Wskaż folder"));
+    QTest::keyClick(Focus(true), Qt::Key_Backspace);
+    QVERIFY(!loaded.wait(500));
+    QVERIFY(Shown().contains(QStringLiteral("Adamska Ewa")));
+
+    recorder.answer = ChoiceTak;
+    QVERIFY(!window->OpenPath(named.path()));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(Shown().contains(QStringLiteral("SPRAWDZENIE PLIKÓW")));
+    QVERIFY(Shown().contains(QStringLiteral("obce.xml")));
+    QTest::keyClick(Focus(true), Qt::Key_Backspace);
+    QVERIFY(!loaded.wait(500));
+    QVERIFY(Shown().contains(QStringLiteral("SPRAWDZENIE PLIKÓW")));
+    messages.clear();
 }
 
 // Two windows at once: each has a page of its own, in a folder of its own, and closing one

@@ -81,12 +81,13 @@ private slots:
             messages::CannotWrite("/brak/x.htm", "Nie ma takiego pliku ani katalogu"),
             std::string(messages::kDamagedReport), messages::TooLargeReport(17 * 1024 * 1024),
             std::string(messages::kNoReportFiles), std::string(messages::kDamagedFolder),
+            std::string(viewer_messages::kOfferFileCheck),
             std::string(viewer_messages::kPageCrashed), std::string(viewer_messages::kPageTimedOut),
             IncompletePageNotice(cut).substr(0, IncompletePageNotice(cut).find(':')),
             std::string(pm::kNoPrinter), std::string(pm::kPrintoutFailed), std::string(pm::kNoPagesInRange),
             pm::WrongPageList(3), pm::LongPrintoutQuestion(52), std::string(pm::kPrintFailed),
             std::string(pm::kPrintFailed) + std::string(pm::kPrintingSystemSilent), std::string(pm::kCannotWritePdf),
-            pm::ReportsLeftOut({"zepsuty.xml"}), std::string(pm::kNoReportPrinted), std::string(pm::kNoPageToCopy),
+            pm::ReportsLeftOut({{"zepsuty.xml", {}}}), std::string(pm::kNoReportPrinted), std::string(pm::kNoPageToCopy),
             std::string(pm::kCopyNoFocus), std::string(pm::kCopyFailed),
         };
         for (const std::string& message : said) {

@@ -34,11 +34,12 @@ private slots:
         QCOMPARE(ExpandPageCodes(codes.toStdString(), 7, 9), expected);
     }
 
-    // Left-out reports are named in one message, counted as Polish counts them.
+    // Left-out reports are named in one message, counted as Polish counts them, each file on a
+    // line of its own with why: its verdict, or that its page would not print.
     void namesLeftOutReports_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("first");
-        QTest::newRow("one") << 1 << QString::fromUtf8("Pominięto sprawozdanie z pliku: r0.xml");
+        QTest::newRow("one") << 1 << QString::fromUtf8("Pominięto sprawozdanie z pliku:");
         QTest::newRow("few") << 3 << QString::fromUtf8("Pominięto 3 sprawozdania z plików:");
         QTest::newRow("many") << 5 << QString::fromUtf8("Pominięto 5 sprawozdań z plików:");
         QTest::newRow("teens") << 12 << QString::fromUtf8("Pominięto 12 sprawozdań z plików:");
@@ -47,13 +48,16 @@ private slots:
     void namesLeftOutReports() {
         QFETCH(int, count);
         QFETCH(QString, first);
-        std::vector<std::string> names;
-        for (int i = 0; i < count; ++i) names.push_back("r" + std::to_string(i) + ".xml");
+        std::vector<LeftOutFile> files;
+        for (int i = 0; i < count; ++i)
+            files.push_back({"r" + std::to_string(i) + ".xml", FileVerdict{i % 2 ? Verdict::Foreign : Verdict::Sound}});
         const QStringList lines =
-            QString::fromStdString(AnsiToUtf8(print_messages::ReportsLeftOut(names))).split(QLatin1Char('\r'));
+            QString::fromStdString(AnsiToUtf8(print_messages::ReportsLeftOut(files))).split(QLatin1Char('\r'));
         QCOMPARE(lines.first(), first);
-        QCOMPARE(lines.size(), count == 1 ? 1 : count + 1);
-        QVERIFY(lines.last().endsWith(QStringLiteral("r%1.xml").arg(count - 1)));
+        QCOMPARE(lines.size(), count + 1);
+        QCOMPARE(lines.at(1), QString::fromUtf8("r0.xml: nie dało się wydrukować jego strony"));
+        if (count > 1)
+            QCOMPARE(lines.at(2), QStringLiteral("r1.xml: ") + QString::fromStdString(AnsiToUtf8(files[1].verdict.Said())));
     }
 
     void routesPresses_data() {

@@ -26,6 +26,8 @@
 #include <cups/cups.h>
 
 #include "cups_submission.h"
+#include "file_verdict.h"
+#include "utf8.h"
 #include "long_report.h"
 #include "page_printer.h"
 #include "pdf_export.h"
@@ -58,7 +60,7 @@ Dialog* OpenDialog() {
 }
 
 // What `ulnik --pdf` writes: the page of what it names, every report of a folder, a school page.
-enum class Exported { Page, AllReports, Combined, Summary };
+enum class Exported { Page, AllReports, Combined, Summary, Check };
 
 // `ulnik --pdf`'s export, run until it says how it ended; messages go to `errors`.
 int Export(const std::string& output, const std::string& input, Exported what, std::ostream& errors = std::cerr) {
@@ -71,9 +73,19 @@ int Export(const std::string& output, const std::string& input, Exported what, s
     case Exported::AllReports: exporter.ExportAllReports(output, input, done); break;
     case Exported::Combined: exporter.ExportSchoolPage(output, SchoolPageKind::Combined, input, done); break;
     case Exported::Summary: exporter.ExportSchoolPage(output, SchoolPageKind::Summary, input, done); break;
+    case Exported::Check: exporter.ExportSchoolPage(output, SchoolPageKind::Check, input, done); break;
     }
     if (!QTest::qWaitFor([&] { return exitCode >= 0; }, 120000)) return -1;
     return exitCode;
+}
+
+// An "Inne informacje" report of two pages that breaks off in its last line.
+QByteArray CutOffReport() {
+    QByteArray lines;
+    for (int i = 0; i < 120; ++i) lines += QByteArray("<w") + QByteArray::number(i) + ">Wiersz " + QByteArray::number(i) +
+                                        "</w" + QByteArray::number(i) + ">";
+    return "<?xml version=\"1.0\" encoding=\"windows-1250\"?><Szkola><Doc>Inne informacje</Doc><Date>2026-12-01</Date>"
+           "<Belfer>Urwa Jan</Belfer><Dotyczy>T</Dotyczy><Info><IloscWierszy>121</IloscWierszy>" + lines + "<w120>urw";
 }
 
 }  // namespace
@@ -429,7 +441,8 @@ private slots:
         const QString samples = ULNIK_SOURCE_DIR "/samples/";
         const QString out = QString::fromStdString(scratch_.PathOf("export.pdf"));
         const QString none = QString::fromStdString(scratch_.path().string()) + "/none";
-        const int page = int(Exported::Page), combined = int(Exported::Combined), summary = int(Exported::Summary);
+        const int page = int(Exported::Page), combined = int(Exported::Combined), summary = int(Exported::Summary),
+                  check = int(Exported::Check);
         QTest::newRow("report") << page << samples + "zachowanie_3a.xml" << out << 0 << "";
         QTest::newRow("folder") << page << samples + "odebrane" << out << 0 << "LISTA OTRZYMANYCH";
         QTest::newRow("wrong type") << page << samples + "README.md" << out << 2 << "";
@@ -440,6 +453,7 @@ private slots:
         QTest::newRow("combined report") << combined << samples + "odebrane" << out << 0 << "SPRAWOZDANIE ZBIORCZE";
         QTest::newRow("summary") << summary << samples + "odebrane" << out << 0 << "WYNIKI KLASYFIKACJI";
         QTest::newRow("summary of no reports") << summary << none << out << 5 << "";
+        QTest::newRow("check") << check << samples + "odebrane" << out << 0 << "SPRAWDZENIE PLIK";
     }
     void exportsReportsAndFolders() {
         QFETCH(int, what);
@@ -480,6 +494,8 @@ private slots:
             << QByteArray("<Szkola><Doc>Inne informacje</Doc><Date>2026-12-01</Date><Belfer>Crash Jan</Belfer>"
                           "<Dotyczy>T</Dotyczy><Info><IloscWierszy>1</IloscWierszy><w0>") +
                    QByteArray("&lt;table&gt;&lt;tr&gt;&lt;td&gt;").repeated(2000) + "</w0></Info></Szkola>";
+        // Its page would show its beginning and pass for the whole report: it is judged first.
+        QTest::newRow("with a report that breaks off") << "urwany.xml" << CutOffReport();
     }
     void exportsEveryReportOfAFolder() {
         QFETCH(QString, extra);
@@ -499,8 +515,14 @@ private slots:
         std::ostringstream errors;
         const int exitCode = Export(out, folder.path().string(), Exported::AllReports, errors);
         QCOMPARE(exitCode, withForeign ? 6 : 0);
-        QCOMPARE(withForeign && QString::fromStdString(errors.str()).contains(extra), withForeign);
         QCOMPARE(QString::fromStdString(errors.str()).count("Pomini"), withForeign ? 1 : 0);
+        if (withForeign) {
+            // Named on a line of its own, with why.
+            const FileVerdict verdict = JudgeReportFile(folder.PathOf(extra.toStdString())).verdict;
+            const std::string why = verdict.Sound() ? std::string(print_messages::kPageNotPrinted) : verdict.Said();
+            const QString line = extra + ": " + QString::fromStdString(AnsiToUtf8(why));
+            QVERIFY2(QString::fromStdString(errors.str()).split('\n').contains(line), errors.str().c_str());
+        }
 
         QPDF pdf;
         pdf.processFile(out.c_str());
@@ -531,10 +553,49 @@ private slots:
         }
     }
 
+    // A report whose file breaks off is written as far as it goes, says so on standard error,
+    // and carries the note beside the number of every page, clear of it; the window's printer
+    // marks the pages of such a page it is told of, in every route (they share the printout).
+    void cutOffReportIsMarkedOnEveryPage() {
+        const std::string out = scratch_.PathOf("cut.pdf");
+        std::ostringstream errors;
+        QCOMPARE(Export(out, scratch_.Write("urwany.xml", CutOffReport().toStdString()), Exported::Page, errors), 0);
+        QVERIFY2(QString::fromStdString(errors.str()).startsWith(QString::fromUtf8("uwaga: plik jest niekompletny")),
+                 errors.str().c_str());
+        CheckCutOffNote(ReadPrintout(QString::fromStdString(out)));
+
+        const QString printed = QString::fromStdString(scratch_.PathOf("cut-printer.pdf"));
+        QSignalSpy done(this, &PrintRoutesTest::written);
+        printer_.SetCutOff(true);
+        printer_.WritePdf(printed, [this](bool ok) { emit written(ok); });
+        printer_.SetCutOff(false);
+        QVERIFY(done.wait(kWaitMs));
+        QVERIFY(done.first().first().toBool());
+        CheckCutOffNote(ReadPrintout(printed));
+    }
+
 signals:
     void written(bool ok);
 
 private:
+    static void CheckCutOffNote(const QList<PrintedPage>& pages) {
+        QVERIFY(pages.size() > 1);
+        const QString note = QString::fromStdString(AnsiToUtf8(kCutOffNote));
+        const double margin = PrintOptions{}.margins.bottom * kPointsPerMm;
+        for (int i = 0; i < pages.size(); ++i) {
+            QString foot;
+            double noteEnd = 0, numberStart = pages[i].width;
+            for (const PrintedWord& word : pages[i].words) {
+                if (word.yMin < pages[i].height - margin) continue;
+                foot += word.text + ' ';
+                if (word.text == "-") numberStart = std::min(numberStart, word.xMin);
+                else if (word.text != "Str." && !word.text.at(0).isDigit()) noteEnd = std::max(noteEnd, word.xMax);
+            }
+            QCOMPARE(foot, note + QString(" - Str. %1 - ").arg(i + 1));
+            QVERIFY2(noteEnd < numberStart, qPrintable(QString("page %1").arg(i + 1)));
+        }
+    }
+
     int JobCount() const {
         return jobs_.isEmpty() ? 0 : QDir(jobs_).entryList({"job-*.pdf"}, QDir::Files).size();
     }

@@ -14,11 +14,12 @@ public:
         if (showDialog)
             return dialog_.ShowMessageBox(style, icon, text);
         messages_.push_back(text);
-        return style == StyleZamknij ? ChoiceZamknij : ChoiceAnuluj;
+        return style == StyleZamknij ? ChoiceZamknij : answer;
     }
     void Navigate(const std::string&) override {}
 
     bool showDialog = false;
+    MessageChoice answer = ChoiceAnuluj;  // to every question
 
 private:
     std::vector<std::string>& messages_;
