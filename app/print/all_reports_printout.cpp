@@ -7,6 +7,7 @@
 #include "qt_locale.h"
 #include "report_opener.h"
 #include "report_page.h"
+#include "run_folders.h"
 #include "utf8.h"
 
 namespace {
@@ -24,6 +25,7 @@ AllReportsPrintout::AllReportsPrintout(std::vector<ListedReport> reports, PrintO
                                        QObject* parent)
     : QObject(parent), reports_(std::move(reports)), options_(std::move(options)), layout_(layout),
       loadDeadlineMs_(ReportPage::kLoadDeadlineMs) {
+    if (scratch_.isValid()) MarkRunFolder(QFile::encodeName(scratch_.path()).toStdString());
     state_.PageFilePath = QFile::encodeName(scratch_.filePath(QStringLiteral("Temp.htm"))).toStdString();
 }
 

@@ -18,6 +18,7 @@
 #include "printout.h"
 #include "report_page.h"
 #include "report_search.h"
+#include "run_folders.h"
 #include "shell.h"
 #include "utf8.h"
 #include "viewer_messages.h"
@@ -45,6 +46,7 @@ bool PdfExport::Prepare(const std::string& output, Done done) {
         Finish(kDamaged);
         return false;
     }
+    MarkRunFolder(QFile::encodeName(scratch_.path()).toStdString());
     state_.PageFilePath = QFile::encodeName(scratch_.filePath(QStringLiteral("Temp.htm"))).toStdString();
     return true;
 }

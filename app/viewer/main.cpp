@@ -10,6 +10,7 @@
 #include "program_files.h"
 #include "program_fonts.h"
 #include "quit_on_signals.h"
+#include "run_folders.h"
 #include "report_search.h"
 #include "qt_translations.h"
 #include "screenshot.h"
@@ -19,6 +20,7 @@
 #include "ulnik_version.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QTimer>
@@ -149,6 +151,8 @@ int Run(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Ulnik"));
     LoadQtTranslations(app);
     InstallAccessibleFrames();
+    // Printing's scratch folders of runs that were killed hold pupils' pages: they go first.
+    RemoveStaleRunFolders(QFile::encodeName(QDir::tempPath()).toStdString(), kScratchFolderPrefix);
     if (command.mode == CommandLine::Mode::Pdf)
         return WritePdf(app, command);
     return RunViewer(app, command);

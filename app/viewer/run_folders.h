@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+// Printing's scratch folders: Qt's temporary folders, named after the application ("Ulnik").
+inline constexpr std::string_view kScratchFolderPrefix = "Ulnik-";
+
 // Marks the folder as this process's, and takes the mark away again before the folder goes.
 void MarkRunFolder(const std::string& folder);
 void UnmarkRunFolder(const std::string& folder);
