@@ -183,6 +183,7 @@ private slots:
     void schoolPagesOfTheListOrOfAFolderAskedFor_data();
     void schoolPagesOfTheListOrOfAFolderAskedFor();
     void failedListOffersTheCheckAndLeadsNowhere();
+    void copiedSummaryKeepsRowsAndChartFigures();
     void twoWindowsKeepTheirOwnPages();
     void pageFileIsNeverFedToAPipeOrALink_data();
     void pageFileIsNeverFedToAPipeOrALink();
@@ -1237,6 +1238,26 @@ QMenu* ViewerTest::PageMenu(QStringList& entries)
     for (const QAction* action : menu->actions())
         entries << action->text();
     return menu;
+}
+
+// Pasted into a spreadsheet, a copied row of the summary is one line of tab-separated cells, and
+// the charts come as their figures.
+void ViewerTest::copiedSummaryKeepsRowsAndChartFigures()
+{
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(Sample("klasyfikacja_klasy_3a.xml"), folder.filePath(QStringLiteral("3a.xml"))));
+    ShowList(folder.path());
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    QTest::keyClick(Focus(true), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QApplication::clipboard()->setText(QStringLiteral("przed"));
+    QTest::keyClick(Focus(true), Qt::Key_C, Qt::ControlModifier);
+    QTRY_VERIFY(QApplication::clipboard()->text().contains(QStringLiteral("WYNIKI KLASYFIKACJI")));
+    const QString text = QApplication::clipboard()->text();
+    QVERIFY2(text.contains(QStringLiteral("Razem\t\t26\t3\t5\t2\t0\t0")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Klasa\tWyróżnienia\n3A\t5")), qPrintable(text));
+    QTest::keyClick(Focus(true), Qt::Key_Backspace);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
 }
 
 void ViewerTest::schoolPagesOfTheListOrOfAFolderAskedFor_data()
