@@ -82,12 +82,6 @@ private:
     std::vector<const TpkXMLNode*> parents_;
 };
 
-bool HasElements(const TpkXMLNode& node) {
-    for (int i = 0; i < node.ChildCount(); ++i)
-        if (node.Child(i)->Kind == TpkXMLNodeKind::nkElement) return true;
-    return false;
-}
-
 // The system's reason alone: the error names the path first.
 std::string ReasonOf(const std::string& what, const std::string& path) {
     if (what == path + ": not a regular file") return "to nie jest zwyk\xB3y plik";
