@@ -53,7 +53,9 @@ TEST(RunFolders, OnlyTheUsersOwnFoldersOfRunsThatAreGoneAreRemoved) {
     EXPECT_TRUE(fs::exists(target / "Temp.htm"));
     EXPECT_TRUE(fs::is_symlink(parent.path() / "ulnik-link"));
     EXPECT_TRUE(fs::exists(live / "run"));
-    if (asRoot) EXPECT_TRUE(fs::exists(foreign / "Temp.htm"));
+    if (asRoot) {
+        EXPECT_TRUE(fs::exists(foreign / "Temp.htm"));
+    }
     UnmarkRunFolder(live.string());
     EXPECT_FALSE(fs::exists(live / "run"));
 }

@@ -50,7 +50,7 @@ private slots:
         QFETCH(QString, first);
         std::vector<LeftOutFile> files;
         for (int i = 0; i < count; ++i)
-            files.push_back({"r" + std::to_string(i) + ".xml", FileVerdict{i % 2 ? Verdict::Foreign : Verdict::Sound}});
+            files.push_back({"r" + std::to_string(i) + ".xml", FileVerdict{i % 2 ? Verdict::Foreign : Verdict::Sound, {}}});
         const QStringList lines =
             QString::fromStdString(AnsiToUtf8(print_messages::ReportsLeftOut(files))).split(QLatin1Char('\r'));
         QCOMPARE(lines.first(), first);
