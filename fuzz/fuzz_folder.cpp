@@ -49,6 +49,7 @@ void MakeFolder(const fs::path& folder, const std::uint8_t* data, std::size_t si
         const std::string bytes(reinterpret_cast<const char*>(data + at + 3), length);
         at += 3 + length;
         std::error_code ignored;
+        fs::remove(path, ignored);  // a name given twice: never write into the FIFO made first
         if (choice >= 0xF8) {
             ::mkfifo(path.c_str(), 0600);  // nobody writes it: reading must not wait on it
         } else if (choice >= 0xF0) {
