@@ -1,6 +1,7 @@
-// Shows the message dialog in both of its styles, one after the other.
+// Shows the message dialog in both of its styles, then with texts that grow it and scroll it.
 //     ulnik-dialog-demo                  answer each dialog yourself
-//     ulnik-dialog-demo --screenshot DIR saves DIR/style1.png and DIR/style3.png and closes them
+//     ulnik-dialog-demo --screenshot DIR saves style1.png, style3.png, grown.png and scrolled.png
+//                                        in DIR and closes them
 #include "message_box.h"
 
 #include <QApplication>
@@ -52,5 +53,14 @@ int main(int argc, char* argv[])
                                      QStringLiteral("Czy dołączyć do wydruku listę uczniów?\r"
                                                     "Wybierz „Nie”, aby wydrukować samo podsumowanie."));
     std::printf("Style 3: DialogResult %d\n", three);
+
+    for (const int files : {8, 60}) {
+        QString text = QStringLiteral("Pominięto %1 sprawozdań z plików:").arg(files);
+        for (int i = 1; i <= files; ++i)
+            text += QStringLiteral("\rklasa_%1_klasyfikacja.xml (uszkodzony: urywa się w połowie)").arg(i);
+        if (screenshots)
+            ScreenshotNextDialog(folder.filePath(files == 8 ? QStringLiteral("grown.png") : QStringLiteral("scrolled.png")));
+        std::printf("%d files: DialogResult %d\n", files, ShowMessageBox(StyleZamknij, IconInformacja, text));
+    }
     return 0;
 }

@@ -4,7 +4,9 @@
 #include "message_kinds.h"
 #include "resource_image.h"
 #include "tab_filter.h"
+#include "warning_face.h"
 #include "warning_pictures.h"
+#include "warning_text.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,6 +17,8 @@ namespace {
 
 constexpr QSize FormSize(350, 150);
 constexpr QSize ButtonSize(88, 26);
+constexpr int ButtonTop = 116;
+constexpr QRect TextBox(17, 51, 313, 53);
 
 void LoadResourceImage(const QString& name, QLabel* image)
 {
@@ -62,9 +66,9 @@ TFWarning::TFWarning(QWidget* parent)
     ImIkona->setObjectName(QStringLiteral("ImIkona"));
     ImIkona->setGeometry(0, 0, 42, 43);
 
-    LTekstWarning = new QLabel(this);
+    LTekstWarning = new WarningText(this);
     LTekstWarning->setObjectName(QStringLiteral("LTekstWarning"));
-    LTekstWarning->setGeometry(17, 51, 313, 53);
+    LTekstWarning->setGeometry(TextBox);
     LTekstWarning->setFont(TextFont());
     LTekstWarning->setTextFormat(Qt::PlainText);
     LTekstWarning->setWordWrap(true);
@@ -86,10 +90,10 @@ TFWarning::TFWarning(QWidget* parent)
     LClose->setGeometry(323, 8, 17, 17);
     connect(LClose, &HotLabel::clicked, this, &TFWarning::LCloseClick);
 
-    PButTak = MakeButton("PButTak", "ImButTak", {63, 116}, &ImButTak);
-    PButNie = MakeButton("PButNie", "ImButNie", {156, 116}, &ImButNie);
-    PButAnuluj = MakeButton("PButAnuluj", "ImButAnuluj", {248, 116}, &ImButAnuluj);
-    pButZamknij = MakeButton("pButZamknij", "ImButZamknij", {190, 116}, &ImButZamknij);
+    PButTak = MakeButton("PButTak", "ImButTak", 63, &ImButTak);
+    PButNie = MakeButton("PButNie", "ImButNie", 156, &ImButNie);
+    PButAnuluj = MakeButton("PButAnuluj", "ImButAnuluj", 248, &ImButAnuluj);
+    pButZamknij = MakeButton("pButZamknij", "ImButZamknij", 190, &ImButZamknij);
     connect(ImButTak, &HotLabel::clicked, this, [this] { Choose(1); });
     connect(ImButNie, &HotLabel::clicked, this, [this] { Choose(2); });
     connect(ImButAnuluj, &HotLabel::clicked, this, [this] { Choose(3); });
@@ -103,12 +107,11 @@ TFWarning::TFWarning(QWidget* parent)
     InstallTabFilter(this);
 }
 
-QWidget* TFWarning::MakeButton(const char* panelName, const char* imageName, QPoint position,
-                               HotLabel** image)
+QWidget* TFWarning::MakeButton(const char* panelName, const char* imageName, int left, HotLabel** image)
 {
     auto* panel = new QWidget(this);
     panel->setObjectName(QString::fromLatin1(panelName));
-    panel->setGeometry(QRect(position, ButtonSize));
+    panel->setGeometry(QRect(QPoint(left, ButtonTop), ButtonSize));
     panel->setCursor(Qt::PointingHandCursor);
     *image = new HotLabel(panel);
     (*image)->setObjectName(QString::fromLatin1(imageName));
@@ -127,7 +130,8 @@ void TFWarning::LoadButton(int button, bool highlighted)
 void TFWarning::PrepareDialogImages(int style)
 {
     NameButtons();
-    LoadResourceImage(FacePicture, ImWarning);
+    // The face, drawn for the text the dialog holds; SetText draws it again for the next text.
+    FitToText();
     LoadButton(ButTak, true);
     LoadButton(ButNie, false);
     LoadButton(ButZamknij, false);
@@ -170,6 +174,20 @@ void TFWarning::SetText(const QString& text)
     // A screen reader names the dialog after what it says, as it would a standard message box.
     setAccessibleName(lines.section(u'\n', 0, 0, QString::SectionSkipEmpty));
     setAccessibleDescription(lines.simplified());
+    FitToText();
+}
+
+void TFWarning::FitToText()
+{
+    const int tallestDialog = ShownScreen()->availableGeometry().height() * 2 / 3;
+    const int growth = LTekstWarning->Fit(TextBox, TextBox.height() + tallestDialog - FormSize.height()) -
+                       TextBox.height();
+    setFixedSize(FormSize.width(), FormSize.height() + growth);
+    ImWarning->setGeometry(QRect(QPoint(0, 0), size()));
+    const QImage face = ::LoadResourceImage(FacePicture, ImWarning->devicePixelRatioF());
+    ImWarning->setPixmap(QPixmap::fromImage(GrownFace(face, growth)));
+    for (QWidget* panel : {PButTak, PButNie, PButAnuluj, pButZamknij})
+        panel->move(panel->x(), ButtonTop + growth);
 }
 
 void TFWarning::ShowDialogIcon(int icon)
@@ -179,12 +197,16 @@ void TFWarning::ShowDialogIcon(int icon)
         LoadResourceImage(picture, ImIkona);
 }
 
-void TFWarning::CentreOnScreen()
+QScreen* TFWarning::ShownScreen() const
 {
     const QWidget* active = QApplication::activeWindow();
-    QScreen* screen = active && active != this ? active->screen() : QGuiApplication::primaryScreen();
+    return active && active != this ? active->screen() : QGuiApplication::primaryScreen();
+}
+
+void TFWarning::CentreOnScreen()
+{
     QRect frame(QPoint(0, 0), size());
-    frame.moveCenter(screen->geometry().center());
+    frame.moveCenter(ShownScreen()->geometry().center());
     move(frame.topLeft());
 }
 
@@ -265,6 +287,8 @@ void TFWarning::FormKeyDown(int key, bool tabPressed)
         Choose(HighlightedButton == ButZamknij ? 0 : HighlightedButton);
         return;
     }
+    if (LTekstWarning->ScrollByKey(key))
+        return;
     if (key == Qt::Key_Left)
         HighlightPrevious();
     if (key == Qt::Key_Right)

@@ -10,6 +10,8 @@
 
 class HotLabel;
 class QLabel;
+class QScreen;
+class WarningText;
 
 class TFWarning : public QDialog {
     Q_OBJECT
@@ -25,7 +27,8 @@ public:
     void PrepareDialogImages(int style);
     // Shows Zamknij alone for style 1, else Tak, Nie and Anuluj.
     void ShowButtons(int style);
-    // A "\r" in `text` starts a new line.
+    // A "\r" in `text` starts a new line. A text taller than the face's box grows the dialog
+    // downwards, up to two thirds of the screen's height; beyond that the text scrolls.
     void SetText(const QString& text);
     // Icon 1 information, 2 question, 3 warning; any other value keeps the current picture.
     void ShowDialogIcon(int icon);
@@ -45,6 +48,8 @@ protected:
 private:
     void FormKeyDown(int key, bool tabPressed);
     bool InPolish() const;
+    QScreen* ShownScreen() const;
+    void FitToText();
     bool ChooseByLetter(int key);
     void Choose(int result);
     void LoadButton(int button, bool highlighted);
@@ -55,12 +60,12 @@ private:
     void LListwaMouseMove(QPoint screenPos);
     void LListwaMouseUp();
 
-    QWidget* MakeButton(const char* panelName, const char* imageName, QPoint position, HotLabel** image);
+    QWidget* MakeButton(const char* panelName, const char* imageName, int left, HotLabel** image);
 
     QLabel* ImWarning;
     QWidget* PIkona;
     QLabel* ImIkona;
-    QLabel* LTekstWarning;
+    WarningText* LTekstWarning;
     HotLabel* LClose;
     HotLabel* LListwa;
     QWidget* PButTak;

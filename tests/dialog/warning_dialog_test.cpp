@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -63,7 +64,8 @@ Widget* Control(TFWarning& dialog, const char* name)
     return control;
 }
 
-// Steps are separated by blanks: Enter, KeypadEnter, Space, Esc, Left, Right, Tab, Backtab, F4, Num5;
+// Steps are separated by blanks: Enter, KeypadEnter, Space, Esc, Left, Right, Up, Down, PgUp,
+// PgDn, Home, End, Tab, Backtab, F4, Num5;
 // a lower-case letter is typed as it is, Shift+X with Shift, Caps+X as Caps Lock gives it.
 void Press(QWidget* widget, const QString& steps)
 {
@@ -80,6 +82,18 @@ void Press(QWidget* widget, const QString& steps)
             QTest::keyClick(widget, Qt::Key_Left);
         else if (step == QStringLiteral("Right"))
             QTest::keyClick(widget, Qt::Key_Right);
+        else if (step == QStringLiteral("Up"))
+            QTest::keyClick(widget, Qt::Key_Up);
+        else if (step == QStringLiteral("Down"))
+            QTest::keyClick(widget, Qt::Key_Down);
+        else if (step == QStringLiteral("PgUp"))
+            QTest::keyClick(widget, Qt::Key_PageUp);
+        else if (step == QStringLiteral("PgDn"))
+            QTest::keyClick(widget, Qt::Key_PageDown);
+        else if (step == QStringLiteral("Home"))
+            QTest::keyClick(widget, Qt::Key_Home);
+        else if (step == QStringLiteral("End"))
+            QTest::keyClick(widget, Qt::Key_End);
         else if (step == QStringLiteral("Tab"))
             QTest::keyClick(widget, Qt::Key_Tab);
         else if (step == QStringLiteral("Backtab"))
@@ -147,6 +161,27 @@ QRect InkOf(const QString& text)
     return ink;
 }
 
+// A message as print-all gives it: a line for each file left out.
+QString FilesLeftOut(int count)
+{
+    QString text = QStringLiteral("Pominięto %1 sprawozdań z plików:").arg(count);
+    for (int i = 1; i <= count; ++i)
+        text += QStringLiteral("\r%1_klasyfikacja_klasy_4A.xml (uszkodzony)").arg(i);
+    return text;
+}
+
+int TallestDialog()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry().height() * 2 / 3;
+}
+
+// The last line of the text box's ink is within a line of the box's foot: nothing is cut.
+bool InkReachesTheFoot(TFWarning& dialog)
+{
+    QWidget* box = Control(dialog, "LTekstWarning");
+    return TextInk(dialog).bottom() >= box->height() - QFontMetrics(box->font()).lineSpacing();
+}
+
 } // namespace
 
 class WarningDialogTest : public QObject {
@@ -168,6 +203,9 @@ private slots:
     void englishPicturesAndLetters();
     void carriageReturnStartsALine();
     void textIsNotMarkup();
+    void aTextThatFitsKeepsTheDesignedDialog();
+    void aLongerTextGrowsTheDialogDownwards();
+    void aTextTallerThanTwoThirdsOfTheScreenScrolls();
     void titleStripDragsByThePointersMovement();
     void pressOnTheFaceDoesNotDrag();
     void buttonsForScreenReaders_data();
@@ -374,6 +412,91 @@ void WarningDialogTest::textIsNotMarkup()
 {
     const QString word = QStringLiteral("plik.xml");
     QVERIFY(InkOf(QStringLiteral("<b>") + word + QStringLiteral("</b>")).width() > InkOf(word).width() + 20);
+}
+
+void WarningDialogTest::aTextThatFitsKeepsTheDesignedDialog()
+{
+    const QString text = QStringLiteral("Pierwszy wiersz.\rDrugi wiersz.\rTrzeci wiersz.");
+    Run(StyleTakNieAnuluj, IconPytanie, text, [](TFWarning& dialog) {
+        QCOMPARE(dialog.size(), QSize(350, 150));
+        QCOMPARE(Control(dialog, "LTekstWarning")->geometry(), QRect(17, 51, 313, 53));
+        QCOMPARE(Control(dialog, "PButAnuluj")->geometry(), QRect(248, 116, 88, 26));
+        QVERIFY(Control(dialog, "SbTekstWarning")->isHidden());
+    });
+}
+
+void WarningDialogTest::aLongerTextGrowsTheDialogDownwards()
+{
+    Run(StyleZamknij, IconInformacja, FilesLeftOut(6), [](TFWarning& dialog) {
+        const int growth = dialog.height() - 150;
+        QVERIFY(growth > 0);
+        QVERIFY(dialog.height() <= TallestDialog());
+        QCOMPARE(dialog.width(), 350);
+        QCOMPARE(dialog.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+        QCOMPARE(Control(dialog, "LTekstWarning")->geometry(), QRect(17, 51, 313, 53 + growth));
+        QCOMPARE(Control(dialog, "pButZamknij")->geometry(), QRect(190, 116 + growth, 88, 26));
+        QVERIFY(Control(dialog, "SbTekstWarning")->isHidden());
+        QVERIFY(InkReachesTheFoot(dialog));
+
+        // The face's top and its foot with the buttons' frame are the picture's own rows.
+        auto* faceLabel = Control<QLabel>(dialog, "ImWarning");
+        const QImage face = LoadResourceImage(QStringLiteral("oknowarning"), faceLabel->devicePixelRatioF())
+                                .convertToFormat(QImage::Format_RGB32);
+        const QImage shown = faceLabel->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal scale = face.devicePixelRatio();
+        const int top = qRound(60 * scale);
+        const int foot = qRound(46 * scale);
+        QCOMPARE(shown.height(), qRound((150 + growth) * scale));
+        QCOMPARE(shown.copy(0, 0, shown.width(), top), face.copy(0, 0, face.width(), top));
+        QCOMPARE(shown.copy(0, shown.height() - foot, shown.width(), foot),
+                 face.copy(0, face.height() - foot, face.width(), foot));
+    });
+    // The next message that fits has the dialog as designed again.
+    Run(StyleZamknij, IconInformacja, QStringLiteral("Brak pliku."), [](TFWarning& dialog) {
+        QCOMPARE(dialog.size(), QSize(350, 150));
+        QCOMPARE(PictureOf(Control<QLabel>(dialog, "ImWarning")), QStringLiteral("oknowarning"));
+        QCOMPARE(Control(dialog, "pButZamknij")->geometry(), QRect(190, 116, 88, 26));
+    });
+}
+
+void WarningDialogTest::aTextTallerThanTwoThirdsOfTheScreenScrolls()
+{
+    const QString text = FilesLeftOut(200);
+    const QPoint firstLine = InkOf(FilesLeftOut(0)).topLeft();
+    Run(StyleZamknij, IconInformacja, text, [&](TFWarning& dialog) {
+        QCOMPARE(dialog.height(), TallestDialog());
+        auto* bar = Control<QScrollBar>(dialog, "SbTekstWarning");
+        QWidget* box = Control(dialog, "LTekstWarning");
+        QVERIFY(bar->isVisible());
+        QCOMPARE(box->y(), 51);
+        QVERIFY(box->geometry().right() < bar->x());
+        QCOMPARE(bar->value(), 0);
+        // Where the text starts when it fits, give or take a pixel of the glyphs' placing.
+        QVERIFY((TextInk(dialog).topLeft() - firstLine).manhattanLength() <= 2);
+        const QImage start = dialog.grab(box->geometry()).toImage();
+
+        Press(&dialog, "Down");
+        QCOMPARE(bar->value(), bar->singleStep());
+        Press(&dialog, "PgDn");
+        QCOMPARE(bar->value(), bar->singleStep() + bar->pageStep());
+        Press(&dialog, "End");
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY(dialog.grab(box->geometry()).toImage() != start);
+        QVERIFY(InkReachesTheFoot(dialog));
+        Press(&dialog, "PgUp Home");
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(dialog.grab(box->geometry()).toImage(), start);
+
+        QWheelEvent down(QPointF(20, 20), box->mapToGlobal(QPointF(20, 20)), {}, QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &down);
+        QVERIFY(bar->value() > 0);
+    });
+    // The dialog's own keys keep their meaning while the text scrolls.
+    QCOMPARE(Run(StyleZamknij, IconInformacja, text, [](TFWarning& dialog) { Press(&dialog, "End Enter"); }),
+             int(ChoiceZamknij));
+    QCOMPARE(Run(StyleTakNieAnuluj, IconPytanie, text, [](TFWarning& dialog) { Press(&dialog, "PgDn Right Enter"); }),
+             int(ChoiceNie));
 }
 
 void WarningDialogTest::titleStripDragsByThePointersMovement()
