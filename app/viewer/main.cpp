@@ -34,6 +34,7 @@ namespace {
 void PrepareEnvironment(const CommandLine& command)
 {
     EnableScreenReaders();
+    DrawPagesInSoftware();
     const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (command.mode == CommandLine::Mode::Pdf && !platformChosen)
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -217,6 +217,7 @@ void ViewerTest::initTestCase()
     // The settings of the user running the tests are neither read nor changed.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
     EnableScreenReaders();
+    DrawPagesInSoftware();
     LoadQtTranslations(*QCoreApplication::instance());
     InstallAccessibleFrames();
     window = std::make_unique<TFBrowser>(&recorder);
