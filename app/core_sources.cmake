@@ -7,6 +7,7 @@ set(ulnik_core_sources
     document_types.cpp
     file_verdict.cpp
     folder_check.cpp
+    folder_problem.cpp
     folder_reports.cpp
     folder_summary.cpp
     list_spreadsheet.cpp

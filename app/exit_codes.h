@@ -19,6 +19,7 @@ inline int ExitCodeOf(ListOutcome outcome) {
     switch (outcome) {
     case ListOutcome::Shown: return kDone;
     case ListOutcome::NoFiles: return kNoFiles;
+    case ListOutcome::Unreadable: return kCannotOpen;
     default: return kDamagedFolder;
     }
 }

@@ -1,5 +1,7 @@
 #include "folder_summary.h"
 
+#include "folder_problem.h"
+
 #include <algorithm>
 #include <deque>
 #include <map>
@@ -78,11 +80,19 @@ std::optional<ListRow> ReadListRow(const std::string& path) {
     }
 }
 
+bool FolderUnreadable(Shell& shell, const std::string& folder, ListMessages messages) {
+    const std::optional<FolderProblem> problem = ProblemWithFolder(folder);
+    if (problem && messages == ListMessages::Shown)
+        shell.ShowMessageBox(StyleZamknij, IconInformacja, messages::FolderNotRead(*problem, folder));
+    return problem.has_value();
+}
+
 FolderLister::FolderLister(ProgramState& state, Shell& shell, LocaleServices& locale)
     : state_(state), shell_(shell), locale_(locale) {}
 
 ListOutcome FolderLister::ReadRows(const std::string& folder, FolderProgress* progress, ListMessages messages,
                                    std::vector<ListRow>& rows) {
+    if (FolderUnreadable(shell_, folder, messages)) return ListOutcome::Unreadable;
     const std::vector<std::string> files = FindReportFiles(folder);
     if (files.empty()) {
         if (messages == ListMessages::Shown)

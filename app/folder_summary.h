@@ -27,6 +27,7 @@ enum class ListOutcome {
     NoFiles,    // no report files in the folder
     Damaged,    // a damaged file or a failed write: nothing written, the view left alone
     Cancelled,  // stopped by the user: everything as it was
+    Unreadable, // the folder is not there, is a file, or cannot be listed: said, naming it
 };
 
 // One report of a listed folder, read once for every form the list takes.
@@ -46,6 +47,9 @@ using RowWriter = std::function<void(const std::vector<ListRow>& rows)>;
 // Whether the listing's failures are told to the user. A listing the program starts by itself
 // (the folder changed) keeps quiet and leaves the list shown as it was.
 enum class ListMessages { Shown, Quiet };
+
+// True when `folder` cannot be gathered; the message naming it is shown unless Quiet.
+bool FolderUnreadable(Shell& shell, const std::string& folder, ListMessages messages);
 
 class FolderLister {
 public:

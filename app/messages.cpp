@@ -37,6 +37,16 @@ std::string ShownText(std::u16string_view text) {
     return shown;
 }
 
+std::string FolderNotRead(const FolderProblem& problem, std::string_view folder) {
+    const std::string name = ShownName(folder);
+    switch (problem.kind) {
+    case FolderProblemKind::Missing: return "Nie ma folderu:\r" + name;
+    case FolderProblemKind::IsAFile: return "To jest plik, nie folder:\r" + name;
+    case FolderProblemKind::Unlistable: break;
+    }
+    return "Nie mo\xBFna odczyta\xE6 folderu:\r" + name + "\r" + ShownName(problem.reason);
+}
+
 std::string ShownName(std::string_view bytes) {
     return ShownText(IsStrictUtf8(bytes) ? Utf8ToWide(bytes) : AnsiToWide(bytes));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "file_verdict.h"
+#include "folder_problem.h"
 
 namespace messages {
 
@@ -28,6 +29,8 @@ inline std::string TooLargeReport(std::uintmax_t bytes) {
 }
 inline constexpr std::string_view kNoReportFiles =
     "Brak plik\xF3w z danymi we wskazanym folderze.\rProgram nie ma co przetwarza\xE6.";
+// A folder that cannot be gathered, named, with the system's reason where it gave one.
+std::string FolderNotRead(const FolderProblem& problem, std::string_view folder);
 inline constexpr std::string_view kDamagedFolder =
     "Co najmniej jeden z plik\xF3w we wskazanym folderze jest uszkodzony.\r"
     "Zbadaj pliki sprawozda\xF1 korzystaj\xB9" "c z modu\xB3u Ulnik.";

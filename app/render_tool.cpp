@@ -19,6 +19,7 @@
 #include "batch_render.h"
 #include "file_names.h"
 #include "exit_codes.h"
+#include "folder_problem.h"
 #include "file_access.h"
 #include "folder_summary.h"
 #include "lazy_locale.h"
@@ -206,25 +207,15 @@ ListOutcome ListAsSpreadsheet(const std::string& folder, const std::string& path
     return lister.ListRows(folder, [&](const std::vector<ListRow>& rows) { writer(path, Spreadsheet(rows)); });
 }
 
-// A folder's page or sheet is refused when the folder is a file, or when OUT is one of its reports.
+// A folder's page or sheet is refused when the folder cannot be read, or when OUT is one of its
+// reports.
 std::optional<int> FolderRefusal(const std::string& folder, const std::optional<std::string>& out,
                                  std::string_view notWritten) {
-    if (FileExists(folder)) {
-        const std::string name = TerminalName(folder);
-        Say(name + " to plik, nie folder: stron\u0119 sprawozdania zapisuje ulnik-render " + name);
-        return kUsageError;
-    }
-    std::error_code error;
-    const auto type = std::filesystem::status(FsPath(folder), error).type();
-    if (type == std::filesystem::file_type::not_found) {
-        Say("nie ma folderu " + TerminalName(folder));
-        return kCannotOpen;
-    }
-    // A folder that cannot be listed would read as one without reports.
-    std::filesystem::directory_iterator entries(FsPath(folder), error);
-    if (error) {
-        Say("nie mo\u017Cna odczyta\u0107 folderu " + TerminalName(folder) + ": " +
-            MessageForTerminal(messages::ShownName(error.message())));
+    if (const std::optional<FolderProblem> problem = ProblemWithFolder(folder)) {
+        std::string said = FolderProblemForTerminal(*problem, folder);
+        if (problem->kind == FolderProblemKind::IsAFile)
+            said += ": stron\u0119 sprawozdania zapisuje ulnik-render " + TerminalName(folder);
+        Say(said);
         return kCannotOpen;
     }
     if (out && NamesAReportOf(*out, folder)) {

@@ -48,6 +48,7 @@ std::string SchoolPageTitle(SchoolPageKind kind) {
 
 SchoolPageOutcome SchoolPages::Read(const std::string& folder, FolderProgress* progress, ListMessages messages,
                                     FolderReports& reports) {
+    if (FolderUnreadable(shell_, folder, messages)) return {ListOutcome::Unreadable, {}};
     reports = ReadFolderReports(folder, progress);
     return Found(reports.files, reports.cancelled, messages);
 }

@@ -245,7 +245,7 @@ SchoolPageOutcome Workspace::OpenSchoolPageOf(SchoolPageKind kind, const QString
     // Kept whole, as a folder listed is, for the next folder dialog to start in.
     const std::string named = FileSystemPath(QFileInfo(folder).absoluteFilePath());
     const SchoolPageOutcome built = BuildSchoolPage(kind, named, std::nullopt);
-    if (built.outcome != ListOutcome::NoFiles)
+    if (built.outcome != ListOutcome::NoFiles && built.outcome != ListOutcome::Unreadable)
         state_.LastFolder = named;
     return built;
 }

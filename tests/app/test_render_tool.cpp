@@ -2,8 +2,11 @@
 
 #include <array>
 #include <cstdio>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <unistd.h>
+#include <vector>
 
 #include "file_access.h"
 #include "temp_dir.h"
@@ -113,10 +116,37 @@ TEST(RenderTool, AFolderAndAFileMixedUpAreToldWhatToDo) {
                                 ", a ich strony ulnik-render -d FOLDER_WYNIKÓW " + folder + "\n");
     for (const char* list : {"--list ", "--list --csv "}) {
         const ToolRun asFolder = RunTool(list + report);
-        EXPECT_EQ(asFolder.exitCode, 1) << list;
+        EXPECT_EQ(asFolder.exitCode, 3) << list;
         EXPECT_EQ(asFolder.err, "ulnik-render: " + report + " to plik, nie folder: stronę sprawozdania zapisuje "
                                 "ulnik-render " + report + "\n") << list;
         EXPECT_EQ(asFolder.out, "") << list;
+    }
+}
+
+// A folder that is not there, a file, or a name the system will not list: every folder mode says
+// which, naming it, and exits 3, writing nothing.
+TEST(RenderTool, FoldersThatCannotBeReadSaySoInEveryMode) {
+    TempDir dir;
+    const std::string file = dir.Write("a.xml", "<Szkola/>"), missing = dir.PathOf("brak"), loop = dir.PathOf("petla");
+    struct Problem {
+        std::string folder, said;
+    };
+    std::vector<Problem> problems = {
+        {missing, "nie ma folderu " + missing},
+        {file, file + " to plik, nie folder: stronę sprawozdania zapisuje ulnik-render " + file},
+    };
+#ifndef _WIN32
+    std::filesystem::create_symlink(loop, loop);
+    problems.push_back({loop, "nie można odczytać folderu " + loop + ": " + std::strerror(ELOOP)});
+#endif
+    for (const char* mode : {"--list", "--list --csv", "--summary", "--summary --csv", "--combined", "--check",
+                             "--check --csv"}) {
+        for (const auto& problem : problems) {
+            const ToolRun run = RunTool(std::string(mode) + " " + problem.folder);
+            EXPECT_EQ(run.exitCode, 3) << mode << " " << problem.folder;
+            EXPECT_EQ(run.err, "ulnik-render: " + problem.said + "\n") << mode;
+            EXPECT_EQ(run.out, "") << mode;
+        }
     }
 }
 

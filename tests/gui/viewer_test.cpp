@@ -184,6 +184,7 @@ private slots:
     void schoolPagesOfTheListOrOfAFolderAskedFor();
     void failedListOffersTheCheckAndLeadsNowhere();
     void copiedSummaryKeepsRowsAndChartFigures();
+    void schoolPageOfAFolderGoneNamesIt();
     void twoWindowsKeepTheirOwnPages();
     void pageFileIsNeverFedToAPipeOrALink_data();
     void pageFileIsNeverFedToAPipeOrALink();
@@ -1388,6 +1389,23 @@ void ViewerTest::failedListOffersTheCheckAndLeadsNowhere()
     QTest::keyClick(Focus(true), Qt::Key_Backspace);
     QVERIFY(!loaded.wait(500));
     QVERIFY(Shown().contains(QStringLiteral("SPRAWDZENIE PLIKÓW")));
+    messages.clear();
+}
+
+// A school page asked for of a list whose folder has gone since names the folder, and is not
+// made: the folder is not taken for one without reports.
+void ViewerTest::schoolPageOfAFolderGoneNamesIt()
+{
+    auto folder = std::make_unique<QTemporaryDir>();
+    const std::string path = folder->path().toStdString();
+    WriteFile(folder->filePath(QStringLiteral("a.xml")), ListedReport(QStringLiteral("Adamska Ewa"), "kolo"));
+    ShowList(folder->path());
+    folder.reset();
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    QTest::keyClick(Focus(true), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(messages, std::vector<std::string>{"Nie ma folderu:\r" + path});
+    QVERIFY(!loaded.wait(500));
+    QVERIFY(!Shown().contains(QStringLiteral("WYNIKI KLASYFIKACJI")));
     messages.clear();
 }
 
