@@ -999,8 +999,10 @@ void ViewerTest::screenshotOfWhatWasAsked_data()
     QTest::newRow("missing report") << QStringList{scratch.filePath(QStringLiteral("brak.xml"))} << 2
                                     << QStringLiteral("Plik nie istnieje.");
     QTest::newRow("summary") << QStringList{QStringLiteral("--summary"), Sample("odebrane")} << 0 << QString();
-    QTest::newRow("summary of a report") << QStringList{QStringLiteral("--summary"), Sample("z_karty.xml")} << 5
-                                         << QStringLiteral("Brak plików");
+    QTest::newRow("summary of a report") << QStringList{QStringLiteral("--summary"), Sample("z_karty.xml")} << 3
+                                         << QStringLiteral("To jest plik, nie folder:");
+    QTest::newRow("summary of no folder") << QStringList{QStringLiteral("--summary"), scratch.filePath("brak")} << 3
+                                          << QStringLiteral("Nie ma folderu:");
     QTest::newRow("summary with a foreign file") << QStringList{QStringLiteral("--summary"), foreign} << 6
                                                  << QStringLiteral("obce.xml: ");
     QTest::newRow("check with a foreign file") << QStringList{QStringLiteral("--check"), foreign} << 6
