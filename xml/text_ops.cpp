@@ -30,18 +30,22 @@ std::u16string ReplaceText(std::u16string_view text, std::u16string_view pattern
                            std::u16string_view replacement) {
     if (pattern.empty()) return std::u16string(text);
     const CodePageTable& table = CodePage();
+    const unsigned char first = table.Key(pattern[0]);
     std::u16string result;
     result.reserve(text.size());
-    size_t i = 0;
-    while (text.size() - i >= pattern.size()) {
-        if (StartsWithKey(text, i, pattern, table)) {
-            result += replacement;
-            i += pattern.size();
-        } else {
-            result += text[i++];
+    // The text between matches is copied a run at a time, not a character at a time.
+    size_t copied = 0;
+    for (size_t i = 0; text.size() - i >= pattern.size();) {
+        if (table.Key(text[i]) != first || !StartsWithKey(text, i, pattern, table)) {
+            ++i;
+            continue;
         }
+        result.append(text.substr(copied, i - copied));
+        result.append(replacement);
+        i += pattern.size();
+        copied = i;
     }
-    result += text.substr(i);
+    result.append(text.substr(copied));
     return result;
 }
 
