@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "folder_summary.h"
+#include "folder_list.h"
 #include "qt_locale.h"
 #include "silent_shell.h"
 

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "qt_locale.h"
+#include "exit_codes.h"
 #include "school_pages.h"
 #include "silent_shell.h"
 #include "utf8.h"
@@ -52,7 +53,7 @@ void Build(benchmark::State& run, SchoolPageKind kind, const fs::path& folder, i
     SchoolPages pages(state, shell, locale);
     pages.Build(kind, folder.string());  // warms the cache
     for (auto _ : run)
-        if (pages.Build(kind, folder.string()).ExitCode() != 0) run.SkipWithError("not written whole");
+        if (ExitCodeOf(pages.Build(kind, folder.string())) != 0) run.SkipWithError("not written whole");
     run.counters["reports_per_s"] =
         benchmark::Counter(static_cast<double>(files) * run.iterations(), benchmark::Counter::kIsRate);
     fs::remove_all(folder);
@@ -103,7 +104,7 @@ void SummaryPerRecord(benchmark::State& run) {
     QtLocale locale;
     SchoolPages pages(state, shell, locale);
     for (auto _ : run)
-        if (pages.Build(SchoolPageKind::Summary, folder.string()).ExitCode() != 0) run.SkipWithError("not whole");
+        if (ExitCodeOf(pages.Build(SchoolPageKind::Summary, folder.string())) != 0) run.SkipWithError("not whole");
     const double records = static_cast<double>(classes) * failGrades;
     run.counters["s_per_record"] = benchmark::Counter(records * static_cast<double>(run.iterations()),
                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);

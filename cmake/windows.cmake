@@ -15,11 +15,8 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     endif()
 endif()
 
-add_subdirectory(platform)
-add_subdirectory(xml)
-add_subdirectory(reports)
-add_subdirectory(dialog)
-add_subdirectory(app)
+add_subdirectory(core)
+add_subdirectory(cli)
 add_subdirectory(tests)
 
 install(TARGETS ulnik-render RUNTIME DESTINATION .)

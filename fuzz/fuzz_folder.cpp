@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "folder_summary.h"
+#include "folder_list.h"
 #include "list_spreadsheet.h"
 #include "school_pages.h"
 

@@ -8,7 +8,7 @@
 
 #include "count_conversion.h"
 #include "document_types.h"
-#include "folder_summary.h"
+#include "folder_list.h"
 #include "html_page.h"
 #include "load_warning.h"
 #include "report_file.h"

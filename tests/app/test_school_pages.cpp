@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "classification_figures.h"
+#include "exit_codes.h"
 #include "combined_report.h"
 #include "file_verdict.h"
 #include "hundredths.h"
@@ -202,7 +203,7 @@ TEST_F(SchoolFolder, RankingSubjectsAndProblems) {
 TEST_F(SchoolFolder, SummaryPageIsWrittenWithTheLeftOutFilesNamed) {
     const std::string page = Page(SchoolPageKind::Summary);
     EXPECT_EQ(outcome.outcome, ListOutcome::Shown);
-    EXPECT_EQ(outcome.ExitCode(), 6);
+    EXPECT_EQ(ExitCodeOf(outcome), 6);
     EXPECT_EQ(shell.navigations, std::vector<std::string>{state.PageFilePath});
     EXPECT_TRUE(shell.messages.empty());
     for (const char* expected :
@@ -255,7 +256,7 @@ TEST_F(SchoolFolder, ValuesAreEscapedAndFormulasNeutralised) {
 
 TEST_F(SchoolFolder, CombinedReportHoldsTheRenderersOwnLinesInSchoolOrder) {
     const std::string page = Page(SchoolPageKind::Combined);
-    EXPECT_EQ(outcome.ExitCode(), 6);
+    EXPECT_EQ(ExitCodeOf(outcome), 6);
     std::vector<std::string> headings;  // each report's class, after its type's title
     for (std::size_t at = page.find("<b>"); at != std::string::npos; at = page.find("<b>", at + 1)) {
         const std::size_t end = page.find("</b>", at);
@@ -443,7 +444,7 @@ TEST_F(SchoolFolder, ClassesAndCountsReadTheSameOnPageAndSheet) {
 // The check the list's message asks for: every file with its verdict, the ones to see to first.
 TEST_F(SchoolFolder, CheckPageNamesEveryFileWithItsVerdict) {
     const std::string page = Page(SchoolPageKind::Check);
-    EXPECT_EQ(outcome.ExitCode(), 6);
+    EXPECT_EQ(ExitCodeOf(outcome), 6);
     EXPECT_EQ(outcome.leftOut.size(), 2u);
     EXPECT_NE(page.find("SPRAWDZENIE PLIKÓW"), std::string::npos);
     EXPECT_NE(page.find("Plików: 15; w porządku: 13; do poprawienia: 2."), std::string::npos);
@@ -458,7 +459,7 @@ TEST_F(SchoolFolder, CheckPageNamesEveryFileWithItsVerdict) {
     std::filesystem::remove(folder.path() / "obcy.xml");
     std::filesystem::remove(folder.path() / "zepsuty.xml");
     Page(SchoolPageKind::Check);
-    EXPECT_EQ(outcome.ExitCode(), 0);
+    EXPECT_EQ(ExitCodeOf(outcome), 0);
 }
 
 TEST(SchoolPages, AFolderWithoutReportsIsToldAsTheListTellsIt) {
@@ -467,7 +468,7 @@ TEST(SchoolPages, AFolderWithoutReportsIsToldAsTheListTellsIt) {
     RecordingShell shell;
     FixedLocale locale;
     SchoolPages pages(state, shell, locale);
-    EXPECT_EQ(pages.Build(SchoolPageKind::Summary, empty.path().string()).ExitCode(), 5);
+    EXPECT_EQ(ExitCodeOf(pages.Build(SchoolPageKind::Summary, empty.path().string())), 5);
     ASSERT_EQ(shell.messages.size(), 1u);
     EXPECT_TRUE(shell.navigations.empty());
 }

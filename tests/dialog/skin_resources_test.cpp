@@ -28,7 +28,7 @@ JpegFrame ReadFrame(const QByteArray& jpeg)
 
 QByteArray CommittedPicture(const QString& name)
 {
-    QFile file(QStringLiteral(ULNIK_SOURCE_DIR "/resources/") + name + QStringLiteral(".jpg"));
+    QFile file(QStringLiteral(ULNIK_SOURCE_DIR "/gui/skin/") + name + QStringLiteral(".jpg"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

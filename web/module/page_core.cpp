@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "clipboard_rules.h"
-#include "folder_summary.h"
+#include "folder_list.h"
 #include "lazy_locale.h"
 #include "load_warning.h"
 #include "messages.h"
