@@ -203,7 +203,7 @@ private slots:
     void englishPicturesAndLetters();
     void carriageReturnStartsALine();
     void textIsNotMarkup();
-    void aTextThatFitsKeepsTheDesignedDialog();
+    void aTextThatFitsKeepsTheDialogAsDrawn();
     void aLongerTextGrowsTheDialogDownwards();
     void aTextTallerThanTwoThirdsOfTheScreenScrolls();
     void titleStripDragsByThePointersMovement();
@@ -414,7 +414,7 @@ void WarningDialogTest::textIsNotMarkup()
     QVERIFY(InkOf(QStringLiteral("<b>") + word + QStringLiteral("</b>")).width() > InkOf(word).width() + 20);
 }
 
-void WarningDialogTest::aTextThatFitsKeepsTheDesignedDialog()
+void WarningDialogTest::aTextThatFitsKeepsTheDialogAsDrawn()
 {
     const QString text = QStringLiteral("Pierwszy wiersz.\rDrugi wiersz.\rTrzeci wiersz.");
     Run(StyleTakNieAnuluj, IconPytanie, text, [](TFWarning& dialog) {
@@ -451,7 +451,7 @@ void WarningDialogTest::aLongerTextGrowsTheDialogDownwards()
         QCOMPARE(shown.copy(0, shown.height() - foot, shown.width(), foot),
                  face.copy(0, face.height() - foot, face.width(), foot));
     });
-    // The next message that fits has the dialog as designed again.
+    // The next message that fits has the dialog of 350 by 150 pixels again.
     Run(StyleZamknij, IconInformacja, QStringLiteral("Brak pliku."), [](TFWarning& dialog) {
         QCOMPARE(dialog.size(), QSize(350, 150));
         QCOMPARE(PictureOf(Control<QLabel>(dialog, "ImWarning")), QStringLiteral("oknowarning"));
