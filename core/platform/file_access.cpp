@@ -1,4 +1,5 @@
 #include "file_access.h"
+#include "file_names.h"
 
 #include <array>
 #include <cerrno>
@@ -6,7 +7,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,14 +48,6 @@ mode_t NewFileMode() {
         status.ignore(4096, '\n');
     }
     return 0644;
-}
-
-std::string RandomSuffix() {
-    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device device;
-    std::string suffix;
-    for (int i = 0; i < 8; ++i) suffix += kChars[device() % (sizeof kChars - 1)];
-    return suffix;
 }
 
 // A file nobody else can have prepared: a unique name, created here, never a link's target.

@@ -1,5 +1,6 @@
 // The file services on Windows. Paths arrive as UTF-8 and become UTF-16 only at each call.
 #include "file_access.h"
+#include "file_names.h"
 
 #include <windows.h>
 
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
-#include <random>
 #include <utility>
 
 #include "windows_text.h"
@@ -62,14 +62,6 @@ void WriteAllToHandle(HANDLE handle, std::string_view bytes, const std::string& 
         if (!::WriteFile(handle, bytes.data(), chunk, &written, nullptr)) FailWriting(name);
         bytes.remove_prefix(written);
     }
-}
-
-std::string RandomSuffix() {
-    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device device;
-    std::string suffix;
-    for (int i = 0; i < 8; ++i) suffix += kChars[device() % (sizeof kChars - 1)];
-    return suffix;
 }
 
 // An access list that lets the user who runs the program, and nobody else, at the file; none

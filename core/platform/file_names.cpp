@@ -1,5 +1,7 @@
 #include "file_names.h"
 
+#include <random>
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -56,4 +58,12 @@ std::string InFolder(const std::string& folder, const std::string& name) {
     if (folder.size() == 2 && folder[1] == ':') return folder + name;
     const size_t last = folder.find_last_of("/\\");
     return folder + (last == std::string::npos ? '/' : folder[last]) + name;
+}
+
+std::string RandomSuffix() {
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device device;
+    std::string suffix;
+    for (int i = 0; i < 8; ++i) suffix += kChars[device() % (sizeof kChars - 1)];
+    return suffix;
 }

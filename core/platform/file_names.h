@@ -22,3 +22,6 @@ std::string InFolder(const std::string& folder, const std::string& name);
 // The form in which the file system tells names apart: the name itself, or on Windows, where
 // "A.htm" and "a.htm" are one file, the name in capitals.
 std::string FileNameKey(const std::string& name);
+
+// Eight letters and digits from the system's random source, for names nobody can foresee.
+std::string RandomSuffix();

@@ -12,13 +12,6 @@ const CodePageTable& CodePage() {
     return table;
 }
 
-std::string NameKey(std::u16string_view name) {
-    const CodePageTable& table = CodePage();
-    std::string key(name.size(), '\0');
-    for (size_t i = 0; i < name.size(); ++i) key[i] = static_cast<char>(table.Key(name[i]));
-    return key;
-}
-
 bool SameKey(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;
     const CodePageTable& table = CodePage();

@@ -19,8 +19,6 @@ struct CodePageTable {
 
 const CodePageTable& CodePage();
 
-// The upper-cased bytes of a name: equal keys mean equal UpperKey texts.
-std::string NameKey(std::u16string_view name);
 bool SameKey(std::u16string_view a, std::u16string_view b);
 // Equal keys give equal hashes.
 std::uint32_t KeyHash(std::u16string_view name);

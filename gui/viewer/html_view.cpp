@@ -2,8 +2,6 @@
 
 #include "window_key_claim.h"
 
-#include <memory>
-#include <utility>
 
 #include <QChildEvent>
 #include <QMouseEvent>
@@ -54,15 +52,3 @@ bool HtmlView::eventFilter(QObject* watched, QEvent* event)
     return QWebEngineView::eventFilter(watched, event);
 }
 
-void HtmlView::NavigateThen(const QString& path, std::function<void(bool shown)> done)
-{
-    // Whichever comes first answers; the other is let go.
-    auto answered = std::make_shared<bool>(false);
-    auto answer = [answered, done](bool shown) {
-        if (!std::exchange(*answered, true))
-            done(shown);
-    };
-    connect(this, &HtmlView::DocumentComplete, this, answer, Qt::SingleShotConnection);
-    connect(this, &HtmlView::Failed, this, [answer](PageFailure) { answer(false); }, Qt::SingleShotConnection);
-    Navigate(path);
-}

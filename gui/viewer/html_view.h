@@ -19,8 +19,6 @@ public:
 
     // Shows the local file named by a plain path.
     void Navigate(const QString& path);
-    // The same, for printing: `done` hears once whether the page was shown.
-    void NavigateThen(const QString& path, std::function<void(bool shown)> done);
     ReportPage* Page() const { return page_; }
     LocalFileInterceptor* Interceptor() const { return page_->Interceptor(); }
 

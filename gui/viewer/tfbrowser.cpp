@@ -70,12 +70,16 @@ const ProgramState& TFBrowser::State() const
 
 bool TFBrowser::OpenPath(const QString& path)
 {
-    return workspace_->OpenPath(path);
+    bool shown = false;
+    workspace_->Exclusively([&] { shown = workspace_->OpenPath(path); });
+    return shown;
 }
 
 SchoolPageOutcome TFBrowser::OpenSchoolPage(SchoolPageKind kind, const QString& folder)
 {
-    return workspace_->OpenSchoolPageOf(kind, folder);
+    SchoolPageOutcome built{ListOutcome::Cancelled, {}};
+    workspace_->Exclusively([&] { built = workspace_->OpenSchoolPageOf(kind, folder); });
+    return built;
 }
 
 // One action per command, whatever runs it: its keys work wherever the focus is in the window,
@@ -84,7 +88,7 @@ void TFBrowser::WireCommands()
 {
     using C = WindowCommand;
     const std::map<WindowCommand, std::function<void()>> run = {
-        {C::Copy, [this] { CopySelectionOrAll(WebBrowser, CopyEnded()); }},
+        {C::Copy, [this] { LCopiujClick(); }},
         {C::Print, [this] { printer_->Print(true); }},
         {C::Preview, [this] { printer_->Preview(); }},
         {C::Open, [this] { LOpenClick(); }},
@@ -106,7 +110,8 @@ void TFBrowser::WireCommands()
         action->setShortcuts(ShortcutsOf(command));
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
-        connect(action, &QAction::triggered, this, [body] { RunCommand(body); });
+        connect(action, &QAction::triggered, this,
+                [this, body] { workspace_->Exclusively([&] { RunCommand(body); }); });
         actions_[command] = action;
     }
     for (const layout::HotAreaPlace& place : layout::kHotAreas) {
@@ -120,7 +125,8 @@ void TFBrowser::WireCommands()
     // A press on Drukuj chooses how to print by its button and keys (LDrukujMouseDown).
     connect(face_.HotAreaOf(layout::HotArea::Drukuj), &HotLabel::pressedWithState, this,
             [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick) {
-                RunCommand([&] { printer_->Press(buttons, modifiers, doubleClick); });
+                workspace_->Exclusively(
+                    [&] { RunCommand([&] { printer_->Press(buttons, modifiers, doubleClick); }); });
             });
 }
 
@@ -211,9 +217,10 @@ void TFBrowser::LMinimizeClick()
     showMinimized();
 }
 
+// The selection when there is one, else the whole page, as Ctrl+C does.
 void TFBrowser::LCopiujClick()
 {
-    CopyAll(WebBrowser, CopyEnded());
+    CopySelectionOrAll(WebBrowser, CopyEnded());
 }
 
 // The program's own window, not the desktop's browser: with no browser, or nothing to start
@@ -238,5 +245,5 @@ void TFBrowser::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     const QList<QUrl> urls = event->mimeData()->urls();
     if (!urls.isEmpty())
-        RunCommand([&] { workspace_->Drop(urls.constFirst().toLocalFile()); });
+        workspace_->Exclusively([&] { RunCommand([&] { workspace_->Drop(urls.constFirst().toLocalFile()); }); });
 }

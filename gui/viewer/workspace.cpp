@@ -62,7 +62,8 @@ Workspace::Workspace(HtmlView* view, PagePrinter* printer, Shell& messages, QWid
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { pageFolder_.Remove(); });
     connect(view_, &HtmlView::DocumentComplete, this, &Workspace::PageLoaded);
     connect(view_, &HtmlView::Failed, this, &Workspace::PageFailedToShow);
-    connect(list_, &ListPage::EntryClicked, this, &Workspace::OpenListEntry);
+    connect(list_, &ListPage::EntryClicked, this,
+            [this](int index) { Exclusively([&] { OpenListEntry(index); }); });
     connect(list_, &ListPage::FolderChanged, this, &Workspace::RefreshList);
     // Printing every report of the list reads the files it was given; the list waits for it.
     connect(printer_, &PagePrinter::allReportsBusy, list_, &ListPage::SetWatchPaused);
@@ -256,26 +257,16 @@ SchoolPageOutcome Workspace::OpenSchoolPageOf(SchoolPageKind kind, const QString
 SchoolPageOutcome Workspace::BuildSchoolPage(SchoolPageKind kind, const std::string& folder,
                                              const std::optional<ListReturn>& from)
 {
-    if (buildingSchoolPage_)
-        return {ListOutcome::Cancelled, {}};
     SchoolPageOutcome built;
     {
         FolderProgressDialog progress(window_);
         progress_ = &progress;
-        buildingSchoolPage_ = true;
-        const auto done = qScopeGuard([this] {
-            progress_ = nullptr;
-            buildingSchoolPage_ = false;
-        });
+        const auto done = qScopeGuard([this] { progress_ = nullptr; });
         built = school_.Build(kind, folder, &progress);
     }
-    if (built.outcome != ListOutcome::Shown) {
-        // The list stays; what changed in its folder meanwhile shows now.
-        if (std::exchange(refreshAfterBuild_, false))
-            RefreshList();
+    // When it failed, the list stays, and what changed in its folder meanwhile shows after.
+    if (built.outcome != ListOutcome::Shown)
         return built;
-    }
-    refreshAfterBuild_ = false;
     returnTo_ = from;
     listBeforeRefresh_.reset();
     pendingBreak_.reset();
@@ -290,23 +281,39 @@ SchoolPageOutcome Workspace::BuildSchoolPage(SchoolPageKind kind, const std::str
 // (shown again if the new one cannot be), and the folder is still followed.
 void Workspace::RefreshList()
 {
-    // The progress window of a school page lets the folder's news in while the page is built
-    // in the same state: the list is read again after it.
-    if (buildingSchoolPage_)
-        refreshAfterBuild_ = true;
-    if (!list_->Shown() || buildingSchoolPage_)
+    if (busy_) {
+        refreshWhenIdle_ = true;
         return;
-    const QString folder = list_->Folder();
-    const QPointF scroll = list_->ScrollPosition();
-    std::optional<std::string> shown;
-    try {
-        shown = ReadFileExclusive(state_.PageFilePath);
-    } catch (const std::exception&) {
     }
-    if (Open(FileSystemPath(folder), Origin::Refreshed, scroll))
-        listBeforeRefresh_ = std::move(shown);
-    else
-        list_->Showing(folder, scroll);
+    if (!list_->Shown())
+        return;
+    Exclusively([this] {
+        const QString folder = list_->Folder();
+        const QPointF scroll = list_->ScrollPosition();
+        std::optional<std::string> shown;
+        try {
+            shown = ReadFileExclusive(state_.PageFilePath);
+        } catch (const std::exception&) {
+        }
+        if (Open(FileSystemPath(folder), Origin::Refreshed, scroll))
+            listBeforeRefresh_ = std::move(shown);
+        else
+            list_->Showing(folder, scroll);
+    });
+}
+
+bool Workspace::Exclusively(const std::function<void()>& command)
+{
+    if (busy_)
+        return false;
+    {
+        busy_ = true;
+        const auto idle = qScopeGuard([this] { busy_ = false; });
+        command();
+    }
+    if (std::exchange(refreshWhenIdle_, false))
+        RefreshList();
+    return true;
 }
 
 void Workspace::RestoreListAfterFailedRefresh()

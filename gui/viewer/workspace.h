@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -40,6 +41,12 @@ public:
     ~Workspace() override;
 
     const ProgramState& State() const { return state_; }
+
+    // Runs `command` unless another one is under way: a message, the progress window and the
+    // printer's question each keep an event loop turning, in which a second command or the
+    // folder's news would enter the pipeline on the same state. The folder's news wait for the
+    // command's end; a second command is refused (false).
+    bool Exclusively(const std::function<void()>& command);
 
     // A report or folder named on the command line (relative to the working folder). True when
     // its page was written and shown.
@@ -114,10 +121,10 @@ private:
     std::optional<ListReturn> returnTo_;        // the list a report was opened over
     // While a refreshed list loads: the list shown before it, shown again if the new one fails.
     std::optional<std::string> listBeforeRefresh_;
-    bool buildingSchoolPage_ = false;
     // While a folder the user named is listed: its failure offers the check of its files,
     // and the answer is kept here until the listing is over.
     bool offeringCheck_ = false;
     bool checkAccepted_ = false;
-    bool refreshAfterBuild_ = false;  // the folder changed while a school page was built
+    bool busy_ = false;              // a command is under way
+    bool refreshWhenIdle_ = false;   // the listed folder changed meanwhile
 };

@@ -1,5 +1,6 @@
 #pragma once
 // Keeps the messages the window would show, or shows them in the real dialog while asked to.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,15 @@ public:
         if (showDialog)
             return dialog_.ShowMessageBox(style, icon, text);
         messages_.push_back(text);
+        if (whileShown)
+            whileShown();
         return style == StyleZamknij ? ChoiceZamknij : answer;
     }
     void Navigate(const std::string&) override {}
 
     bool showDialog = false;
+    // Run as a modal dialog's event loop would run while it is up.
+    std::function<void()> whileShown;
     MessageChoice answer = ChoiceAnuluj;  // to every question
 
 private:

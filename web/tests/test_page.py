@@ -519,7 +519,7 @@ class Page(unittest.TestCase):
                                                  link.scrollIntoView();
                                                  const box = link.getBoundingClientRect();
                                                  return [box.left + 3, box.top + box.height / 2];''')
-        self.wait('return document.getElementById("strona-pomocy").contentDocument.body.textContent.includes("Firefox")')
+        self.wait('return !!document.getElementById("strona-pomocy").contentDocument?.body?.textContent.includes("Firefox")')
         ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
         self.wait('return document.getElementById("okno-pomocy").hidden')
 

@@ -185,6 +185,7 @@ private slots:
     void failedListOffersTheCheckAndLeadsNowhere();
     void copiedSummaryKeepsRowsAndChartFigures();
     void schoolPageOfAFolderGoneNamesIt();
+    void oneCommandAtATime();
     void twoWindowsKeepTheirOwnPages();
     void pageFileIsNeverFedToAPipeOrALink_data();
     void pageFileIsNeverFedToAPipeOrALink();
@@ -1408,6 +1409,32 @@ void ViewerTest::schoolPageOfAFolderGoneNamesIt()
     QCOMPARE(messages, std::vector<std::string>{"Nie ma folderu:\r" + path});
     QVERIFY(!loaded.wait(500));
     QVERIFY(!Shown().contains(QStringLiteral("WYNIKI KLASYFIKACJI")));
+    messages.clear();
+}
+
+// While a message is up, its event loop turning, the listed folder's news wait and a second
+// command is refused; once it has closed, the list is read again.
+void ViewerTest::oneCommandAtATime()
+{
+    QTemporaryDir folder;
+    WriteFile(folder.filePath(QStringLiteral("a.xml")), ListedReport(QStringLiteral("Adamska Ewa"), "kolo"));
+    ShowList(folder.path());
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    bool secondRefused = false;
+    int loadedMeanwhile = -1;
+    recorder.whileShown = [&] {
+        WriteFile(folder.filePath(QStringLiteral("b.xml")), ListedReport(QStringLiteral("Bednarz Jan"), "kolo"));
+        QTest::qWait(2 * FolderWatch::kQuietMs + 500);
+        loadedMeanwhile = int(loaded.count());
+        secondRefused = !window->OpenPath(Sample("z_karty.xml"));
+    };
+    QVERIFY(!window->OpenPath(folder.filePath(QStringLiteral("brak.xml"))));
+    recorder.whileShown = nullptr;
+    QCOMPARE(loadedMeanwhile, 0);
+    QVERIFY(secondRefused);
+    QCOMPARE(messages.size(), std::size_t(1));
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(Shown().contains(QStringLiteral("Bednarz Jan")));
     messages.clear();
 }
 
