@@ -3,6 +3,7 @@
 #include "browser_layout.h"
 #include "choose_dialogs.h"
 #include "command_guard.h"
+#include "command_table.h"
 #include "copy_all.h"
 #include "help.h"
 #include "help_window.h"
@@ -87,36 +88,21 @@ SchoolPageOutcome TFBrowser::OpenSchoolPage(SchoolPageKind kind, const QString& 
 void TFBrowser::WireCommands()
 {
     using C = WindowCommand;
-    const std::map<WindowCommand, std::function<void()>> run = {
-        {C::Copy, [this] { LCopiujClick(); }},
-        {C::Print, [this] { printer_->Print(true); }},
-        {C::Preview, [this] { printer_->Preview(); }},
-        {C::Open, [this] { LOpenClick(); }},
-        {C::Reopen, [this] { LPonowClick(); }},
-        {C::List, [this] { LListaPlikowClick(); }},
-        {C::Help, [this] { LPomocClick(); }},
-        {C::Minimize, [this] { LMinimizeClick(); }},
-        {C::Close, [this] { LCloseClick(); }},
-        {C::Back, [this] { workspace_->BackToList(); }},
-        {C::CombinedReport, [this] { SchoolPageClick(SchoolPageKind::Combined); }},
-        {C::ClassificationSummary, [this] { SchoolPageClick(SchoolPageKind::Summary); }},
-        {C::FileCheck, [this] { SchoolPageClick(SchoolPageKind::Check); }},
-        {C::ZoomIn, [this] { zoom_->ZoomIn(); }},
-        {C::ZoomOut, [this] { zoom_->ZoomOut(); }},
-        {C::ZoomReset, [this] { zoom_->Reset(); }},
-    };
-    for (const auto& [command, body] : run) {
+    for (const CommandRow& row : kCommands) {
         auto* action = new QAction(this);
-        action->setShortcuts(ShortcutsOf(command));
+        action->setShortcuts(ShortcutsOf(row.command));
         action->setShortcutContext(Qt::WindowShortcut);
+        if (row.word)
+            action->setText(QString::fromUtf8(row.word));
         addAction(action);
         connect(action, &QAction::triggered, this,
-                [this, body] { workspace_->Exclusively([&] { RunCommand(body); }); });
-        actions_[command] = action;
+                [this, run = row.run] { workspace_->Exclusively([&] { RunCommand([&] { (this->*run)(); }); }); });
+        actions_[row.command] = action;
     }
     for (const layout::HotAreaPlace& place : layout::kHotAreas) {
-        if (place.command && place.area != layout::HotArea::Drukuj)
-            connect(face_.HotAreaOf(place.area), &HotLabel::clicked, actions_.at(*place.command), &QAction::trigger);
+        if (place.area != layout::HotArea::Drukuj)
+            connect(face_.HotAreaOf(place.area), &HotLabel::clicked, actions_.at(RowOf(place.area).command),
+                    &QAction::trigger);
     }
     actions_.at(C::CombinedReport)->setText(SchoolPageName(SchoolPageKind::Combined));
     actions_.at(C::ClassificationSummary)->setText(SchoolPageName(SchoolPageKind::Summary));
@@ -204,6 +190,36 @@ void TFBrowser::SchoolPageClick(SchoolPageKind kind)
     }
     if (const QString folder = ChooseFolder(this, State().LastFolder); !folder.isEmpty())
         workspace_->OpenSchoolPageOf(kind, folder);
+}
+
+void TFBrowser::PrintClick()
+{
+    printer_->Print(true);
+}
+
+void TFBrowser::PreviewClick()
+{
+    printer_->Preview();
+}
+
+void TFBrowser::BackClick()
+{
+    workspace_->BackToList();
+}
+
+void TFBrowser::ZoomInClick()
+{
+    zoom_->ZoomIn();
+}
+
+void TFBrowser::ZoomOutClick()
+{
+    zoom_->ZoomOut();
+}
+
+void TFBrowser::ZoomResetClick()
+{
+    zoom_->Reset();
 }
 
 void TFBrowser::LCloseClick()

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: a borderless, picture-skinned face with hot areas over its drawn buttons and
-// the web view in the middle. Every command is one of its actions (window_commands.h), run by
-// keys and hot areas alike; what the commands open and show is the workspace's.
+// the web view in the middle. Every command is one of its actions, made from its row of the
+// command table (command_table.h) and run by keys and hot areas alike; what the commands open
+// and show is the workspace's.
 #include <QWidget>
 
 #include <map>
@@ -41,7 +42,7 @@ public:
     const ProgramState& State() const;
     QAction* Action(WindowCommand command) const { return actions_.at(command); }
 
-    // The commands of the hot areas.
+    // The commands, as the command table names them: those of the hot areas first.
     void LOpenClick();
     void LPonowClick();
     void LListaPlikowClick();
@@ -49,6 +50,15 @@ public:
     void LMinimizeClick();
     void LCopiujClick();
     void LPomocClick();
+    void PrintClick();
+    void PreviewClick();
+    void BackClick();
+    void CombinedReportClick() { SchoolPageClick(SchoolPageKind::Combined); }
+    void ClassificationSummaryClick() { SchoolPageClick(SchoolPageKind::Summary); }
+    void FileCheckClick() { SchoolPageClick(SchoolPageKind::Check); }
+    void ZoomInClick();
+    void ZoomOutClick();
+    void ZoomResetClick();
     // A school page of the folder whose list is shown; with none, of a folder asked for.
     void SchoolPageClick(SchoolPageKind kind);
 

@@ -1,5 +1,6 @@
 #include "window_face.h"
 
+#include "command_table.h"
 #include "hot_label.h"
 #include "html_view.h"
 #include "resource_image.h"
@@ -57,11 +58,11 @@ WindowFace BuildWindowFace(QWidget* window)
         label->setObjectName(QString::fromLatin1(place.objectName));
         label->setGeometry(place.rect);
         label->setCursor(Qt::PointingHandCursor);
+        const CommandRow& row = RowOf(place.area);
         QStringList keys;
-        if (place.command)
-            for (const QKeySequence& shortcut : ShortcutsOf(*place.command))
-                keys << shortcut.toString(QKeySequence::NativeText);
-        label->ActAsButton(QString::fromUtf8(place.word), QString::fromUtf8(place.description), keys);
+        for (const QKeySequence& shortcut : ShortcutsOf(row.command))
+            keys << shortcut.toString(QKeySequence::NativeText);
+        label->ActAsButton(QString::fromUtf8(row.word), QString::fromUtf8(row.description), keys);
     }
     return face;
 }
