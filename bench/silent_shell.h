@@ -7,5 +7,4 @@
 class SilentShell : public Shell {
 public:
     MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
-    void Navigate(const std::string&) override {}
 };

@@ -23,7 +23,6 @@ public:
         message = text;
         return ChoiceZamknij;
     }
-    void Navigate(const std::string&) override {}
     std::string message;
 };
 

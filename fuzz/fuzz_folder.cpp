@@ -37,7 +37,6 @@ public:
 class QuietShell : public Shell {
 public:
     MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
-    void Navigate(const std::string&) override {}
 };
 
 void MakeFolder(const fs::path& folder, const std::uint8_t* data, std::size_t size) {

@@ -87,8 +87,8 @@ bool FolderUnreadable(Shell& shell, const std::string& folder, ListMessages mess
     return problem.has_value();
 }
 
-FolderLister::FolderLister(ProgramState& state, Shell& shell, LocaleServices& locale)
-    : state_(state), shell_(shell), locale_(locale) {}
+FolderLister::FolderLister(ProgramState& state, Shell& shell, LocaleServices& locale, PageNavigator* pages)
+    : state_(state), shell_(shell), pages_(pages), locale_(locale) {}
 
 ListOutcome FolderLister::ReadRows(const std::string& folder, FolderProgress* progress, ListMessages messages,
                                    std::vector<ListRow>& rows) {
@@ -150,7 +150,7 @@ ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderP
         return Damaged(messages, std::string(messages::kDamagedFolder));
     }
     state_.FolderFiles = std::move(files);
-    shell_.Navigate(state_.PageFilePath);
+    if (pages_) pages_->Navigate(state_.PageFilePath);
     return ListOutcome::Shown;
 }
 

@@ -53,7 +53,8 @@ bool FolderUnreadable(Shell& shell, const std::string& folder, ListMessages mess
 
 class FolderLister {
 public:
-    FolderLister(ProgramState& state, Shell& shell, LocaleServices& locale);
+    // The pages written are shown by `pages`, when there is a view to show them.
+    FolderLister(ProgramState& state, Shell& shell, LocaleServices& locale, PageNavigator* pages = nullptr);
 
     // Lists the chosen folder (the folder dialog's answer), with progress when given.
     ListOutcome ListReceivedReports(const std::string& folder, FolderProgress* progress = nullptr,
@@ -78,6 +79,7 @@ private:
 
     ProgramState& state_;
     Shell& shell_;
+    PageNavigator* pages_;
     LocaleServices& locale_;
     PageWriter writer_ = WritePageFile;
 };

@@ -6,8 +6,8 @@
 #include "file_access.h"
 #include "messages.h"
 
-ReportOpener::ReportOpener(ProgramState& state, Shell& shell, LocaleServices& locale)
-    : state_(state), shell_(shell), options_([&locale] { return locale.DecimalSeparator(); }) {}
+ReportOpener::ReportOpener(ProgramState& state, Shell& shell, LocaleServices& locale, PageNavigator* pages)
+    : state_(state), shell_(shell), pages_(pages), options_([&locale] { return locale.DecimalSeparator(); }) {}
 
 ReportOutcome ReportOpener::OpenChosenFile(const std::string& path) {
     state_.CurrentReportPath = path;
@@ -37,7 +37,7 @@ ReportOutcome ReportOpener::ShowReport() {
     } catch (...) {
         return Damaged(AboutTheReport(messages::kDamagedReport));
     }
-    shell_.Navigate(state_.PageFilePath);
+    if (pages_) pages_->Navigate(state_.PageFilePath);
     return outcome;
 }
 

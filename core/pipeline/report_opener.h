@@ -22,7 +22,8 @@ enum class ReportOutcome {
 
 class ReportOpener {
 public:
-    ReportOpener(ProgramState& state, Shell& shell, LocaleServices& locale);
+    // The pages written are shown by `pages`, when there is a view to show them.
+    ReportOpener(ProgramState& state, Shell& shell, LocaleServices& locale, PageNavigator* pages = nullptr);
 
     // The open dialog was confirmed with this path: no extension check.
     ReportOutcome OpenChosenFile(const std::string& path);
@@ -57,6 +58,7 @@ private:
 
     ProgramState& state_;
     Shell& shell_;
+    PageNavigator* pages_;
     RenderOptions options_;
     PageWriter writer_ = WritePageFile;
     std::unique_ptr<ReportFile> report_;  // from identification to rendering

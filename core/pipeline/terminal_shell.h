@@ -12,7 +12,6 @@ public:
     explicit TerminalShell(std::ostream& errors) : errors_(errors) {}
     // Nobody can answer at a terminal: a question ends as Anuluj.
     MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
-    void Navigate(const std::string&) override {}
 
 private:
     std::ostream& errors_;

@@ -28,8 +28,8 @@ std::vector<LeftOutFile> AllLeftOut(std::vector<LeftOutFile> read, const std::ve
 
 }  // namespace
 
-SchoolPages::SchoolPages(ProgramState& state, Shell& shell, LocaleServices& locale)
-    : state_(state), shell_(shell), locale_(locale) {}
+SchoolPages::SchoolPages(ProgramState& state, Shell& shell, LocaleServices& locale, PageNavigator* pages)
+    : state_(state), shell_(shell), pages_(pages), locale_(locale) {}
 
 std::string SchoolPageTitle(SchoolPageKind kind) {
     switch (kind) {
@@ -95,7 +95,7 @@ SchoolPageOutcome SchoolPages::Build(SchoolPageKind kind, const std::string& fol
     AddStateStamp(locale_, page);
     EndPage(page);
     outcome = Written(state_.PageFilePath, PageBytes(page), messages, std::move(outcome));
-    if (outcome.outcome == ListOutcome::Shown) shell_.Navigate(state_.PageFilePath);
+    if (outcome.outcome == ListOutcome::Shown && pages_) pages_->Navigate(state_.PageFilePath);
     return outcome;
 }
 

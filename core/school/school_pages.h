@@ -27,7 +27,8 @@ struct SchoolPageOutcome {
 
 class SchoolPages {
 public:
-    SchoolPages(ProgramState& state, Shell& shell, LocaleServices& locale);
+    // The pages written are shown by `pages`, when there is a view to show them.
+    SchoolPages(ProgramState& state, Shell& shell, LocaleServices& locale, PageNavigator* pages = nullptr);
 
     // Builds the page of the folder into ThePage, writes it to PageFilePath and shows it. No
     // report files: the list's message, NoFiles. A page that cannot be written: the message
@@ -57,6 +58,7 @@ private:
 
     ProgramState& state_;
     Shell& shell_;
+    PageNavigator* pages_;
     LocaleServices& locale_;
     PageWriter writer_ = WritePageFile;
 };

@@ -16,7 +16,6 @@ namespace {
 class QuietShell : public Shell {
 public:
     MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
-    void Navigate(const std::string&) override {}
 };
 
 }  // namespace

@@ -12,5 +12,4 @@ public:
         return MessageChoice(::ShowMessageBox(style, icon, QString::fromStdString(AnsiToUtf8(text))));
     }
     // Pages are the workspace's to show.
-    void Navigate(const std::string&) override {}
 };

@@ -45,9 +45,9 @@ QString SchoolPageName(SchoolPageKind kind)
 
 Workspace::Workspace(HtmlView* view, PagePrinter* printer, Shell& messages, QWidget* window)
     : QObject(window),
-      opener_(state_, *this, locale_),
-      lister_(state_, *this, locale_),
-      school_(state_, *this, locale_),
+      opener_(state_, *this, locale_, this),
+      lister_(state_, *this, locale_, this),
+      school_(state_, *this, locale_, this),
       pageFolder_(QCoreApplication::applicationDirPath()),
       view_(view),
       printer_(printer),

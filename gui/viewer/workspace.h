@@ -31,7 +31,7 @@ class QWidget;
 // "Sprawozdanie zbiorcze": what the window calls the page, in its menu and its print jobs.
 QString SchoolPageName(SchoolPageKind kind);
 
-class Workspace : public QObject, private Shell {
+class Workspace : public QObject, private Shell, private PageNavigator {
     Q_OBJECT
 
 public:
@@ -88,7 +88,7 @@ private:
     // report named last, or the folder listed, read again by the program itself.
     enum class Origin { Path, Drop, Report, Folder, Retried, Refreshed };
 
-    // Shell, for the pipeline.
+    // Shell and PageNavigator, for the pipeline.
     MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
     void Navigate(const std::string& path) override;
 

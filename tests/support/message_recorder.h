@@ -19,7 +19,6 @@ public:
             whileShown();
         return style == StyleZamknij ? ChoiceZamknij : answer;
     }
-    void Navigate(const std::string&) override {}
 
     bool showDialog = false;
     // Run as a modal dialog's event loop would run while it is up.

@@ -1,5 +1,5 @@
 #pragma once
-// A shell that remembers what the pipeline asked of it.
+// A shell, and a view, that remember what the pipeline asked of them.
 #include <string>
 #include <vector>
 
@@ -12,7 +12,7 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
-class RecordingShell : public Shell {
+class RecordingShell : public Shell, public PageNavigator {
 public:
     MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override {
         messages.push_back({style, icon, text});

@@ -38,7 +38,7 @@ EM_JS(void, ulnik_js_table, (const char* bytes, std::size_t length), {
 
 // Nobody answers a question inside a command: every message the pipeline shows has Zamknij
 // alone, and the page shows it once the command has ended.
-class PageShell : public Shell {
+class PageShell : public Shell, public PageNavigator {
 public:
     MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override {
         ulnik_js_message(icon, text.data(), text.size());
@@ -78,10 +78,10 @@ struct Core {
     ProgramState state;
     PageShell shell;
     LazyLocale locale;
-    ReportOpener opener{state, shell, locale};
-    FolderLister lister{state, shell, locale};
-    SchoolPages schoolPages{state, shell, locale};
-    SchoolPages tables{state, shell, locale};
+    ReportOpener opener{state, shell, locale, &shell};
+    FolderLister lister{state, shell, locale, &shell};
+    SchoolPages schoolPages{state, shell, locale, &shell};
+    SchoolPages tables{state, shell, locale, &shell};
     std::string answer;  // the text handed back last
 };
 

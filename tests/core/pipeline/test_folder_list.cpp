@@ -51,7 +51,7 @@ protected:
     ProgramState state;
     RecordingShell shell;
     FixedLocale locale;
-    FolderLister lister{state, shell, locale};
+    FolderLister lister{state, shell, locale, &shell};
 };
 
 }  // namespace

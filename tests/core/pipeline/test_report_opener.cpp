@@ -42,7 +42,7 @@ protected:
     ProgramState state;
     RecordingShell shell;
     FixedLocale locale;
-    ReportOpener opener{state, shell, locale};
+    ReportOpener opener{state, shell, locale, &shell};
 };
 
 }  // namespace

@@ -115,7 +115,7 @@ protected:
         return GatherFigures(reports);
     }
     std::string Page(SchoolPageKind kind) {
-        SchoolPages pages(state, shell, locale);
+        SchoolPages pages(state, shell, locale, &shell);
         outcome = pages.Build(kind, folder.path().string());
         std::string text;
         for (const std::string& line : state.ThePage) text += Utf8(line) + "\n";
@@ -334,7 +334,7 @@ TEST_F(SchoolFolder, AReportSpoiledWhileThePageIsBuiltIsLeftOut) {
     for (SchoolPageKind kind : {SchoolPageKind::Combined, SchoolPageKind::Summary}) {
         Write("1a.xml", Classification{"1a", "Przed Zmianą", "2026-01-20", "25", {"Ala"}, {}, {}}.Xml());
         SpoilWhenRead spoil(folder);
-        SchoolPages pages(state, shell, locale);
+        SchoolPages pages(state, shell, locale, &shell);
         const SchoolPageOutcome built = pages.Build(kind, folder.path().string(), &spoil);
         EXPECT_NE(std::find_if(built.leftOut.begin(), built.leftOut.end(),
                                [](const LeftOutFile& f) { return f.file.ends_with("/1a.xml"); }),
@@ -467,7 +467,7 @@ TEST(SchoolPages, AFolderWithoutReportsIsToldAsTheListTellsIt) {
     ProgramState state;
     RecordingShell shell;
     FixedLocale locale;
-    SchoolPages pages(state, shell, locale);
+    SchoolPages pages(state, shell, locale, &shell);
     EXPECT_EQ(ExitCodeOf(pages.Build(SchoolPageKind::Summary, empty.path().string())), 5);
     ASSERT_EQ(shell.messages.size(), 1u);
     EXPECT_TRUE(shell.navigations.empty());
