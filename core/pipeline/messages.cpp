@@ -44,7 +44,7 @@ std::string FolderNotRead(const FolderProblem& problem, std::string_view folder)
     case FolderProblemKind::IsAFile: return "To jest plik, nie folder:\r" + name;
     case FolderProblemKind::Unlistable: break;
     }
-    return "Nie mo\xBFna odczyta\xE6 folderu:\r" + name + "\r" + ShownName(problem.reason);
+    return std::string(Ansi<"Nie można odczytać folderu:\r">) + name + "\r" + ShownName(problem.reason);
 }
 
 std::string ShownName(std::string_view bytes) {
@@ -56,7 +56,7 @@ std::string ShownFileName(const std::string& path) {
 }
 
 std::string CannotWrite(const std::string& path, const std::string& reason) {
-    return "Nie mo\xBF" "na zapisa\xE6 pliku " + ShownName(path) + ": " + ShownName(reason);
+    return std::string(Ansi<"Nie można zapisać pliku ">) + ShownName(path) + ": " + ShownName(reason);
 }
 
 std::string DamagedFiles(const std::vector<std::string>& paths) { return FilesNamed("Uszkodzone pliki: ", paths); }

@@ -1,23 +1,25 @@
 #pragma once
-// The texts of every message the shell shows, in Windows-1250.
+// The texts of every message the shell shows, in Windows-1250: written in UTF-8 and converted
+// while compiling.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ansi_literal.h"
 #include "file_verdict.h"
 #include "folder_problem.h"
 
 namespace messages {
 
 inline constexpr std::string_view kWrongDrop =
-    "\rB\xB3\xEA" "dny typ pliku.\rWska\xBF plik sprawozdania.";
+    Ansi<"\rBłędny typ pliku.\rWskaż plik sprawozdania.">;
 inline constexpr std::string_view kCannotOpen =
-    "Wyst\xB9pi\xB3y problemy z otwarciem pliku.\rPlik jest uszkodzony.";
+    Ansi<"Wystąpiły problemy z otwarciem pliku.\rPlik jest uszkodzony.">;
 inline constexpr std::string_view kMissingFile =
-    "Wyst\xB9pi\xB3y problemy z otwarciem pliku.\rPlik nie istnieje.";
+    Ansi<"Wystąpiły problemy z otwarciem pliku.\rPlik nie istnieje.">;
 inline constexpr std::string_view kWrongType =
-    "Wyst\xB9pi\xB3y problemy z otwarciem pliku.\rB\xB3\xEA" "dny typ pliku.";
+    Ansi<"Wystąpiły problemy z otwarciem pliku.\rBłędny typ pliku.">;
 inline constexpr std::string_view kDamagedReport =
     "Wskazany plik jest uszkodzony lub nie jest plikiem sprawozdania.";
 // The damaged-report message for a file refused for its size. Megabytes are rounded up, so
@@ -25,15 +27,16 @@ inline constexpr std::string_view kDamagedReport =
 inline std::string TooLargeReport(std::uintmax_t bytes) {
     constexpr std::uintmax_t kMegabyte = 1024 * 1024;
     const std::uintmax_t megabytes = (bytes + kMegabyte - 1) / kMegabyte;
-    return std::string(kDamagedReport) + "\rplik jest za du\xBFy: " + std::to_string(megabytes) + " MB";
+    return std::string(kDamagedReport) + std::string(Ansi<"\rplik jest za duży: ">) + std::to_string(megabytes) +
+           " MB";
 }
 inline constexpr std::string_view kNoReportFiles =
-    "Brak plik\xF3w z danymi we wskazanym folderze.\rProgram nie ma co przetwarza\xE6.";
+    Ansi<"Brak plików z danymi we wskazanym folderze.\rProgram nie ma co przetwarzać.">;
 // A folder that cannot be gathered, named, with the system's reason where it gave one.
 std::string FolderNotRead(const FolderProblem& problem, std::string_view folder);
 inline constexpr std::string_view kDamagedFolder =
-    "Co najmniej jeden z plik\xF3w we wskazanym folderze jest uszkodzony.\r"
-    "Zbadaj pliki sprawozda\xF1 korzystaj\xB9" "c z modu\xB3u Ulnik.";
+    Ansi<"Co najmniej jeden z plików we wskazanym folderze jest uszkodzony.\r"
+           "Zbadaj pliki sprawozdań korzystając z modułu Ulnik.">;
 
 // Names of files and the system's reasons, as a message shows them: Windows-1250, with every
 // control character written out, so that no name breaks a message's lines or reaches a terminal
@@ -53,7 +56,7 @@ std::string CannotWrite(const std::string& path, const std::string& reason);
 
 // Files left out of the school's pages of a folder, which name them all.
 inline constexpr std::string_view kLeftOutFiles =
-    "Pomini\xEA" "te pliki (uszkodzone albo nieb\xEA" "d\xB9" "ce sprawozdaniami):";
+    Ansi<"Pominięte pliki (uszkodzone albo niebędące sprawozdaniami):">;
 
 // A line naming files: `lead`, the first few, then how many more.
 std::string FilesNamed(std::string_view lead, const std::vector<std::string>& paths);

@@ -1,16 +1,18 @@
 #pragma once
-// The texts of the viewer's own messages, in Windows-1250 like every message.
+// The texts of the viewer's own messages, in Windows-1250 like every message, written in UTF-8
+// and converted while compiling.
 #include <string_view>
+
+#include "ansi_literal.h"
 
 namespace viewer_messages {
 
 inline constexpr std::string_view kPageCrashed =
-    "Nie uda\xB3o si\xEA wy\x9Cwietli\xE6 strony: jej wy\x9Cwietlanie przerwa\xB3o si\xEA dwa razy.\r"
-    "Plik mo\xBF" "e by\xE6 uszkodzony.";
+    Ansi<"Nie udało się wyświetlić strony: jej wyświetlanie przerwało się dwa razy.\r"
+           "Plik może być uszkodzony.">;
 inline constexpr std::string_view kPageTimedOut =
-    "Nie uda\xB3o si\xEA wy\x9Cwietli\xE6 strony w ci\xB9gu 10 sekund.\r"
-    "Plik mo\xBF" "e by\xE6 uszkodzony.";
+    Ansi<"Nie udało się wyświetlić strony w ciągu 10 sekund.\rPlik może być uszkodzony.">;
 // Follows the message of a folder that cannot be listed, whose dialog then asks Tak/Nie/Anuluj.
-inline constexpr std::string_view kOfferFileCheck = "\r\rPokaza\xE6 sprawdzenie plik\xF3w tego folderu?";
+inline constexpr std::string_view kOfferFileCheck = Ansi<"\r\rPokazać sprawdzenie plików tego folderu?">;
 
 }  // namespace viewer_messages
