@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "ansi_literal.h"
 #include "renderers.h"
 #include "report_titles.h"
 
@@ -22,7 +23,7 @@ const std::array<DocumentType, kDocumentTypeCount> kDocumentTypes = {{
     {"Realizacja programu z przedmiotu nauczania", Plain<RenderTeachingProgramme>,
      "Realizacja programu nauczania", {"Przedmiot", "Klasy"}, 4, titles::kTeachingProgramme},
     {"Realizacja dodatkowych", Plain<RenderAdditionalClasses>,
-     "Realizacja zaj\xEA\xE6 dodatkowych", {"Zajecia"}, 6, titles::kAdditionalClasses},
+     Ansi<"Realizacja zajęć dodatkowych">, {"Zajecia"}, 6, titles::kAdditionalClasses},
     {"Uzasadnienie oceny niedostatecznej", Plain<RenderFailGradeJustification>,
      "Uzasadnienie Ndst", {"Przedmiot", "Klasa"}, 3, titles::kFailGradeJustification},
     {"Sprawozdanie dyrektora", Plain<RenderPrincipalReport>,
@@ -32,7 +33,7 @@ const std::array<DocumentType, kDocumentTypeCount> kDocumentTypes = {{
     {"Inne informacje", Plain<RenderOtherInformation>,
      "Inne", {"Dotyczy"}, 8, titles::kOtherInformation},
     {"Z karty", Plain<RenderCardHours>,
-     "Realizacja godzin wynikaj\xB9" "cych z karty", {}, 7, titles::kCardHours},
+     Ansi<"Realizacja godzin wynikających z karty">, {}, 7, titles::kCardHours},
 }};
 
 }  // namespace

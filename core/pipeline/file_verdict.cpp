@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ansi_literal.h"
 #include "count_conversion.h"
 #include "load_warning.h"
 #include "messages.h"
@@ -69,10 +70,12 @@ private:
             try {
                 count = StrToInt(written);
             } catch (const ConversionError&) {
-                return FileVerdict{Verdict::CountNotNumber, PathOf(parents_, child) + " \x84" + written + "\x94"};
+                return FileVerdict{Verdict::CountNotNumber,
+                                   PathOf(parents_, child) + std::string(Ansi<" „">) + written + std::string(Ansi<"”">)};
             }
             if (count < 0)
-                return FileVerdict{Verdict::CountNotNumber, PathOf(parents_, child) + " \x84" + written + "\x94"};
+                return FileVerdict{Verdict::CountNotNumber,
+                                   PathOf(parents_, child) + std::string(Ansi<" „">) + written + std::string(Ansi<"”">)};
             if (count > 0 && !HasRecord(parent, counted, count - 1 + counted.firstNumber))
                 return FileVerdict{Verdict::CountBeyondRecords, PathOf(parents_, child) + " = " + std::to_string(count)};
         }
@@ -84,7 +87,7 @@ private:
 
 // The system's reason alone: the error names the path first.
 std::string ReasonOf(const std::string& what, const std::string& path) {
-    if (what == path + ": not a regular file") return "to nie jest zwyk\xB3y plik";
+    if (what == path + ": not a regular file") return std::string(Ansi<"to nie jest zwykły plik">);
     if (what.starts_with(path + ": ")) return messages::ShownName(what.substr(path.size() + 2));
     return messages::ShownName(what);
 }
@@ -94,7 +97,8 @@ std::string WrittenValue(const std::string& what) {
     const std::size_t first = what.find('\''), last = what.rfind('\'');
     if (first == std::string::npos || last <= first) return {};
     const std::string written = what.substr(first + 1, last - first - 1);
-    return written.empty() ? std::string() : "\x84" + messages::ShownName(written) + "\x94";
+    return written.empty() ? std::string()
+                           : std::string(Ansi<"„">) + messages::ShownName(written) + std::string(Ansi<"”">);
 }
 
 FileVerdict Rendered(ReportFile& report, const DocumentType& type) {
@@ -114,20 +118,20 @@ FileVerdict Rendered(ReportFile& report, const DocumentType& type) {
 std::string FileVerdict::Said() const {
     const std::string detailed = detail.empty() ? "" : ": " + detail;
     switch (verdict) {
-    case Verdict::Sound: return "w porz\xB9" "dku";
+    case Verdict::Sound: return std::string(Ansi<"w porządku">);
     case Verdict::BreaksOff:
         return "plik urwany w wierszu " + std::to_string(line) + ", kolumnie " + std::to_string(column) +
                (detail.empty() ? "" : " (" + detail + ")");
     case Verdict::Foreign: return "nie jest sprawozdaniem" + detailed;
     case Verdict::Empty: return "plik pusty";
-    case Verdict::Unreadable: return "nie mo\xBFna odczyta\xE6 pliku" + detailed;
+    case Verdict::Unreadable: return std::string(Ansi<"nie można odczytać pliku">) + detailed;
     case Verdict::CountNotNumber:
-        return detail.empty() ? "brak liczby, kt\xF3rej wymaga ten rodzaj sprawozdania"
-                              : "liczba zapisana b\xB3\xEA" "dnie" + detailed;
+        return detail.empty() ? std::string(Ansi<"brak liczby, której wymaga ten rodzaj sprawozdania">)
+                              : std::string(Ansi<"liczba zapisana błędnie">) + detailed;
     case Verdict::CountBeyondRecords:
-        return detail.empty() ? "liczby wi\xEA" "ksze, ni\xBF plik mo\xBF" "e pomie\x9C" "ci\xE6"
-                              : "liczba wi\xEA" "ksza ni\xBF zapis\xF3w w pliku" + detailed;
-    case Verdict::TooLargeForPage: return "za du\xBF" "y do zestawienia" + detailed;
+        return detail.empty() ? std::string(Ansi<"liczby większe, niż plik może pomieścić">)
+                              : std::string(Ansi<"liczba większa niż zapisów w pliku">) + detailed;
+    case Verdict::TooLargeForPage: return std::string(Ansi<"za duży do zestawienia">) + detailed;
     }
     return {};
 }
@@ -136,17 +140,19 @@ std::string FileVerdict::Advice() const {
     switch (verdict) {
     case Verdict::Sound: return {};
     case Verdict::Foreign:
-        return "usu\xF1 go z folderu sprawozda\xF1; je\x9Cli to sprawozdanie, popro\x9C nauczyciela o ponowne "
-               "przes\xB3" "anie";
+        return std::string(Ansi<"usuń go z folderu sprawozdań; jeśli to sprawozdanie, poproś nauczyciela o ponowne "
+                                "przesłanie">);
     case Verdict::Unreadable:
-        return "sprawd\x9F, czy plik nie jest otwarty w innym programie i czy wolno go czyta\xE6";
-    case Verdict::CountNotNumber: return "popro\x9C nauczyciela o poprawienie liczby i ponowne przes\xB3" "anie";
-    case Verdict::TooLargeForPage: return "otw\xF3rz go osobno (Otw\xF3rz, Ctrl+O)";
+        return std::string(Ansi<"sprawdź, czy plik nie jest otwarty w innym programie i czy wolno go "
+                                "czytać">);
+    case Verdict::CountNotNumber:
+        return std::string(Ansi<"poproś nauczyciela o poprawienie liczby i ponowne przesłanie">);
+    case Verdict::TooLargeForPage: return std::string(Ansi<"otwórz go osobno (Otwórz, Ctrl+O)">);
     case Verdict::BreaksOff:
     case Verdict::Empty:
     case Verdict::CountBeyondRecords: break;
     }
-    return "popro\x9C nauczyciela o ponowne przes\xB3" "anie";
+    return std::string(Ansi<"poproś nauczyciela o ponowne przesłanie">);
 }
 
 FileVerdict JudgeReport(ReportFile& report, const DocumentType* type) {
@@ -160,7 +166,8 @@ FileVerdict JudgeReport(ReportFile& report, const DocumentType* type) {
     if (!type) {
         const std::u16string doc = SchoolText("Doc", document);
         return {Verdict::Foreign, doc.empty() ? "brak rodzaju sprawozdania (Doc)"
-                                              : "nieznany rodzaj sprawozdania \x84" + Narrow(doc) + "\x94"};
+                                              : std::string(Ansi<"nieznany rodzaj sprawozdania „">) + Narrow(doc) +
+                                                    std::string(Ansi<"”">)};
     }
     if (report.Value("Belfer").empty()) return {Verdict::Foreign, "brak nauczyciela (Belfer)"};
     if (std::optional<FileVerdict> count = CountWalk().Walk(*school)) return *count;
@@ -174,7 +181,8 @@ JudgedFile JudgeReportFile(const std::string& path) {
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const FileTooLarge& error) {
-        judged.verdict = {Verdict::Unreadable, "plik jest za du\xBFy: " + std::to_string(error.size()) + " bajt\xF3w"};
+        judged.verdict = {Verdict::Unreadable, std::string(Ansi<"plik jest za duży: ">) + std::to_string(error.size()) +
+                                                   std::string(Ansi<" bajtów">)};
         return judged;
     } catch (const std::exception& error) {
         judged.verdict = {Verdict::Unreadable, ReasonOf(error.what(), path)};

@@ -1,5 +1,6 @@
 #include "folder_list.h"
 
+#include "ansi_literal.h"
 #include "folder_problem.h"
 
 #include <algorithm>
@@ -177,7 +178,7 @@ void FolderLister::BuildFolderListPage() {
     HtmlPage& page = state_.ThePage;
     BeginPage(page);
     OpenParagraph(page);
-    AddTitle("LISTA OTRZYMANYCH SPRAWOZDA\xD1", page);
+    AddTitle(Ansi<"LISTA OTRZYMANYCH SPRAWOZDAŃ">, page);
     CloseParagraph(page);
     OpenParagraph(page);  // left open: the lines below stand in it until the page ends
     char previousInitial = 'z';

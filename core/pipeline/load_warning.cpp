@@ -1,24 +1,25 @@
 #include "load_warning.h"
 
+#include "ansi_literal.h"
 #include "messages.h"
 
 namespace {
 
 // Why, with the element's name standing where "%" does.
-const char* Why(XmlBreakReason reason) {
+std::string_view Why(XmlBreakReason reason) {
     switch (reason) {
-    case XmlBreakReason::TextWhereTagExpected: return "tekst tam, gdzie powinien by\xE6 znacznik";
-    case XmlBreakReason::EndTagMismatch: return "znacznik zamykaj\xB9" "cy nie pasuje do <%>";
-    case XmlBreakReason::EndTagNotClosed: return "znacznik zamykaj\xB9" "cy elementu <%> bez \">\"";
+    case XmlBreakReason::TextWhereTagExpected: return Ansi<"tekst tam, gdzie powinien być znacznik">;
+    case XmlBreakReason::EndTagMismatch: return Ansi<"znacznik zamykający nie pasuje do <%>">;
+    case XmlBreakReason::EndTagNotClosed: return Ansi<"znacznik zamykający elementu <%> bez \">\"">;
     case XmlBreakReason::TagWithoutName: return "znacznik bez nazwy";
     case XmlBreakReason::SlashNotClosing: return "po \"/\" brak \">\"";
-    case XmlBreakReason::BadAttribute: return "b\xB3\xEA" "dny atrybut w <%>";
+    case XmlBreakReason::BadAttribute: return Ansi<"błędny atrybut w <%>">;
     case XmlBreakReason::InstructionNotClosed: return "po \"?\" brak \">\"";
     case XmlBreakReason::ShortMarkup: return "urwany znacznik \"<!\"";
-    case XmlBreakReason::ElementNotClosed: return "plik urywa si\xEA przed </%>";
-    case XmlBreakReason::CommentNotClosed: return "niezako\xF1" "czony komentarz";
-    case XmlBreakReason::CDataNotClosed: return "niezako\xF1" "czona sekcja CDATA";
-    case XmlBreakReason::CharacterCut: return "plik urywa si\xEA w po\xB3owie znaku";
+    case XmlBreakReason::ElementNotClosed: return Ansi<"plik urywa się przed </%>">;
+    case XmlBreakReason::CommentNotClosed: return Ansi<"niezakończony komentarz">;
+    case XmlBreakReason::CDataNotClosed: return Ansi<"niezakończona sekcja CDATA">;
+    case XmlBreakReason::CharacterCut: return Ansi<"plik urywa się w połowie znaku">;
     }
     return "";
 }
@@ -26,7 +27,7 @@ const char* Why(XmlBreakReason reason) {
 }  // namespace
 
 std::string BreakReason(const XmlBreak& where) {
-    std::string why = Why(where.reason);
+    std::string why(Why(where.reason));
     if (const size_t mark = why.find('%'); mark != std::string::npos)
         why.replace(mark, 1, messages::ShownText(where.element));
     return why;
@@ -47,5 +48,6 @@ std::string IncompleteFileWarning(const XmlBreak& where) {
 }
 
 std::string IncompletePageNotice(const XmlBreak& where) {
-    return "Plik jest niekompletny: " + WhereAndWhy(where) + ".\rPokazano tylko jego pocz\xB9tek.";
+    return "Plik jest niekompletny: " + WhereAndWhy(where) +
+           std::string(Ansi<".\rPokazano tylko jego początek.">);
 }

@@ -3,18 +3,19 @@
 #include <string_view>
 
 #include "pupil_list.h"
+#include "ansi_literal.h"
 #include "renderers.h"
 #include "report_heading.h"
 #include "report_titles.h"
 
 namespace {
 
-constexpr std::string_view kLoweredLabel = "Uczniowie z obni\xBFonym zachowaniem:";
+constexpr std::string_view kLoweredLabel = Ansi<"Uczniowie z obniżonym zachowaniem:">;
 
 void RenderLoweredCase(ReportFile& report, int32_t number, HtmlPage& page) {
     const std::string justification = Numbered("Uzasadnienie", number);
     const std::string persons = report.Value("Obnizone", justification, "Osoba");
-    AddLabelledLine(ContainsComma(persons) ? "Uczniowie:" : "Ucze\xF1:", persons, page);
+    AddLabelledLine(ContainsComma(persons) ? "Uczniowie:" : std::string(Ansi<"Uczeń:">), persons, page);
     AddLabelledLine("Ocena:", report.Value("Obnizone", justification, "Ocena"), page);
     const int32_t lines = report.Count(report.Value("Obnizone", justification, "IloscWierszy"));
     if (lines > 0) ReserveLines(page, static_cast<size_t>(lines));

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "count_conversion.h"
+#include "ansi_literal.h"
 #include "hundredths.h"
 #include "pupil_list.h"
 #include "renderers.h"
@@ -32,10 +33,10 @@ void RenderClassClassification(bool AsTitle, HtmlPage& page, ReportFile& report,
                                const RenderOptions& options) {
     WriteClassReportHead(AsTitle, titles::kClassClassification, report, page);
     WritePupilList(report, "Frekwencja",
-                   {"Stuprocentowa frekwencja:", "Uczniowie ze stuprocentow\xB9 frekwencj\xB9, to:"}, page);
+                   {"Stuprocentowa frekwencja:", Ansi<"Uczniowie ze stuprocentową frekwencją, to:">}, page);
     WritePupilList(report, "Pasek",
-                   {"Uczniowie zas\xB3uguj\xB9" "cy na wyr\xF3\xBFnienie:",
-                    "Uczniowie zas\xB3uguj\xB9" "cy na wyr\xF3\xBFnienie, to:"},
+                   {Ansi<"Uczniowie zasługujący na wyróżnienie:">,
+                    Ansi<"Uczniowie zasługujący na wyróżnienie, to:">},
                    page, [&](int32_t i) { return DistinctionItem(report, i, options); });
     WritePupilList(report, "Ndst",
                    {"Uczniowie z ocenami niedostatecznymi:", "Uczniowie z ocenami niedostatecznymi, to:"}, page,

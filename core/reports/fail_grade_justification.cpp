@@ -2,6 +2,7 @@
 #include <string>
 
 #include "renderers.h"
+#include "ansi_literal.h"
 #include "report_titles.h"
 
 namespace {
@@ -9,7 +10,7 @@ namespace {
 void RenderJustification(ReportFile& report, int32_t number, HtmlPage& page) {
     const std::string justification = Numbered("Uzasadnienie", number);
     const std::string persons = report.Value("Uzasadnienia", justification, "Osoba");
-    AddLabelledLine(ContainsComma(persons) ? "Uczniowie:" : "Ucze\xF1:", persons, page);
+    AddLabelledLine(ContainsComma(persons) ? "Uczniowie:" : std::string(Ansi<"Uczeń:">), persons, page);
     const int32_t lines = report.Count(report.Value("Uzasadnienia", justification, "IloscWierszy"));
     if (lines > 0) ReserveLines(page, static_cast<size_t>(lines));
     for (int32_t j = 0; j < lines; ++j)
@@ -25,7 +26,7 @@ void RenderFailGradeJustification(bool AsTitle, HtmlPage& page, ReportFile& repo
         AddBlankParagraph(page);
     OpenParagraph(page);
     AddLabelledLine("Przedmiot: ", report.Value("Przedmiot"), page);
-    AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);
+    AddLabelledLine(Ansi<"Uczący: ">, report.Value("Belfer"), page);
     const int32_t count = report.Count(report.Value("Uzasadnienia", "Ilosc"), ReportFile::kLongLineWeight);
     for (int32_t i = 1; i <= count; ++i) RenderJustification(report, i, page);
     CloseParagraph(page);

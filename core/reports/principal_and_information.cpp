@@ -1,6 +1,7 @@
 // Free-text reports with a short header: the head teacher's report, a teacher's other
 // information, and the classes a teacher held under the card.
 #include "line_block.h"
+#include "ansi_literal.h"
 #include "report_heading.h"
 #include "report_titles.h"
 #include "renderers.h"
@@ -19,7 +20,7 @@ void RenderPrincipalReport(bool /*AsTitle*/, HtmlPage& page, ReportFile& report)
     AddLabelledLine("Dyrektor: ", report.Value("Belfer"), page);
     WriteLineBlock(report, "Dydaktyczna", "Sfery dydaktyczna, wychowawcza i opiekuncza:",
                    BlockHeading::Labelled, BlockPresence::Always, page);
-    WriteLineBlock(report, "Nadzor", "Nadz\xF3r pedagogiczny, uwagi i wnioski:",
+    WriteLineBlock(report, "Nadzor", Ansi<"Nadzór pedagogiczny, uwagi i wnioski:">,
                    BlockHeading::Labelled, BlockPresence::Optional, page);
     CloseParagraph(page);
 }

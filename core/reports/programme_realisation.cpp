@@ -2,6 +2,7 @@
 // blocks of general remarks, successes and problems, and conclusions. They differ only in the
 // title, the header and how a block heading is written.
 #include "line_block.h"
+#include "ansi_literal.h"
 #include "report_heading.h"
 #include "report_titles.h"
 #include "renderers.h"
@@ -10,7 +11,7 @@ namespace {
 
 // General remarks always show their heading; the other two blocks only when they hold lines.
 void WriteProgrammeBlocks(ReportFile& report, BlockHeading style, HtmlPage& page) {
-    WriteLineBlock(report, "Ogolne", "Og\xF3lne:", style, BlockPresence::Always, page);
+    WriteLineBlock(report, "Ogolne", Ansi<"Ogólne:">, style, BlockPresence::Always, page);
     WriteLineBlock(report, "Sukcesy", "Sukcesy i problemy:", style, BlockPresence::Optional, page);
     WriteLineBlock(report, "Wnioski", "Wnioski:", style, BlockPresence::Optional, page);
 }
@@ -21,7 +22,7 @@ void RenderTeachingProgramme(bool AsTitle, HtmlPage& page, ReportFile& report) {
     WriteTitleOrBlank(AsTitle, titles::kTeachingProgramme, page);
     OpenParagraph(page);
     AddLabelledLine("Przedmiot: ", report.Value("Przedmiot"), page);
-    AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);
+    AddLabelledLine(Ansi<"Uczący: ">, report.Value("Belfer"), page);
     AddLabelledLine("Klasy: ", report.Value("Klasy"), page);
     WriteProgrammeBlocks(report, BlockHeading::Labelled, page);
     CloseParagraph(page);
@@ -40,8 +41,8 @@ void RenderUpbringingProgramme(bool AsTitle, HtmlPage& page, ReportFile& report)
 void RenderAdditionalClasses(bool AsTitle, HtmlPage& page, ReportFile& report) {
     WriteTitleOrBlank(AsTitle, titles::kAdditionalClasses, page);
     OpenParagraph(page);
-    AddLabelledLine("Zaj\xEA" "cia: ", report.Value("Zajecia"), page);
-    AddLabelledLine("Ucz\xB9" "cy: ", report.Value("Belfer"), page);
+    AddLabelledLine(Ansi<"Zajęcia: ">, report.Value("Zajecia"), page);
+    AddLabelledLine(Ansi<"Uczący: ">, report.Value("Belfer"), page);
     WriteProgrammeBlocks(report, BlockHeading::Labelled, page);
     CloseParagraph(page);
 }

@@ -7,10 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "ansi_literal.h"
 #include "html_page.h"
 #include "report_file.h"
 
-inline constexpr std::string_view kNoSuchPupils = "brak takich uczni\xF3w.";
+inline constexpr std::string_view kNoSuchPupils = Ansi<"brak takich uczniów.">;
 
 struct PupilListLabels {
     std::string_view none;  // the label when the count is 0

@@ -1,5 +1,7 @@
 #include "report_heading.h"
 
+#include "ansi_literal.h"
+
 #include <string>
 
 void WriteTitleOrBlank(bool AsTitle, std::string_view title, HtmlPage& page) {
@@ -19,5 +21,5 @@ void WriteClassReportHead(bool AsTitle, std::string_view title, ReportFile& repo
     }
     OpenParagraph(page);
     AddLabelledLine("Wychowawca klasy: ", report.Value("Belfer"), page);
-    AddLabelledLine("Klasyfikowanych og\xF3\xB3" "em: ", report.Value("Klasyfikowanych"), page);
+    AddLabelledLine(Ansi<"Klasyfikowanych ogółem: ">, report.Value("Klasyfikowanych"), page);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ansi_literal.h"
 #include "list_spreadsheet.h"
 #include "messages.h"
 #include "report_search.h"
@@ -11,7 +12,8 @@
 
 namespace {
 
-constexpr std::string_view kColumns[] = {"Plik", "Nauczyciel", "Rodzaj", "Dotyczy", "Ocena", "Co zrobi\xE6"};
+constexpr std::string_view kColumns[] = {"Plik", "Nauczyciel", "Rodzaj", "Dotyczy", "Ocena",
+                                         Ansi<"Co zrobić">};
 
 CheckedFile Checked(const std::string& path) {
     JudgedFile judged = JudgeReportFile(path);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ansi_literal.h"
 #include "classification_figures.h"
 #include "combined_report.h"
 #include "file_access.h"
@@ -37,7 +38,7 @@ std::string SchoolPageTitle(SchoolPageKind kind) {
     case SchoolPageKind::Summary: return "WYNIKI KLASYFIKACJI";
     case SchoolPageKind::Check: break;
     }
-    return "SPRAWDZENIE PLIK\xD3W";
+    return std::string(Ansi<"SPRAWDZENIE PLIKÓW">);
 }
 
 SchoolPageOutcome SchoolPages::Read(const std::string& folder, FolderProgress* progress, ListMessages messages,

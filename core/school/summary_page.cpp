@@ -1,5 +1,6 @@
 #include "summary_page.h"
 
+#include "ansi_literal.h"
 #include "hundredths.h"
 #include "school_page_html.h"
 #include "summary_charts.h"
@@ -8,7 +9,7 @@ namespace {
 
 constexpr int64_t kLeastShownAverage = 4;
 constexpr std::string_view kDoubtfulMark = "<sup>*</sup>";
-constexpr std::string_view kSharesRow = "Udzia\xB3";
+constexpr std::string_view kSharesRow = Ansi<"Udział">;
 
 std::string Shown(const Figure& figure) {
     if (!figure.present) return "&ndash;";
@@ -99,7 +100,7 @@ void WriteCharts(const SchoolFigures& figures, HtmlPage& page) {
         std::string_view colour;
     };
     constexpr Chart kCharts[] = {
-        {"Wyr\xF3\xBFnienia", &ClassRow::distinctions, "#3a6ea5"},
+        {Ansi<"Wyróżnienia">, &ClassRow::distinctions, "#3a6ea5"},
         {"Uczniowie z ocenami niedostatecznymi", &ClassRow::failGrades, "#b5452f"},
         {"Frekwencja 100%", &ClassRow::fullAttendance, "#4d8b3c"},
     };
@@ -113,9 +114,9 @@ void WriteCharts(const SchoolFigures& figures, HtmlPage& page) {
 }
 
 void WriteFailuresBySubject(const SchoolFigures& figures, HtmlPage& page) {
-    AddSectionHeading("Oceny niedostateczne wed\xB3ug przedmiot\xF3w", page);
+    AddSectionHeading(Ansi<"Oceny niedostateczne według przedmiotów">, page);
     if (figures.failuresBySubject.empty()) return AddTextLine("Brak ocen niedostatecznych.", page);
-    OpenTable({"Przedmiot", "Uczni\xF3w", "Kto (klasa)"}, page);
+    OpenTable({"Przedmiot", Ansi<"Uczniów">, "Kto (klasa)"}, page);
     for (const SubjectFailures& subject : figures.failuresBySubject) {
         std::string who;
         for (const std::string& pupil : subject.pupils) who += (who.empty() ? "" : ", ") + HtmlText(pupil);
@@ -133,8 +134,8 @@ std::string ShownAverage(const Figure& average, std::string_view separator) {
 }
 
 void WriteRanking(const SchoolFigures& figures, std::string_view separator, HtmlPage& page) {
-    AddSectionHeading("Wyr\xF3\xBFnienia wed\xB3ug \x9Credniej", page);
-    if (figures.ranked.empty()) return AddTextLine("Brak wyr\xF3\xBFnie\xF1.", page);
+    AddSectionHeading(Ansi<"Wyróżnienia według średniej">, page);
+    if (figures.ranked.empty()) return AddTextLine(Ansi<"Brak wyróżnień.">, page);
     page.emplace_back("   <ol class=\"N\">");
     for (const RankedPupil& pupil : figures.ranked) {
         AddListItem(HtmlText(pupil.pupil) + " (" + HtmlText(pupil.className) + ")" + ShownAverage(pupil.average, separator),
@@ -144,9 +145,9 @@ void WriteRanking(const SchoolFigures& figures, std::string_view separator, Html
 }
 
 void WriteProblems(const SchoolFigures& figures, HtmlPage& page) {
-    AddSectionHeading("Braki i powt\xF3rzenia", page);
+    AddSectionHeading(Ansi<"Braki i powtórzenia">, page);
     if (figures.problems.empty())
-        return AddTextLine("Ka\xBF" "da klasa odda\xB3" "a po jednym sprawozdaniu obu rodzaj\xF3w.", page);
+        return AddTextLine(Ansi<"Każda klasa oddała po jednym sprawozdaniu obu rodzajów.">, page);
     OpenList(page);
     for (const std::string& problem : figures.problems) AddListItem(HtmlText(problem), page);
     CloseList(page);
@@ -162,8 +163,8 @@ std::string Share(int64_t part, int64_t whole, std::string_view decimalSeparator
 
 void WriteSummary(const SchoolFigures& figures, std::string_view decimalSeparator, HtmlPage& page) {
     if (figures.classes.empty()) {
-        AddTextLine("W folderze nie ma sprawozda\xF1 \x84Klasyfikacja klasy\x94 ani \x84Klasyfikacja klasy z "
-                    "zachowania\x94.",
+        AddTextLine(Ansi<"W folderze nie ma sprawozdań „Klasyfikacja klasy” ani „Klasyfikacja klasy z "
+                         "zachowania”.">,
                     page);
         return;
     }

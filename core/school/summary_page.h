@@ -5,13 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "ansi_literal.h"
 #include "classification_figures.h"
 #include "html_page.h"
 
 // The columns of the table, in order, Windows-1250; the spreadsheet's header row too.
 inline constexpr std::string_view kSummaryColumns[] = {
-    "Klasa", "Wychowawca", "Klasyfikowanych", "Frekwencja 100%", "Wyr\xF3\xBFnienia", "Z ocenami ndst",
-    "Zachowanie wzorowe", "Zachowanie obni\xBFone"};
+    "Klasa", "Wychowawca", "Klasyfikowanych", "Frekwencja 100%", Ansi<"Wyróżnienia">, "Z ocenami ndst",
+    "Zachowanie wzorowe", Ansi<"Zachowanie obniżone">};
 inline constexpr std::string_view kTotalsRow = "Razem";
 
 // Appends the summary's sections (no page head or foot).
