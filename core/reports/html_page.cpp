@@ -1,5 +1,7 @@
 #include "html_page.h"
 
+#include "ansi_literal.h"
+
 #include <algorithm>
 
 namespace {
@@ -20,7 +22,7 @@ void BeginPage(HtmlPage& page) {
     page.insert(page.end(), {
         "<html><head>",
         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">",
-        "<title>Podgl\xB9" "d zawarto\x9C" "ci</title>",
+        std::string(Ansi<"<title>Podgląd zawartości</title>">),
         "</head>",
         "<STYLE TYPE=\"text/css\">",
         "<!--",

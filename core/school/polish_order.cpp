@@ -1,5 +1,7 @@
 #include "polish_order.h"
 
+#include "ansi_literal.h"
+
 #include <array>
 #include <cstddef>
 
@@ -7,9 +9,9 @@ namespace {
 
 // Each letter of the alphabet in order, lower case then upper case, Windows-1250.
 constexpr std::string_view kAlphabet[] = {
-    "aA", "\xB9\xA5", "bB", "cC", "\xE6\xC6", "dD", "eE", "\xEA\xCA", "fF", "gG", "hH", "iI", "jJ", "kK",
-    "lL", "\xB3\xA3", "mM", "nN", "\xF1\xD1", "oO", "\xF3\xD3", "pP", "qQ", "rR", "sS", "\x9C\x8C", "tT",
-    "uU", "vV", "wW", "xX", "yY", "zZ", "\x9F\x8F", "\xBF\xAF",
+    "aA", Ansi<"ąĄ">, "bB", "cC", Ansi<"ćĆ">, "dD", "eE", Ansi<"ęĘ">, "fF", "gG", "hH", "iI", "jJ", "kK",
+    "lL", Ansi<"łŁ">, "mM", "nN", Ansi<"ńŃ">, "oO", Ansi<"óÓ">, "pP", "qQ", "rR", "sS", Ansi<"śŚ">, "tT",
+    "uU", "vV", "wW", "xX", "yY", "zZ", Ansi<"źŹ">, Ansi<"żŻ">,
 };
 
 // Where a byte sorts: letters by the alphabet after every other byte's own value, so that

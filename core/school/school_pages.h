@@ -17,7 +17,7 @@
 enum class SchoolPageKind {
     Combined,  // "Sprawozdanie zbiorcze"
     Summary,   // "Wyniki klasyfikacji"
-    Check,     // "Sprawdzenie plik\xF3w": every file of the folder with its verdict
+    Check,     // "Sprawdzenie plików": every file of the folder with its verdict
 };
 
 struct SchoolPageOutcome {

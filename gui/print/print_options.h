@@ -3,6 +3,8 @@
 // lines in the page codes of page_codes.h. No Qt here: the PDF stamping reads them too.
 #include <string>
 
+#include "ansi_literal.h"
+
 enum class PageOrientation { Portrait, Landscape };
 
 // "&b" splits the line into left, centre and right; "&p" is the page number.
@@ -27,7 +29,7 @@ inline constexpr double kPointsPerMm = 72.0 / 25.4;
 
 // Beside the page number of every page printed of a report whose file breaks off: the pages
 // show only what could be read. Windows-1250.
-inline constexpr const char* kCutOffNote = "Plik niekompletny \x97 wydruk mo\xBF" "e by\xE6 niepe\xB3ny";
+inline constexpr const char* kCutOffNote = Ansi<"Plik niekompletny — wydruk może być niepełny">.data();
 
 // The options of a printout of such a report: the note leads the footer, at the left margin.
 inline PrintOptions CutOffPrintOptions(PrintOptions options) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "ansi_literal.h"
 #include "clipboard_rules.h"
 #include "folder_list.h"
 #include "lazy_locale.h"
@@ -139,8 +140,8 @@ EMSCRIPTEN_KEEPALIVE int ulnik_retry() {
 EMSCRIPTEN_KEEPALIVE void ulnik_say(int what) {
     constexpr std::string_view kTexts[] = {
         print_messages::kNoPageToCopy, print_messages::kCopyFailed,
-        "Plik zmieni\xB3 si\xEA albo znikn\xB9\xB3 od chwili wskazania, a przegl\xB9" "darka czyta ponownie "
-        "tylko plik niezmieniony.\rWska\xBF go jeszcze raz (Otw\xF3rz) albo upu\x9C\xE6 na okno."};
+        Ansi<"Plik zmienił się albo zniknął od chwili wskazania, a przeglądarka czyta ponownie "
+             "tylko plik niezmieniony.\rWskaż go jeszcze raz (Otwórz) albo upuść na okno.">};
     if (what < 0 || what >= static_cast<int>(std::size(kTexts))) return;
     TheCore().shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(kTexts[what]));
 }
