@@ -44,6 +44,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -55,8 +56,10 @@
 #include <QWebEngineScript>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -157,6 +160,7 @@ private slots:
     void keysOpenTheirDialogs_data();
     void keysOpenTheirDialogs();
     void helpListsEveryKey();
+    void browserEditionKeysAreTheTables();
     void helpShowsWithoutALauncher();
     void helpFollowsItsOwnLinksOnly();
     void shiftPressOnPrintAreaOpensMaximisedPreview();
@@ -600,6 +604,53 @@ void ViewerTest::helpListsEveryKey()
             QVERIFY2(text.contains(QStringLiteral("<kbd>") + named + QStringLiteral("</kbd>")), qPrintable(named));
         }
     }
+}
+
+// The browser edition's keys are the window's: each key its page handles runs the command whose
+// row holds that key.
+void ViewerTest::browserEditionKeysAreTheTables()
+{
+    QFile script(QStringLiteral(ULNIK_SOURCE_DIR "/web/page/ulnik.js"));
+    QVERIFY(script.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(script.readAll());
+    const QRegularExpression ctrlMap(QStringLiteral(R"(if \(ctrl && !event.shiftKey\) run = \{([^}]*)\})"));
+    const QRegularExpression shiftMap(QStringLiteral(R"(else if \(ctrl\) run = \{([^}]*)\})"));
+    const std::map<QString, WindowCommand> commandOf = {
+        {QStringLiteral("chooseFile"), WindowCommand::Open},
+        {QStringLiteral("chooseFolder"), WindowCommand::List},
+        {QStringLiteral("copyPage"), WindowCommand::Copy},
+        {QStringLiteral("COMBINED"), WindowCommand::CombinedReport},
+        {QStringLiteral("SUMMARY"), WindowCommand::ClassificationSummary},
+        {QStringLiteral("CHECK"), WindowCommand::FileCheck},
+    };
+    const auto hasKey = [](WindowCommand command, QKeyCombination keys) {
+        const auto& row = RowOf(command).keys;
+        return std::find(row.begin(), row.end(), keys) != row.end();
+    };
+    int checked = 0;
+    for (const auto& [map, modifiers] : {std::pair{ctrlMap, Qt::KeyboardModifiers(Qt::ControlModifier)},
+                                         std::pair{shiftMap, Qt::ControlModifier | Qt::ShiftModifier}}) {
+        const QRegularExpressionMatch found = map.match(text);
+        QVERIFY(found.hasMatch());
+        for (const QString& entry : found.captured(1).split(u',')) {
+            const QString letter = entry.section(u':', 0, 0).trimmed();
+            const auto command = std::find_if(commandOf.begin(), commandOf.end(), [&](const auto& named) {
+                return entry.section(u':', 1).contains(named.first);
+            });
+            QVERIFY2(command != commandOf.end(), qPrintable(entry));
+            const QKeyCombination keys(modifiers, Qt::Key(Qt::Key_A + (letter.at(0).unicode() - u'a')));
+            QVERIFY2(hasKey(command->second, keys), qPrintable(entry));
+            ++checked;
+        }
+    }
+    QCOMPARE(checked, 6);
+    QVERIFY(text.contains(QStringLiteral("plain && key === 'F5') run = () => command(retry)")));
+    QVERIFY(hasKey(WindowCommand::Reopen, QKeyCombination(Qt::Key_F5)));
+    QVERIFY(text.contains(QStringLiteral("key === 'F1') run = () => showHelp")));
+    QVERIFY(hasKey(WindowCommand::Help, QKeyCombination(Qt::Key_F1)));
+    QVERIFY(text.contains(QStringLiteral("(plain && key === 'Backspace') || (event.altKey && !event.ctrlKey && key === 'ArrowLeft')")));
+    QVERIFY(hasKey(WindowCommand::Back, QKeyCombination(Qt::Key_Backspace)));
+    QVERIFY(hasKey(WindowCommand::Back, Qt::ALT | Qt::Key_Left));
 }
 
 // With no desktop launcher to be found, the help still shows: in the program's own window.
