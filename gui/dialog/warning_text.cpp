@@ -1,12 +1,35 @@
 #include "warning_text.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWheelEvent>
 
 #include <algorithm>
+
+QString BreakWordsWiderThan(const QString& text, const QFontMetrics& metrics, int width)
+{
+    static const QRegularExpression word(QStringLiteral("[^\\s]+"));
+    QString broken;
+    qsizetype copied = 0;
+    for (const QRegularExpressionMatch& found : word.globalMatch(text)) {
+        if (metrics.horizontalAdvance(found.captured()) <= width)
+            continue;
+        broken += text.mid(copied, found.capturedStart() - copied);
+        const QString longWord = found.captured();
+        for (qsizetype i = 0; i < longWord.size(); ++i) {
+            broken += longWord.at(i);
+            // A surrogate pair stays whole.
+            if (i + 1 < longWord.size() && !longWord.at(i).isHighSurrogate())
+                broken += QChar(0x200B);
+        }
+        copied = found.capturedEnd();
+    }
+    return broken + text.mid(copied);
+}
 
 WarningText::WarningText(QWidget* dialog)
     : QLabel(dialog)

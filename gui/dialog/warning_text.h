@@ -6,7 +6,13 @@
 #include <QPixmap>
 #include <QRect>
 
+class QFontMetrics;
 class QScrollBar;
+
+// `text` with a break opportunity (a zero-width space) after each character of every word wider
+// than `width`: a label's word wrap breaks only between words, and would cut a long file name
+// at the box's edge. Other words are left as they are.
+QString BreakWordsWiderThan(const QString& text, const QFontMetrics& metrics, int width);
 
 class WarningText : public QLabel {
     Q_OBJECT

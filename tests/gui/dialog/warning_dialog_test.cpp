@@ -206,6 +206,7 @@ private slots:
     void aTextThatFitsKeepsTheDialogAsDrawn();
     void aLongerTextGrowsTheDialogDownwards();
     void aTextTallerThanTwoThirdsOfTheScreenScrolls();
+    void aWordWiderThanTheBoxIsBroken();
     void titleStripDragsByThePointersMovement();
     void pressOnTheFaceDoesNotDrag();
     void buttonsForScreenReaders_data();
@@ -497,6 +498,20 @@ void WarningDialogTest::aTextTallerThanTwoThirdsOfTheScreenScrolls()
              int(ChoiceZamknij));
     QCOMPARE(Run(StyleTakNieAnuluj, IconPytanie, text, [](TFWarning& dialog) { Press(&dialog, "PgDn Right Enter"); }),
              int(ChoiceNie));
+}
+
+// A name longer than the box is wide breaks where it must: none of it runs past the box's edge.
+void WarningDialogTest::aWordWiderThanTheBoxIsBroken()
+{
+    const QString name = QStringLiteral("sprawozdanie_klasyfikacyjne_klasy_czwartej_b_za_pierwszy_semestr_2026.xml");
+    const QString text = QStringLiteral("Pominięto sprawozdanie z pliku:\r") + name;
+    Run(StyleZamknij, IconInformacja, text, [](TFWarning& dialog) {
+        QWidget* box = Control(dialog, "LTekstWarning");
+        const qreal scale = box->devicePixelRatioF();
+        QVERIFY(TextInk(dialog).right() < qRound(box->width() * scale) - 1);
+        QVERIFY(InkReachesTheFoot(dialog));
+    });
+    QCOMPARE(TheDialog().accessibleDescription(), text.simplified());
 }
 
 void WarningDialogTest::titleStripDragsByThePointersMovement()
