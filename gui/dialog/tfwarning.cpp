@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QScreen>
-#include <QStyle>
 
 namespace {
 
@@ -171,9 +170,9 @@ void TFWarning::SetText(const QString& text)
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(u'\r', u'\n');
-    // Less the scroll bar's width, so that a name fits whether the text scrolls or not.
-    const int narrowest = TextBox.width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2;
-    LTekstWarning->setText(BreakWordsWiderThan(lines, LTekstWarning->fontMetrics(), narrowest));
+    // At the scrolling width, so that a name fits whether the text scrolls or not.
+    LTekstWarning->setText(
+        BreakWordsWiderThan(lines, LTekstWarning->fontMetrics(), LTekstWarning->ScrollingWidth(TextBox.width())));
     // A screen reader names the dialog after what it says, as it would a standard message box.
     setAccessibleName(lines.section(u'\n', 0, 0, QString::SectionSkipEmpty));
     setAccessibleDescription(lines.simplified());

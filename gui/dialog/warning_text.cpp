@@ -52,8 +52,8 @@ int WarningText::Fit(QRect box, int tallest)
         setGeometry(box.x(), box.y(), box.width(), std::max(box.height(), needed));
         return height();
     }
+    const int width = ScrollingWidth(box.width());
     const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Bar);
-    const int width = box.width() - barWidth - 2;
     setGeometry(box.x(), box.y(), width, tallest);
     DrawPage();
     Bar->setGeometry(box.x() + box.width() - barWidth, box.y(), barWidth, tallest);
@@ -62,6 +62,11 @@ int WarningText::Fit(QRect box, int tallest)
     Bar->setSingleStep(fontMetrics().lineSpacing());
     Bar->show();
     return tallest;
+}
+
+int WarningText::ScrollingWidth(int boxWidth) const
+{
+    return boxWidth - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Bar) - 2;
 }
 
 bool WarningText::Scrolls() const

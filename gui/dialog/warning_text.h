@@ -25,6 +25,8 @@ public:
     // `box` nor taller than `tallest`, and shows the text from its start. Gives the box's height.
     int Fit(QRect box, int tallest);
     bool Scrolls() const;
+    // The text's width in a box `boxWidth` wide while it scrolls: the bar takes its side.
+    int ScrollingWidth(int boxWidth) const;
     // Moves the text by Up, Down, PgUp, PgDn, Home or End while it scrolls; false for any other
     // key, or when the text fits.
     bool ScrollByKey(int key);
