@@ -6,5 +6,5 @@
 
 class SilentShell : public Shell {
 public:
-    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
+    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const AnsiText&) override { return ChoiceZamknij; }
 };

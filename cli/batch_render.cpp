@@ -19,11 +19,11 @@ namespace {
 // Keeps the pipeline's message, to be told on the report's own line.
 class KeepingShell : public Shell {
 public:
-    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string& text) override {
+    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const AnsiText& text) override {
         message = text;
         return ChoiceZamknij;
     }
-    std::string message;
+    AnsiText message;
 };
 
 }  // namespace
@@ -74,7 +74,7 @@ std::vector<BatchRenderer::Job> BatchRenderer::Plan(const std::string& outDir, c
         }
         const std::vector<std::string> reports = FindReportFiles(input);
         if (reports.empty()) {
-            Tell(input, MessageOnOneLine(std::string(messages::kNoReportFiles)));
+            Tell(input, MessageOnOneLine(messages::kNoReportFiles));
             code = std::max<int>(code, kNoFiles);
         }
         for (const std::string& report : reports) add(report);
@@ -95,7 +95,7 @@ int BatchRenderer::Render(const Job& job) {
     FileOutput output;
     opener.SetPageWriter(output.AsPageWriter());
     const ReportOutcome outcome = opener.OpenChosenFile(job.report);
-    if (!shell.message.empty()) Tell(job.report, MessageOnOneLine(shell.message));
+    if (!shell.message.Empty()) Tell(job.report, MessageOnOneLine(shell.message));
     if (opener.LastBreak()) Tell(job.report, MessageOnOneLine(IncompleteFileWarning(*opener.LastBreak())));
     return ExitCodeOf(outcome);
 }

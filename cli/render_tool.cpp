@@ -80,7 +80,7 @@ const std::string kStandardOutput = "standardowe wyj\u015Bcie";
 
 void Say(const std::string& line) { std::cerr << "ulnik-render: " << line << '\n'; }
 
-void SayMessage(std::string_view ansi) { std::cerr << MessageForTerminal(std::string(ansi)) << '\n'; }
+void SayMessage(const AnsiText& text) { std::cerr << MessageForTerminal(text) << '\n'; }
 
 int Usage(const std::string& problem) {
     if (!problem.empty()) Say(problem);

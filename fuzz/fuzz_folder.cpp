@@ -36,7 +36,7 @@ public:
 
 class QuietShell : public Shell {
 public:
-    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
+    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const AnsiText&) override { return ChoiceZamknij; }
 };
 
 void MakeFolder(const fs::path& folder, const std::uint8_t* data, std::size_t size) {

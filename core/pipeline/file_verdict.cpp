@@ -24,14 +24,17 @@ constexpr std::array<CountedRecords, 3> kCounts{{
     {u"ILOSCWIERSZY", {u"W", u"WIERSZ"}, 0},
 }};
 
-std::string Narrow(std::u16string_view text) { return messages::ShownText(text); }
+AnsiText Narrow(std::u16string_view text) { return messages::ShownText(text); }
 
 // "Pasek/IleOsob", as the file spells the names.
-std::string PathOf(const std::vector<const TpkXMLNode*>& parents, const TpkXMLNode& node) {
-    std::string path;
-    for (const TpkXMLNode* parent : parents) path += Narrow(parent->Name) + "/";
+AnsiText PathOf(const std::vector<const TpkXMLNode*>& parents, const TpkXMLNode& node) {
+    AnsiText path;
+    for (const TpkXMLNode* parent : parents) path += Narrow(parent->Name) + Ansi<"/">;
     return path + Narrow(node.Name);
 }
+
+// "Pasek/IleOsob „abc”".
+AnsiText Quoted(const AnsiText& path, const AnsiText& written) { return path + Ansi<" „"> + written + Ansi<"”">; }
 
 bool HasRecord(TpkXMLNode& parent, const CountedRecords& counted, int32_t number) {
     for (std::u16string_view stem : counted.stems) {
@@ -65,19 +68,17 @@ private:
         const std::u16string key = UpperKey(child.Name);
         for (const CountedRecords& counted : kCounts) {
             if (key != counted.count) continue;
-            const std::string written = Narrow(child.Text);
+            const AnsiText written = Narrow(child.Text);
             int32_t count = 0;
             try {
-                count = StrToInt(written);
+                count = StrToInt(written.Bytes());
             } catch (const ConversionError&) {
-                return FileVerdict{Verdict::CountNotNumber,
-                                   PathOf(parents_, child) + std::string(Ansi<" „">) + written + std::string(Ansi<"”">)};
+                return FileVerdict{Verdict::CountNotNumber, Quoted(PathOf(parents_, child), written)};
             }
-            if (count < 0)
-                return FileVerdict{Verdict::CountNotNumber,
-                                   PathOf(parents_, child) + std::string(Ansi<" „">) + written + std::string(Ansi<"”">)};
+            if (count < 0) return FileVerdict{Verdict::CountNotNumber, Quoted(PathOf(parents_, child), written)};
             if (count > 0 && !HasRecord(parent, counted, count - 1 + counted.firstNumber))
-                return FileVerdict{Verdict::CountBeyondRecords, PathOf(parents_, child) + " = " + std::to_string(count)};
+                return FileVerdict{Verdict::CountBeyondRecords,
+                                   PathOf(parents_, child) + Ansi<" = "> + AnsiText::Number(count)};
         }
         return std::nullopt;
     }
@@ -86,19 +87,18 @@ private:
 };
 
 // The system's reason alone: the error names the path first.
-std::string ReasonOf(const std::string& what, const std::string& path) {
-    if (what == path + ": not a regular file") return std::string(Ansi<"to nie jest zwykły plik">);
+AnsiText ReasonOf(const std::string& what, const std::string& path) {
+    if (what == path + ": not a regular file") return Ansi<"to nie jest zwykły plik">;
     if (what.starts_with(path + ": ")) return messages::ShownName(what.substr(path.size() + 2));
     return messages::ShownName(what);
 }
 
 // The value a conversion refused, as its error quotes it: "'4.75' is not a valid integer value".
-std::string WrittenValue(const std::string& what) {
+AnsiText WrittenValue(const std::string& what) {
     const std::size_t first = what.find('\''), last = what.rfind('\'');
     if (first == std::string::npos || last <= first) return {};
     const std::string written = what.substr(first + 1, last - first - 1);
-    return written.empty() ? std::string()
-                           : std::string(Ansi<"„">) + messages::ShownName(written) + std::string(Ansi<"”">);
+    return written.empty() ? AnsiText() : Ansi<"„"> + messages::ShownName(written) + Ansi<"”">;
 }
 
 FileVerdict Rendered(ReportFile& report, const DocumentType& type) {
@@ -115,44 +115,41 @@ FileVerdict Rendered(ReportFile& report, const DocumentType& type) {
 
 }  // namespace
 
-std::string FileVerdict::Said() const {
-    const std::string detailed = detail.empty() ? "" : ": " + detail;
+AnsiText FileVerdict::Said() const {
+    const AnsiText detailed = detail.Empty() ? AnsiText() : Ansi<": "> + detail;
     switch (verdict) {
-    case Verdict::Sound: return std::string(Ansi<"w porządku">);
+    case Verdict::Sound: return Ansi<"w porządku">;
     case Verdict::BreaksOff:
-        return "plik urwany w wierszu " + std::to_string(line) + ", kolumnie " + std::to_string(column) +
-               (detail.empty() ? "" : " (" + detail + ")");
-    case Verdict::Foreign: return "nie jest sprawozdaniem" + detailed;
-    case Verdict::Empty: return "plik pusty";
-    case Verdict::Unreadable: return std::string(Ansi<"nie można odczytać pliku">) + detailed;
+        return Ansi<"plik urwany w wierszu "> + AnsiText::Number((long long)line) + Ansi<", kolumnie "> +
+               AnsiText::Number((long long)column) + (detail.Empty() ? AnsiText() : Ansi<" ("> + detail + Ansi<")">);
+    case Verdict::Foreign: return Ansi<"nie jest sprawozdaniem"> + detailed;
+    case Verdict::Empty: return Ansi<"plik pusty">;
+    case Verdict::Unreadable: return Ansi<"nie można odczytać pliku"> + detailed;
     case Verdict::CountNotNumber:
-        return detail.empty() ? std::string(Ansi<"brak liczby, której wymaga ten rodzaj sprawozdania">)
-                              : std::string(Ansi<"liczba zapisana błędnie">) + detailed;
+        return detail.Empty() ? AnsiText(Ansi<"brak liczby, której wymaga ten rodzaj sprawozdania">)
+                              : Ansi<"liczba zapisana błędnie"> + detailed;
     case Verdict::CountBeyondRecords:
-        return detail.empty() ? std::string(Ansi<"liczby większe, niż plik może pomieścić">)
-                              : std::string(Ansi<"liczba większa niż zapisów w pliku">) + detailed;
-    case Verdict::TooLargeForPage: return std::string(Ansi<"za duży do zestawienia">) + detailed;
+        return detail.Empty() ? AnsiText(Ansi<"liczby większe, niż plik może pomieścić">)
+                              : Ansi<"liczba większa niż zapisów w pliku"> + detailed;
+    case Verdict::TooLargeForPage: return Ansi<"za duży do zestawienia"> + detailed;
     }
     return {};
 }
 
-std::string FileVerdict::Advice() const {
+AnsiText FileVerdict::Advice() const {
     switch (verdict) {
     case Verdict::Sound: return {};
     case Verdict::Foreign:
-        return std::string(Ansi<"usuń go z folderu sprawozdań; jeśli to sprawozdanie, poproś nauczyciela o ponowne "
-                                "przesłanie">);
+        return Ansi<"usuń go z folderu sprawozdań; jeśli to sprawozdanie, poproś nauczyciela o ponowne przesłanie">;
     case Verdict::Unreadable:
-        return std::string(Ansi<"sprawdź, czy plik nie jest otwarty w innym programie i czy wolno go "
-                                "czytać">);
-    case Verdict::CountNotNumber:
-        return std::string(Ansi<"poproś nauczyciela o poprawienie liczby i ponowne przesłanie">);
-    case Verdict::TooLargeForPage: return std::string(Ansi<"otwórz go osobno (Otwórz, Ctrl+O)">);
+        return Ansi<"sprawdź, czy plik nie jest otwarty w innym programie i czy wolno go czytać">;
+    case Verdict::CountNotNumber: return Ansi<"poproś nauczyciela o poprawienie liczby i ponowne przesłanie">;
+    case Verdict::TooLargeForPage: return Ansi<"otwórz go osobno (Otwórz, Ctrl+O)">;
     case Verdict::BreaksOff:
     case Verdict::Empty:
     case Verdict::CountBeyondRecords: break;
     }
-    return std::string(Ansi<"poproś nauczyciela o ponowne przesłanie">);
+    return Ansi<"poproś nauczyciela o ponowne przesłanie">;
 }
 
 FileVerdict JudgeReport(ReportFile& report, const DocumentType* type) {
@@ -165,11 +162,10 @@ FileVerdict JudgeReport(ReportFile& report, const DocumentType* type) {
     }
     if (!type) {
         const std::u16string doc = SchoolText("Doc", document);
-        return {Verdict::Foreign, doc.empty() ? "brak rodzaju sprawozdania (Doc)"
-                                              : std::string(Ansi<"nieznany rodzaj sprawozdania „">) + Narrow(doc) +
-                                                    std::string(Ansi<"”">)};
+        return {Verdict::Foreign, doc.empty() ? AnsiText(Ansi<"brak rodzaju sprawozdania (Doc)">)
+                                              : Ansi<"nieznany rodzaj sprawozdania „"> + Narrow(doc) + Ansi<"”">};
     }
-    if (report.Value("Belfer").empty()) return {Verdict::Foreign, "brak nauczyciela (Belfer)"};
+    if (report.Value("Belfer").empty()) return {Verdict::Foreign, Ansi<"brak nauczyciela (Belfer)">};
     if (std::optional<FileVerdict> count = CountWalk().Walk(*school)) return *count;
     return Rendered(report, *type);
 }
@@ -181,8 +177,8 @@ JudgedFile JudgeReportFile(const std::string& path) {
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const FileTooLarge& error) {
-        judged.verdict = {Verdict::Unreadable, std::string(Ansi<"plik jest za duży: ">) + std::to_string(error.size()) +
-                                                   std::string(Ansi<" bajtów">)};
+        judged.verdict = {Verdict::Unreadable,
+                          Ansi<"plik jest za duży: "> + AnsiText::Number((long long)error.size()) + Ansi<" bajtów">};
         return judged;
     } catch (const std::exception& error) {
         judged.verdict = {Verdict::Unreadable, ReasonOf(error.what(), path)};

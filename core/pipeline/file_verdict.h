@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ansi_text.h"
 #include "document_types.h"
 #include "report_file.h"
 
@@ -24,15 +25,15 @@ enum class Verdict {
 struct FileVerdict {
     Verdict verdict = Verdict::Sound;
     // Windows-1250: the system's reason (Unreadable), the count and what it says (counts).
-    std::string detail;
+    AnsiText detail;
     std::size_t line = 0, column = 0;  // BreaksOff
 
     bool Sound() const { return verdict == Verdict::Sound; }
     // The verdict in plain Polish, Windows-1250, as the check page and the left-out lines say it:
     // "plik urwany w wierszu 14, kolumnie 3".
-    std::string Said() const;
+    AnsiText Said() const;
     // What the user can do about it: "poproś nauczyciela o ponowne przesłanie".
-    std::string Advice() const;
+    AnsiText Advice() const;
 };
 
 // A file left out of a folder's page, with why.

@@ -97,7 +97,7 @@ ListOutcome FolderLister::ReadRows(const std::string& folder, FolderProgress* pr
     const std::vector<std::string> files = FindReportFiles(folder);
     if (files.empty()) {
         if (messages == ListMessages::Shown)
-            shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kNoReportFiles));
+            shell_.ShowMessageBox(StyleZamknij, IconInformacja, messages::kNoReportFiles);
         return ListOutcome::NoFiles;
     }
     std::vector<ListRow> read;
@@ -120,7 +120,7 @@ ListOutcome FolderLister::ReadRows(const std::string& folder, FolderProgress* pr
     }
     if (progress && !progress->Advance(files.size(), files.size())) return ListOutcome::Cancelled;
     if (!damaged.empty())
-        return Damaged(messages, std::string(messages::kDamagedFolder) + "\r" + messages::DamagedFiles(damaged));
+        return Damaged(messages, messages::kDamagedFolder + Ansi<"\r"> + messages::DamagedFiles(damaged));
     rows = InLineOrder(std::move(read), locale_);
     return ListOutcome::Shown;
 }
@@ -148,7 +148,7 @@ ListOutcome FolderLister::ListReceivedReports(const std::string& folder, FolderP
         return Damaged(messages, messages::CannotWrite(error.path(), error.reason()));  // the folder is sound
     } catch (...) {
         state_.FolderSummary = std::move(previousSummary);
-        return Damaged(messages, std::string(messages::kDamagedFolder));
+        return Damaged(messages, messages::kDamagedFolder);
     }
     state_.FolderFiles = std::move(files);
     if (pages_) pages_->Navigate(state_.PageFilePath);
@@ -164,12 +164,12 @@ ListOutcome FolderLister::ListRows(const std::string& folder, const RowWriter& w
     } catch (const FileWriteError& error) {
         return Damaged(messages, messages::CannotWrite(error.path(), error.reason()));
     } catch (...) {
-        return Damaged(messages, std::string(messages::kDamagedFolder));
+        return Damaged(messages, messages::kDamagedFolder);
     }
     return ListOutcome::Shown;
 }
 
-ListOutcome FolderLister::Damaged(ListMessages messages, const std::string& message) {
+ListOutcome FolderLister::Damaged(ListMessages messages, const AnsiText& message) {
     if (messages == ListMessages::Shown) shell_.ShowMessageBox(StyleZamknij, IconInformacja, message);
     return ListOutcome::Damaged;
 }

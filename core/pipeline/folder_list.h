@@ -75,7 +75,7 @@ private:
     ListOutcome ReadRows(const std::string& folder, FolderProgress* progress, ListMessages messages,
                          std::vector<ListRow>& rows);
     // Nothing written; `message` says why, when messages are shown.
-    ListOutcome Damaged(ListMessages messages, const std::string& message);
+    ListOutcome Damaged(ListMessages messages, const AnsiText& message);
 
     ProgramState& state_;
     Shell& shell_;

@@ -6,48 +6,48 @@
 namespace {
 
 // Why, with the element's name standing where "%" does.
-std::string_view Why(XmlBreakReason reason) {
+AnsiView Why(XmlBreakReason reason) {
     switch (reason) {
     case XmlBreakReason::TextWhereTagExpected: return Ansi<"tekst tam, gdzie powinien być znacznik">;
     case XmlBreakReason::EndTagMismatch: return Ansi<"znacznik zamykający nie pasuje do <%>">;
     case XmlBreakReason::EndTagNotClosed: return Ansi<"znacznik zamykający elementu <%> bez \">\"">;
-    case XmlBreakReason::TagWithoutName: return "znacznik bez nazwy";
-    case XmlBreakReason::SlashNotClosing: return "po \"/\" brak \">\"";
+    case XmlBreakReason::TagWithoutName: return Ansi<"znacznik bez nazwy">;
+    case XmlBreakReason::SlashNotClosing: return Ansi<"po \"/\" brak \">\"">;
     case XmlBreakReason::BadAttribute: return Ansi<"błędny atrybut w <%>">;
-    case XmlBreakReason::InstructionNotClosed: return "po \"?\" brak \">\"";
-    case XmlBreakReason::ShortMarkup: return "urwany znacznik \"<!\"";
+    case XmlBreakReason::InstructionNotClosed: return Ansi<"po \"?\" brak \">\"">;
+    case XmlBreakReason::ShortMarkup: return Ansi<"urwany znacznik \"<!\"">;
     case XmlBreakReason::ElementNotClosed: return Ansi<"plik urywa się przed </%>">;
     case XmlBreakReason::CommentNotClosed: return Ansi<"niezakończony komentarz">;
     case XmlBreakReason::CDataNotClosed: return Ansi<"niezakończona sekcja CDATA">;
     case XmlBreakReason::CharacterCut: return Ansi<"plik urywa się w połowie znaku">;
     }
-    return "";
+    return {};
 }
 
 }  // namespace
 
-std::string BreakReason(const XmlBreak& where) {
+AnsiText BreakReason(const XmlBreak& where) {
     std::string why(Why(where.reason));
     if (const size_t mark = why.find('%'); mark != std::string::npos)
-        why.replace(mark, 1, messages::ShownText(where.element));
-    return why;
+        why.replace(mark, 1, messages::ShownText(where.element).Bytes());
+    return AnsiText::OfBytes(std::move(why));
 }
 
 namespace {
 
 // "wiersz L, kolumna C: " and why.
-std::string WhereAndWhy(const XmlBreak& where) {
-    return "wiersz " + std::to_string(where.line) + ", kolumna " + std::to_string(where.column) + ": " +
-           BreakReason(where);
+AnsiText WhereAndWhy(const XmlBreak& where) {
+    return Ansi<"wiersz "> + AnsiText::Number((long long)where.line) + Ansi<", kolumna "> +
+           AnsiText::Number((long long)where.column) + Ansi<": "> + BreakReason(where);
 }
 
 }  // namespace
 
-std::string IncompleteFileWarning(const XmlBreak& where) {
-    return "uwaga: plik jest niekompletny: " + WhereAndWhy(where) + " (bajt " + std::to_string(where.byteOffset) + ")";
+AnsiText IncompleteFileWarning(const XmlBreak& where) {
+    return Ansi<"uwaga: plik jest niekompletny: "> + WhereAndWhy(where) + Ansi<" (bajt "> +
+           AnsiText::Number((long long)where.byteOffset) + Ansi<")">;
 }
 
-std::string IncompletePageNotice(const XmlBreak& where) {
-    return "Plik jest niekompletny: " + WhereAndWhy(where) +
-           std::string(Ansi<".\rPokazano tylko jego początek.">);
+AnsiText IncompletePageNotice(const XmlBreak& where) {
+    return Ansi<"Plik jest niekompletny: "> + WhereAndWhy(where) + Ansi<".\rPokazano tylko jego początek.">;
 }

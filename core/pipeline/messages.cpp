@@ -26,7 +26,7 @@ std::string WrittenOut(char16_t control) {
     return std::string("\\x") + kHex[(control >> 4) & 0xF] + kHex[control & 0xF];
 }
 
-std::string ShownText(std::u16string_view text) {
+AnsiText ShownText(std::u16string_view text) {
     std::string shown;
     shown.reserve(text.size());
     for (char16_t c : text)
@@ -34,50 +34,50 @@ std::string ShownText(std::u16string_view text) {
             shown += WrittenOut(c);
         else
             shown += WideCharToAnsi(c);
-    return shown;
+    return AnsiText::OfBytes(std::move(shown));
 }
 
-std::string FolderNotRead(const FolderProblem& problem, std::string_view folder) {
-    const std::string name = ShownName(folder);
+AnsiText FolderNotRead(const FolderProblem& problem, std::string_view folder) {
+    const AnsiText name = ShownName(folder);
     switch (problem.kind) {
-    case FolderProblemKind::Missing: return "Nie ma folderu:\r" + name;
-    case FolderProblemKind::IsAFile: return "To jest plik, nie folder:\r" + name;
+    case FolderProblemKind::Missing: return Ansi<"Nie ma folderu:\r"> + name;
+    case FolderProblemKind::IsAFile: return Ansi<"To jest plik, nie folder:\r"> + name;
     case FolderProblemKind::Unlistable: break;
     }
-    return std::string(Ansi<"Nie można odczytać folderu:\r">) + name + "\r" + ShownName(problem.reason);
+    return Ansi<"Nie można odczytać folderu:\r"> + name + Ansi<"\r"> + ShownName(problem.reason);
 }
 
-std::string ShownName(std::string_view bytes) {
+AnsiText ShownName(std::string_view bytes) {
     return ShownText(IsStrictUtf8(bytes) ? Utf8ToWide(bytes) : AnsiToWide(bytes));
 }
 
-std::string ShownFileName(const std::string& path) {
+AnsiText ShownFileName(const std::string& path) {
     return ShownName(std::filesystem::path(path).filename().string());
 }
 
-std::string CannotWrite(const std::string& path, const std::string& reason) {
-    return std::string(Ansi<"Nie można zapisać pliku ">) + ShownName(path) + ": " + ShownName(reason);
+AnsiText CannotWrite(const std::string& path, const std::string& reason) {
+    return Ansi<"Nie można zapisać pliku "> + ShownName(path) + Ansi<": "> + ShownName(reason);
 }
 
-std::string DamagedFiles(const std::vector<std::string>& paths) { return FilesNamed("Uszkodzone pliki: ", paths); }
+AnsiText DamagedFiles(const std::vector<std::string>& paths) { return FilesNamed(Ansi<"Uszkodzone pliki: ">, paths); }
 
-std::string LeftOutFiles(const std::vector<LeftOutFile>& files) {
-    std::string lines(kLeftOutFiles);
-    for (const LeftOutFile& file : files) lines += "\r" + ShownFileName(file.file) + ": " + file.verdict.Said();
+AnsiText LeftOutFiles(const std::vector<LeftOutFile>& files) {
+    AnsiText lines = kLeftOutFiles;
+    for (const LeftOutFile& file : files) lines += Ansi<"\r"> + ShownFileName(file.file) + Ansi<": "> + file.verdict.Said();
     return lines;
 }
 
-std::string FilesNamed(std::string_view lead, const std::vector<std::string>& paths) {
-    std::string line(lead);
+AnsiText FilesNamed(AnsiView lead, const std::vector<std::string>& paths) {
+    AnsiText line = lead;
     for (std::size_t i = 0; i < paths.size() && i < kDamagedFilesNamed; ++i)
-        line += (i ? ", " : "") + ShownFileName(paths[i]);
+        line += (i ? Ansi<", "> : Ansi<"">) + ShownFileName(paths[i]);
     if (paths.size() > kDamagedFilesNamed)
-        line += " i " + std::to_string(paths.size() - kDamagedFilesNamed) + " innych";
+        line += Ansi<" i "> + AnsiText::Number((long long)(paths.size() - kDamagedFilesNamed)) + Ansi<" innych">;
     return line;
 }
 
-std::string NamingTheFile(std::string_view message, const std::string& path) {
-    return std::string(message) + "\rPlik: " + ShownFileName(path);
+AnsiText NamingTheFile(const AnsiText& message, const std::string& path) {
+    return message + Ansi<"\rPlik: "> + ShownFileName(path);
 }
 
 }  // namespace messages

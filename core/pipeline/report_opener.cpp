@@ -16,7 +16,7 @@ ReportOutcome ReportOpener::OpenChosenFile(const std::string& path) {
 
 ReportOutcome ReportOpener::DropFile(const std::string& path) {
     if (!HasReportExtension(path)) {
-        shell_.ShowMessageBox(StyleZamknij, IconUwaga, std::string(messages::kWrongDrop));
+        shell_.ShowMessageBox(StyleZamknij, IconUwaga, messages::kWrongDrop);
         return ReportOutcome::Ignored;
     }
     state_.CurrentReportPath = path;
@@ -41,7 +41,7 @@ ReportOutcome ReportOpener::ShowReport() {
     return outcome;
 }
 
-ReportOutcome ReportOpener::Damaged(const std::string& message) {
+ReportOutcome ReportOpener::Damaged(const AnsiText& message) {
     // Whatever went wrong, the page on screen and on disk stays the one shown before. The
     // half-built page goes: it may be what exhausted memory.
     HtmlPage().swap(state_.ThePage);
@@ -58,13 +58,13 @@ ReportOutcome ReportOpener::BuildReportPage() {
     if (identified != Identified::Yes) {
         // A file gone is told as any other: whatever its name, it is not there.
         shell_.ShowMessageBox(StyleZamknij, IconInformacja,
-                              identified == Identified::Missing ? std::string(messages::kMissingFile)
+                              identified == Identified::Missing ? AnsiText(messages::kMissingFile)
                                                                 : AboutTheReport(messages::kCannotOpen));
         outcome = ReportOutcome::Unreadable;
     } else if (const ReportRenderer render = FindRenderer(state_.DocumentType)) {
         render(true, state_.ThePage, *report, options_);
     } else {
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kWrongType));
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, messages::kWrongType);
         outcome = ReportOutcome::WrongType;
     }
     AppendFoot();
@@ -95,9 +95,9 @@ ReportOpener::Identified ReportOpener::IdentifyReport() {
     }
 }
 
-std::string ReportOpener::AboutTheReport(std::string_view message) const {
+AnsiText ReportOpener::AboutTheReport(const AnsiText& message) const {
     const std::vector<std::string>& listed = state_.FolderFiles;
-    if (std::find(listed.begin(), listed.end(), state_.CurrentReportPath) == listed.end()) return std::string(message);
+    if (std::find(listed.begin(), listed.end(), state_.CurrentReportPath) == listed.end()) return message;
     return messages::NamingTheFile(message, state_.CurrentReportPath);
 }
 

@@ -51,10 +51,10 @@ public:
 private:
     void AppendFoot();
     // Says the message and drops the half-built page.
-    ReportOutcome Damaged(const std::string& message);
+    ReportOutcome Damaged(const AnsiText& message);
     // The message for the current report: one reached through the folder list is named, as
     // the user picked a line, not a file.
-    std::string AboutTheReport(std::string_view message) const;
+    AnsiText AboutTheReport(const AnsiText& message) const;
 
     ProgramState& state_;
     Shell& shell_;

@@ -5,14 +5,15 @@
 // pages) has no PageNavigator.
 #include <string>
 
+#include "ansi_text.h"
 #include "message_kinds.h"
 
 class Shell {
 public:
     virtual ~Shell() = default;
 
-    // Text is Windows-1250; "\r" starts a new line. Returns the button chosen.
-    virtual MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) = 0;
+    // "\r" starts a new line. Returns the button chosen.
+    virtual MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const AnsiText& text) = 0;
 };
 
 class PageNavigator {

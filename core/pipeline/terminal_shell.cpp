@@ -8,7 +8,7 @@
 #include "messages.h"
 #include "utf8.h"
 
-MessageChoice TerminalShell::ShowMessageBox(MessageStyle style, MessageIcon, const std::string& text) {
+MessageChoice TerminalShell::ShowMessageBox(MessageStyle style, MessageIcon, const AnsiText& text) {
     errors_ << MessageForTerminal(text) << '\n';
     return style == StyleZamknij ? ChoiceZamknij : ChoiceAnuluj;
 }
@@ -31,10 +31,10 @@ std::string Printable(std::u16string_view text, std::optional<char> lineBreak = 
 
 }  // namespace
 
-std::string MessageForTerminal(const std::string& text) { return Printable(AnsiToWide(text), '\n'); }
+std::string MessageForTerminal(const AnsiText& text) { return Printable(text.ToWide(), '\n'); }
 
-std::string MessageOnOneLine(const std::string& text) {
-    const std::string utf8 = Printable(AnsiToWide(text), ' ');
+std::string MessageOnOneLine(const AnsiText& text) {
+    const std::string utf8 = Printable(text.ToWide(), ' ');
     return utf8.substr(std::min(utf8.find_first_not_of(' '), utf8.size()));
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // Windows-1250 text written in the source as UTF-8 and converted while compiling, so that every
 // message reads in the source as it is said, and can be searched for:
-//     inline constexpr std::string_view kWrongType = Ansi<"Błędny typ pliku.">;
+//     inline constexpr AnsiView kWrongType = Ansi<"Błędny typ pliku.">;
 // A character the code page lacks stops the build.
 #include <array>
 #include <cstddef>
 #include <string_view>
 
+#include "ansi_text.h"
 #include "code_page_table.h"
 
 namespace ansi_literal {
@@ -61,5 +62,5 @@ inline constexpr auto kConverted = Convert<source>();
 }  // namespace ansi_literal
 
 template <ansi_literal::Utf8 source>
-inline constexpr std::string_view Ansi{ansi_literal::kConverted<source>.bytes.data(),
-                                         ansi_literal::kConverted<source>.size};
+inline constexpr AnsiView Ansi = AnsiView::OfBytes(
+    std::string_view{ansi_literal::kConverted<source>.bytes.data(), ansi_literal::kConverted<source>.size});

@@ -84,7 +84,7 @@ bool WrittenEarlier(const FolderReport* a, const FolderReport* b) {
 
 std::string Quoted(std::string_view type) { return "„" + std::string(type) + "”"; }
 
-std::string FileName(const std::string& path) { return AnsiToUtf8(messages::ShownFileName(path)); }
+std::string FileName(const std::string& path) { return messages::ShownFileName(path).ToUtf8(); }
 
 std::string DoubledLine(const std::string& className, std::string_view type, std::vector<FolderReport*> reports) {
     std::sort(reports.begin(), reports.end(), WrittenEarlier);

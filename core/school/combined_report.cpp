@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ansi_literal.h"
 #include "count_conversion.h"
 #include "file_access.h"
 
@@ -34,7 +35,7 @@ FileVerdict AppendReport(FolderReport& entry, const RenderOptions& options, Html
     }
     const std::size_t more = BytesOf(lines);
     if (bytes + more > maxBytes)
-        return {Verdict::TooLargeForPage, std::to_string((more + (1 << 20) - 1) >> 20) + " MB"};
+        return {Verdict::TooLargeForPage, AnsiText::Number((long long)((more + (1 << 20) - 1) >> 20)) + Ansi<" MB">};
     bytes += more;
     page.insert(page.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
     return {};

@@ -27,8 +27,8 @@ CheckedFile Checked(const std::string& path) {
 }
 
 std::vector<std::string> Cells(const CheckedFile& file) {
-    return {FileNameCell(file.file), file.teacher, file.type, file.concerns, AnsiToUtf8(file.verdict.Said()),
-            AnsiToUtf8(file.verdict.Advice())};
+    return {FileNameCell(file.file), file.teacher, file.type, file.concerns, file.verdict.Said().ToUtf8(),
+            file.verdict.Advice().ToUtf8()};
 }
 
 std::string CountLine(const FolderCheck& check) {

@@ -46,7 +46,7 @@ std::string HtmlText(std::string_view utf8) {
 }
 
 void AddFolderLine(const std::string& folder, HtmlPage& page) {
-    AddTextLine("Folder: " + HtmlEscaped(messages::ShownName(folder)), page);
+    AddTextLine("Folder: " + HtmlEscaped(messages::ShownName(folder).Bytes()), page);
 }
 
 void AddSchoolPageStyle(HtmlPage& page) {
@@ -84,7 +84,7 @@ void AddLeftOutFiles(const std::vector<LeftOutFile>& files, HtmlPage& page) {
     AddSectionHeading(messages::kLeftOutFiles, page);
     OpenList(page);
     for (const LeftOutFile& file : files)
-        AddListItem(HtmlEscaped(messages::ShownFileName(file.file) + ": " + file.verdict.Said()), page);
+        AddListItem(HtmlEscaped((messages::ShownFileName(file.file) + Ansi<": "> + file.verdict.Said()).Bytes()), page);
     CloseList(page);
 }
 

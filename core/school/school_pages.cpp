@@ -52,7 +52,7 @@ SchoolPageOutcome SchoolPages::Found(std::size_t files, bool cancelled, ListMess
     if (cancelled) return {ListOutcome::Cancelled, {}};
     if (files == 0) {
         if (messages == ListMessages::Shown)
-            shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(messages::kNoReportFiles));
+            shell_.ShowMessageBox(StyleZamknij, IconInformacja, messages::kNoReportFiles);
         return {ListOutcome::NoFiles, {}};
     }
     return {ListOutcome::Shown, {}};

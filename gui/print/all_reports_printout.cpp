@@ -15,7 +15,7 @@ namespace {
 // The pipeline's messages of one report are not told: the report is named at the end.
 class QuietShell : public Shell {
 public:
-    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const std::string&) override { return ChoiceZamknij; }
+    MessageChoice ShowMessageBox(MessageStyle, MessageIcon, const AnsiText&) override { return ChoiceZamknij; }
 };
 
 }  // namespace

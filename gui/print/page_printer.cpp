@@ -82,8 +82,8 @@ bool PagePrinter::HasPage() const { return page_ && !page_->url().isEmpty(); }
 
 PrintOptions PagePrinter::PageOptions() const { return cutOff_ ? CutOffPrintOptions(options_) : options_; }
 
-void PagePrinter::Say(std::string_view text) {
-    shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(text));
+void PagePrinter::Say(const AnsiText& text) {
+    shell_.ShowMessageBox(StyleZamknij, IconInformacja, text);
 }
 
 void PagePrinter::Finish(PrintOutcome outcome) { emit finished(outcome); }

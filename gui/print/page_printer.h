@@ -79,7 +79,7 @@ private:
     bool HasPage() const;
     // The options of a printout of the page shown now.
     PrintOptions PageOptions() const;
-    void Say(std::string_view text);
+    void Say(const AnsiText& text);
     void Finish(PrintOutcome outcome);
     void PrintAtOnce(const PrinterPtr& printer, const QByteArray& printout);
     void OpenPrintDialog(const PrinterPtr& printer, const QByteArray& printout);

@@ -68,17 +68,13 @@ QString SentNotice(int pages) { return QStringLiteral("Wys\u0142ano do drukarki:
 
 QString SavedNotice(const QString& path) { return QStringLiteral("Zapisano: %1").arg(QFileInfo(path).fileName()); }
 
-std::string MessageFor(const Delivery& delivery) {
+AnsiText MessageFor(const Delivery& delivery) {
     switch (delivery.kind) {
     case DeliveryKind::Done: return {};
-    case DeliveryKind::NoPagesInRange: return std::string(print_messages::kNoPagesInRange);
-    case DeliveryKind::CannotWriteFile: return std::string(print_messages::kCannotWritePdf);
-    case DeliveryKind::Refused:
-        return std::string(print_messages::kPrintFailed) + WideToAnsi(Utf8ToWide(delivery.reason));
-    case DeliveryKind::PrinterSilent:
-        return std::string(print_messages::kPrintFailed) + std::string(print_messages::kPrintingSystemSilent);
+    case DeliveryKind::NoPagesInRange: return print_messages::kNoPagesInRange;
+    case DeliveryKind::CannotWriteFile: return print_messages::kCannotWritePdf;
+    case DeliveryKind::Refused: return print_messages::kPrintFailed + AnsiText::FromUtf8(delivery.reason);
+    case DeliveryKind::PrinterSilent: return print_messages::kPrintFailed + print_messages::kPrintingSystemSilent;
     }
     return {};
 }
-
-std::string FileNameOf(const std::string& path) { return messages::ShownFileName(path); }

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "ansi_text.h"
 #include "cups_submission.h"
 
 class QPrinter;
@@ -35,7 +36,5 @@ Delivery DeliveryOf(const CupsOutcome& outcome);
 QString SentNotice(int pages);
 QString SavedNotice(const QString& path);
 
-// The message for an outcome that went wrong (Windows-1250); empty for Done.
-std::string MessageFor(const Delivery& delivery);
-// A file's name as messages name it (Windows-1250).
-std::string FileNameOf(const std::string& path);
+// The message for an outcome that went wrong; empty for Done.
+AnsiText MessageFor(const Delivery& delivery);

@@ -29,7 +29,7 @@ inline constexpr double kPointsPerMm = 72.0 / 25.4;
 
 // Beside the page number of every page printed of a report whose file breaks off: the pages
 // show only what could be read. Windows-1250.
-inline constexpr const char* kCutOffNote = Ansi<"Plik niekompletny — wydruk może być niepełny">.data();
+inline constexpr const char* kCutOffNote = Ansi<"Plik niekompletny — wydruk może być niepełny">.Bytes().data();
 
 // The options of a printout of such a report: the note leads the footer, at the left margin.
 inline PrintOptions CutOffPrintOptions(PrintOptions options) {

@@ -1,15 +1,13 @@
 #pragma once
 // Messages as the window shows them: in the program's skinned dialog.
-#include "code_page.h"
 #include "message_box.h"
 #include "shell.h"
-#include "utf8.h"
 
 class DialogShell : public Shell {
 public:
-    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override
+    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const AnsiText& text) override
     {
-        return MessageChoice(::ShowMessageBox(style, icon, QString::fromStdString(AnsiToUtf8(text))));
+        return MessageChoice(::ShowMessageBox(style, icon, QString::fromStdString(text.ToUtf8())));
     }
     // Pages are the workspace's to show.
 };

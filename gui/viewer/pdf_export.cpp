@@ -42,7 +42,7 @@ bool PdfExport::Prepare(const std::string& output, Done done) {
     done_ = std::move(done);
     output_ = output;
     if (!scratch_.isValid()) {
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::kCannotWritePdf);
         Finish(kDamaged);
         return false;
     }
@@ -85,8 +85,8 @@ void PdfExport::PrintPageFile(int exitCode, PrintOptions options) {
     // Why a page could not be shown is told here; the export says only that it was not written.
     connect(page_, &ReportPage::Failed, this, [this](PageFailure why) {
         shell_.ShowMessageBox(StyleZamknij, IconUwaga,
-                              std::string(why == PageFailure::Crashed ? viewer_messages::kPageCrashed
-                                                                      : viewer_messages::kPageTimedOut));
+                              why == PageFailure::Crashed ? viewer_messages::kPageCrashed
+                                                          : viewer_messages::kPageTimedOut);
         PageShown(false);
     });
     page_->LoadFile(QFile::decodeName(state_.PageFilePath.c_str()));
@@ -129,7 +129,7 @@ void PdfExport::Write(const std::string& pdf, int exitCode) {
         if (pdf.empty()) throw FileWriteError(output_, "no printout");
         WriteFileReplacing(output_, pdf);
     } catch (const std::exception&) {
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, std::string(print_messages::kCannotWritePdf));
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::kCannotWritePdf);
         return Finish(kDamaged);
     }
     Finish(exitCode);

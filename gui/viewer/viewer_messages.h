@@ -1,18 +1,16 @@
 #pragma once
 // The texts of the viewer's own messages, in Windows-1250 like every message, written in UTF-8
 // and converted while compiling.
-#include <string_view>
-
 #include "ansi_literal.h"
 
 namespace viewer_messages {
 
-inline constexpr std::string_view kPageCrashed =
+inline constexpr AnsiView kPageCrashed =
     Ansi<"Nie udało się wyświetlić strony: jej wyświetlanie przerwało się dwa razy.\r"
            "Plik może być uszkodzony.">;
-inline constexpr std::string_view kPageTimedOut =
+inline constexpr AnsiView kPageTimedOut =
     Ansi<"Nie udało się wyświetlić strony w ciągu 10 sekund.\rPlik może być uszkodzony.">;
 // Follows the message of a folder that cannot be listed, whose dialog then asks Tak/Nie/Anuluj.
-inline constexpr std::string_view kOfferFileCheck = Ansi<"\r\rPokazać sprawdzenie plików tego folderu?">;
+inline constexpr AnsiView kOfferFileCheck = Ansi<"\r\rPokazać sprawdzenie plików tego folderu?">;
 
 }  // namespace viewer_messages

@@ -73,15 +73,15 @@ Workspace::~Workspace() = default;
 
 // --- the pipeline's shell ----------------------------------------------------------------------
 
-MessageChoice Workspace::ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text)
+MessageChoice Workspace::ShowMessageBox(MessageStyle style, MessageIcon icon, const AnsiText& text)
 {
     // A modal progress window left over the message would take its clicks.
     if (progress_)
         progress_->Close();
     // A folder that cannot be listed can still be looked into file by file.
-    if (offeringCheck_ && text.starts_with(messages::kDamagedFolder)) {
+    if (offeringCheck_ && text.StartsWith(messages::kDamagedFolder)) {
         const MessageChoice answer =
-            messages_.ShowMessageBox(StyleTakNieAnuluj, icon, text + std::string(viewer_messages::kOfferFileCheck));
+            messages_.ShowMessageBox(StyleTakNieAnuluj, icon, text + viewer_messages::kOfferFileCheck);
         checkAccepted_ = answer == ChoiceTak;
         return ChoiceZamknij;
     }
@@ -349,6 +349,5 @@ void Workspace::PageFailedToShow(PageFailure why)
         return RestoreListAfterFailedRefresh();
     emit PageFailed();
     ShowMessageBox(StyleZamknij, IconUwaga,
-                   std::string(why == PageFailure::Crashed ? viewer_messages::kPageCrashed
-                                                           : viewer_messages::kPageTimedOut));
+                   why == PageFailure::Crashed ? viewer_messages::kPageCrashed : viewer_messages::kPageTimedOut);
 }

@@ -89,7 +89,7 @@ private:
     enum class Origin { Path, Drop, Report, Folder, Retried, Refreshed };
 
     // Shell and PageNavigator, for the pipeline.
-    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override;
+    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const AnsiText& text) override;
     void Navigate(const std::string& path) override;
 
     bool Open(const std::string& path, Origin origin, QPointF listScroll = {});

@@ -10,11 +10,11 @@ class MessageRecorder : public Shell {
 public:
     explicit MessageRecorder(std::vector<std::string>& messages) : messages_(messages) {}
 
-    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override
+    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const AnsiText& text) override
     {
         if (showDialog)
             return dialog_.ShowMessageBox(style, icon, text);
-        messages_.push_back(text);
+        messages_.push_back(text.Bytes());
         if (whileShown)
             whileShown();
         return style == StyleZamknij ? ChoiceZamknij : answer;

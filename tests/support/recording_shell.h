@@ -14,8 +14,8 @@ struct Message {
 
 class RecordingShell : public Shell, public PageNavigator {
 public:
-    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override {
-        messages.push_back({style, icon, text});
+    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const AnsiText& text) override {
+        messages.push_back({style, icon, text.Bytes()});
         return style == StyleZamknij ? ChoiceZamknij : answer;
     }
     void Navigate(const std::string& path) override { navigations.push_back(path); }

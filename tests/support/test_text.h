@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "ansi_text.h"
 #include "code_page.h"
 #include "utf8.h"
 
@@ -21,3 +22,8 @@ inline std::string Utf16File(std::string_view utf8) {
 
 // UTF-8 of Windows-1250 text, for readable assertions.
 inline std::string Utf8(std::string_view ansi) { return AnsiToUtf8(ansi); }
+inline std::string Utf8(const AnsiText& text) { return text.ToUtf8(); }
+
+// Recorded messages are their bytes; the catalogues' texts are typed.
+inline bool operator==(const std::string& bytes, const AnsiText& text) { return bytes == text.Bytes(); }
+inline bool operator==(const std::string& bytes, AnsiView text) { return bytes == text.Bytes(); }

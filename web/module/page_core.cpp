@@ -41,8 +41,8 @@ EM_JS(void, ulnik_js_table, (const char* bytes, std::size_t length), {
 // alone, and the page shows it once the command has ended.
 class PageShell : public Shell, public PageNavigator {
 public:
-    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const std::string& text) override {
-        ulnik_js_message(icon, text.data(), text.size());
+    MessageChoice ShowMessageBox(MessageStyle style, MessageIcon icon, const AnsiText& text) override {
+        ulnik_js_message(icon, text.Bytes().data(), text.Bytes().size());
         return style == StyleZamknij ? ChoiceZamknij : ChoiceAnuluj;
     }
     // The page is shown again only when a new one was written: a failed open leaves the
@@ -102,11 +102,11 @@ int Opened(ReportOutcome outcome) {
 // What escapes the pipeline (memory running out on the way to the page) ends the command as
 // a damaged file does, with the page before it left as it was.
 template <typename Command>
-int Run(Command command, std::string_view damaged, int outcome) {
+int Run(Command command, AnsiView damaged, int outcome) {
     try {
         return command();
     } catch (...) {
-        TheCore().shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(damaged));
+        TheCore().shell.ShowMessageBox(StyleZamknij, IconInformacja, damaged);
         return outcome;
     }
 }
@@ -138,12 +138,12 @@ EMSCRIPTEN_KEEPALIVE int ulnik_retry() {
 // refused, 2 Ponów of a file the browser will not read again, as it reads a file only while it
 // is as it was when it was chosen.
 EMSCRIPTEN_KEEPALIVE void ulnik_say(int what) {
-    constexpr std::string_view kTexts[] = {
+    constexpr AnsiView kTexts[] = {
         print_messages::kNoPageToCopy, print_messages::kCopyFailed,
         Ansi<"Plik zmienił się albo zniknął od chwili wskazania, a przeglądarka czyta ponownie "
              "tylko plik niezmieniony.\rWskaż go jeszcze raz (Otwórz) albo upuść na okno.">};
     if (what < 0 || what >= static_cast<int>(std::size(kTexts))) return;
-    TheCore().shell.ShowMessageBox(StyleZamknij, IconInformacja, std::string(kTexts[what]));
+    TheCore().shell.ShowMessageBox(StyleZamknij, IconInformacja, kTexts[what]);
 }
 
 // The dropped file's name is taken for a report (DropFile reads no other).

@@ -170,7 +170,7 @@ TEST_F(ReportOpenerTest, AListedReportThatIsRefusedIsNamed) {
         shell.messages.clear();
         EXPECT_EQ(opener.OpenChosenFile(damaged), ReportOutcome::Damaged);
         EXPECT_EQ(opener.OpenChosenFile(large), ReportOutcome::Damaged);
-        const std::string tooLarge = messages::TooLargeReport((16 << 20) + 1);
+        const std::string tooLarge = messages::TooLargeReport((16 << 20) + 1).Bytes();
         EXPECT_EQ(shell.messages.at(0).text,
                   std::string(messages::kDamagedReport) + (listed ? "\rPlik: uszkodzony.xml" : ""));
         EXPECT_EQ(shell.messages.at(1).text, tooLarge + (listed ? "\rPlik: wielki.xml" : ""));

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
+#include "ansi_literal.h"
+#include "ansi_text.h"
 #include "code_page.h"
 
 TEST(CodePage, EveryByteSurvivesTheRoundTrip) {
@@ -49,4 +53,18 @@ TEST(UpperCasing, EveryCapitalIsLeftAlone) {
         const auto upper = AnsiUpperChar(static_cast<unsigned char>(b));
         EXPECT_EQ(AnsiUpperChar(upper), upper) << "byte " << b;
     }
+}
+
+// Messages are Windows-1250 by type: UTF-8 or a path turns into one only through a conversion.
+static_assert(!std::is_convertible_v<std::string, AnsiText>);
+static_assert(!std::is_convertible_v<std::string_view, AnsiText>);
+static_assert(!std::is_convertible_v<const char*, AnsiText>);
+
+TEST(AnsiText, WrittenInUtf8AndConvertedAtEitherEnd) {
+    const AnsiText said = Ansi<"Błąd: "> + AnsiText::FromUtf8("żółw") + Ansi<" nr "> + AnsiText::Number(12);
+    EXPECT_EQ(said.Bytes(), "B\xB3\xB9" "d: \xBF\xF3\xB3w nr 12");
+    EXPECT_EQ(said.ToUtf8(), "Błąd: żółw nr 12");
+    EXPECT_EQ(said.ToWide(), u"Błąd: żółw nr 12");
+    EXPECT_TRUE(said.StartsWith(Ansi<"Błąd">));
+    EXPECT_EQ(AnsiText::FromUtf8("ā").Bytes(), "?");  // a letter the code page lacks
 }

@@ -382,7 +382,7 @@ TEST(FileVerdicts, EachFileIsJudgedAndSaidInPlainPolish) {
         const FileVerdict verdict = JudgeReportFile(dir.Write(c.name, c.bytes)).verdict;
         EXPECT_EQ(verdict.verdict, c.verdict) << c.name;
         EXPECT_TRUE(Utf8(verdict.Said()).starts_with(c.said)) << c.name << ": " << Utf8(verdict.Said());
-        EXPECT_EQ(verdict.Advice().empty(), verdict.Sound()) << c.name;
+        EXPECT_EQ(verdict.Advice().Empty(), verdict.Sound()) << c.name;
     }
     const std::string fifo = (dir.path() / "fifo.xml").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);

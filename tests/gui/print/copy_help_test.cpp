@@ -75,23 +75,23 @@ private slots:
         page = page.simplified();
         namespace pm = print_messages;
         const XmlBreak cut{XmlBreakReason::ElementNotClosed, 12, 5, 0, u"Info"};
-        const std::string said[] = {
-            std::string(messages::kWrongDrop), std::string(messages::kCannotOpen), std::string(messages::kWrongType),
-            std::string(messages::kMissingFile), messages::DamagedFiles({"a.xml", "b.xml", "c.xml", "d.xml", "e.xml"}),
+        const AnsiText said[] = {
+            messages::kWrongDrop, messages::kCannotOpen, messages::kWrongType,
+            messages::kMissingFile, messages::DamagedFiles({"a.xml", "b.xml", "c.xml", "d.xml", "e.xml"}),
             messages::CannotWrite("/brak/x.htm", "Nie ma takiego pliku ani katalogu"),
-            std::string(messages::kDamagedReport), messages::TooLargeReport(17 * 1024 * 1024),
-            std::string(messages::kNoReportFiles), std::string(messages::kDamagedFolder),
-            std::string(viewer_messages::kOfferFileCheck),
-            std::string(viewer_messages::kPageCrashed), std::string(viewer_messages::kPageTimedOut),
-            IncompletePageNotice(cut).substr(0, IncompletePageNotice(cut).find(':')),
-            std::string(pm::kNoPrinter), std::string(pm::kPrintoutFailed), std::string(pm::kNoPagesInRange),
-            pm::WrongPageList(3), pm::LongPrintoutQuestion(52), std::string(pm::kPrintFailed),
-            std::string(pm::kPrintFailed) + std::string(pm::kPrintingSystemSilent), std::string(pm::kCannotWritePdf),
-            pm::ReportsLeftOut({{"zepsuty.xml", {}}}), std::string(pm::kNoReportPrinted), std::string(pm::kNoPageToCopy),
-            std::string(pm::kCopyNoFocus), std::string(pm::kCopyFailed),
+            messages::kDamagedReport, messages::TooLargeReport(17 * 1024 * 1024),
+            messages::kNoReportFiles, messages::kDamagedFolder,
+            viewer_messages::kOfferFileCheck,
+            viewer_messages::kPageCrashed, viewer_messages::kPageTimedOut,
+            AnsiText::OfBytes(IncompletePageNotice(cut).Bytes().substr(0, IncompletePageNotice(cut).Bytes().find(':'))),
+            pm::kNoPrinter, pm::kPrintoutFailed, pm::kNoPagesInRange,
+            pm::WrongPageList(3), pm::LongPrintoutQuestion(52), pm::kPrintFailed,
+            pm::kPrintFailed + pm::kPrintingSystemSilent, pm::kCannotWritePdf,
+            pm::ReportsLeftOut({{"zepsuty.xml", {}}}), pm::kNoReportPrinted, pm::kNoPageToCopy,
+            pm::kCopyNoFocus, pm::kCopyFailed,
         };
-        for (const std::string& message : said) {
-            const QString text = QString::fromStdString(AnsiToUtf8(message)).replace('\r', ' ').simplified();
+        for (const AnsiText& message : said) {
+            const QString text = QString::fromStdString(message.ToUtf8()).replace('\r', ' ').simplified();
             QVERIFY2(page.contains(text), qPrintable(text));
         }
     }

@@ -52,12 +52,12 @@ private slots:
         for (int i = 0; i < count; ++i)
             files.push_back({"r" + std::to_string(i) + ".xml", FileVerdict{i % 2 ? Verdict::Foreign : Verdict::Sound, {}}});
         const QStringList lines =
-            QString::fromStdString(AnsiToUtf8(print_messages::ReportsLeftOut(files))).split(QLatin1Char('\r'));
+            QString::fromStdString(print_messages::ReportsLeftOut(files).ToUtf8()).split(QLatin1Char('\r'));
         QCOMPARE(lines.first(), first);
         QCOMPARE(lines.size(), count + 1);
         QCOMPARE(lines.at(1), QString::fromUtf8("r0.xml: nie dało się wydrukować jego strony"));
         if (count > 1)
-            QCOMPARE(lines.at(2), QStringLiteral("r1.xml: ") + QString::fromStdString(AnsiToUtf8(files[1].verdict.Said())));
+            QCOMPARE(lines.at(2), QStringLiteral("r1.xml: ") + QString::fromStdString(files[1].verdict.Said().ToUtf8()));
     }
 
     void routesPresses_data() {

@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(outcome, PrintOutcome::Failed);
         QCOMPARE(shell_.messages.size(), std::size_t(1));
         QVERIFY(shell_.messages.front().text.starts_with(print_messages::kPrintFailed));
-        QVERIFY(shell_.messages.front().text.size() > print_messages::kPrintFailed.size());  // CUPS's reason
+        QVERIFY(shell_.messages.front().text.size() > print_messages::kPrintFailed.Bytes().size());  // CUPS's reason
         QCOMPARE(JobCount(), before);
     }
 
@@ -254,7 +254,7 @@ private slots:
         dialog->accept();
         QVERIFY(dialog->isVisible());
         QCOMPARE(shell_.messages.size(), std::size_t(1));
-        QCOMPARE(shell_.messages.front().text, print_messages::WrongPageList(printoutPages_));
+        QCOMPARE(shell_.messages.front().text, print_messages::WrongPageList(printoutPages_).Bytes());
         dialog->reject();
         QCOMPARE(Outcome(finished), PrintOutcome::Cancelled);
     }
@@ -519,7 +519,7 @@ private slots:
         if (withForeign) {
             // Named on a line of its own, with why.
             const FileVerdict verdict = JudgeReportFile(folder.PathOf(extra.toStdString())).verdict;
-            const std::string why = verdict.Sound() ? std::string(print_messages::kPageNotPrinted) : verdict.Said();
+            const std::string why = verdict.Sound() ? std::string(print_messages::kPageNotPrinted) : verdict.Said().Bytes();
             const QString line = extra + ": " + QString::fromStdString(AnsiToUtf8(why));
             QVERIFY2(QString::fromStdString(errors.str()).split('\n').contains(line), errors.str().c_str());
         }

@@ -190,6 +190,7 @@ private slots:
     void copiedSummaryKeepsRowsAndChartFigures();
     void schoolPageOfAFolderGoneNamesIt();
     void oneCommandAtATime();
+    void oneCommandWhileTheProgressWindowRuns();
     void twoWindowsKeepTheirOwnPages();
     void pageFileIsNeverFedToAPipeOrALink_data();
     void pageFileIsNeverFedToAPipeOrALink();
@@ -1498,6 +1499,36 @@ void ViewerTest::oneCommandAtATime()
 
 // Two windows at once: each has a page of its own, in a folder of its own, and closing one
 // leaves the other's.
+// The folder's progress window lets events run while it reads; the watch and a second command
+// wait for the listing, and a change made meanwhile is listed once it has ended.
+void ViewerTest::oneCommandWhileTheProgressWindowRuns()
+{
+    QTemporaryDir folder;
+    WriteFile(folder.filePath(QStringLiteral("a.xml")), ListedReport(QStringLiteral("Adamska Ewa"), "kolo"));
+    // Reports long enough (over 10 MB each) for the window to come up while they are read.
+    const QByteArray longReport = QByteArray::fromStdString(LongReport(150000));
+    for (int i = 0; i < 8; ++i)
+        WriteFile(folder.filePath(QStringLiteral("dlugie_%1.xml").arg(i)), longReport);
+    ShowList(folder.path());
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    bool ranWhileListing = false, secondRefused = false;
+    int loadedMeanwhile = -1;
+    QTimer::singleShot(0, window.get(), [&] {
+        ranWhileListing = true;
+        WriteFile(folder.filePath(QStringLiteral("b.xml")), ListedReport(QStringLiteral("Bednarz Jan"), "kolo"));
+        QTest::qWait(2 * FolderWatch::kQuietMs + 500);
+        loadedMeanwhile = int(loaded.count());
+        secondRefused = !window->OpenPath(Sample("z_karty.xml"));
+    });
+    QVERIFY(window->OpenPath(folder.path()));
+    QVERIFY(ranWhileListing);
+    QCOMPARE(loadedMeanwhile, 0);
+    QVERIFY(secondRefused);
+    QVERIFY(messages.empty());
+    QTRY_VERIFY_WITH_TIMEOUT(Shown().contains(QStringLiteral("Bednarz Jan")), kLoadTimeoutMs);
+    QVERIFY(Shown().contains(QStringLiteral("Adamska Ewa")));
+}
+
 void ViewerTest::twoWindowsKeepTheirOwnPages()
 {
     Drop({Sample("z_karty.xml")}, true);
