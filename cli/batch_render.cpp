@@ -40,7 +40,7 @@ BatchRenderer::BatchRenderer(LocaleServices& locale, std::ostream& errors, Progr
 int BatchRenderer::Run(const std::string& outDir, const std::vector<std::string>& inputs) {
     // Why no page can go into the folder, if anything stops it.
     if (const std::optional<std::string> problem = WhyNotAFolder(outDir)) {
-        errors_ << "ulnik-render: folder wynik\u00F3w " << TerminalName(outDir) << ": " << *problem << '\n';
+        errors_ << "ulnik-render: folder wyników " << TerminalName(outDir) << ": " << *problem << '\n';
         return kDamaged;
     }
     int code = kDone;

@@ -4,7 +4,7 @@ namespace {
 
 using Action = RenderCommand::Action;
 
-constexpr const char* kCsvAlone = "--csv dzia\u0142a tylko z --list, --summary albo --check";
+constexpr const char* kCsvAlone = "--csv działa tylko z --list, --summary albo --check";
 
 struct Options {
     std::optional<std::string> out, outDir;
@@ -23,13 +23,13 @@ std::string Read(const std::vector<std::string>& args, Options& options) {
                      : arg == "--summary" ? &options.summary : arg == "--check" ? &options.check : nullptr;
         if (value) {
             if (*value) return "opcja " + arg + " podana dwa razy";
-            if (i + 1 == args.size()) return "opcja " + arg + " wymaga warto\u015Bci";
+            if (i + 1 == args.size()) return "opcja " + arg + " wymaga wartości";
             *value = args[++i];
         } else if (flag) {
             if (*flag) return "opcja " + arg + " podana dwa razy";
             *flag = true;
         } else if (arg == "--help" || arg == "--version") {
-            return "opcja " + arg + " nie \u0142\u0105czy si\u0119 z niczym innym";
+            return "opcja " + arg + " nie łączy się z niczym innym";
         } else if (arg.starts_with("-")) {
             return "nieznana opcja: " + arg;
         } else {
@@ -48,24 +48,24 @@ Action ActionOf(const Options& o, std::string& problem) {
     };
     const int folderPages = o.list + o.combined + o.summary + o.check;
     if (o.tree) {
-        if (folderPages || o.csv || o.out || o.outDir) return refuse("--tree nie \u0142\u0105czy si\u0119 z innymi opcjami");
+        if (folderPages || o.csv || o.out || o.outDir) return refuse("--tree nie łączy się z innymi opcjami");
         return inputs == 1 ? Action::Tree : refuse("--tree wymaga jednego pliku");
     }
-    if (folderPages > 1) return refuse("--list, --combined, --summary i --check wykluczaj\u0105 si\u0119 nawzajem");
+    if (folderPages > 1) return refuse("--list, --combined, --summary i --check wykluczają się nawzajem");
     if (folderPages) {
         const std::string option = o.list ? "--list" : o.combined ? "--combined" : o.summary ? "--summary" : "--check";
-        if (o.outDir) return refuse(option + " nie \u0142\u0105czy si\u0119 z -d");
+        if (o.outDir) return refuse(option + " nie łączy się z -d");
         if (o.csv && o.combined) return refuse(kCsvAlone);
         if (inputs != 1) return refuse(option + " wymaga jednego folderu");
         return o.list ? Action::List : o.combined ? Action::Combined : o.summary ? Action::Summary : Action::Check;
     }
     if (o.csv) return refuse(kCsvAlone);
     if (o.outDir) {
-        if (o.out) return refuse("-d nie \u0142\u0105czy si\u0119 z -o");
-        return inputs >= 1 ? Action::Batch : refuse("-d wymaga sprawozda\u0144 albo folder\u00F3w");
+        if (o.out) return refuse("-d nie łączy się z -o");
+        return inputs >= 1 ? Action::Batch : refuse("-d wymaga sprawozdań albo folderów");
     }
     if (inputs == 0) return refuse(o.out ? "nie podano sprawozdania" : "");
-    if (inputs > 1) return refuse("podano wi\u0119cej ni\u017C jedno sprawozdanie (wiele naraz zapisuje -d)");
+    if (inputs > 1) return refuse("podano więcej niż jedno sprawozdanie (wiele naraz zapisuje -d)");
     return Action::Report;
 }
 

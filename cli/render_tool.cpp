@@ -48,35 +48,35 @@
 namespace {
 
 constexpr const char* kUsage =
-    "U\u017Cycie:\n"
-    "  ulnik-render SPRAWOZDANIE            zapisuje stron\u0119 sprawozdania na standardowe wyj\u015Bcie\n"
-    "  ulnik-render -o WYNIK SPRAWOZDANIE   zapisuje stron\u0119 sprawozdania do pliku WYNIK\n"
-    "  ulnik-render -d FOLDER_WYNIK\u00D3W SPRAWOZDANIE|FOLDER...\n"
-    "                                       zapisuje stron\u0119 ka\u017Cdego sprawozdania jako\n"
-    "                                       FOLDER_WYNIK\u00D3W/NAZWA.htm, gdzie NAZWA to nazwa\n"
-    "                                       sprawozdania bez .xml; FOLDER oznacza ka\u017Cde\n"
-    "                                       z jego sprawozda\u0144\n"
-    "  ulnik-render --list FOLDER           zapisuje list\u0119 sprawozda\u0144 z folderu\n"
-    "  ulnik-render --list --csv FOLDER     t\u0119 sam\u0105 list\u0119 jako arkusz (CSV, UTF-8, \";\")\n"
-    "  ulnik-render --combined FOLDER       zapisuje sprawozdanie zbiorcze szko\u0142y: wszystkie\n"
-    "                                       sprawozdania z folderu wed\u0142ug rodzaj\u00F3w i klas\n"
-    "  ulnik-render --summary FOLDER        zapisuje wyniki klasyfikacji: tabel\u0119 klas z sumami,\n"
-    "                                       wykresy, oceny ndst wed\u0142ug przedmiot\u00F3w, wyr\u00F3\u017Cnienia\n"
-    "  ulnik-render --summary --csv FOLDER  tabel\u0119 wynik\u00F3w klasyfikacji jako arkusz (CSV)\n"
-    "  ulnik-render --check FOLDER          zapisuje sprawdzenie plik\u00F3w: ka\u017Cdy plik z folderu\n"
-    "                                       z ocen\u0105 i tym, co z nim zrobi\u0107\n"
-    "  ulnik-render --check --csv FOLDER    sprawdzenie plik\u00F3w jako arkusz (CSV)\n"
+    "Użycie:\n"
+    "  ulnik-render SPRAWOZDANIE            zapisuje stronę sprawozdania na standardowe wyjście\n"
+    "  ulnik-render -o WYNIK SPRAWOZDANIE   zapisuje stronę sprawozdania do pliku WYNIK\n"
+    "  ulnik-render -d FOLDER_WYNIKÓW SPRAWOZDANIE|FOLDER...\n"
+    "                                       zapisuje stronę każdego sprawozdania jako\n"
+    "                                       FOLDER_WYNIKÓW/NAZWA.htm, gdzie NAZWA to nazwa\n"
+    "                                       sprawozdania bez .xml; FOLDER oznacza każde\n"
+    "                                       z jego sprawozdań\n"
+    "  ulnik-render --list FOLDER           zapisuje listę sprawozdań z folderu\n"
+    "  ulnik-render --list --csv FOLDER     tę samą listę jako arkusz (CSV, UTF-8, \";\")\n"
+    "  ulnik-render --combined FOLDER       zapisuje sprawozdanie zbiorcze szkoły: wszystkie\n"
+    "                                       sprawozdania z folderu według rodzajów i klas\n"
+    "  ulnik-render --summary FOLDER        zapisuje wyniki klasyfikacji: tabelę klas z sumami,\n"
+    "                                       wykresy, oceny ndst według przedmiotów, wyróżnienia\n"
+    "  ulnik-render --summary --csv FOLDER  tabelę wyników klasyfikacji jako arkusz (CSV)\n"
+    "  ulnik-render --check FOLDER          zapisuje sprawdzenie plików: każdy plik z folderu\n"
+    "                                       z oceną i tym, co z nim zrobić\n"
+    "  ulnik-render --check --csv FOLDER    sprawdzenie plików jako arkusz (CSV)\n"
     "  ulnik-render --tree PLIK             wypisuje drzewo XML odczytane z pliku\n"
     "  ulnik-render --help                  pokazuje ten tekst\n"
-    "  ulnik-render --version               pokazuje wersj\u0119 programu\n"
-    "Z --list, --combined, --summary i --check opcja -o WYNIK zapisuje wynik do pliku WYNIK. Strony s\u0105\n"
-    "w HTML, w kodowaniu Windows-1250; sprawozdanie wi\u0119ksze ni\u017C 16 MB jest uszkodzone.\n"
-    "Kody wyj\u015Bcia: 0 gotowe, 1 b\u0142\u0119dne wywo\u0142anie, 2 b\u0142\u0119dny typ pliku, 3 nie mo\u017Cna\n"
-    "otworzy\u0107 pliku, 4 uszkodzone sprawozdanie albo nie zapisano wyniku, 5 brak sprawozda\u0144\n"
-    "w folderze, 6 uszkodzony plik w folderze (--combined i --summary zapisuj\u0105 wtedy wynik\n"
-    "bez niego, --check wynik z nim); z -d najwy\u017Cszy napotkany kod.\n";
+    "  ulnik-render --version               pokazuje wersję programu\n"
+    "Z --list, --combined, --summary i --check opcja -o WYNIK zapisuje wynik do pliku WYNIK. Strony są\n"
+    "w HTML, w kodowaniu Windows-1250; sprawozdanie większe niż 16 MB jest uszkodzone.\n"
+    "Kody wyjścia: 0 gotowe, 1 błędne wywołanie, 2 błędny typ pliku, 3 nie można\n"
+    "otworzyć pliku, 4 uszkodzone sprawozdanie albo nie zapisano wyniku, 5 brak sprawozdań\n"
+    "w folderze, 6 uszkodzony plik w folderze (--combined i --summary zapisują wtedy wynik\n"
+    "bez niego, --check wynik z nim); z -d najwyższy napotkany kod.\n";
 
-const std::string kStandardOutput = "standardowe wyj\u015Bcie";
+const std::string kStandardOutput = "standardowe wyjście";
 
 void Say(const std::string& line) { std::cerr << "ulnik-render: " << line << '\n'; }
 
@@ -171,8 +171,8 @@ int RenderReport(const std::string& report, const std::optional<std::string>& ou
     if (opener.LastBreak()) SayMessage(IncompleteFileWarning(*opener.LastBreak()));
     if (outcome == ReportOutcome::WrongType && IsFolder(report)) {
         const std::string name = TerminalName(report);
-        Say(name + " to folder: list\u0119 jego sprawozda\u0144 zapisuje ulnik-render --list " + name +
-            ", a ich strony ulnik-render -d FOLDER_WYNIK\u00D3W " + name);
+        Say(name + " to folder: listę jego sprawozdań zapisuje ulnik-render --list " + name +
+            ", a ich strony ulnik-render -d FOLDER_WYNIKÓW " + name);
     }
     return standardOutput.Finish(ExitCodeOf(outcome));
 }
@@ -214,7 +214,7 @@ std::optional<int> FolderRefusal(const std::string& folder, const std::optional<
     if (const std::optional<FolderProblem> problem = ProblemWithFolder(folder)) {
         std::string said = FolderProblemForTerminal(*problem, folder);
         if (problem->kind == FolderProblemKind::IsAFile)
-            said += ": stron\u0119 sprawozdania zapisuje ulnik-render " + TerminalName(folder);
+            said += ": stronę sprawozdania zapisuje ulnik-render " + TerminalName(folder);
         Say(said);
         return kCannotOpen;
     }
@@ -332,11 +332,11 @@ int main(int argc, char* argv[]) {
     try {
         return Run(Arguments(argc, argv));
     } catch (const std::bad_alloc&) {
-        Say("brak pami\u0119ci");
+        Say("brak pamięci");
     } catch (const std::exception& error) {
-        Say(std::string("nieoczekiwany b\u0142\u0105d: ") + error.what());
+        Say(std::string("nieoczekiwany błąd: ") + error.what());
     } catch (...) {
-        Say("nieoczekiwany b\u0142\u0105d");
+        Say("nieoczekiwany błąd");
     }
     return kDamaged;
 }

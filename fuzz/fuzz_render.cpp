@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string type = report.Value("Doc");
         const std::string date = report.Value("Date");
         if (report.Break()) {
-            volatile size_t warned = IncompleteFileWarning(*report.Break()).size();
+            volatile size_t warned = IncompleteFileWarning(*report.Break()).Bytes().size();
             (void)warned;
         }
         HtmlPage page;

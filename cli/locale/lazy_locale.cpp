@@ -35,12 +35,12 @@ LocaleServices& LazyLocale::Loaded() {
     module_ = ::dlopen(kModuleName, RTLD_NOW | RTLD_LOCAL);
     if (!module_) {
         const char* why = ::dlerror();
-        Fail(std::string("nie mo\u017Cna wczyta\u0107 modu\u0142u ustawie\u0144 regionalnych ") + kModuleName + ": " +
+        Fail(std::string("nie można wczytać modułu ustawień regionalnych ") + kModuleName + ": " +
              (why ? why : "przyczyna nieznana"));
     }
     using Factory = LocaleServices* (*)();
     const auto create = reinterpret_cast<Factory>(::dlsym(module_, "UlnikCreateLocaleServices"));
-    if (!create) Fail(std::string("modu\u0142 ustawie\u0144 regionalnych ") + kModuleName + " jest niekompletny");
+    if (!create) Fail(std::string("moduł ustawień regionalnych ") + kModuleName + " jest niekompletny");
     services_.reset(create());
     return *services_;
 }

@@ -30,6 +30,6 @@ std::string FolderProblemForTerminal(const FolderProblem& problem, const std::st
     case FolderProblemKind::IsAFile: return name + " to plik, nie folder";
     case FolderProblemKind::Unlistable: break;
     }
-    return "nie mo\u017Cna odczyta\u0107 folderu " + name + ": " +
+    return "nie można odczytać folderu " + name + ": " +
            MessageForTerminal(messages::ShownName(problem.reason));
 }

@@ -64,7 +64,7 @@ Delivery DeliveryOf(const CupsOutcome& outcome) {
     return {DeliveryKind::Refused, outcome.error};
 }
 
-QString SentNotice(int pages) { return QStringLiteral("Wys\u0142ano do drukarki: %1 str.").arg(pages); }
+QString SentNotice(int pages) { return QStringLiteral("Wysłano do drukarki: %1 str.").arg(pages); }
 
 QString SavedNotice(const QString& path) { return QStringLiteral("Zapisano: %1").arg(QFileInfo(path).fileName()); }
 

@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr auto kOpenTitle = "Wska\u017c plik";
-constexpr auto kOpenFilter = "Pliki sprawozda\u0144 (*.xml)";
-constexpr auto kFolderTitle = "Wska\u017c folder";
+constexpr auto kOpenTitle = "Wskaż plik";
+constexpr auto kOpenFilter = "Pliki sprawozdań (*.xml)";
+constexpr auto kFolderTitle = "Wskaż folder";
 
 QString FromFileSystem(const std::string& path)
 {

@@ -7,7 +7,7 @@
 
 void ShowDefaultError(const std::exception_ptr& error)
 {
-    QString text = QStringLiteral("Nieznany b\u0142\u0105d.");
+    QString text = QStringLiteral("Nieznany błąd.");
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {

@@ -3,24 +3,24 @@
 #include <utility>
 
 const char* const kViewerUsage =
-    "U\u017Cycie:\n"
-    "  ulnik [PLIK|FOLDER]                  otwiera sprawozdanie albo list\u0119 sprawozda\u0144 z folderu\n"
-    "  ulnik -- PLIK                        to samo dla pliku, kt\u00F3rego nazwa zaczyna si\u0119 od \"-\"\n"
+    "Użycie:\n"
+    "  ulnik [PLIK|FOLDER]                  otwiera sprawozdanie albo listę sprawozdań z folderu\n"
+    "  ulnik -- PLIK                        to samo dla pliku, którego nazwa zaczyna się od \"-\"\n"
     "  ulnik --screenshot OBRAZ.png [PLIK|FOLDER]\n"
-    "                                       zapisuje obraz okna i ko\u0144czy prac\u0119\n"
+    "                                       zapisuje obraz okna i kończy pracę\n"
     "  ulnik --screenshot OBRAZ.png --combined | --summary | --check FOLDER\n"
     "                                       to samo ze sprawozdaniem zbiorczym, wynikami\n"
-    "                                       klasyfikacji albo sprawdzeniem plik\u00F3w folderu w oknie\n"
-    "  ulnik --pdf WYNIK.pdf PLIK|FOLDER    zapisuje stron\u0119 tak, jak zosta\u0142aby wydrukowana,\n"
-    "                                       i ko\u0144czy prac\u0119\n"
-    "  ulnik --pdf WYNIK.pdf --all FOLDER   zapisuje w jednym PDF ka\u017Cde sprawozdanie z listy\n"
-    "                                       folderu i ko\u0144czy prac\u0119\n"
+    "                                       klasyfikacji albo sprawdzeniem plików folderu w oknie\n"
+    "  ulnik --pdf WYNIK.pdf PLIK|FOLDER    zapisuje stronę tak, jak zostałaby wydrukowana,\n"
+    "                                       i kończy pracę\n"
+    "  ulnik --pdf WYNIK.pdf --all FOLDER   zapisuje w jednym PDF każde sprawozdanie z listy\n"
+    "                                       folderu i kończy pracę\n"
     "  ulnik --pdf WYNIK.pdf --combined FOLDER\n"
-    "                                       zapisuje sprawozdanie zbiorcze folderu i ko\u0144czy prac\u0119\n"
+    "                                       zapisuje sprawozdanie zbiorcze folderu i kończy pracę\n"
     "  ulnik --pdf WYNIK.pdf --summary FOLDER\n"
-    "                                       zapisuje wyniki klasyfikacji folderu i ko\u0144czy prac\u0119\n"
-    "  ulnik --pdf WYNIK.pdf --check FOLDER zapisuje sprawdzenie plik\u00F3w folderu i ko\u0144czy prac\u0119\n"
-    "  ulnik --version | --help             pokazuje wersj\u0119 programu albo ten tekst\n";
+    "                                       zapisuje wyniki klasyfikacji folderu i kończy pracę\n"
+    "  ulnik --pdf WYNIK.pdf --check FOLDER zapisuje sprawdzenie plików folderu i kończy pracę\n"
+    "  ulnik --version | --help             pokazuje wersję programu albo ten tekst\n";
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args)
 {
@@ -65,9 +65,9 @@ std::string UsageProblem(const std::vector<std::string>& args)
         if (arg.size() > 1 && arg.starts_with("-") && !known)
             return "ulnik: nieznana opcja: " + arg + "\n";
     }
-    return args.empty() ? "" : "ulnik: te argumenty nie pasuj\u0105 do \u017Cadnego u\u017Cycia\n";
+    return args.empty() ? "" : "ulnik: te argumenty nie pasują do żadnego użycia\n";
 }
 
 const char* const kNoDisplay =
-    "ulnik: przegl\u0105darka potrzebuje sesji graficznej, a tu nie ma ekranu (DISPLAY ani WAYLAND_DISPLAY); "
-    "bez niej dzia\u0142aj\u0105 ulnik --pdf oraz ulnik-render.\n";
+    "ulnik: przeglądarka potrzebuje sesji graficznej, a tu nie ma ekranu (DISPLAY ani WAYLAND_DISPLAY); "
+    "bez niej działają ulnik --pdf oraz ulnik-render.\n";

@@ -7,7 +7,7 @@ constexpr int kShowAfterMs = 400;
 }
 
 FolderProgressDialog::FolderProgressDialog(QWidget* parent)
-    : dialog_(QStringLiteral("Czytanie sprawozda\u0144\u2026"), QStringLiteral("Anuluj"), 0, 1, parent)
+    : dialog_(QStringLiteral("Czytanie sprawozdań…"), QStringLiteral("Anuluj"), 0, 1, parent)
 {
     dialog_.setWindowTitle(QStringLiteral("Ulnik"));
     dialog_.setWindowModality(Qt::WindowModal);

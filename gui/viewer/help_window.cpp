@@ -16,7 +16,7 @@ HelpWindow::HelpWindow(QWidget* owner)
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("FPomoc"));
-    setWindowTitle(QStringLiteral("Ulnik \u2013 pomoc"));
+    setWindowTitle(QStringLiteral("Ulnik – pomoc"));
     resize(kHelpSize);
     page_ = new HelpPage(this);
     setPage(page_);

@@ -35,7 +35,7 @@ namespace layout = browser_layout;
 
 namespace {
 
-constexpr auto kPrintHint = "Shift - podgl\u0105d wydruku\nAlt - wyb\u00f3r drukarki";
+constexpr auto kPrintHint = "Shift - podgląd wydruku\nAlt - wybór drukarki";
 
 constexpr auto kCopied = "Skopiowano";
 

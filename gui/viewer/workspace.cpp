@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr auto kFolderListJobTitle = "Lista otrzymanych sprawozda\u0144";
+constexpr auto kFolderListJobTitle = "Lista otrzymanych sprawozdań";
 
 std::string FileSystemPath(const QString& path)
 {
