@@ -1497,23 +1497,23 @@ void ViewerTest::oneCommandAtATime()
     messages.clear();
 }
 
-// Two windows at once: each has a page of its own, in a folder of its own, and closing one
-// leaves the other's.
 // The folder's progress window lets events run while it reads; the watch and a second command
 // wait for the listing, and a change made meanwhile is listed once it has ended.
 void ViewerTest::oneCommandWhileTheProgressWindowRuns()
 {
     QTemporaryDir folder;
     WriteFile(folder.filePath(QStringLiteral("a.xml")), ListedReport(QStringLiteral("Adamska Ewa"), "kolo"));
-    // Reports long enough (over 10 MB each) for the window to come up while they are read.
+    // Reports long enough (over 10 MB each) for the window to come up while they are read: it
+    // shows once the reading is due to take longer than its delay.
     const QByteArray longReport = QByteArray::fromStdString(LongReport(150000));
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 16; ++i)
         WriteFile(folder.filePath(QStringLiteral("dlugie_%1.xml").arg(i)), longReport);
     ShowList(folder.path());
     QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
     bool ranWhileListing = false, secondRefused = false;
     int loadedMeanwhile = -1;
-    QTimer::singleShot(0, window.get(), [&] {
+    QObject untilReturned;  // a timer that never ran must not outlive the locals it writes
+    QTimer::singleShot(0, &untilReturned, [&] {
         ranWhileListing = true;
         WriteFile(folder.filePath(QStringLiteral("b.xml")), ListedReport(QStringLiteral("Bednarz Jan"), "kolo"));
         QTest::qWait(2 * FolderWatch::kQuietMs + 500);
@@ -1521,7 +1521,7 @@ void ViewerTest::oneCommandWhileTheProgressWindowRuns()
         secondRefused = !window->OpenPath(Sample("z_karty.xml"));
     });
     QVERIFY(window->OpenPath(folder.path()));
-    QVERIFY(ranWhileListing);
+    QVERIFY2(ranWhileListing, "the progress window did not come up");
     QCOMPARE(loadedMeanwhile, 0);
     QVERIFY(secondRefused);
     QVERIFY(messages.empty());
@@ -1529,6 +1529,8 @@ void ViewerTest::oneCommandWhileTheProgressWindowRuns()
     QVERIFY(Shown().contains(QStringLiteral("Adamska Ewa")));
 }
 
+// Two windows at once: each has a page of its own, in a folder of its own, and closing one
+// leaves the other's.
 void ViewerTest::twoWindowsKeepTheirOwnPages()
 {
     Drop({Sample("z_karty.xml")}, true);
