@@ -136,12 +136,13 @@ EMSCRIPTEN_KEEPALIVE int ulnik_retry() {
 
 // The messages of the page's own failures: 0 Kopiuj with no page shown, 1 a copy the browser
 // refused, 2 Ponów of a file the browser will not read again, as it reads a file only while it
-// is as it was when it was chosen.
+// is as it was when it was chosen, 3 a printout that could not be made of the page shown.
 EMSCRIPTEN_KEEPALIVE void ulnik_say(int what) {
     constexpr AnsiView kTexts[] = {
         print_messages::kNoPageToCopy, print_messages::kCopyFailed,
         Ansi<"Plik zmienił się albo zniknął od chwili wskazania, a przeglądarka czyta ponownie "
-             "tylko plik niezmieniony.\rWskaż go jeszcze raz (Otwórz) albo upuść na okno.">};
+             "tylko plik niezmieniony.\rWskaż go jeszcze raz (Otwórz) albo upuść na okno.">,
+        print_messages::kPrintoutFailed};
     if (what < 0 || what >= static_cast<int>(std::size(kTexts))) return;
     TheCore().shell.ShowMessageBox(StyleZamknij, IconInformacja, kTexts[what]);
 }

@@ -17,6 +17,7 @@
   const NO_PAGE_TO_COPY = 0;
   const COPY_FAILED = 1;
   const FILE_CHANGED = 2;
+  const PRINTOUT_FAILED = 3;
   const COMBINED = 0;    // the school's pages (ulnik_school_page)
   const SUMMARY = 1;
   const CHECK = 2;
@@ -101,6 +102,18 @@
         document.body.dataset.stan = 'gotowy';
       }
     });
+  }
+
+  // The text of one of the page's own messages, for a place other than the dialog.
+  function coreText(what) {
+    const before = said;
+    said = [];
+    try {
+      core._ulnik_say(what);
+      return said.length ? said[0][1] : '';
+    } finally {
+      said = before;
+    }
   }
 
   function currentReport() { return core.UTF8ToString(core._ulnik_current_report()); }
@@ -309,21 +322,65 @@
 
   // ---- the page in its frame -----------------------------------------------------------------
 
+  // The window's × closes the page shown, back to the empty start with its hint; the file stays
+  // the one Ponów opens again.
+  function closePage() {
+    if (!shown) return;
+    shown = false;
+    list = null;
+    returnTo = null;
+    school = null;
+    $('widok').classList.remove('pokazuje');
+    frame.removeAttribute('srcdoc');
+    tidy();
+  }
+
   function show(bytes) {
     return new Promise((resolve) => {
       frame.addEventListener('load', () => {
         shown = true;
-        const doc = frame.contentDocument;
-        // Links lead nowhere (the click is refused below), and pointed at they would have
-        // Chromium open a connection to their host in advance.
-        const inert = doc.createElement('style');
-        inert.textContent = 'a[href], area[href] { pointer-events: none; }';
-        (doc.head || doc.documentElement).appendChild(inert);
-        watch(doc, true);
+        $('widok').classList.add('pokazuje');
+        watch(frame.contentDocument, true);
         resolve();
       }, {once: true});
-      frame.srcdoc = pageText.decode(bytes);
+      frame.srcdoc = inertPage(pageText.decode(bytes));
     });
+  }
+
+  // A report's values reach the page unescaped, so its author can write markup into it. The
+  // frame's policy stops every load, but not what the browser does ahead of one: a preconnect,
+  // a DNS prefetch or the connection for a frame it then refuses would tell the author when and
+  // where the report was read. So the frame never parses the page as written: it is parsed where
+  // nothing is fetched or run (DOMParser), rid of all that names a place to reach, and written
+  // out again; what is shown is otherwise the page's own tree.
+  const REACHING = 'link, iframe, frame, frameset, object, embed, applet, portal, fencedframe, base, meta, script, ' +
+                   'noscript, template, set, animate, animateMotion, animateTransform, discard';
+  const ADDRESSES = new Set(['src', 'srcset', 'href', 'data', 'action', 'formaction', 'poster', 'background', 'ping',
+                             'cite', 'longdesc', 'lowsrc', 'dynsrc', 'codebase', 'archive', 'manifest', 'imagesrcset',
+                             'classid', 'profile', 'itemtype', 'attributionsrc']);
+  // What in CSS fetches is a function or an at-rule; an escape could spell either.
+  const FETCHING_CSS = /(url|image-set|image|cross-fade|element|src)\s*\(|@import|@font-face|\\/i;
+
+  function inertPage(html) {
+    const doc = new DOMParser().parseFromString(html, 'text/html');
+    for (const element of doc.querySelectorAll(REACHING)) element.remove();
+    for (const style of doc.querySelectorAll('style'))
+      if (FETCHING_CSS.test(style.textContent)) style.remove();
+    for (const element of doc.querySelectorAll('*')) {
+      for (const attribute of [...element.attributes]) {
+        const name = attribute.localName.replace(/^.*:/, '').toLowerCase();
+        const value = attribute.value;
+        if (/^on/.test(name) || FETCHING_CSS.test(value) ||
+            (ADDRESSES.has(name) && !value.trim().startsWith('#')))
+          element.removeAttributeNode(attribute);
+      }
+    }
+    const noPrefetch = doc.createElement('meta');
+    noPrefetch.httpEquiv = 'x-dns-prefetch-control';
+    noPrefetch.content = 'off';
+    doc.head.prepend(noPrefetch);
+    const doctype = doc.doctype ? new XMLSerializer().serializeToString(doc.doctype) : '';
+    return doctype + doc.documentElement.outerHTML;
   }
 
   function scrollOf() {
@@ -615,15 +672,18 @@
     const selection = frame.contentWindow.getSelection();
     if (selectionOnly && selection.rangeCount && !selection.isCollapsed)
       return {range: selection.getRangeAt(0), text: selection.toString()};
+    // The whole page's text as the selection gives it; the user's own selection is put back.
+    const found = [...Array(selection.rangeCount).keys()].map((i) => selection.getRangeAt(i));
     const range = doc.createRange();
     range.selectNodeContents(doc.body);
     selection.selectAllChildren(doc.body);
     const text = selection.toString();
     selection.removeAllRanges();
+    for (const kept of found) selection.addRange(kept);
     return {range, text};
   }
 
-  // Kopiuj: the whole page, nothing left selected; Ctrl+C: the selection, or the whole page.
+  // Kopiuj: the whole page, the selection left as it was; Ctrl+C: the selection, or the whole page.
   function copyPage(selectionOnly) {
     if (!core) return;
     const what = pageRange(selectionOnly);
@@ -664,12 +724,14 @@
                                'META', 'LINK', 'BASE']);
   const printRoot = $('druk').attachShadow({mode: 'closed'});
 
+  // The element is imported whole, attributes of any name and prefix with it (no attribute is
+  // set one by one, which a name like xml:lang makes throw), then rid of its handlers.
   function printCopyOf(node) {
     if (node.nodeType === Node.TEXT_NODE) return document.createTextNode(node.data);
     if (node.nodeType !== Node.ELEMENT_NODE || NOT_PRINTED.has(node.tagName.toUpperCase())) return null;
-    const copy = document.createElementNS(node.namespaceURI, node.localName);
-    for (const attribute of node.attributes)
-      if (!/^on/i.test(attribute.name)) copy.setAttributeNS(attribute.namespaceURI, attribute.name, attribute.value);
+    const copy = document.importNode(node, false);
+    for (const attribute of [...copy.attributes])
+      if (/^on/i.test(attribute.localName)) copy.removeAttributeNode(attribute);
     for (const child of node.childNodes) {
       const childCopy = printCopyOf(child);
       if (childCopy) copy.appendChild(childCopy);
@@ -677,21 +739,55 @@
     return copy;
   }
 
-  addEventListener('beforeprint', () => {
-    printRoot.replaceChildren();
+  // The copy of the shown page for the print, or null when there is no page or it could not
+  // be made.
+  function printCopy() {
     const doc = shown && frame.contentDocument;
-    if (!doc || !doc.body) return;
-    for (const style of doc.querySelectorAll('head style')) printRoot.appendChild(printCopyOf(style));
-    // The body's margins and colours, which its attributes give it, go to the copy's box.
-    const body = document.createElement('div');
-    const computed = frame.contentWindow.getComputedStyle(doc.body);
-    for (const property of ['margin-top', 'margin-right', 'margin-bottom', 'margin-left', 'color', 'background-color'])
-      body.style.setProperty(property, computed.getPropertyValue(property));
-    for (const child of doc.body.childNodes) {
-      const copy = printCopyOf(child);
-      if (copy) body.appendChild(copy);
+    if (!doc || !doc.body) return null;
+    try {
+      const copies = [...doc.querySelectorAll('head style')].map(printCopyOf);
+      // The body's margins and colours, which its attributes give it, go to the copy's box.
+      const body = document.createElement('div');
+      const computed = frame.contentWindow.getComputedStyle(doc.body);
+      for (const property of ['margin-top', 'margin-right', 'margin-bottom', 'margin-left', 'color', 'background-color'])
+        body.style.setProperty(property, computed.getPropertyValue(property));
+      for (const child of doc.body.childNodes) {
+        const copy = printCopyOf(child);
+        if (copy) body.appendChild(copy);
+      }
+      copies.push(body);
+      return copies;
+    } catch (error) {
+      console.error(error);
+      return null;
     }
-    printRoot.appendChild(body);
+  }
+
+  // Drukuj and Ctrl+P: nothing before a page is shown, as on the desktop; a page whose printout
+  // could not be made is not printed as an empty sheet but said so.
+  let printPrepared = false;
+  function printPage() {
+    if (!core || !shown || !curtain.hidden) return;
+    const copies = printCopy();
+    if (!copies) return void command(() => call(() => core._ulnik_say(PRINTOUT_FAILED)));
+    printRoot.replaceChildren(...copies);
+    printPrepared = true;
+    try {
+      print();
+    } finally {
+      printPrepared = false;
+    }
+  }
+
+  // The browser's own print (its menu) comes here alone; it cannot be refused, so a printout
+  // that could not be made says so on the sheet.
+  addEventListener('beforeprint', () => {
+    if (printPrepared) return;
+    printRoot.replaceChildren();
+    if (!shown) return;
+    const copies = printCopy();
+    if (copies) printRoot.replaceChildren(...copies);
+    else printRoot.textContent = coreText(PRINTOUT_FAILED);
   });
   addEventListener('afterprint', () => printRoot.replaceChildren());
 
@@ -738,8 +834,7 @@
   }
 
   $('kopiuj').addEventListener('click', () => copyPage(false));
-  // As on the desktop, Drukuj does nothing before a page is shown.
-  $('drukuj').addEventListener('click', () => shown && print());
+  $('drukuj').addEventListener('click', printPage);
   $('otworz').addEventListener('click', chooseFile);
   $('ponow').addEventListener('click', () => command(retry));
   $('lista').addEventListener('click', chooseFolder);
@@ -748,6 +843,7 @@
   $('sprawdz').addEventListener('click', () => askForSchoolPage(CHECK));
   $('pobierz').addEventListener('click', () => command(downloadTable));
   $('pomoc').addEventListener('click', () => showHelp('index.htm'));
+  $('zamknij-strone').addEventListener('click', () => command(closePage));
   $('zamknij-pomoc').addEventListener('click', closeHelp);
 
   $('plik').addEventListener('change', (event) => {
@@ -784,7 +880,7 @@
     const plain = !event.ctrlKey && !event.metaKey && !event.altKey && !event.shiftKey;
     const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
     let run = null;
-    if (ctrl && !event.shiftKey) run = {o: chooseFile, l: chooseFolder, c: () => copyPage(true)}[key];
+    if (ctrl && !event.shiftKey) run = {o: chooseFile, l: chooseFolder, c: () => copyPage(true), p: printPage}[key];
     else if (ctrl) run = {z: () => askForSchoolPage(COMBINED), k: () => askForSchoolPage(SUMMARY),
                           s: () => askForSchoolPage(CHECK)}[key];
     else if (plain && key === 'F5') run = () => command(retry);

@@ -5,10 +5,10 @@ a hostile report reach nothing outside.
     test_page.py PAGE NATIVE_TOOL SOURCE_DIR
 """
 import base64
-import http.server
 import os
 import pathlib
 import re
+import socket
 import subprocess
 import sys
 import tempfile
@@ -47,13 +47,18 @@ def long_report(lines, value=lambda i: f'Wiersz numer {i} sprawozdania o udziale
 
 
 FOREIGN = b'<?xml version="1.0" encoding="windows-1250"?>\r\n<Zakupy><Pozycja>chleb</Pozycja></Zakupy>\r\n'
-STAMP = re.compile(r'Stan na: [^<]*')
+STAMP = re.compile(r'Stan na: [^<\n]*')
+# The text a document shows: its body's, less what is never shown as text.
+SHOWN_TEXT = '''const text = (doc) => { if (!doc || !doc.body) return null;
+    const body = doc.body.cloneNode(true);
+    body.querySelectorAll("script, style, noscript, template").forEach((e) => e.remove());
+    return body.textContent; };'''
 
 
-def browser():
+def browser(*arguments):
     options = webdriver.ChromeOptions()
     options.binary_location = '/usr/bin/chromium'
-    for argument in ('--headless=new', '--no-sandbox', '--window-size=1000,700', '--disable-gpu'):
+    for argument in ('--headless=new', '--no-sandbox', '--window-size=1000,700', '--disable-gpu') + arguments:
         options.add_argument(argument)
     # The page takes the user's language from navigator.languages, which this sets.
     options.add_experimental_option('prefs', {'intl.accept_languages': 'pl-PL,pl'})
@@ -99,17 +104,23 @@ class Page(unittest.TestCase):
         self.driver.find_element(By.ID, 'plik').send_keys(str(path))
 
     def shows(self, page_bytes, settled=True):
-        """Waits until the frame shows these page bytes, decoded as the page decodes them, and
-        (when settled) the command that showed them has ended."""
-        self.wait('''const f = document.getElementById("strona");
+        """Waits until the frame shows the text of these page bytes, decoded as the page decodes
+        them, and (when settled) the command that showed them has ended."""
+        self.wait(SHOWN_TEXT + '''const f = document.getElementById("strona");
+            const page = new DOMParser().parseFromString(new TextDecoder("windows-1250").decode(
+                Uint8Array.from(atob(arguments[0]), c => c.charCodeAt(0))), "text/html");
             return (!arguments[1] || document.body.dataset.stan === "gotowy") &&
-                   f.contentDocument.readyState === "complete" &&
-                   f.srcdoc === new TextDecoder("windows-1250").decode(
-                       Uint8Array.from(atob(arguments[0]), c => c.charCodeAt(0)));''',
+                   f.contentDocument.readyState === "complete" && !!f.contentDocument.body &&
+                   text(f.contentDocument) === text(page);''',
                   base64.b64encode(page_bytes).decode('ascii'), settled)
 
-    def srcdoc(self):
-        return self.js('return document.getElementById("strona").srcdoc')
+    def shown_text(self):
+        return self.js(SHOWN_TEXT + 'return text(document.getElementById("strona").contentDocument)')
+
+    def text_of(self, page_bytes):
+        return self.js(SHOWN_TEXT + '''return text(new DOMParser().parseFromString(new TextDecoder("windows-1250")
+            .decode(Uint8Array.from(atob(arguments[0]), c => c.charCodeAt(0))), "text/html"));''',
+                       base64.b64encode(page_bytes).decode('ascii'))
 
     def message(self):
         """The dialog's icon and text once it is up; Enter closes it."""
@@ -141,6 +152,13 @@ class Page(unittest.TestCase):
             with self.subTest(path.name):
                 self.choose(path)
                 self.shows(native(path)[0])
+                # A sound page loses nothing on its way to the frame: its body is the page's own.
+                self.assertTrue(self.js('''const page = new DOMParser().parseFromString(new TextDecoder("windows-1250")
+                    .decode(Uint8Array.from(atob(arguments[0]), c => c.charCodeAt(0))), "text/html");
+                    const doc = document.getElementById("strona").contentDocument;
+                    return doc.body.outerHTML === page.body.outerHTML &&
+                           doc.querySelectorAll("style").length === page.querySelectorAll("style").length;''',
+                                        base64.b64encode(native(path)[0]).decode('ascii')))
         self.assertEqual(self.js('return document.getElementById("strona").getAttribute("sandbox")'),
                          'allow-same-origin')
 
@@ -196,12 +214,52 @@ class Page(unittest.TestCase):
         self.assertEqual(self.message(), ('uwaga', '\nBłędny typ pliku.\nWskaż plik sprawozdania.'))
         self.shows(native(report)[0])
 
+    def hint_shown(self):
+        return self.js('''const hint = document.getElementById("wskazowka");
+            return hint.offsetHeight > 0 && document.getElementById("strona").offsetHeight === 0 && hint.textContent;''')
+
+    def test_the_window_around_the_page(self):
+        # The empty view says what to do, and takes a file dropped on it.
+        self.assertEqual(self.hint_shown(), 'Otwórz sprawozdanie (Ctrl+O) albo upuść tu plik lub folder')
+        self.js('window.printed = 0; window.print = () => ++window.printed;')
+        self.driver.find_element(By.ID, 'drukuj').click()
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys('p').key_up(Keys.CONTROL).perform()
+        report = SAMPLES / 'zachowanie_3a.xml'
+        self.js('''const transfer = new DataTransfer();
+            transfer.items.add(new File([Uint8Array.from(atob(arguments[0]), c => c.charCodeAt(0))], "z.xml"));
+            document.getElementById("wskazowka").dispatchEvent(
+                new DragEvent("drop", {dataTransfer: transfer, bubbles: true, cancelable: true}));''',
+                base64.b64encode(report.read_bytes()).decode('ascii'))
+        self.shows(native(report)[0])
+        self.assertFalse(self.hint_shown())
+        self.assertEqual(self.js('return window.printed'), 0)
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys('p').key_up(Keys.CONTROL).perform()
+        self.assertEqual(self.js('return window.printed'), 1)
+
+        # Kopiuj takes the whole page and leaves the user's selection as it was.
+        selected = self.js('''const view = document.getElementById("strona").contentWindow;
+            view.getSelection().selectAllChildren(view.document.querySelector("b"));
+            return view.getSelection().toString();''')
+        data = self.copied(lambda: self.driver.find_element(By.ID, 'kopiuj').click())
+        self.assertGreater(len(data['text/plain']), len(selected) + 100)
+        self.assertEqual(self.js('return document.getElementById("strona").contentWindow.getSelection().toString()'),
+                         selected)
+
+        # The window's × closes the page, back to the start; Ponów opens the file again.
+        self.driver.find_element(By.ID, 'zamknij-strone').click()
+        self.wait('return document.body.dataset.stan === "gotowy"')
+        self.assertTrue(self.hint_shown())
+        self.driver.find_element(By.ID, 'drukuj').click()
+        self.assertEqual(self.js('return window.printed'), 1)
+        self.driver.find_element(By.ID, 'ponow').click()
+        self.shows(native(report)[0])
+
     def test_folder_list_opens_its_entries_and_leads_back(self):
         folder = SAMPLES / 'odebrane'
         self.driver.find_element(By.ID, 'folder').send_keys(str(folder))
-        self.wait('return document.getElementById("strona").srcdoc.includes("LISTA OTRZYMANYCH")')
-        expected = native('--list', folder)[0].decode('cp1250')
-        self.assertEqual(STAMP.sub('', self.srcdoc()), STAMP.sub('', expected))
+        self.settles_on('LISTA OTRZYMANYCH')
+        expected = self.text_of(native('--list', folder)[0])
+        self.assertEqual(STAMP.sub('', self.shown_text()), STAMP.sub('', expected))
 
         entry = 'Kowalczyk Jerzy - Sprawozdanie dyrektora'
         find = f'''const span = [...doc.querySelectorAll("span")].find(s => s.textContent.includes("{entry}"));
@@ -218,10 +276,10 @@ class Page(unittest.TestCase):
                 else:
                     keys.send_keys(back)
                 keys.perform()
-                self.wait('return document.getElementById("strona").srcdoc.includes("LISTA OTRZYMANYCH")')
+                self.settles_on('LISTA OTRZYMANYCH')
 
     def settles_on(self, text):
-        self.wait('return document.getElementById("strona").srcdoc.includes(arguments[0])'
+        self.wait(SHOWN_TEXT + 'return !!text(document.getElementById("strona").contentDocument)?.includes(arguments[0])'
                   ' && document.body.dataset.stan === "gotowy"', text)
 
     def downloaded(self, button, name):
@@ -300,7 +358,7 @@ class Page(unittest.TestCase):
         refusal = native('--list', bad)[1].rstrip('\n')
         self.assertIn('obcy.xml', refusal)
         # The folder in its heading, where there is one, is the same folder under another path.
-        summary = STAMP.sub('', native('--summary', bad)[0].decode('cp1250').replace(str(bad), 'FOLDER'))
+        summary = STAMP.sub('', self.text_of(native('--summary', bad)[0]).replace(str(bad), 'FOLDER'))
         self.driver.find_element(By.ID, 'folder').send_keys(str(SAMPLES / 'odebrane'))
         self.settles_on('LISTA OTRZYMANYCH')
 
@@ -313,8 +371,8 @@ class Page(unittest.TestCase):
         self.settles_on('LISTA OTRZYMANYCH')
         self.driver.find_element(By.ID, 'wyniki').click()
         self.settles_on('WYNIKI KLASYFIKACJI')
-        self.assertEqual(STAMP.sub('', re.sub(r'/p\d+/zla', 'FOLDER', self.srcdoc())), summary)
-        self.assertIn('obcy.xml', self.srcdoc())
+        self.assertEqual(STAMP.sub('', re.sub(r'/p\d+/zla', 'FOLDER', self.shown_text())), summary)
+        self.assertIn('obcy.xml', self.shown_text())
 
         # The refusal's own button shows the check of that folder, which names the foreign file.
         # No list of it was shown, so Back leads nowhere.
@@ -322,7 +380,7 @@ class Page(unittest.TestCase):
         self.dialog_up()
         self.driver.find_element(By.ID, 'przycisk-sprawdz').click()
         self.settles_on('SPRAWDZENIE PLIKÓW')
-        self.assertIn('obcy.xml', self.srcdoc())
+        self.assertIn('obcy.xml', self.shown_text())
         ActionChains(self.driver).send_keys(Keys.BACKSPACE).perform()
         time.sleep(0.5)
         self.settles_on('SPRAWDZENIE PLIKÓW')
@@ -342,7 +400,7 @@ class Page(unittest.TestCase):
             self.wait('return window.asked === 1')
             self.driver.find_element(By.ID, 'folder').send_keys(str(folder))
             self.settles_on('SPRAWDZENIE PLIKÓW')
-            self.assertIn('obcy.xml', self.srcdoc())
+            self.assertIn('obcy.xml', self.shown_text())
             # The folder named is at hand from then on.
             self.driver.find_element(By.ID, 'wyniki').click()
             self.settles_on('WYNIKI KLASYFIKACJI')
@@ -398,7 +456,13 @@ class Page(unittest.TestCase):
         self.wait('return document.getElementById("zaslona").hidden')
 
     def test_print_has_every_line_and_the_footer(self):
-        report = self.write('dlugi.xml', long_report(150))
+        # Every shape of attribute a pasted text brings (prefixed, namespaced, odd names) is
+        # printed with its line.
+        shapes = ['<span xml:lang="pl">', '<span a:b="x">', '<span 1x="y" -z="w">', '<svg xlink:title="t"></svg><span>',
+                  '<span xmlns:q="urn:q" q:r="s">', '<span lang=pl =x>']
+        report = self.write('dlugi.xml', long_report(
+            150, lambda i: (shapes[i % len(shapes)].replace('<', '&lt;').replace('>', '&gt;') +
+                            f'Wiersz numer {i} sprawozdania' + '&lt;/span&gt;')))
         self.choose(report)
         self.shows(native(report)[0])
         styles = self.js('return document.getElementById("strona").contentDocument.querySelectorAll("*").length')
@@ -462,42 +526,63 @@ class Page(unittest.TestCase):
             self.assertNotIn(reference, html)
         self.assertTrue(self.js('return document.getElementById("strona").contentWindow.getSelection().isCollapsed'))
 
-    def test_hostile_report_runs_and_fetches_nothing(self):
-        requests = []
+    def test_hostile_report_runs_and_reaches_nothing(self):
+        # Connections, not requests: a preconnect or a refused frame's connection sends no byte.
+        connections = []
+        listener = socket.create_server(('127.0.0.1', 0))
+        listener.settimeout(0.2)
+        self.addCleanup(listener.close)
+        listening = threading.Event()
+        listening.set()
 
-        class Listener(http.server.BaseHTTPRequestHandler):
-            def do_GET(self):
-                requests.append(self.path)
-                self.send_response(200)
-                self.end_headers()
+        def accept():
+            while listening.is_set():
+                try:
+                    connection, _ = listener.accept()
+                except (TimeoutError, OSError):
+                    continue
+                connections.append(connection)
+        accepting = threading.Thread(target=accept, daemon=True)
+        accepting.start()
+        net_log = self.dir / 'net-log.json'
+        # A browser of its own for this test, whose net log is complete once it has quit.
+        self.driver = browser(f'--log-net-log={net_log}', '--net-log-capture-mode=Everything')
+        try:
+            self.reaches_nothing(f'http://127.0.0.1:{listener.getsockname()[1]}')
+        finally:
+            self.driver.quit()
+            del self.driver
+            listening.clear()
+            accepting.join()
+            for connection in connections:
+                connection.close()
+        self.assertEqual(len(connections), 0)
+        self.assertNotIn('ulnik-sonda', net_log.read_text(encoding='utf-8', errors='replace'))
 
-            do_POST = do_GET
-
-            def log_message(self, *args):
-                pass
-
-        # Chromium may open a connection it never uses (for a frame the policy refuses): each
-        # is served on a thread of its own, so that none holds up the requests after it.
-        server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), Listener)
-        server.daemon_threads = True
-        threading.Thread(target=server.serve_forever, daemon=True).start()
-        self.addCleanup(server.server_close)
-        self.addCleanup(server.shutdown)
-        at = f'http://127.0.0.1:{server.server_port}'
-        markup = [
-            f'<img src="{at}/img"><img srcset="{at}/srcset 1x"><input type="image" src="{at}/input">',
-            f'<link rel="stylesheet" href="{at}/css"><link rel="prefetch" href="{at}/prefetch">',
-            f'<style>@import url({at}/import); body {{ background: url({at}/bg) }}</style>',
-            f'<div style="background-image: url({at}/style)">tło</div><svg><image href="{at}/svg"/></svg>',
-            f'<script src="{at}/script"></script><script>fetch("{at}/fetch"); document.title = "x"</script>',
-            f'<img src="x" onerror="fetch(\'{at}/onerror\')"><iframe src="{at}/iframe"></iframe>',
-            f'<object data="{at}/object"></object><embed src="{at}/embed"><video src="{at}/video" autoplay></video>',
-            f'<meta http-equiv="refresh" content="0;url={at}/refresh"><base href="{at}/base/"><img src="rel.png">',
-            f'<form action="{at}/form" method="post"><button id="wyslij">Wyślij</button></form>',
-            f'<a id="link" href="{at}/link">odnośnik</a>',
-        ]
-        escaped = [m.replace('&', '&amp;').replace('<', '&lt;').replace('>', '&gt;') for m in markup]
+    def reaches_nothing(self, at):
+        vectors = []
+        for host in (at, 'http://ulnik-sonda.test'):
+            vectors += [
+                f'<img src="{host}/img"><img srcset="{host}/srcset 1x"><input type="image" src="{host}/input">',
+                f'<link rel="stylesheet" href="{host}/css"><link rel="prefetch" href="{host}/prefetch">',
+                f'<link rel="preconnect" href="{host}/"><link rel="dns-prefetch" href="{host}/">',
+                f'<link rel="preload" as="image" href="{host}/preload"><link rel="modulepreload" href="{host}/m">',
+                f'<style>@import url({host}/import); body {{ background: url({host}/bg) }}</style>',
+                f'<div style="background-image: url({host}/style)">tło</div><svg><image href="{host}/svg"/></svg>',
+                f'<svg><use xlink:href="{host}/use#a"/><rect fill="url({host}/fill#p)" width="5" height="5"/></svg>',
+                f'<script src="{host}/script"></script><script>fetch("{host}/fetch"); document.title = "x"</script>',
+                f'<img src="x" onerror="fetch(\'{host}/onerror\')"><iframe src="{host}/iframe"></iframe>',
+                f'<object data="{host}/object"></object><embed src="{host}/embed"><video src="{host}/video" autoplay></video>',
+                f'<meta http-equiv="refresh" content="0;url={host}/refresh"><base href="{host}/base/"><img src="rel.png">',
+                f'<form action="{host}/form" method="post"><button id="wyslij">Wyślij</button></form>',
+                f'<a id="link" href="{host}/link">odnośnik</a><a href="{host}/ping" ping="{host}/ping">drugi</a>',
+                f'<noscript><link rel="preconnect" href="{host}/"></noscript><template><img src="{host}/t"></template>',
+                f'<frameset><frame src="{host}/frame"></frameset><portal src="{host}/portal"></portal>',
+            ]
+        escaped = [m.replace('&', '&amp;').replace('<', '&lt;').replace('>', '&gt;') for m in vectors]
         report = self.write('wrogi.xml', long_report(len(escaped), lambda i: escaped[i]))
+        self.driver.get(PAGE.as_uri())
+        self.wait('return document.body.dataset.stan === "gotowy"')
         self.choose(report)
         self.shows(native(report)[0])
         for element in ('link', 'wyslij'):
@@ -505,11 +590,11 @@ class Page(unittest.TestCase):
                                               target.scrollIntoView();
                                               const box = target.getBoundingClientRect();
                                               return [box.left + 3, box.top + box.height / 2];''')
+        ActionChains(self.driver).move_by_offset(5, 5).perform()  # links pointed at
         self.driver.execute_cdp_cmd('Page.printToPDF', {})
         self.driver.find_element(By.ID, 'kopiuj').click()
         time.sleep(1.5)
         self.shows(native(report)[0])
-        self.assertEqual(requests, [])
         self.assertEqual(self.driver.title, 'Ulnik – przeglądarka sprawozdań szkolnych')
 
     def test_help_pages(self):
