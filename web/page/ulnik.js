@@ -176,7 +176,7 @@
   function tidy() {
     const given = (path) => path && '/' + path.split('/')[1];
     const kept = new Set([currentReport(), list && list.folder, returnTo && returnTo.folder, school && school.folder,
-                          atHand].map(given));
+                          atHand, ...visitedFolders()].map(given));
     for (const name of core.FS.readdir('/'))
       if (/^p\d+$/.test(name) && !kept.has('/' + name)) removeFolder('/' + name);
   }
@@ -213,6 +213,7 @@
     else if (!again) returnTo = null;
     list = null;
     school = null;
+    visit({report: currentReport(), returnTo}, again);
   }
 
   async function openFile(file, dropped) {
@@ -268,12 +269,16 @@
     const from = list && list.folder === folder ? listPlace()
                : returnTo && returnTo.folder === folder ? returnTo : null;
     await call(() => withText(folder, (at) => core._ulnik_school_page(at, kind)), (outcome) => {
-      if (outcome !== SHOWN) return;
-      list = null;
-      returnTo = from;
-      school = {folder, kind};
+      if (outcome === SHOWN) schoolShown(folder, kind, from);
     });
     tidy();
+  }
+
+  function schoolShown(folder, kind, from) {
+    list = null;
+    returnTo = from;
+    school = {folder, kind};
+    visit({school: folder, kind, returnTo});
   }
 
   // Before any folder is named, a school page asks for one first.
@@ -332,8 +337,74 @@
     school = null;
     $('widok').classList.remove('pokazuje');
     frame.removeAttribute('srcdoc');
+    visit({});
     tidy();
   }
+
+  // ---- the pages shown, as the browser's history ---------------------------------------------
+
+  // Each page shown is an entry of the browser's history, so that its Back and Forward walk the
+  // pages shown instead of leaving Ulnik. An entry holds what shows its page again: the report's
+  // file, or the folder of the list or the school page, with the way back the page had; the
+  // empty start is an entry with none. Their files stay in the file system while they are held.
+  const visited = [{}];  // by the number their history state holds
+  let at = 0;            // the entry shown
+  let going = null;      // the entry the browser went to, while its page is shown again
+  history.replaceState({ulnik: 0}, '');
+
+  function visit(entry, again = false) {
+    if (going !== null) {
+      at = going;
+    } else if (again) {
+      // Ponów shows the same page: its entry stays the one it was.
+    } else {
+      // The list left keeps the place it was scrolled to, which the page after it was given.
+      const left = visited[at];
+      if (left.list && entry.returnTo && entry.returnTo.folder === left.list) left.scroll = entry.returnTo.scroll;
+      visited.length = at + 1;
+      at = visited.push(entry) - 1;
+      history.pushState({ulnik: at}, '');
+      return;
+    }
+    visited[at] = entry;
+  }
+
+  function visitedFolders() {
+    return visited.flatMap((e) => [e.report, e.list, e.school, e.returnTo && e.returnTo.folder]);
+  }
+
+  async function showVisited(number) {
+    const entry = visited[number] || {};
+    going = number;
+    try {
+      if (entry.report) {
+        const outcome = await call(() => withText(entry.report, (p) => core._ulnik_open(p, 0)));
+        if (outcome === SHOWN) {
+          returnTo = entry.returnTo;
+          list = null;
+          school = null;
+          visit(entry);
+        }
+      } else if (entry.list) {
+        await call(() => withText(entry.list, (p) => core._ulnik_list(p)),
+                   (outcome) => outcome === SHOWN && listShown(entry.list, entry.scroll));
+      } else if (entry.school) {
+        await call(() => withText(entry.school, (p) => core._ulnik_school_page(p, entry.kind)),
+                   (outcome) => outcome === SHOWN && schoolShown(entry.school, entry.kind, entry.returnTo));
+      } else {
+        closePage();
+      }
+      at = number;
+    } finally {
+      going = null;
+    }
+    tidy();
+  }
+
+  addEventListener('popstate', (event) => {
+    const number = event.state && event.state.ulnik;
+    if (Number.isInteger(number)) command(() => showVisited(number));
+  });
 
   function show(bytes) {
     return new Promise((resolve) => {
@@ -450,6 +521,7 @@
     returnTo = null;
     school = null;
     frame.contentWindow.scrollTo(scroll.x, scroll.y);
+    visit({list: folder, scroll});
   }
 
   // The whole width of an entry's line is its target.
@@ -794,6 +866,7 @@
   // ---- help ---------------------------------------------------------------------------------
 
   const helpPages = JSON.parse($('pomoc-strony').textContent);
+  const HELP_START = 'przegladarka.htm';  // the browser edition's own; the desktop's pages follow from it
 
   function showHelp(name, fragment) {
     $('okno-pomocy').hidden = false;
@@ -804,7 +877,7 @@
       if (target) target.scrollIntoView();
       helpFrame.focus();
     }, {once: true});
-    helpFrame.srcdoc = helpPages[name] || helpPages['index.htm'];
+    helpFrame.srcdoc = helpPages[name] || helpPages[HELP_START];
   }
 
   function closeHelp() {
@@ -842,7 +915,7 @@
   $('wyniki').addEventListener('click', () => askForSchoolPage(SUMMARY));
   $('sprawdz').addEventListener('click', () => askForSchoolPage(CHECK));
   $('pobierz').addEventListener('click', () => command(downloadTable));
-  $('pomoc').addEventListener('click', () => showHelp('index.htm'));
+  $('pomoc').addEventListener('click', () => showHelp(HELP_START));
   $('zamknij-strone').addEventListener('click', () => command(closePage));
   $('zamknij-pomoc').addEventListener('click', closeHelp);
 
@@ -870,9 +943,11 @@
   function keyDown(event) {
     if (!curtain.hidden) return dialogKey(event);
     if (!$('okno-pomocy').hidden) {
-      if (event.key === 'Escape' || event.key === 'F1') {
+      // F5 is Ponów here too: the browser's reload would lose the page shown under the help.
+      if (event.key === 'Escape' || event.key === 'F1' || event.key === 'F5') {
         event.preventDefault();
         closeHelp();
+        if (event.key === 'F5') command(retry);
       }
       return;
     }
@@ -884,7 +959,7 @@
     else if (ctrl) run = {z: () => askForSchoolPage(COMBINED), k: () => askForSchoolPage(SUMMARY),
                           s: () => askForSchoolPage(CHECK)}[key];
     else if (plain && key === 'F5') run = () => command(retry);
-    else if (key === 'F1') run = () => showHelp('index.htm');
+    else if (key === 'F1') run = () => showHelp(HELP_START);
     else if ((plain && key === 'Backspace') || (event.altKey && !event.ctrlKey && key === 'ArrowLeft'))
       run = () => command(back);
     if (!run) return;

@@ -597,6 +597,69 @@ class Page(unittest.TestCase):
         self.shows(native(report)[0])
         self.assertEqual(self.driver.title, 'Ulnik – przeglądarka sprawozdań szkolnych')
 
+    def test_browser_help_names_the_keys_the_page_handles(self):
+        script = (SOURCE / 'web' / 'page' / 'ulnik.js').read_text(encoding='utf-8')
+        handled = set()
+        for modifiers, keys in (('Ctrl+', r'if \(ctrl && !event.shiftKey\) run = \{([^}]*)\}'),
+                                ('Ctrl+Shift+', r'else if \(ctrl\) run = \{([^}]*)\}')):
+            for entry in re.search(keys, script).group(1).split(','):
+                handled.add(modifiers + entry.split(':')[0].strip().upper())
+        for snippet, named in (("key === 'F5'", 'F5'), ("key === 'F1'", 'F1'), ("key === 'Backspace'", 'Backspace'),
+                               ("event.altKey && !event.ctrlKey && key === 'ArrowLeft'", 'Alt+Strzałka w lewo'),
+                               ("event.key === 'Escape'", 'Esc')):
+            if snippet in script:
+                handled.add(named)
+        help_page = (SOURCE / 'pomoc' / 'przegladarka.htm').read_text(encoding='utf-8')
+        table = re.search(r'<h2>Polecenia i klawisze</h2>.*?</table>', help_page, re.S).group(0)
+        self.assertEqual(set(re.findall(r'<kbd>([^<]*)</kbd>', table)), handled)
+        for desktop_only in ('Ctrl+W', 'Ctrl+M', 'Ctrl+Q', 'Ctrl+Shift+P'):
+            self.assertNotIn(desktop_only, help_page)
+        # F1 shows it, and every help page's menu leads to it.
+        ActionChains(self.driver).send_keys(Keys.F1).perform()
+        self.wait('return document.getElementById("strona-pomocy").contentDocument?.title === "Ulnik – w przeglądarce"')
+        for page in (SOURCE / 'pomoc').glob('*.htm'):
+            nav = re.search(r'<nav>.*?</nav>', page.read_text(encoding='utf-8'), re.S).group(0)
+            self.assertIn('href="przegladarka.htm"', nav, page.name)
+
+    def test_browser_keys_keep_the_page(self):
+        report = SAMPLES / 'z_karty.xml'
+        self.choose(report)
+        self.shows(native(report)[0])
+        # F5 with the help open is Ponów, not the browser's reload; Esc closes the help.
+        self.js('window.notReloaded = true')
+        self.driver.find_element(By.ID, 'pomoc').click()
+        self.wait('return !!document.getElementById("strona-pomocy").contentDocument?.querySelector("h1")')
+        ActionChains(self.driver).send_keys(Keys.F5).perform()
+        self.shows(native(report)[0])
+        self.assertTrue(self.js('return window.notReloaded === true'))
+        self.driver.find_element(By.ID, 'pomoc').click()
+        self.wait('return !!document.getElementById("strona-pomocy").contentDocument?.querySelector("h1")')
+        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.wait('return document.getElementById("okno-pomocy").hidden')
+
+        # The browser's Back and Forward walk the pages shown: report, list, report from it.
+        folder = SAMPLES / 'odebrane'
+        self.driver.find_element(By.ID, 'folder').send_keys(str(folder))
+        self.settles_on('LISTA OTRZYMANYCH')
+        self.click_in_frame('strona', '''const span = [...doc.querySelectorAll("span")].find(
+                s => s.textContent.includes("Kowalczyk Jerzy - Sprawozdanie dyrektora"));
+            const box = span.getBoundingClientRect();
+            return [box.left + 5, box.top + box.height / 2];''')
+        entry = native(folder / 'kowalczyk_sprawozdanie_dyrektora.xml')[0]
+        self.shows(entry)
+        self.driver.back()
+        self.settles_on('LISTA OTRZYMANYCH')
+        self.driver.back()
+        self.shows(native(report)[0])
+        self.driver.forward()
+        self.settles_on('LISTA OTRZYMANYCH')
+        self.driver.forward()
+        self.shows(entry)
+        # Backspace back to the list, from the report reached by Forward.
+        ActionChains(self.driver).send_keys(Keys.BACKSPACE).perform()
+        self.settles_on('LISTA OTRZYMANYCH')
+        self.assertTrue(self.js('return window.notReloaded === true'))
+
     def test_help_pages(self):
         self.driver.find_element(By.ID, 'pomoc').click()
         self.wait('return !!document.getElementById("strona-pomocy").contentDocument.querySelector("h1")')

@@ -620,6 +620,7 @@ void ViewerTest::browserEditionKeysAreTheTables()
         {QStringLiteral("chooseFile"), WindowCommand::Open},
         {QStringLiteral("chooseFolder"), WindowCommand::List},
         {QStringLiteral("copyPage"), WindowCommand::Copy},
+        {QStringLiteral("printPage"), WindowCommand::Print},
         {QStringLiteral("COMBINED"), WindowCommand::CombinedReport},
         {QStringLiteral("SUMMARY"), WindowCommand::ClassificationSummary},
         {QStringLiteral("CHECK"), WindowCommand::FileCheck},
@@ -644,7 +645,7 @@ void ViewerTest::browserEditionKeysAreTheTables()
             ++checked;
         }
     }
-    QCOMPARE(checked, 6);
+    QCOMPARE(checked, 7);
     QVERIFY(text.contains(QStringLiteral("plain && key === 'F5') run = () => command(retry)")));
     QVERIFY(hasKey(WindowCommand::Reopen, QKeyCombination(Qt::Key_F5)));
     QVERIFY(text.contains(QStringLiteral("key === 'F1') run = () => showHelp")));
