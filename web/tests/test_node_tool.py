@@ -12,13 +12,14 @@ import re
 import subprocess
 import sys
 import tempfile
+import fcntl
 import unittest
 
 NATIVE, NODE_TOOL, SOURCE = (pathlib.Path(a).resolve() for a in sys.argv[1:4])
 SAMPLES = SOURCE / 'samples'
 
 
-def run(tool, args, cwd, locale='pl_PL.UTF-8', output=None):
+def run(tool, args, cwd, locale='pl_PL.UTF-8', output=None, timeout=120):
     """`output`: 'closed' or 'full' for a standard output that cannot be written."""
     # The system's reasons come in glibc's words, which the node tool has in English alone:
     # gettext's LANGUAGE keeps the native tool's in English too, and nothing else.
@@ -27,7 +28,7 @@ def run(tool, args, cwd, locale='pl_PL.UTF-8', output=None):
     stdout = {None: subprocess.PIPE, 'full': open('/dev/full', 'wb'), 'closed': subprocess.DEVNULL}[output]
     closing = (lambda: os.close(1)) if output == 'closed' else None
     done = subprocess.run(command + [str(a) for a in args], cwd=cwd, env=environment, stdout=stdout,
-                          stderr=subprocess.PIPE, preexec_fn=closing, timeout=120)
+                          stderr=subprocess.PIPE, preexec_fn=closing, timeout=timeout)
     return done.returncode, done.stdout or b'', done.stderr
 
 
@@ -46,12 +47,12 @@ class NodeTool(unittest.TestCase):
     def tearDown(self):
         self.scratch.cleanup()
 
-    def same(self, args, locale='pl_PL.UTF-8', files=(), output=None):
+    def same(self, args, locale='pl_PL.UTF-8', files=(), output=None, timeout=120):
         """Both tools, one after the other, in the scratch folder; the files named are compared
         too, and removed after each run."""
         results = []
         for tool in ('native', 'node'):
-            code, out, err = run(tool, args, self.dir, locale, output)
+            code, out, err = run(tool, args, self.dir, locale, output, timeout)
             written = {}
             for name in files:
                 path = self.dir / name
@@ -125,6 +126,35 @@ class NodeTool(unittest.TestCase):
         for args, files in cases:
             with self.subTest(args=args):
                 self.same(args, files=files)
+
+    def test_special_files_locks_and_names_that_are_not_utf8(self):
+        folder = self.dir / 'folder'
+        folder.mkdir()
+        for report in sorted((SAMPLES / 'odebrane').glob('*.xml'))[:4]:
+            (folder / report.name).write_bytes(report.read_bytes())
+        # A name from an archive unpacked on Windows: Windows-1250 bytes, no UTF-8.
+        cp1250 = os.fsencode(folder) + b'/' + 'sprawozdanie_śą.xml'.encode('cp1250')
+        with open(cp1250, 'wb') as named:
+            named.write((SAMPLES / 'z_karty.xml').read_bytes())
+        os.mkfifo(folder / 'rura.xml')
+        for mode in (['--list'], ['--list', '--csv'], ['--combined'], ['--summary'], ['--summary', '--csv']):
+            with self.subTest(mode=mode):
+                self.same(mode + [folder], timeout=20)
+        # Pages of a folder are written under the names' own bytes.
+        written = []
+        for tool in ('native', 'node'):
+            pages = self.dir / ('strony_' + tool)
+            pages.mkdir()
+            code = run(tool, ['-d', pages, folder], self.dir, timeout=20)[0]  # 3: the FIFO is no page
+            written.append((code, sorted(os.listdir(os.fsencode(pages)))))
+        self.assertEqual(written[0], written[1])
+        self.assertIn('sprawozdanie_śą.htm'.encode('cp1250'), written[1][1])
+        self.same([folder / 'rura.xml'], timeout=20)
+        # A report another program holds locked is refused alike, after the same short wait.
+        with open(folder / 'bak_inne_informacje.xml', 'rb') as held:
+            fcntl.flock(held, fcntl.LOCK_EX)
+            self.same([folder / 'bak_inne_informacje.xml'], timeout=20)
+            self.same(['--list', folder], timeout=20)
 
 
 if __name__ == '__main__':
