@@ -75,12 +75,14 @@ def policy(scripts):
 def main():
     parser = argparse.ArgumentParser(add_help=False)
     parser.add_argument('out', type=pathlib.Path)
-    for option in ('template', 'style', 'script', 'core-js', 'core-wasm', 'pictures', 'help'):
+    for option in ('template', 'style', 'core-js', 'core-wasm', 'pictures', 'help'):
         parser.add_argument('--' + option, type=pathlib.Path, required=True)
+    # The page's own scripts, in order, become one: each file holds one part of the page.
+    parser.add_argument('--script', type=pathlib.Path, action='append', required=True)
     args = parser.parse_args()
 
     core = inline_script(args.core_js.read_text(encoding='utf-8'))
-    page = inline_script(args.script.read_text(encoding='utf-8'))
+    page = inline_script('\n'.join(script.read_text(encoding='utf-8') for script in args.script))
     module = base64.b64encode(gzip.compress(args.core_wasm.read_bytes(), compresslevel=9, mtime=0)).decode('ascii')
     parts = {
         'CSP': policy([core, page]),

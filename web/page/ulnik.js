@@ -42,7 +42,9 @@
   let table = null;      // the table the core handed over last
   let tableUrl = null;   // the download made of it
   let serial = 0;        // names a folder of the file system for each file or folder given
-  const chosen = new Map();  // path in the file system → the browser's file, for Ponów
+  const chosen = new Map();  // path in the file system → the browser's file (or its handle), for Ponów
+  const live = new Map();    // folder in the file system → {handle, state} of a live folder
+  const snapshots = new Map();  // folder in the file system → when the snapshot was given
   let closeDialog = null;
 
   // ---- the core ----------------------------------------------------------------------------
@@ -132,18 +134,21 @@
 
   // A file over the pipeline's limit is refused unread, as on the desktop: the file system
   // gives its size alone. One the browser will not read stands there unreadable, so that the
-  // pipeline says what it says of any file it cannot open; false then.
-  async function put(path, file, read = null) {
+  // pipeline says what it says of any file it cannot open; false then. `source` is the file
+  // the browser gave, or the handle of a live folder's file, read now; `known` what was read
+  // of it already: {file, bytes}.
+  async function put(path, source, known = {}) {
     const FS = core.FS;
     if (FS.analyzePath(path).exists) FS.unlink(path);
-    chosen.set(path, file);
-    if (file.size > core._ulnik_max_report_size()) {
-      FS.writeFile(path, new Uint8Array(0));
-      FS.lookupPath(path).node.usedBytes = file.size;
-      return true;
-    }
-    let bytes = read;
+    chosen.set(path, source);
+    let {file = source, bytes} = known;
     try {
+      if (!known.file && source.getFile) file = await source.getFile();
+      if (file.size > core._ulnik_max_report_size()) {
+        FS.writeFile(path, new Uint8Array(0));
+        FS.lookupPath(path).node.usedBytes = file.size;
+        return true;
+      }
       if (!bytes) bytes = new Uint8Array(await file.arrayBuffer());
     } catch (error) {
       FS.writeFile(path, new Uint8Array(0));
@@ -177,8 +182,12 @@
     const given = (path) => path && '/' + path.split('/')[1];
     const kept = new Set([currentReport(), list && list.folder, returnTo && returnTo.folder, school && school.folder,
                           atHand, ...visitedFolders()].map(given));
-    for (const name of core.FS.readdir('/'))
-      if (/^p\d+$/.test(name) && !kept.has('/' + name)) removeFolder('/' + name);
+    for (const name of core.FS.readdir('/')) {
+      if (!/^p\d+$/.test(name) || kept.has('/' + name)) continue;
+      removeFolder('/' + name);
+      for (const held of [live, snapshots])
+        for (const folder of held.keys()) if (given(folder) === '/' + name) held.delete(folder);
+    }
   }
 
   function removeFolder(folder) {
@@ -235,18 +244,51 @@
     tidy();
   }
 
-  async function folderOf(files, name) {
+  // A folder's reports, each {name, file, source} (source: what Ponów reads again), put in a
+  // folder of the file system of its own; a live folder's handle makes it read anew from the
+  // disk whenever a page is made of it, and a folder without one is a snapshot, which its
+  // pages say.
+  async function folderOf(reports, name, handle = null) {
     const folder = newFolder(name);
-    const contents = await contentsOf(files);
-    await Promise.all(files.map((file) => put(folder + '/' + file.name, file, contents.get(file))));
+    await fill(folder, reports);
+    if (handle) live.set(folder, {handle, state: liveFolders.stateFrom(reports)});
+    else snapshots.set(folder, new Date());
     return folder;
+  }
+
+  async function fill(folder, reports) {
+    const contents = await contentsOf(reports.map((report) => report.file));
+    await Promise.all(reports.map(({name, file, source}) =>
+      put(folder + '/' + name, source, {file, bytes: contents.get(file)})));
+  }
+
+  const givenFiles = (files) => files.map((file) => ({name: file.name, file, source: file}));
+  const liveReports = async (handle) => (await liveFolders.reportsOf(handle, isReportName))
+                                          .map(({name, file, handle: source}) => ({name, file, source}));
+
+  // A live folder as it is on the disk now. One gone or no longer readable is emptied and
+  // removed, so that the pipeline says what it says of a folder that is not there.
+  async function readAgain(folder) {
+    const held = live.get(folder);
+    if (!held) return;
+    let reports = null;
+    try {
+      reports = await liveReports(held.handle);
+    } catch (error) {
+      console.error(error);
+    }
+    removeFolder(folder);
+    if (!reports) return;
+    core.FS.mkdir(folder);
+    await fill(folder, reports);
+    held.state = liveFolders.stateFrom(reports);
   }
 
   // The folder named is the one the school's pages are of from now on, whether its list is shown
   // or not: one stray file spoils the list, and its check says which. The list before may stay
   // on the screen, but its folder is withdrawn.
-  async function listFolder(files, name) {
-    const folder = await folderOf(files, name);
+  async function listFolder(reports, name, handle = null) {
+    const folder = await folderOf(reports, name, handle);
     atHand = folder;
     await call(() => withText(folder, (at) => core._ulnik_list(at)),
                (outcome) => outcome === SHOWN && listShown(folder, {x: 0, y: 0}),
@@ -266,6 +308,7 @@
   async function schoolPage(kind) {
     const folder = atHand;
     if (!folder) return;
+    await readAgain(folder);
     const from = list && list.folder === folder ? listPlace()
                : returnTo && returnTo.folder === folder ? returnTo : null;
     await call(() => withText(folder, (at) => core._ulnik_school_page(at, kind)), (outcome) => {
@@ -275,6 +318,7 @@
   }
 
   function schoolShown(folder, kind, from) {
+    markSnapshot(folder);
     list = null;
     returnTo = from;
     school = {folder, kind};
@@ -284,13 +328,34 @@
   // Before any folder is named, a school page asks for one first.
   function askForSchoolPage(kind) {
     if (atHand) return command(() => schoolPage(kind));
-    pickingFor = kind;
-    $('folder').click();
+    chooseFolder(kind);
   }
 
-  async function schoolPageOfNewFolder(files, name, kind) {
-    atHand = await folderOf(files, name);
+  async function schoolPageOfNewFolder(reports, name, kind, handle = null) {
+    atHand = await folderOf(reports, name, handle);
     await schoolPage(kind);
+  }
+
+  // The folder picked for its list (kind null) or for a school page: a live one where the
+  // browser can hold it, otherwise the snapshot its folder input gives.
+  function chooseFolder(kind = null) {
+    if (!liveFolders.supported) {
+      pickingFor = kind;
+      return $('folder').click();
+    }
+    // Picked at once: the browser shows its picker only during the user's click or key.
+    liveFolders.pick().then((handle) => {
+      if (!handle) return;
+      liveFolders.remember(handle);
+      command(() => openLiveFolder(handle, kind));
+    }, (error) => console.error(error));
+  }
+
+  async function openLiveFolder(handle, kind = null) {
+    performance.mark('ulnik: wybrano');
+    const reports = await liveReports(handle);
+    if (kind === null) await listFolder(reports, handle.name, handle);
+    else await schoolPageOfNewFolder(reports, handle.name, kind, handle);
   }
 
   // The table of the school page shown, read afresh from its folder, as a file to keep.
@@ -298,6 +363,7 @@
     const made = school && TABLES[school.kind];
     if (!made) return;
     const [exported, name] = made;
+    await readAgain(school.folder);
     table = null;
     const outcome = await call(() => withText(school.folder, (at) => core[exported](at)));
     if (outcome !== SHOWN || !table) return;
@@ -320,6 +386,7 @@
   async function back() {
     if (!returnTo || list) return;
     const {folder, scroll} = returnTo;
+    await readAgain(folder);
     await call(() => withText(folder, (at) => core._ulnik_list(at)),
                (outcome) => outcome === SHOWN && listShown(folder, scroll));
     tidy();
@@ -378,6 +445,7 @@
     going = number;
     try {
       if (entry.report) {
+        if (chosen.has(entry.report)) await put(entry.report, chosen.get(entry.report));
         const outcome = await call(() => withText(entry.report, (p) => core._ulnik_open(p, 0)));
         if (outcome === SHOWN) {
           returnTo = entry.returnTo;
@@ -386,9 +454,11 @@
           visit(entry);
         }
       } else if (entry.list) {
+        await readAgain(entry.list);
         await call(() => withText(entry.list, (p) => core._ulnik_list(p)),
                    (outcome) => outcome === SHOWN && listShown(entry.list, entry.scroll));
       } else if (entry.school) {
+        await readAgain(entry.school);
         await call(() => withText(entry.school, (p) => core._ulnik_school_page(p, entry.kind)),
                    (outcome) => outcome === SHOWN && schoolShown(entry.school, entry.kind, entry.returnTo));
       } else {
@@ -499,7 +569,7 @@
   // The core knows the text of every entry, in order; a line is an entry only where it reads
   // as one. A report's values reach the page unescaped and can add or split lines, so a line
   // that reads as no entry is passed over, and the ones after it are still found.
-  function listShown(folder, scroll) {
+  function listShown(folder, scroll, again = false) {
     const doc = frame.contentDocument;
     const expected = [];
     for (let i = 0, n = core._ulnik_list_size(); i < n; ++i)
@@ -520,8 +590,9 @@
     atHand = folder;
     returnTo = null;
     school = null;
+    markSnapshot(folder);
     frame.contentWindow.scrollTo(scroll.x, scroll.y);
-    visit({list: folder, scroll});
+    visit({list: folder, scroll}, again);
   }
 
   // The whole width of an entry's line is its target.
@@ -901,16 +972,12 @@
   // ---- commands and keys --------------------------------------------------------------------
 
   function chooseFile() { $('plik').click(); }
-  function chooseFolder() {
-    pickingFor = null;
-    $('folder').click();
-  }
 
   $('kopiuj').addEventListener('click', () => copyPage(false));
   $('drukuj').addEventListener('click', printPage);
   $('otworz').addEventListener('click', chooseFile);
   $('ponow').addEventListener('click', () => command(retry));
-  $('lista').addEventListener('click', chooseFolder);
+  $('lista').addEventListener('click', () => chooseFolder());
   $('zbiorcze').addEventListener('click', () => askForSchoolPage(COMBINED));
   $('wyniki').addEventListener('click', () => askForSchoolPage(SUMMARY));
   $('sprawdz').addEventListener('click', () => askForSchoolPage(CHECK));
@@ -936,7 +1003,8 @@
     pickingFor = null;
     event.target.value = '';
     performance.mark('ulnik: wybrano');
-    command(() => kind === null ? listFolder(files, name) : schoolPageOfNewFolder(files, name, kind));
+    command(() => kind === null ? listFolder(givenFiles(files), name)
+                                : schoolPageOfNewFolder(givenFiles(files), name, kind));
   });
   $('folder').addEventListener('cancel', () => { pickingFor = null; });
 
@@ -996,9 +1064,18 @@
     const item = [...event.dataTransfer.items].find((i) => i.kind === 'file');
     if (!item) return;
     const entry = item.webkitGetAsEntry ? item.webkitGetAsEntry() : null;
+    // Asked for during the drop itself, the one moment the browser hands a handle over.
+    const handle = liveFolders.supported && item.getAsFileSystemHandle ? item.getAsFileSystemHandle() : null;
     performance.mark('ulnik: wybrano');
     if (entry && entry.isDirectory) {
-      command(async () => listFolder(await filesOfFolder(entry), entry.name));
+      command(async () => {
+        const held = handle && await handle.catch(() => null);
+        if (held && held.kind === 'directory') {
+          liveFolders.remember(held);
+          return openLiveFolder(held);
+        }
+        return listFolder(givenFiles(await filesOfFolder(entry)), entry.name);
+      });
       return;
     }
     const file = item.getAsFile();
@@ -1007,13 +1084,68 @@
   addEventListener('dragover', dragOver);
   addEventListener('drop', dropped);
 
+  // ---- live folders --------------------------------------------------------------------------
+
+  // A live folder's list follows the folder while it is shown, as the desktop's watch does: a
+  // report added, changed or removed shows within a second or so.
+  const WATCH_MS = 1000;
+  let watching = false;
+  setInterval(async () => {
+    if (watching || !list || !live.has(list.folder) || document.body.dataset.stan !== 'gotowy' || !curtain.hidden)
+      return;
+    watching = true;
+    try {
+      const held = live.get(list.folder);
+      const state = await liveFolders.stateOf(held.handle, isReportName).catch(() => null);
+      if (state !== held.state && list && live.get(list.folder) === held) command(listAgain);
+    } finally {
+      watching = false;
+    }
+  }, WATCH_MS);
+
+  async function listAgain() {
+    if (!list) return;
+    const {folder} = list;
+    const scroll = scrollOf();
+    await readAgain(folder);
+    await call(() => withText(folder, (at) => core._ulnik_list(at)),
+               (outcome) => outcome === SHOWN && listShown(folder, scroll, true));
+    tidy();
+  }
+
+  // A folder the browser handed over as it was when chosen: every page made of it says so.
+  function markSnapshot(folder) {
+    const taken = snapshots.get(folder);
+    const doc = frame.contentDocument;
+    if (!taken || !doc.body) return;
+    const line = doc.createElement('p');
+    line.className = 'M';
+    line.textContent = 'Stan folderu z chwili wybrania: ' + taken.toLocaleString('pl-PL');
+    doc.body.prepend(line);
+  }
+
+  // The folder of the last visit, offered on the empty start; the browser asks for leave to
+  // read it again when it wants to.
+  function offerRemembered(handle) {
+    const button = $('ostatni-folder');
+    if (!handle) return;
+    button.textContent = 'Pokaż ostatni folder: ' + handle.name;
+    button.hidden = false;
+    button.onclick = async () => {
+      if (!(await liveFolders.mayRead(handle).catch(() => false))) return;
+      command(() => openLiveFolder(handle));
+    };
+  }
+
   // ---- start --------------------------------------------------------------------------------
 
-  queue = loadCore().then(() => {
+  queue = loadCore().then(async () => {
     document.body.dataset.stan = 'gotowy';
+    offerRemembered(await liveFolders.remembered());
   }, (error) => {
     console.error(error);
     document.body.dataset.stan = 'blad';
+    $('widok').classList.add('pokazuje');
     frame.srcdoc = '<p style="font: 13px sans-serif; margin: 16px">Ta przeglądarka nie uruchamia Ulnika ' +
       '(brak WebAssembly albo DecompressionStream). Otwórz plik w aktualnym Chrome lub Edge.</p>';
   });

@@ -5,6 +5,8 @@ a hostile report reach nothing outside.
     test_page.py PAGE NATIVE_TOOL SOURCE_DIR
 """
 import base64
+import functools
+import http.server
 import os
 import pathlib
 import re
@@ -47,7 +49,7 @@ def long_report(lines, value=lambda i: f'Wiersz numer {i} sprawozdania o udziale
 
 
 FOREIGN = b'<?xml version="1.0" encoding="windows-1250"?>\r\n<Zakupy><Pozycja>chleb</Pozycja></Zakupy>\r\n'
-STAMP = re.compile(r'Stan na: [^<\n]*')
+STAMP = re.compile(r'Stan na: [^<\n]*|Stan folderu z chwili wybrania: [\d.]+, [\d:]+')
 # The text a document shows: its body's, less what is never shown as text.
 SHOWN_TEXT = '''const text = (doc) => { if (!doc || !doc.body) return null;
     const body = doc.body.cloneNode(true);
@@ -55,14 +57,19 @@ SHOWN_TEXT = '''const text = (doc) => { if (!doc || !doc.body) return null;
     return body.textContent; };'''
 
 
-def browser(*arguments):
+def browser(*arguments, live_folders=False):
     options = webdriver.ChromeOptions()
     options.binary_location = '/usr/bin/chromium'
     for argument in ('--headless=new', '--no-sandbox', '--window-size=1000,700', '--disable-gpu') + arguments:
         options.add_argument(argument)
     # The page takes the user's language from navigator.languages, which this sets.
     options.add_experimental_option('prefs', {'intl.accept_languages': 'pl-PL,pl'})
-    return webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
+    driver = webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
+    # Without the File System Access API, as in Firefox, a folder is the snapshot its input
+    # gives; the live folders have a test of their own.
+    if not live_folders:
+        driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': 'delete window.showDirectoryPicker;'})
+    return driver
 
 
 class Page(unittest.TestCase):
@@ -260,6 +267,7 @@ class Page(unittest.TestCase):
         self.settles_on('LISTA OTRZYMANYCH')
         expected = self.text_of(native('--list', folder)[0])
         self.assertEqual(STAMP.sub('', self.shown_text()), STAMP.sub('', expected))
+        self.assertRegex(self.shown_text(), r'^Stan folderu z chwili wybrania: \d')
 
         entry = 'Kowalczyk Jerzy - Sprawozdanie dyrektora'
         find = f'''const span = [...doc.querySelectorAll("span")].find(s => s.textContent.includes("{entry}"));
@@ -525,6 +533,85 @@ class Page(unittest.TestCase):
         for reference in ('127.0.0.1', '<img', 'href', '<style', '<script'):
             self.assertNotIn(reference, html)
         self.assertTrue(self.js('return document.getElementById("strona").contentWindow.getSelection().isCollapsed'))
+
+    def on_disk(self, script, *args):
+        """Runs the script on the folder the page's picker gives (`folder`), as another program
+        changes a folder on the disk."""
+        return self.driver.execute_async_script('''const done = arguments[arguments.length - 1];
+            const bytes = (data) => Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
+            const write = async (folder, name, data) => {
+                const writable = await (await folder.getFileHandle(name, {create: true})).createWritable();
+                await writable.write(bytes(data));
+                await writable.close();
+            };
+            (async () => {
+                const folder = await (await navigator.storage.getDirectory()).getDirectoryHandle("sprawozdania", {create: true});
+                ''' + script + '''
+            })().then(() => done(true), (error) => done(String(error)));''', *args)
+
+    def test_a_live_folder_is_read_from_the_disk(self):
+        # The page over http, where the browser has a private file system whose folders are the
+        # API's own; only the picker is stubbed to give one of them.
+        served = http.server.ThreadingHTTPServer(
+            ('127.0.0.1', 0), functools.partial(http.server.SimpleHTTPRequestHandler, directory=str(PAGE.parent)))
+        threading.Thread(target=served.serve_forever, daemon=True).start()
+        self.addCleanup(served.server_close)
+        self.addCleanup(served.shutdown)
+        self.driver = browser(live_folders=True)
+        self.addCleanup(lambda: (self.driver.quit(), delattr(self, 'driver')))
+        self.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': '''
+            window.showDirectoryPicker = async () =>
+                (await navigator.storage.getDirectory()).getDirectoryHandle("sprawozdania", {create: true});'''})
+        self.driver.get(f'http://127.0.0.1:{served.server_port}/{PAGE.name}')
+        self.wait('return document.body.dataset.stan === "gotowy"')
+        received = SAMPLES / 'odebrane'
+        data = lambda name: base64.b64encode((received / name).read_bytes()).decode('ascii')
+        put = 'await write(folder, arguments[0], arguments[1]);'
+        for name in ('bak_inne_informacje.xml', 'kowalczyk_sprawozdanie_dyrektora.xml'):
+            self.assertTrue(self.on_disk(put, name, data(name)))
+        self.driver.find_element(By.ID, 'lista').click()
+        self.settles_on('LISTA OTRZYMANYCH')
+        self.assertIn('Kowalczyk Jerzy', self.shown_text())
+        self.assertIn('Bąk Grzegorz', self.shown_text())
+        self.assertNotIn('Stan folderu z chwili wybrania', self.shown_text())
+
+        # The list follows the folder while shown: a report added, one removed.
+        self.assertTrue(self.on_disk(put, 'lewandowska_z_karty.xml', data('lewandowska_z_karty.xml')))
+        self.settles_on('Lewandowska Katarzyna')
+        self.assertTrue(self.on_disk('await folder.removeEntry(arguments[0]);', 'bak_inne_informacje.xml'))
+        self.wait(SHOWN_TEXT + 'return !text(document.getElementById("strona").contentDocument)?.includes("Bąk")')
+
+        # A report corrected on the disk: Ponów reads it anew, and so does Back its list.
+        self.click_in_frame('strona', '''const span = [...doc.querySelectorAll("span")].find(
+                s => s.textContent.includes("Kowalczyk Jerzy"));
+            const box = span.getBoundingClientRect();
+            return [box.left + 5, box.top + box.height / 2];''')
+        self.settles_on('SPRAWOZDANIE DYREKTORA')
+        corrected = (received / 'kowalczyk_sprawozdanie_dyrektora.xml').read_bytes().replace(b'Kowalczyk Jerzy', b'Nowak Anna')
+        self.assertTrue(self.on_disk(put, 'kowalczyk_sprawozdanie_dyrektora.xml', base64.b64encode(corrected).decode()))
+        ActionChains(self.driver).send_keys(Keys.F5).perform()
+        self.settles_on('Nowak Anna')
+        self.assertTrue(self.js('return document.getElementById("zaslona").hidden'))
+        self.assertTrue(self.on_disk(put, 'bak_program_wf.xml', data('bak_program_wf.xml')))
+        ActionChains(self.driver).send_keys(Keys.BACKSPACE).perform()
+        self.settles_on('Bąk Grzegorz')
+        self.assertIn('Nowak Anna', self.shown_text())
+
+        # The school pages too are of the folder as it is now.
+        self.assertTrue(self.on_disk('await folder.removeEntry(arguments[0]);', 'bak_program_wf.xml'))
+        self.driver.find_element(By.ID, 'sprawdz').click()
+        self.settles_on('SPRAWDZENIE PLIKÓW')
+        self.assertNotIn('bak_program_wf.xml', self.shown_text())
+        self.assertIn('lewandowska_z_karty.xml', self.shown_text())
+
+        # The next visit offers the folder again.
+        self.driver.refresh()
+        self.wait('return document.body.dataset.stan === "gotowy"')
+        offered = self.wait('const b = document.getElementById("ostatni-folder"); return !b.hidden && b.textContent')
+        self.assertEqual(offered, 'Pokaż ostatni folder: sprawozdania')
+        self.driver.find_element(By.ID, 'ostatni-folder').click()
+        self.settles_on('LISTA OTRZYMANYCH')
+        self.assertIn('Lewandowska Katarzyna', self.shown_text())
 
     def test_hostile_report_runs_and_reaches_nothing(self):
         # Connections, not requests: a preconnect or a refused frame's connection sends no byte.
