@@ -12,6 +12,7 @@
 #include "page_printer.h"
 #include "page_zoom.h"
 #include "picture_drag.h"
+#include "start_hint.h"
 #include "tab_filter.h"
 #include "window_face.h"
 #include "window_notice.h"
@@ -52,9 +53,11 @@ TFBrowser::TFBrowser(Shell* messages, QWidget* parent)
     WebBrowser = face_.WebBrowser;
     drag_ = new PictureDrag(face_.ImTlo, this);
     notice_ = new WindowNotice(face_.PPodTlo, layout::kViewPanel);
+    auto* hint = new StartHint(face_.PPodTlo, layout::kViewPanel);
     printer_ = new PagePrinter(WebBrowser->page(), this, messages_);
     workspace_ = new Workspace(WebBrowser, printer_, messages_, this);
     connect(workspace_, &Workspace::DocumentComplete, this, &TFBrowser::DocumentComplete);
+    connect(workspace_, &Workspace::DocumentComplete, hint, &QObject::deleteLater);
     connect(workspace_, &Workspace::PageFailed, this, &TFBrowser::PageFailed);
     connect(printer_, &PagePrinter::delivered, notice_, &WindowNotice::Tell);
     zoom_ = new PageZoom(WebBrowser);

@@ -20,6 +20,7 @@
 #include "code_page.h"
 #include "utf8.h"
 #include "command_table.h"
+#include "start_hint.h"
 #include "message_recorder.h"
 #include "viewer_settings.h"
 #include "viewer_messages.h"
@@ -37,6 +38,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMenu>
@@ -296,7 +298,17 @@ void ViewerTest::Drop(const QStringList& paths, bool expectPage)
 
 void ViewerTest::droppedReportIsShownWithoutBorder()
 {
+    // Until then the empty view says what to do, in the browser edition's words too, and lets a
+    // drop through to the window.
+    const QPointer<QLabel> hint = window->findChild<QLabel*>(QStringLiteral("StartHint"));
+    QVERIFY(hint && hint->isVisible());
+    QCOMPARE(hint->text(), QString::fromUtf8(StartHint::kText));
+    QFile webPage(QStringLiteral(ULNIK_SOURCE_DIR "/web/page/ulnik.html"));
+    QVERIFY(webPage.open(QIODevice::ReadOnly));
+    QVERIFY(webPage.readAll().contains(StartHint::kText));
+    QVERIFY(window->childAt(hint->mapTo(window.get(), hint->rect().center())) != hint);
     Drop({Sample("z_karty.xml")}, true);
+    QTRY_VERIFY(!hint);
     QVERIFY(messages.empty());
     QVERIFY(QFile::exists(PageFile()));
     QCOMPARE(window->View()->page()->title(), QStringLiteral("Podgl\u0105d zawarto\u015bci"));
