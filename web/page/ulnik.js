@@ -207,9 +207,11 @@
 
   const isReportName = (name) => /\.xml$/i.test(name);
 
-  // How long the file or folder given took to show, for the browser's performance tools.
-  function measure(name) {
-    if (performance.getEntriesByName('ulnik: wybrano').length) performance.measure(name, 'ulnik: wybrano');
+  // How long the file, folder or school page asked for took to show, painted, for the
+  // browser's performance tools.
+  function measure(name, from = 'ulnik: wybrano') {
+    if (!performance.getEntriesByName(from).length) return;
+    requestAnimationFrame(() => setTimeout(() => performance.measure(name, from)));
   }
 
   // ---- opening ------------------------------------------------------------------------------
@@ -327,7 +329,11 @@
 
   // Before any folder is named, a school page asks for one first.
   function askForSchoolPage(kind) {
-    if (atHand) return command(() => schoolPage(kind));
+    performance.mark('ulnik: strona szkoły');
+    if (atHand) return command(async () => {
+      await schoolPage(kind);
+      measure('ulnik: → strona szkoły', 'ulnik: strona szkoły');
+    });
     chooseFolder(kind);
   }
 
