@@ -114,8 +114,9 @@ Handle CreateScratch(const std::string& path, std::string& scratch, NewMode mode
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) return file;
         const DWORD error = ::GetLastError();
+        // Failures name the file the caller asked for: the scratch name means nothing to anyone.
         if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt == 100)
-            FailWriting(scratch, error);
+            FailWriting(path, error);
     }
 }
 
@@ -291,9 +292,9 @@ void WriteFileReplacing(const std::string& path, std::string_view bytes, NewMode
     std::string scratch;
     Handle file = CreateScratch(path, scratch, newMode);
     try {
-        WriteAllToHandle(file.get(), bytes, scratch);
+        WriteAllToHandle(file.get(), bytes, path);
         if (keepOld) TakeAccessListOf(target, file.get());
-        if (!file.Close()) FailWriting(scratch);
+        if (!file.Close()) FailWriting(path);
         PutInPlace(scratch, path, keepOld);
     } catch (const ScratchKept&) {
         throw;

@@ -44,6 +44,20 @@ void PrepareEnvironment(const CommandLine& command)
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+// Chromium's log lines ("ERROR:command_buffer_proxy_impl.cc…") and Qt's own notes, in English
+// and of no use to the user, would stand on standard error beside the program's Polish words:
+// ULNIK_DEBUG lets them through. WebEngine describes its GL set-up on every start either way.
+void KeepEngineLogsOffTheTerminal()
+{
+    if (qEnvironmentVariableIsSet("ULNIK_DEBUG")) {
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+        return;
+    }
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.append(flags.isEmpty() ? "" : " ").append("--log-level=3"));
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false"));
+}
+
 // Without a display Qt would abort with its list of plugins: say what is wrong, in the user's
 // language, and what works without one.
 bool NeedsADisplayItHasNot(const CommandLine& command)
@@ -143,8 +157,7 @@ int Run(int argc, char* argv[])
     PrepareEnvironment(command);
     // The page names Windows fonts: show it with faces of the same metrics, as it was made.
     UseProgramFonts(ExecutableDir());
-    // WebEngine describes its GL set-up on every start; the user has no use for it.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    KeepEngineLogsOffTheTerminal();
     // The window follows the screen's scale unrounded: the skin is drawn at 1.5x as well as 2x.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);

@@ -124,12 +124,17 @@ void PdfExport::ExportAllReports(const std::string& output, const std::string& f
     });
 }
 
+// A printout the engine did not make is said as that; one that could not be written names the
+// file the user gave and the system's reason.
 void PdfExport::Write(const std::string& pdf, int exitCode) {
+    if (pdf.empty()) {
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::kPrintoutFailed);
+        return Finish(kDamaged);
+    }
     try {
-        if (pdf.empty()) throw FileWriteError(output_, "no printout");
         WriteFileReplacing(output_, pdf);
-    } catch (const std::exception&) {
-        shell_.ShowMessageBox(StyleZamknij, IconInformacja, print_messages::kCannotWritePdf);
+    } catch (const FileWriteError& error) {
+        shell_.ShowMessageBox(StyleZamknij, IconInformacja, messages::CannotWrite(output_, error.reason()));
         return Finish(kDamaged);
     }
     Finish(exitCode);

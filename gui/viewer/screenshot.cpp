@@ -7,6 +7,7 @@
 #include "paint_watch.h"
 #include "shell.h"
 #include "tfbrowser.h"
+#include "viewer_messages.h"
 #include "window_outline.h"
 
 #include <QBuffer>
@@ -16,7 +17,6 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <iostream>
 
 namespace {
 constexpr int kPaintTimeoutMs = 20000;
@@ -36,13 +36,15 @@ void Screenshot::Begin()
         QTimer::singleShot(kSettleMs, this, &Screenshot::Save);
         return;
     }
-    connect(&window_, &TFBrowser::PageFailed, this, [this] { Fail(QStringLiteral("the page could not be shown")); });
+    // The window has said why already.
+    connect(&window_, &TFBrowser::PageFailed, this, [] { QCoreApplication::exit(kDamaged); });
     connect(&window_, &TFBrowser::DocumentComplete, this, &Screenshot::PageShown);
     before_ = Snapshot(window_.View());
     if (schoolPage_)
         return OpenSchoolPage(*schoolPage_);
+    // The pipeline has said why, and the code is --pdf's for the same outcome.
     if (!window_.OpenPath(input_))
-        return Fail(QStringLiteral("the page could not be shown"));
+        return QCoreApplication::exit(ExitCodeOf(window_.LastOpened()));
 }
 
 // What the page could not take in is named as `ulnik --pdf` names it, and the picture is still
@@ -63,7 +65,7 @@ void Screenshot::OpenSchoolPage(SchoolPageKind kind)
 void Screenshot::PageShown(bool ok)
 {
     if (!ok)
-        return Fail(QStringLiteral("the page did not load"));
+        return Fail(viewer_messages::kPictureFailed);
     disconnect(&window_, &TFBrowser::DocumentComplete, this, &Screenshot::PageShown);
     WhenPainted([this] { Save(); });
 }
@@ -75,7 +77,7 @@ void Screenshot::WhenPainted(std::function<void()> then)
         watch->deleteLater();
         then();
     });
-    connect(watch, &PaintWatch::TimedOut, this, [this] { Fail(QStringLiteral("the page was never painted")); });
+    connect(watch, &PaintWatch::TimedOut, this, [this] { Fail(viewer_messages::kPictureFailed); });
     watch->Start(kPaintTimeoutMs);
 }
 
@@ -85,19 +87,21 @@ void Screenshot::Save()
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!ShapedWindowPicture(window_).save(&buffer, "PNG"))
-        return Fail(QStringLiteral("cannot make the picture"));
+        return Fail(viewer_messages::kPictureFailed);
+    const std::string output = QFile::encodeName(output_).toStdString();
     try {
-        WriteFileReplacing(QFile::encodeName(output_).toStdString(), std::string_view(png.constData(), png.size()));
+        WriteFileReplacing(output, std::string_view(png.constData(), png.size()));
     } catch (const FileWriteError& error) {
-        return Fail(QString::fromLocal8Bit(error.what()));
+        return Fail(messages::CannotWrite(output, error.reason()));
     }
     QCoreApplication::exit(exitCode_);
 }
 
-void Screenshot::Fail(const QString& why)
+// Said as --pdf says its failures, with its code for a page not made or not written.
+void Screenshot::Fail(const AnsiText& why)
 {
-    std::cerr << "ulnik: " << why.toStdString() << '\n';
-    QCoreApplication::exit(2);
+    messages_.ShowMessageBox(StyleZamknij, IconInformacja, why);
+    QCoreApplication::exit(kDamaged);
 }
 
 QImage ShapedWindowPicture(const QWidget& window)

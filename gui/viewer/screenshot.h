@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "ansi_text.h"
 #include "school_pages.h"
 
 class Shell;
@@ -23,7 +24,7 @@ public:
                std::optional<SchoolPageKind> schoolPage = {});
     // Runs once the event loop does; ends the loop with 0 when the picture was saved (6 when
     // of a school page that left files out), with `ulnik --pdf`'s codes when the page was not
-    // made, and with 2 when it could not be shown or saved.
+    // made, and with 4 (as --pdf) when it could not be shown, pictured or saved.
     void Begin();
 
 private:
@@ -32,7 +33,7 @@ private:
     void WhenPainted(std::function<void()> then);
     void OpenSchoolPage(SchoolPageKind kind);
     void Save();
-    void Fail(const QString& why);
+    void Fail(const AnsiText& why);
 
     TFBrowser& window_;
     Shell& messages_;

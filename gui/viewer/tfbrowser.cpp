@@ -67,6 +67,11 @@ TFBrowser::TFBrowser(Shell* messages, QWidget* parent)
 
 TFBrowser::~TFBrowser() = default;
 
+const PathOpened& TFBrowser::LastOpened() const
+{
+    return workspace_->LastOpened();
+}
+
 const ProgramState& TFBrowser::State() const
 {
     return workspace_->State();

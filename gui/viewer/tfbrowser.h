@@ -10,6 +10,7 @@
 
 #include "copy_all.h"
 #include "dialog_shell.h"
+#include "open_path.h"
 #include "program_state.h"
 #include "school_pages.h"
 #include "window_face.h"
@@ -35,6 +36,8 @@ public:
     // A report file is opened, a folder listed, as named on the command line (relative to the
     // working folder). True when its page was written and shown.
     bool OpenPath(const QString& path);
+    // What the last report or folder opened came to.
+    const PathOpened& LastOpened() const;
     // A school page of the folder named on the command line, over no list.
     SchoolPageOutcome OpenSchoolPage(SchoolPageKind kind, const QString& folder);
 

@@ -10,6 +10,8 @@ inline constexpr AnsiView kPageCrashed =
            "Plik może być uszkodzony.">;
 inline constexpr AnsiView kPageTimedOut =
     Ansi<"Nie udało się wyświetlić strony w ciągu 10 sekund.\rPlik może być uszkodzony.">;
+// The window's picture (ulnik --screenshot) could not be taken of the page.
+inline constexpr AnsiView kPictureFailed = Ansi<"Nie udało się przygotować obrazu okna ze stroną.">;
 // Follows the message of a folder that cannot be listed, whose dialog then asks Tak/Nie/Anuluj.
 inline constexpr AnsiView kOfferFileCheck = Ansi<"\r\rPokazać sprawdzenie plików tego folderu?">;
 

@@ -129,6 +129,7 @@ bool Workspace::Open(const std::string& path, Origin origin, QPointF listScroll)
     const std::optional<ListReturn> from =
         list_->Shown() ? std::optional(ListReturn{list_->Folder(), list_->ScrollPosition()}) : std::nullopt;
     const PathOpened opened = Run(path, origin);
+    lastOpened_ = opened;
     if (!opened.Shown()) {
         if (opened.folder && opened.list != ListOutcome::Cancelled && origin != Origin::Refreshed)
             ListFailed();

@@ -51,6 +51,8 @@ public:
     // A report or folder named on the command line (relative to the working folder). True when
     // its page was written and shown.
     bool OpenPath(const QString& path);
+    // What the last report or folder opened came to, shown or not.
+    const PathOpened& LastOpened() const { return lastOpened_; }
     // A report named in the open dialog, a folder chosen in the folder dialog, a drop.
     void OpenChosenReport(const QString& path);
     void ListChosenFolder(const QString& folder);
@@ -125,6 +127,7 @@ private:
     // and the answer is kept here until the listing is over.
     bool offeringCheck_ = false;
     bool checkAccepted_ = false;
+    PathOpened lastOpened_;
     bool busy_ = false;              // a command is under way
     bool refreshWhenIdle_ = false;   // the listed folder changed meanwhile
 };

@@ -463,8 +463,12 @@ private slots:
         QFETCH(QString, title);
         QDir().mkpath(QString::fromStdString(scratch_.PathOf("none")));
         QFile::remove(output);
-        QCOMPARE(Export(output.toStdString(), input.toStdString(), Exported(what)), exitCode);
+        std::ostringstream errors;
+        QCOMPARE(Export(output.toStdString(), input.toStdString(), Exported(what), errors), exitCode);
         QCOMPARE(QFile::exists(output), exitCode == 0);
+        // A PDF not written is named, with the system's reason.
+        if (exitCode == 4)
+            QVERIFY2(errors.str().starts_with("Nie można zapisać pliku " + output.toStdString() + ": "), errors.str().c_str());
         if (exitCode != 0) return;
         const QList<PrintedPage> printed = ReadPrintout(output);
         QCOMPARE(CheckPrintout(printed), QString());

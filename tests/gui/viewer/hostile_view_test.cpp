@@ -66,7 +66,7 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("--screenshot") << "--screenshot" << 2;
+        QTest::newRow("--screenshot") << "--screenshot" << 4;
         QTest::newRow("--pdf") << "--pdf" << 4;
     }
     void crashingReportEndsWithAnExitCode()
