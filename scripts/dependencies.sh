@@ -10,8 +10,8 @@ ulnik_packages=(
     locales desktop-file-utils appstream man-db file poppler-utils python3
     libqpdf-dev libcups2-dev cups-daemon cups-client
 )
-# The web page: emscripten builds it, node runs its command-line tool, Chromium tests it.
-ulnik_packages+=(emscripten nodejs chromium chromium-driver python3-selenium)
+# The web page: emscripten builds it, node runs its command-line tool, Chromium and Firefox test it.
+ulnik_packages+=(emscripten nodejs chromium chromium-driver python3-selenium firefox-esr)
 
 # The Windows build (scripts/build-windows): the cross-compiler, GoogleTest's sources to build
 # with it, and Wine to run what it builds.
