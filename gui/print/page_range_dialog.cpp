@@ -30,6 +30,11 @@ PageRangeDialog::PageRangeDialog(QPrinter* printer, int pages, Shell& shell, QWi
     : QPrintDialog(printer, parent), shell_(shell) {
     setOption(QAbstractPrintDialog::PrintPageRange, true);
     setMinMax(1, std::max(1, pages));
+    // Qt 6.4's Polish translation lacks the page list's choice, left in English beside it.
+    if (auto* pagesChoice = findChild<QRadioButton*>(QStringLiteral("pagesRadioButton")))
+        pagesChoice->setText(QStringLiteral("Strony"));
+    if (auto* pagesField = findChild<QLineEdit*>(QStringLiteral("pagesLineEdit")))
+        pagesField->setPlaceholderText(QStringLiteral("np. 1-3, 5"));
 }
 
 void PageRangeDialog::OfferAllReports(int count) {

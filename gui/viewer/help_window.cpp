@@ -5,7 +5,10 @@
 
 #include <QAction>
 #include <QChildEvent>
+#include <QScreen>
 #include <QWebEngineHistory>
+
+#include <algorithm>
 
 namespace {
 constexpr QSize kHelpSize(760, 600);
@@ -58,7 +61,26 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 void HelpWindow::ShowHelp(const QString& path)
 {
     page_->ShowFile(path);
+    if (!isVisible())
+        PlaceOnScreen();
     show();
     raise();
     activateWindow();
+}
+
+// Wholly on the screen of the window that asked for it, centred over that window where there is
+// room: a help window running off the screen's foot hides its own scroll bar's end.
+void HelpWindow::PlaceOnScreen()
+{
+    const QWidget* owner = parentWidget();
+    const QScreen* screen = owner ? owner->screen() : this->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    resize(kHelpSize.boundedTo(room.size()));
+    const QPoint centre = owner ? owner->frameGeometry().center() : room.center();
+    QRect placed(QPoint(0, 0), size());
+    placed.moveCenter(centre);
+    move(std::clamp(placed.x(), room.left(), room.right() + 1 - width()),
+         std::clamp(placed.y(), room.top(), room.bottom() + 1 - height()));
 }

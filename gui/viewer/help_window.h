@@ -21,5 +21,7 @@ protected:
     void childEvent(QChildEvent* event) override;
 
 private:
+    void PlaceOnScreen();
+
     HelpPage* page_;
 };

@@ -13,6 +13,7 @@
 #include "page_zoom.h"
 #include "picture_drag.h"
 #include "start_hint.h"
+#include "window_slot.h"
 #include "tab_filter.h"
 #include "window_face.h"
 #include "window_notice.h"
@@ -28,6 +29,7 @@
 #include <QPointer>
 #include <QScreen>
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 #include <utility>
@@ -163,10 +165,17 @@ void TFBrowser::FormShow()
     CentreOnScreen();
 }
 
+// At the centre, or as many steps from it as other windows were there first, within the screen.
 void TFBrowser::CentreOnScreen()
 {
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QPoint centred = room.center() - rect().center();
+    const QPoint placed = centred + QPoint(1, 1) * (WindowSlot::kStep * slot_.Index());
+    move(std::min(placed.x(), std::max(centred.x(), room.right() - width())),
+         std::min(placed.y(), std::max(centred.y(), room.bottom() - height())));
 }
 
 // --- commands ----------------------------------------------------------------------------------

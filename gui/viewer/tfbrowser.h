@@ -15,6 +15,7 @@
 #include "school_pages.h"
 #include "window_face.h"
 #include "window_commands.h"
+#include "window_slot.h"
 
 class HelpWindow;
 class HtmlView;
@@ -95,5 +96,6 @@ private:
     PageZoom* zoom_;
     PictureDrag* drag_;
     WindowNotice* notice_;
+    WindowSlot slot_;
     HelpWindow* help_ = nullptr;
 };

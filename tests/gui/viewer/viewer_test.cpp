@@ -681,6 +681,8 @@ void ViewerTest::helpShowsWithoutALauncher()
     QTRY_VERIFY(Help()->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(Help()->page()->url().fileName(), QStringLiteral("index.htm"), kLoadTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(PageText(Help()->page()).contains(QStringLiteral("Pierwsze kroki")), kLoadTimeoutMs);
+    // Wholly on the screen, whatever its size.
+    QVERIFY(window->screen()->availableGeometry().contains(Help()->frameGeometry()));
     Help()->close();
 }
 
@@ -1563,6 +1565,8 @@ void ViewerTest::twoWindowsKeepTheirOwnPages()
     auto second = std::make_unique<TFBrowser>(&other);
     second->show();
     QVERIFY(QTest::qWaitForWindowExposed(second.get()));
+    // Opened beside the first, not exactly over it.
+    QVERIFY(second->pos() != window->pos());
     const QString theirs = QFile::decodeName(QByteArray::fromStdString(second->State().PageFilePath));
     QVERIFY(theirs != PageFile());
     QCOMPARE(QFileInfo(theirs).fileName(), QStringLiteral("Temp.htm"));
