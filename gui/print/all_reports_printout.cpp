@@ -94,7 +94,7 @@ void AllReportsPrintout::DropPage() {
 void AllReportsPrintout::Finish() {
     DropPage();
     try {
-        if (!printed_.empty()) result_.pdf = BindPrintouts(printed_);
+        if (!printed_.empty()) result_.pdf = BindPrintouts(printed_, kAllReportsTitle);
     } catch (const std::exception&) {
         result_.pdf.clear();
         result_.leftOut.clear();

@@ -25,6 +25,9 @@
 class PrintoutMaker;
 class ReportPage;
 
+// The printout's name, as a print job and as the PDF's title (UTF-8).
+inline constexpr const char* kAllReportsTitle = "Wszystkie sprawozdania z listy";
+
 // A report of the list: its file, and its line of the list (Windows-1250).
 struct ListedReport {
     std::string file;

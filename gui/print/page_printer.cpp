@@ -27,7 +27,6 @@ namespace {
 // Sharp enough on screen at the preview's zoom levels, and quick to draw.
 constexpr int kPreviewDotsPerInch = 150;
 constexpr const char* kUntitledJob = "Ulnik";
-constexpr const char* kAllReportsJobTitle = "Wszystkie sprawozdania z listy";
 
 // The default printer, else any printer; null when the system has none.
 QPrinterInfo TargetPrinter() {
@@ -160,7 +159,7 @@ void PagePrinter::AllReportsPrinted(const PrinterPtr& printer, const AllReportsR
         return Finish(PrintOutcome::Failed);
     }
     if (!result.leftOut.empty()) Say(print_messages::ReportsLeftOut(result.leftOut));
-    Deliver(printer, QByteArray::fromStdString(result.pdf), QString::fromUtf8(kAllReportsJobTitle));
+    Deliver(printer, QByteArray::fromStdString(result.pdf), QString::fromUtf8(kAllReportsTitle));
 }
 
 // Which pages (the printer's range of the printout), then where they go (the dialog's file or

@@ -7,7 +7,9 @@
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
-std::string BindPrintouts(const std::vector<BoundPrintout>& printouts) {
+#include "pdf_info.h"
+
+std::string BindPrintouts(const std::vector<BoundPrintout>& printouts, const std::string& title) {
     QPDF bound;
     bound.emptyPDF();
     bound.setSuppressWarnings(true);
@@ -49,9 +51,12 @@ std::string BindPrintouts(const std::vector<BoundPrintout>& printouts) {
     root.replaceKey("/Outlines", outlines);
     // Opened with the bookmarks in view: they are the table of contents.
     root.replaceKey("/PageMode", QPDFObjectHandle::newName("/UseOutlines"));
+    DescribeDocument(bound, title);
 
     QPDFWriter writer(bound);
     writer.setOutputMemory();
+    // An empty document starts as PDF 1.3; its pages are Chromium's 1.4.
+    writer.setMinimumPDFVersion("1.4");
     writer.write();
     const auto buffer = writer.getBufferSharedPointer();
     return std::string(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());

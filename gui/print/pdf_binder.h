@@ -10,4 +10,5 @@ struct BoundPrintout {
     std::string title;  // UTF-8
 };
 
-std::string BindPrintouts(const std::vector<BoundPrintout>& printouts);
+// `title` (UTF-8) is the whole's document title.
+std::string BindPrintouts(const std::vector<BoundPrintout>& printouts, const std::string& title);

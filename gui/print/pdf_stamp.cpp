@@ -18,6 +18,7 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include "page_codes.h"
+#include "pdf_info.h"
 
 namespace {
 
@@ -506,6 +507,7 @@ std::string StampPageLines(const std::string& bytes, const PrintOptions& options
             page.addPageContents(QPDFObjectHandle::newStream(pdf.get(), "Q\n" + stamp), false);
         }
     }
+    DescribeDocument(*pdf, options.title);
     return WritePdf(*pdf);
 }
 

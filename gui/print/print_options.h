@@ -23,6 +23,7 @@ struct PrintOptions {
     PageOrientation orientation = PageOrientation::Portrait;
     std::string header = kPrintHeader;  // page codes, ASCII or Windows-1250 text
     std::string footer = kPrintFooter;
+    std::string title;  // UTF-8: the PDF's document title, the page's own
 };
 
 inline constexpr double kPointsPerMm = 72.0 / 25.4;

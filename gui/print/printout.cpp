@@ -81,6 +81,7 @@ void PrintoutMaker::Finish(const QByteArray& chromiumPdf) {
     requests_.pop_front();
     QByteArray printout;
     if (!chromiumPdf.isEmpty()) {
+        if (page_ && request.options.title.empty()) request.options.title = page_->title().toStdString();
         try {
             const std::string stamped = StampPageLines(chromiumPdf.toStdString(), request.options);
             printout = QByteArray(stamped.data(), static_cast<qsizetype>(stamped.size()));

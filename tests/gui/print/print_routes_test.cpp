@@ -4,6 +4,7 @@
 #include <QAction>
 #include <algorithm>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <QDir>
 #include <QElapsedTimer>
@@ -31,6 +32,7 @@
 #include "long_report.h"
 #include "page_printer.h"
 #include "pdf_export.h"
+#include "ulnik_version.h"
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -63,6 +65,18 @@ Dialog* OpenDialog() {
 enum class Exported { Page, AllReports, Combined, Summary, Check };
 
 // `ulnik --pdf`'s export, run until it says how it ended; messages go to `errors`.
+// The PDF's document information, each value as text: what other programs show of the file.
+std::map<std::string, std::string> DocumentInfo(const std::string& path) {
+    QPDF pdf;
+    pdf.processFile(path.c_str());
+    std::map<std::string, std::string> info{{"version", pdf.getPDFVersion()}};
+    QPDFObjectHandle dictionary = pdf.getTrailer().getKey("/Info");
+    for (const std::string key : {"/Title", "/Author", "/Creator", "/Producer"})
+        if (dictionary.isDictionary() && dictionary.getKey(key).isString())
+            info[key] = dictionary.getKey(key).getUTF8Value();
+    return info;
+}
+
 int Export(const std::string& output, const std::string& input, Exported what, std::ostream& errors = std::cerr) {
     TerminalShell shell(errors);
     PdfExport exporter(shell);
@@ -474,6 +488,11 @@ private slots:
         const QList<PrintedPage> printed = ReadPrintout(output);
         QCOMPARE(CheckPrintout(printed), QString());
         QVERIFY(printed.first().Text().simplified().contains(title));
+        // It says what it is and who made it; the author is nobody's guess.
+        const auto info = DocumentInfo(output.toStdString());
+        QCOMPARE(QString::fromStdString(info.at("/Title")), QString::fromUtf8("Podgląd zawartości"));
+        QCOMPARE(info.count("/Author"), std::size_t(0));
+        QCOMPARE(info.at("/Producer"), std::string("Ulnik " ULNIK_VERSION));
         // Each of the nine types from a page of its own; the summary's charts drawn as vectors.
         if (Exported(what) == Exported::Combined) QVERIFY(printed.size() >= 9);
         if (Exported(what) == Exported::Summary) {
@@ -529,6 +548,10 @@ private slots:
             QVERIFY2(QString::fromStdString(errors.str()).split('\n').contains(line), errors.str().c_str());
         }
 
+        const auto info = DocumentInfo(out);
+        QCOMPARE(info.at("/Title"), std::string(kAllReportsTitle));
+        QCOMPARE(info.at("/Producer"), std::string("Ulnik " ULNIK_VERSION));
+        QVERIFY2(info.at("version") >= "1.4", info.at("version").c_str());
         QPDF pdf;
         pdf.processFile(out.c_str());
         std::vector<QPDFOutlineObjectHelper> marks = QPDFOutlineDocumentHelper(pdf).getTopLevelOutlines();
