@@ -128,6 +128,7 @@ void PagePrinter::PrintAtOnce(const PrinterPtr& printer, const QByteArray& print
 void PagePrinter::OpenPrintDialog(const PrinterPtr& printer, const QByteArray& printout) {
     auto* dialog = new PageRangeDialog(printer.get(), PagesOf(printout), shell_, parent_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    FocusBackOnClose(dialog);
     if (!allReports_.empty()) dialog->OfferAllReports(int(allReports_.size()));
     const QPageLayout madeFor = printer->pageLayout();
     connect(dialog, &QDialog::finished, this, [this, dialog, printer, printout, madeFor](int result) {
@@ -198,6 +199,17 @@ void PagePrinter::SendToCups(const PrinterPtr& printer, std::string pages, const
     });
 }
 
+// However a dialog ends (its own print button, a key, the window's ×), the window it was opened
+// over has the keys again: a window manager may leave the focus nowhere once the preview and
+// its printer dialog have both closed.
+void PagePrinter::FocusBackOnClose(QDialog* dialog) {
+    connect(dialog, &QDialog::finished, this, [owner = QPointer<QWidget>(parent_)] {
+        if (!owner) return;
+        owner->window()->activateWindow();
+        owner->setFocus(Qt::OtherFocusReason);
+    });
+}
+
 void PagePrinter::Preview() {
     if (!HasPage()) return;
     const QPrinterInfo target = TargetPrinter();
@@ -220,6 +232,7 @@ void PagePrinter::OpenPreview(const PrinterPtr& printer, const QByteArray& print
     auto* dialog = new QPrintPreviewDialog(printer.get(), parent_);
     state->dialog = dialog;
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    FocusBackOnClose(dialog);
     connect(dialog, &QPrintPreviewDialog::paintRequested, this,
             [this, state, printer](QPrinter*) { PaintRequested(state, printer); });
     dialog->setWindowState(Qt::WindowMaximized);

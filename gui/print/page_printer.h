@@ -16,6 +16,7 @@
 #include "print_options.h"
 
 class PrintoutMaker;
+class QDialog;
 class QPrinter;
 class QWebEnginePage;
 class QWidget;
@@ -89,6 +90,7 @@ private:
     void PrintAllReports(const PrinterPtr& printer);
     void AllReportsPrinted(const PrinterPtr& printer, const AllReportsResult& result);
     void OpenPreview(const PrinterPtr& printer, const QByteArray& printout);
+    void FocusBackOnClose(QDialog* dialog);
     void PaintRequested(const std::shared_ptr<PreviewState>& state, const PrinterPtr& printer);
 
     QPointer<QWebEnginePage> page_;

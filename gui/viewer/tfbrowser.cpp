@@ -105,8 +105,10 @@ void TFBrowser::WireCommands()
         if (row.word)
             action->setText(QString::fromUtf8(row.word));
         addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, run = row.run] { workspace_->Exclusively([&] { RunCommand([&] { (this->*run)(); }); }); });
+        connect(action, &QAction::triggered, this, [this, run = row.run] {
+            workspace_->Exclusively([&] { RunCommand([&] { (this->*run)(); }); });
+            TakeKeysBack();
+        });
         actions_[row.command] = action;
     }
     for (const layout::HotAreaPlace& place : layout::kHotAreas) {
@@ -176,6 +178,14 @@ void TFBrowser::CentreOnScreen()
     const QPoint placed = centred + QPoint(1, 1) * (WindowSlot::kStep * slot_.Index());
     move(std::min(placed.x(), std::max(centred.x(), room.right() - width())),
          std::min(placed.y(), std::max(centred.y(), room.bottom() - height())));
+}
+
+// A dialog a command showed has closed and left no window active (a window manager may, once
+// two dialogs close one after the other): the keys come back here rather than go nowhere.
+void TFBrowser::TakeKeysBack()
+{
+    if (isVisible() && !QApplication::activeModalWidget() && !QApplication::activeWindow())
+        activateWindow();
 }
 
 // --- commands ----------------------------------------------------------------------------------

@@ -79,6 +79,7 @@ protected:
 
 private:
     void WireCommands();
+    void TakeKeysBack();
     void PageMenu(QPoint pos);
     void FormShow();
     void CentreOnScreen();

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -395,6 +396,10 @@ private slots:
 
     void previewsPrintButtonPrintsThePrintout() {
         SKIP_WITHOUT_QUEUE();
+        view_.show();
+        view_.activateWindow();
+        const auto hide = qScopeGuard([this] { view_.hide(); });
+        QVERIFY(QTest::qWaitForWindowActive(&view_));
         QSignalSpy finished(&printer_, &PagePrinter::finished);
         printer_.Press(Qt::LeftButton, Qt::ShiftModifier, false);
         QTRY_VERIFY_WITH_TIMEOUT(OpenDialog<QPrintPreviewDialog>(), kWaitMs);
@@ -413,6 +418,8 @@ private slots:
         print->trigger();
         answer.stop();
         QCOMPARE(Outcome(finished), PrintOutcome::Printed);
+        // The window it was opened over has the keys again.
+        QTRY_COMPARE(QApplication::activeWindow(), view_.window());
         const QList<PrintedPage> pages = ReadPrintout(NextJob());
         QCOMPARE(CheckPrintout(pages), QString());
         QCOMPARE(pages.size(), printoutPages_);
