@@ -1,5 +1,7 @@
 #include "report_page.h"
 
+#include <QRandomGenerator>
+
 #include "local_file_interceptor.h"
 
 #include <QFileInfo>
@@ -22,7 +24,11 @@ const QUrl kBlank(QStringLiteral("about:blank"));
 
 }  // namespace
 
-ReportPage::ReportPage(QObject* parent) : SafePage(parent)
+ReportPage::ReportPage(QObject* parent)
+    : SafePage(parent),
+      entryAddress_(QStringLiteral("/ulnik-wpis/%1%2")
+                        .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'))
+                        .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0')))
 {
     deadline_.setSingleShot(true);
     deadline_.setInterval(kLoadDeadlineMs);
@@ -135,8 +141,22 @@ void ReportPage::Fail(PageFailure why)
     emit Failed(why);
 }
 
+bool ReportPage::IsEntryAddress(const QUrl& url, int& index) const
+{
+    const QString path = url.path();
+    if (url.scheme() != QLatin1String("file") || !path.startsWith(entryAddress_ + u'/'))
+        return false;
+    bool number = false;
+    index = path.mid(entryAddress_.size() + 1).toInt(&number);
+    return number && index >= 0;
+}
+
 bool ReportPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame)
 {
+    if (int index = 0; isMainFrame && IsEntryAddress(url, index)) {
+        emit EntryFollowed(index);
+        return false;
+    }
     if (!isMainFrame || allowedLoad_.isEmpty() || url.adjusted(QUrl::RemoveFragment) != allowedLoad_) {
         refused_ = refused_ || isMainFrame;
         return false;

@@ -31,8 +31,13 @@ public:
     // the page may load pictures from.
     void LoadFile(const QString& path);
     void SetLoadDeadline(int ms) { deadline_.setInterval(ms); }
+    // The address the program's own script world follows for an entry of the page that a
+    // screen reader activated: the page's markup cannot know it, so it cannot pass for one.
+    QString EntryAddress() const { return entryAddress_; }
 
 signals:
+    // The program's own link to entry `index` was followed (and refused, as every link is).
+    void EntryFollowed(int index);
     // A page has loaded, scrolled to its top, and its body's border is gone (ok false: the
     // file did not load).
     void DocumentComplete(bool ok);
@@ -44,6 +49,7 @@ protected:
 
 private:
     void Load(const QUrl& url);
+    bool IsEntryAddress(const QUrl& url, int& index) const;
     void LoadingChanged(const QWebEngineLoadingInfo& info);
     void LoadFinished(bool ok);
     void RenderProcessTerminated(RenderProcessTerminationStatus status);
@@ -51,6 +57,7 @@ private:
     void Fail(PageFailure why);
 
     QUrl file_;
+    QString entryAddress_;
     QUrl allowedLoad_;  // the one navigation asked for and not yet started
     bool reloadedAfterCrash_ = false;
     bool reloadedAfterCutShort_ = false;

@@ -1,10 +1,14 @@
 #include "html_view.h"
 
+#include "tab_filter.h"
 #include "window_key_claim.h"
 
 
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <optional>
 
 
 HtmlView::HtmlView(QWidget* parent)
@@ -37,8 +41,33 @@ void HtmlView::childEvent(QChildEvent* event)
     }
 }
 
+bool HtmlView::TakeListKey(QEvent* event)
+{
+    if (!listKeys_ || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    std::optional<ListKey> which;
+    // Tab comes as the window's stand-in for it, never as Tab.
+    if (IsTabStandIn(key))
+        which = modifiers & Qt::ShiftModifier ? ListKey::Previous : ListKey::Next;
+    else if (modifiers == Qt::NoModifier && key->key() == Qt::Key_Down)
+        which = ListKey::Next;
+    else if (modifiers == Qt::NoModifier && key->key() == Qt::Key_Up)
+        which = ListKey::Previous;
+    else if (modifiers == Qt::NoModifier && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
+        which = ListKey::Open;
+    if (!which)
+        return false;
+    if (event->type() == QEvent::KeyPress)
+        emit ListKeyPressed(*which);
+    return true;
+}
+
 bool HtmlView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (TakeListKey(event))
+        return true;
     if (event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() == Qt::LeftButton && press->modifiers() == Qt::NoModifier)

@@ -11,6 +11,9 @@
 
 class LocalFileInterceptor;
 
+// A key of the list's own while a list is shown.
+enum class ListKey { Next, Previous, Open };
+
 class HtmlView : public QWebEngineView {
     Q_OBJECT
 
@@ -21,6 +24,9 @@ public:
     void Navigate(const QString& path);
     ReportPage* Page() const { return page_; }
     LocalFileInterceptor* Interceptor() const { return page_->Interceptor(); }
+    // While on, Tab and Shift+Tab, the arrows down and up and Enter on the page are the list's
+    // (ListKeyPressed): the page never sees them.
+    void SetListKeys(bool on) { listKeys_ = on; }
 
 signals:
     // A page has loaded and its body's border is gone (ok false: the load failed).
@@ -29,11 +35,15 @@ signals:
     void Failed(PageFailure why);
     // A plain left press on the page, at this point of the view.
     void LeftPressed(QPoint pos);
+    void ListKeyPressed(ListKey key);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void childEvent(QChildEvent* event) override;
 
 private:
+    bool TakeListKey(QEvent* event);
+
     ReportPage* page_;
+    bool listKeys_ = false;
 };

@@ -1,8 +1,10 @@
 #pragma once
 // The list of received reports while the view shows it: its entry lines can be clicked to open
-// their reports, its scroll position is kept across a visit to a report and a refresh, and its
-// folder is watched so that the list follows the reports that arrive or go. The page itself
-// stays as it was written; the program's own scripts only find the entries and show the pointer.
+// their reports, or walked with Tab and the arrows and opened with Enter, and screen readers see
+// them as links; its scroll position is kept across a visit to a report and a refresh, and its
+// folder is watched so that the list follows the reports that arrive or go. The page's own
+// markup stays as it was written; the program's own scripts find the entries, wrap each in a
+// span of theirs and mark the one the keys are on.
 #include <QObject>
 #include <QPointF>
 #include <QString>
@@ -12,7 +14,7 @@
 #include "folder_watch.h"
 #include "program_state.h"
 
-class HtmlView;
+#include "html_view.h"
 
 class ListPage : public QObject {
     Q_OBJECT
@@ -34,13 +36,16 @@ public:
     void SetWatchPaused(bool paused);
 
 signals:
-    // A click on the entry of FolderFiles[index].
+    // The entry of FolderFiles[index] was asked for: clicked, its key pressed, or activated by
+    // a screen reader.
     void EntryClicked(int index);
     // The listed folder's reports have changed.
     void FolderChanged();
 
 private:
     void Pressed(QPoint pos);
+    void KeyPressed(ListKey key);
+    void Open(int index);
 
     HtmlView* view_;
     const ProgramState& state_;

@@ -169,6 +169,7 @@ private slots:
     void dragMovesWindowByPointer();
     void outlineIsRoundedAndNarrower();
     void hotAreasAreButtonsForScreenReaders();
+    void listEntriesByKeysAndScreenReaders();
     void pageTextReachesScreenReaders();
     void openDialogTakesATypedMissingName();
     void folderDialogListsTheChosenFolder();
@@ -849,6 +850,52 @@ QAccessibleInterface* AccessibleButton(QWidget* window, const QString& name)
         if (node->role() == QAccessible::Button && node->text(QAccessible::Name) == name)
             return node;
     return nullptr;
+}
+
+// Tab and Shift+Tab, the arrows and Enter walk and open the list's entries, which a screen reader
+// sees as links named by their lines.
+void ViewerTest::listEntriesByKeysAndScreenReaders()
+{
+    ShowList(Sample("odebrane"));
+    const std::vector<std::string> files = window->State().FolderFiles;
+    QVERIFY(files.size() >= 3);
+    QWidget* page = Focus(true);
+    QVERIFY(page);
+    QSignalSpy loaded(window.get(), &TFBrowser::DocumentComplete);
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Up})
+        QTest::keyClick(page, key);
+    QTest::keyClick(page, Qt::Key_Return);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(window->State().CurrentReportPath, files[1]);
+    ShowList(Sample("odebrane"));
+    page = Focus(true);
+    QTest::keyClick(page, Qt::Key_Tab, Qt::ShiftModifier);  // round to the last
+    QTest::keyClick(page, Qt::Key_Return);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(window->State().CurrentReportPath, files.back());
+
+    // As a screen reader running makes it: the page's own tree is built only then.
+    QAccessible::setActive(true);
+    const auto readerGone = qScopeGuard([] { QAccessible::setActive(false); });
+    ShowList(Sample("odebrane"));
+    QList<QAccessibleInterface*> links;
+    QTRY_VERIFY_WITH_TIMEOUT(([&] {
+        QList<QAccessibleInterface*> all;
+        Descendants(QAccessible::queryAccessibleInterface(window.get()), all);
+        links.clear();
+        for (QAccessibleInterface* node : all)
+            if (node->role() == QAccessible::Link && node->text(QAccessible::Name).startsWith(QStringLiteral("- ")))
+                links << node;
+        return links.size() == int(files.size());
+    }()), kLoadTimeoutMs);
+    // Qt 6.4 lets a screen reader move the focus to a page's object, no more: Enter opens it.
+    QAccessibleActionInterface* actions = links[2]->actionInterface();
+    QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::setFocusAction()));
+    actions->doAction(QAccessibleActionInterface::setFocusAction());
+    QTRY_VERIFY(links[2]->state().focused);
+    QTest::keyClick(Focus(true), Qt::Key_Return);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(window->State().CurrentReportPath, files[2]);
 }
 
 void ViewerTest::hotAreasAreButtonsForScreenReaders()
