@@ -34,8 +34,24 @@ public:
     }
 };
 
+constexpr const char* kDecorative = "ulnikDecorative";
+
+class DecorativeAccessible : public QAccessibleWidget {
+public:
+    explicit DecorativeAccessible(QWidget* picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State hidden = QAccessibleWidget::state();
+        hidden.invisible = true;
+        return hidden;
+    }
+};
+
 QAccessibleInterface* HotLabelFactory(const QString& className, QObject* object)
 {
+    if (auto* widget = qobject_cast<QWidget*>(object); widget && widget->property(kDecorative).toBool())
+        return new DecorativeAccessible(widget);
     if (className != QLatin1String(HotLabel::staticMetaObject.className()))
         return nullptr;
     auto* label = qobject_cast<HotLabel*>(object);
@@ -44,6 +60,12 @@ QAccessibleInterface* HotLabelFactory(const QString& className, QObject* object)
 }
 
 }  // namespace
+
+void MarkDecorative(QWidget* picture)
+{
+    InstallHotLabelAccessibility();
+    picture->setProperty(kDecorative, true);
+}
 
 void InstallHotLabelAccessibility()
 {

@@ -5,3 +5,9 @@
 
 // Registers the interface with Qt's accessibility, once; later calls do nothing.
 void InstallHotLabelAccessibility();
+
+class QWidget;
+
+// A picture that only decorates (a window's or a dialog's face, with the buttons' hot areas
+// over it) is hidden from screen readers, which would announce a picture with no name.
+void MarkDecorative(QWidget* picture);

@@ -5,6 +5,7 @@
 #include "resource_image.h"
 #include "tab_filter.h"
 #include "warning_face.h"
+#include "hot_label_accessible.h"
 #include "warning_pictures.h"
 #include "warning_text.h"
 
@@ -52,12 +53,15 @@ TFWarning::TFWarning(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("FWarning"));
+    // The title the desktop's window list and screen readers give the dialog; it draws none.
+    setWindowTitle(QStringLiteral("Ulnik"));
     setFixedSize(FormSize);
     setFocusPolicy(Qt::StrongFocus);
 
     ImWarning = new QLabel(this);
     ImWarning->setObjectName(QStringLiteral("ImWarning"));
     ImWarning->setGeometry(QRect(QPoint(0, 0), FormSize));
+    MarkDecorative(ImWarning);
 
     PIkona = new QWidget(this);
     PIkona->setObjectName(QStringLiteral("PIkona"));
@@ -197,6 +201,7 @@ void TFWarning::ShowDialogIcon(int icon)
     const QString picture = IconPicture(icon);
     if (!picture.isEmpty())
         LoadResourceImage(picture, ImIkona);
+    ImIkona->setAccessibleName(IconWord(icon, InPolish()));
 }
 
 QScreen* TFWarning::ShownScreen() const

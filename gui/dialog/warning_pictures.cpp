@@ -30,6 +30,20 @@ QString CloseAreaWord(bool polish)
     return polish ? QStringLiteral("Zamknij okno") : QStringLiteral("Close window");
 }
 
+QString IconWord(int icon, bool polish)
+{
+    switch (icon) {
+    case 1:
+        return polish ? QStringLiteral("Informacja") : QStringLiteral("Information");
+    case 2:
+        return polish ? QStringLiteral("Pytanie") : QStringLiteral("Question");
+    case 3:
+        return polish ? QStringLiteral("Uwaga") : QStringLiteral("Warning");
+    default:
+        return {};
+    }
+}
+
 QString IconPicture(int icon)
 {
     switch (icon) {

@@ -14,3 +14,5 @@ QString CloseAreaWord(bool polish);
 
 // The picture of `icon` (1 information, 2 question, 3 warning); empty for any other value.
 QString IconPicture(int icon);
+// What the icon means, for screen readers.
+QString IconWord(int icon, bool polish);

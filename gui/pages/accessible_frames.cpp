@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialog>
 #include <QWidget>
 
 namespace {
@@ -30,12 +31,28 @@ private:
     }
 };
 
+// A dialog is told as one, and as modal while it holds the program's other windows.
+class Frame : public QAccessibleWidget {
+public:
+    explicit Frame(QWidget* window)
+        : QAccessibleWidget(window, qobject_cast<QDialog*>(window) ? QAccessible::Dialog : QAccessible::Window) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State frame = QAccessibleWidget::state();
+        frame.modal = widget()->isModal();
+        return frame;
+    }
+};
+
 QAccessibleInterface* Frames(const QString& key, QObject* object) {
     if (key == QLatin1String("QApplication") && object == qApp) return new ApplicationOfWidgets;
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || !widget->isWindow()) return nullptr;
+    // A dialog is answered for at once: Qt's own answer for QDialog would come first, unmodal.
+    if (qobject_cast<QDialog*>(widget))
+        return key == QLatin1String(widget->metaObject()->className()) ? new Frame(widget) : nullptr;
     // Every top-level window of ours is drawn by itself, without the desktop's frame.
-    if (auto* widget = qobject_cast<QWidget*>(object); widget && widget->isWindow() && key == QLatin1String("QWidget"))
-        return new QAccessibleWidget(widget, QAccessible::Window);
-    return nullptr;
+    return key == QLatin1String("QWidget") ? new Frame(widget) : nullptr;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "window_face.h"
 
+#include "hot_label_accessible.h"
+
 #include "command_table.h"
 #include "hot_label.h"
 #include "html_view.h"
@@ -44,6 +46,7 @@ WindowFace BuildWindowFace(QWidget* window)
     face.ImTlo = new HotLabel(face.PPodTlo);
     face.ImTlo->setObjectName(QStringLiteral("ImTlo"));
     face.ImTlo->setGeometry(layout::kBackgroundPicture);
+    MarkDecorative(face.ImTlo);
     face.ImTlo->setPixmap(QPixmap::fromImage(
         LoadResourceImage(QString::fromLatin1(kBackgroundPictureName), face.ImTlo->devicePixelRatioF())));
 

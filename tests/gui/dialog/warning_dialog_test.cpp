@@ -593,6 +593,17 @@ void WarningDialogTest::buttonsForScreenReaders()
         };
         search(root);
         QVERIFY(found);
+        // Its pictures are either named for what they mean (the icon) or hidden as decoration.
+        std::function<void(QAccessibleInterface*)> pictures = [&](QAccessibleInterface* node) {
+            for (int i = 0; i < node->childCount(); ++i) {
+                QAccessibleInterface* child = node->child(i);
+                if (child->role() == QAccessible::Graphic && !child->state().invisible)
+                    QVERIFY2(!child->text(QAccessible::Name).isEmpty(), qPrintable(child->object()->objectName()));
+                pictures(child);
+            }
+        };
+        pictures(root);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Ulnik"));
         const QStringList keys = found->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(keys.isEmpty() ? QString() : keys.first(), key);
         found->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -37,6 +37,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QLineEdit>
@@ -914,6 +915,17 @@ void ViewerTest::hotAreasAreButtonsForScreenReaders()
         QCOMPARE(keys.isEmpty(), ShortcutsOf(RowOf(place.area).command).isEmpty());
     }
     QVERIFY(!AccessibleButton(window.get(), QString()));  // the picture and the panels are no buttons
+    // The window's picture is decoration, hidden from the reader; a dialog over the window is
+    // told as a dialog, modal while it holds the window.
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(QStringLiteral("ImTlo")));
+    QVERIFY(picture && picture->state().invisible);
+    QDialog over(window.get());
+    over.setModal(true);
+    over.show();
+    QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(&over);
+    QCOMPARE(dialog->role(), QAccessible::Dialog);
+    QVERIFY(dialog->state().modal);
+    over.hide();
 
     Drop({Sample("z_karty.xml")}, true);
     QApplication::clipboard()->setText(QStringLiteral("przed"));
