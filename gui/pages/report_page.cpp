@@ -17,9 +17,15 @@ namespace {
 // Chromium restores the place, and for a page that grows after its load (a list over a long
 // one), only later, past any scroll to the top. Every page shown asks it not to, for the page
 // that comes after it.
+//
+// Every page's own title is "Podgląd zawartości": screen readers, window lists and the PDF made of
+// it are told what it shows instead, its heading (the first centred line) as a sentence.
 constexpr auto kPrepareShownPage =
     "if (document.body) document.body.style.borderStyle = 'none'; history.scrollRestoration = 'manual'; "
-    "window.scrollTo(0, 0);";
+    "window.scrollTo(0, 0);"
+    "(() => { const heading = [...document.querySelectorAll('p')].find(p => p.getAttribute('align') === 'center');"
+    "  const text = heading ? heading.textContent.replace(/\\s+/g, ' ').trim() : '';"
+    "  if (text) document.title = text.charAt(0) + text.slice(1).toLocaleLowerCase('pl'); })();";
 const QUrl kBlank(QStringLiteral("about:blank"));
 
 }  // namespace

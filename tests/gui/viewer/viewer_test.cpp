@@ -313,7 +313,8 @@ void ViewerTest::droppedReportIsShownWithoutBorder()
     QTRY_VERIFY(!hint);
     QVERIFY(messages.empty());
     QVERIFY(QFile::exists(PageFile()));
-    QCOMPARE(window->View()->page()->title(), QStringLiteral("Podgl\u0105d zawarto\u015bci"));
+    // Named by its heading, not by the "Podgląd zawartości" every page has for its own title.
+    QCOMPARE(window->View()->page()->title(), QString::fromUtf8("Realizacja zajęć wynikających z karty"));
     QVERIFY(Shown().contains(QStringLiteral("REALIZACJA ZAJ\u0118\u0106 WYNIKAJ\u0104CYCH Z KARTY")));
     QCOMPARE(RunScript(window->View()->page(), QStringLiteral("document.body.style.borderStyle")).toString(),
              QStringLiteral("none"));
@@ -402,7 +403,7 @@ void ViewerTest::hostileReportRunsAndFetchesNothing()
     RunScript(page, QStringLiteral("document.getElementById('link').click()"));
     QTest::qWait(700);  // the refresh and the click would have navigated by now
     QCOMPARE(page->url(), url);
-    QCOMPARE(page->title(), QStringLiteral("Podgl\u0105d zawarto\u015bci"));
+    QVERIFY(page->title() != QStringLiteral("skrypt") && page->title() != QStringLiteral("onerror"));
     QVERIFY(interceptor->BlockedCount() > blockedBefore);  // the file outside the page's folder
     QVERIFY(!server.hasPendingConnections());
 }
