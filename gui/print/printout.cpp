@@ -2,8 +2,19 @@
 
 #include <QMarginsF>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+
+#include <algorithm>
+#include <cmath>
 
 #include "pdf_stamp.h"
+
+namespace {
+
+// What takes a line of the printout: every line break, paragraph, list item and table row.
+constexpr auto kCountLines = "document.querySelectorAll('br, p, li, tr, div, h1, h2, h3').length";
+
+}  // namespace
 
 QPageLayout::Orientation QtOrientation(PageOrientation orientation) {
     return orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
@@ -66,6 +77,18 @@ void PrintoutMaker::StartNext() {
                 Qt::SingleShotConnection);
         return;
     }
+    // The page's lines are counted first, in the program's own script world, for the deadline.
+    QPointer<PrintoutMaker> self(this);
+    page_->runJavaScript(QString::fromLatin1(kCountLines), QWebEngineScript::ApplicationWorld,
+                         [self, attempt](const QVariant& lines) {
+                             if (self && attempt == self->attempt_) self->Print(attempt, lines.toInt());
+                         });
+}
+
+void PrintoutMaker::Print(unsigned attempt, int lines) {
+    if (!page_) return Finish({});
+    const double sheets = std::ceil(std::max(lines, 0) / double(kLinesPerSheet));
+    deadline_.start(kDeadlineMs + static_cast<int>(std::min(sheets * kDeadlinePerSheetMs, double(kLongestDeadlineMs))));
     QPointer<PrintoutMaker> self(this);
     page_->printToPdf(
         [self, attempt](const QByteArray& pdf) {

@@ -23,8 +23,14 @@ class PrintoutMaker : public QObject {
 public:
     using Ready = std::function<void(const QByteArray& pdf)>;  // empty when it failed
 
-    // How long Chromium may take over one printout, the page's load included.
+    // How long Chromium may take over one printout once the page has loaded: this much, and
+    // this much more for every sheet's worth of lines the page holds (it takes about 70 ms a
+    // sheet), up to the longest. A page built to hang Chromium is given up; a long report is
+    // printed whole.
     static constexpr int kDeadlineMs = 10000;
+    static constexpr int kDeadlinePerSheetMs = 250;
+    static constexpr int kLinesPerSheet = 60;
+    static constexpr int kLongestDeadlineMs = 30 * 60 * 1000;
 
     explicit PrintoutMaker(QWebEnginePage* page, QObject* parent = nullptr);
 
@@ -55,5 +61,7 @@ private:
     bool busy_ = false;
     bool loadPending_ = false;  // a load was asked for and has not finished
     unsigned attempt_ = 0;  // tells a late answer from the one awaited
+    void Print(unsigned attempt, int lines);
+
     QTimer deadline_;
 };
