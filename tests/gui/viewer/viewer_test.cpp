@@ -44,6 +44,7 @@
 #include <QMessageBox>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -171,6 +172,7 @@ private slots:
     void outlineIsRoundedAndNarrower();
     void hotAreasAreButtonsForScreenReaders();
     void listEntriesByKeysAndScreenReaders();
+    void theWholeWayByKeysAlone();
     void pageTextReachesScreenReaders();
     void openDialogTakesATypedMissingName();
     void folderDialogListsTheChosenFolder();
@@ -898,6 +900,71 @@ void ViewerTest::listEntriesByKeysAndScreenReaders()
     QTest::keyClick(Focus(true), Qt::Key_Return);
     QVERIFY(loaded.wait(kLoadTimeoutMs));
     QCOMPARE(window->State().CurrentReportPath, files[2]);
+}
+
+// As a user without a mouse goes, in a window of its own: open a report, list a folder, open an
+// entry and go back, a school page, print and preview (each left by Esc), and the help.
+// Every step is a key sent to whatever has the focus then.
+void ViewerTest::theWholeWayByKeysAlone()
+{
+    std::vector<std::string> said;
+    MessageRecorder shell(said);
+    auto own = std::make_unique<TFBrowser>(&shell);
+    own->show();
+    own->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(own.get()));
+    QSignalSpy loaded(own.get(), &TFBrowser::DocumentComplete);
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTRY_VERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    const auto typed = [](const QString& path) {
+        return [path](QFileDialog& dialog) {
+            QTest::keyClicks(dialog.focusWidget(), path);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+        };
+    };
+    AnswerNextDialog<QFileDialog>(typed(Sample("z_karty.xml")));
+    press(Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(PageText(own->View()->page()).contains(QString::fromUtf8("WYNIKAJĄCYCH Z KARTY")));
+
+    AnswerNextDialog<QFileDialog>(typed(Sample("odebrane")));
+    press(Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    const std::vector<std::string> files = own->State().FolderFiles;
+    QVERIFY(!files.empty());
+    press(Qt::Key_Tab);
+    press(Qt::Key_Return);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QCOMPARE(own->State().CurrentReportPath, files.front());
+    press(Qt::Key_Backspace);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(PageText(own->View()->page()).contains(QString::fromUtf8("LISTA OTRZYMANYCH")));
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(loaded.wait(kLoadTimeoutMs));
+    QVERIFY(PageText(own->View()->page()).contains(QStringLiteral("SPRAWOZDANIE ZBIORCZE")));
+
+    const auto leftByEsc = [](QDialog& dialog) { QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_Escape); };
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        press(Qt::Key_P, Qt::ControlModifier);
+        QTRY_COMPARE(said, std::vector<std::string>{std::string(print_messages::kNoPrinter)});
+    } else {
+        AnswerNextDialog<QPrintDialog>(leftByEsc);
+        press(Qt::Key_P, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == own.get() && !QApplication::activeModalWidget(), kLoadTimeoutMs);
+    }
+    AnswerNextDialog<QPrintPreviewDialog>(leftByEsc);
+    press(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == own.get() && !QApplication::activeModalWidget(), kLoadTimeoutMs);
+
+    press(Qt::Key_F1);
+    auto* help = own->findChild<HelpWindow*>();
+    QTRY_VERIFY(help && help->isVisible() && QApplication::activeWindow() == help);
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!help->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), own.get());
+    // Ctrl+Q would end the test run with the program (keys() has it reach its command).
 }
 
 void ViewerTest::hotAreasAreButtonsForScreenReaders()
