@@ -918,12 +918,22 @@ void ViewerTest::theWholeWayByKeysAlone()
         QTRY_VERIFY(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     };
+    // Typed into the dialog's name field, as the user would after it opens there.
     const auto typed = [](const QString& path) {
         return [path](QFileDialog& dialog) {
-            QTest::keyClicks(dialog.focusWidget(), path);
-            QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+            QWidget* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QWidget* field = name ? name : &dialog;
+            QTest::keyClicks(field, path);
+            QTest::keyClick(field, Qt::Key_Return);
         };
     };
+    // A dialog the keys did not end is ended, so that the test fails instead of waiting.
+    QTimer watchdog;
+    connect(&watchdog, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    watchdog.start(20000);
     AnswerNextDialog<QFileDialog>(typed(Sample("z_karty.xml")));
     press(Qt::Key_O, Qt::ControlModifier);
     QVERIFY(loaded.wait(kLoadTimeoutMs));
