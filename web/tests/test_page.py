@@ -10,13 +10,14 @@ import http.server
 import os
 import pathlib
 import re
-import socket
 import subprocess
 import sys
 import tempfile
 import threading
 import time
 import unittest
+
+from page_fixtures import SHOWN_TEXT, STAMP, ConnectionCounter, hostile_report, long_report, run_native
 
 try:
     from selenium import webdriver
@@ -33,28 +34,13 @@ if not all(os.access(p, os.X_OK) for p in ('/usr/bin/chromium', '/usr/bin/chrome
 
 PAGE, NATIVE, SOURCE = (pathlib.Path(a).resolve() for a in sys.argv[1:4])
 SAMPLES = SOURCE / 'samples'
-LOCALE = dict(os.environ, LC_ALL='pl_PL.UTF-8')
 
 
 def native(*args):
-    done = subprocess.run([str(NATIVE)] + [str(a) for a in args], env=LOCALE, capture_output=True, timeout=60)
-    return done.stdout, done.stderr.decode('utf-8')
-
-
-def long_report(lines, value=lambda i: f'Wiersz numer {i} sprawozdania o udziale uczniow w konkursach.'):
-    rows = ''.join(f'<w{i}>{value(i)}</w{i}>\r\n' for i in range(lines))
-    return ('<?xml version="1.0" encoding="windows-1250"?>\r\n<Szkola>\r\n<Doc>Inne informacje</Doc>\r\n'
-            '<Date>2026-01-22</Date>\r\n<Belfer>Sikora Pawel</Belfer>\r\n<Dotyczy>Dlugie sprawozdanie</Dotyczy>\r\n'
-            f'<Info>\r\n<IloscWierszy>{lines}</IloscWierszy>\r\n{rows}</Info>\r\n</Szkola>\r\n').encode('cp1250')
+    return run_native(NATIVE, *args)
 
 
 FOREIGN = b'<?xml version="1.0" encoding="windows-1250"?>\r\n<Zakupy><Pozycja>chleb</Pozycja></Zakupy>\r\n'
-STAMP = re.compile(r'Stan na: [^<\n]*|Stan folderu z chwili wybrania: [\d.]+, [\d:]+')
-# The text a document shows: its body's, less what is never shown as text.
-SHOWN_TEXT = '''const text = (doc) => { if (!doc || !doc.body) return null;
-    const body = doc.body.cloneNode(true);
-    body.querySelectorAll("script, style, noscript, template").forEach((e) => e.remove());
-    return body.textContent; };'''
 
 
 def browser(*arguments, live_folders=False):
@@ -614,60 +600,20 @@ class Page(unittest.TestCase):
         self.assertIn('Lewandowska Katarzyna', self.shown_text())
 
     def test_hostile_report_runs_and_reaches_nothing(self):
-        # Connections, not requests: a preconnect or a refused frame's connection sends no byte.
-        connections = []
-        listener = socket.create_server(('127.0.0.1', 0))
-        listener.settimeout(0.2)
-        self.addCleanup(listener.close)
-        listening = threading.Event()
-        listening.set()
-
-        def accept():
-            while listening.is_set():
-                try:
-                    connection, _ = listener.accept()
-                except (TimeoutError, OSError):
-                    continue
-                connections.append(connection)
-        accepting = threading.Thread(target=accept, daemon=True)
-        accepting.start()
         net_log = self.dir / 'net-log.json'
-        # A browser of its own for this test, whose net log is complete once it has quit.
-        self.driver = browser(f'--log-net-log={net_log}', '--net-log-capture-mode=Everything')
-        try:
-            self.reaches_nothing(f'http://127.0.0.1:{listener.getsockname()[1]}')
-        finally:
-            self.driver.quit()
-            del self.driver
-            listening.clear()
-            accepting.join()
-            for connection in connections:
-                connection.close()
-        self.assertEqual(len(connections), 0)
+        with ConnectionCounter() as listener:
+            # A browser of its own for this test, whose net log is complete once it has quit.
+            self.driver = browser(f'--log-net-log={net_log}', '--net-log-capture-mode=Everything')
+            try:
+                self.reaches_nothing(listener.address)
+            finally:
+                self.driver.quit()
+                del self.driver
+        self.assertEqual(len(listener.accepted), 0)
         self.assertNotIn('ulnik-sonda', net_log.read_text(encoding='utf-8', errors='replace'))
 
     def reaches_nothing(self, at):
-        vectors = []
-        for host in (at, 'http://ulnik-sonda.test'):
-            vectors += [
-                f'<img src="{host}/img"><img srcset="{host}/srcset 1x"><input type="image" src="{host}/input">',
-                f'<link rel="stylesheet" href="{host}/css"><link rel="prefetch" href="{host}/prefetch">',
-                f'<link rel="preconnect" href="{host}/"><link rel="dns-prefetch" href="{host}/">',
-                f'<link rel="preload" as="image" href="{host}/preload"><link rel="modulepreload" href="{host}/m">',
-                f'<style>@import url({host}/import); body {{ background: url({host}/bg) }}</style>',
-                f'<div style="background-image: url({host}/style)">tło</div><svg><image href="{host}/svg"/></svg>',
-                f'<svg><use xlink:href="{host}/use#a"/><rect fill="url({host}/fill#p)" width="5" height="5"/></svg>',
-                f'<script src="{host}/script"></script><script>fetch("{host}/fetch"); document.title = "x"</script>',
-                f'<img src="x" onerror="fetch(\'{host}/onerror\')"><iframe src="{host}/iframe"></iframe>',
-                f'<object data="{host}/object"></object><embed src="{host}/embed"><video src="{host}/video" autoplay></video>',
-                f'<meta http-equiv="refresh" content="0;url={host}/refresh"><base href="{host}/base/"><img src="rel.png">',
-                f'<form action="{host}/form" method="post"><button id="wyslij">Wyślij</button></form>',
-                f'<a id="link" href="{host}/link">odnośnik</a><a href="{host}/ping" ping="{host}/ping">drugi</a>',
-                f'<noscript><link rel="preconnect" href="{host}/"></noscript><template><img src="{host}/t"></template>',
-                f'<frameset><frame src="{host}/frame"></frameset><portal src="{host}/portal"></portal>',
-            ]
-        escaped = [m.replace('&', '&amp;').replace('<', '&lt;').replace('>', '&gt;') for m in vectors]
-        report = self.write('wrogi.xml', long_report(len(escaped), lambda i: escaped[i]))
+        report = self.write('wrogi.xml', hostile_report(at))
         self.driver.get(PAGE.as_uri())
         self.wait('return document.body.dataset.stan === "gotowy"')
         self.choose(report)
